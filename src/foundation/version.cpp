@@ -1,0 +1,5 @@
+#include "foundation/version.h"
+
+namespace kelvo {
+const char* VersionText() { return KELVO_VERSION; }
+}  // namespace kelvo
