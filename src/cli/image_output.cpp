@@ -1,19 +1,15 @@
 #include "cli/image_output.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <algorithm>
-#include <atomic>
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <stdexcept>
+
+#include "foundation/paths.h"
 
 namespace kelvo::cli {
 namespace {
@@ -86,39 +82,11 @@ std::string EncodeImage(const Layer& layer, ImageFileType type) {
 }
 
 void WriteOutputFile(const std::string& path, std::string_view bytes) {
-  static std::atomic<unsigned> serial{0};
-  const std::filesystem::path target(path);
-  const std::filesystem::path folder = target.parent_path();
-  std::string temp;
-  int fd = -1;
-  // A name of our own in the target's folder, so the rename cannot cross file systems.
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    const std::string name = "." + target.filename().string() + "." + std::to_string(::getpid()) +
-                             "-" + std::to_string(serial++) + ".tmp";
-    temp = (folder / name).string();
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  if (fd < 0) throw std::runtime_error("Cannot create " + path + ": " + std::strerror(errno));
-  const char* data = bytes.data();
-  std::size_t left = bytes.size();
-  int error = 0;
-  while (left > 0) {
-    const ssize_t n = ::write(fd, data, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      error = errno;
-      break;
-    }
-    data += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && std::rename(temp.c_str(), path.c_str()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(temp.c_str());
-    throw std::runtime_error("Cannot write " + path + ": " + std::strerror(error));
-  }
+  // The writer briefly changes the process umask to learn it; one writer at a time keeps
+  // parallel renders from seeing each other's temporary umask.
+  static std::mutex one_at_a_time;
+  std::lock_guard lock(one_at_a_time);
+  WriteFileAtomically(path, bytes);
 }
 
 void FillRect(Layer& layer, int x, int y, int w, int h, std::uint16_t colour) {

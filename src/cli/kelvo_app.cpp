@@ -1,9 +1,46 @@
 #include "cli/kelvo_app.h"
 
+#include <exception>
+
+#include "cli/anim_command.h"
+#include "cli/check_command.h"
 #include "cli/cli_options.h"
+#include "cli/command_support.h"
+#include "cli/image_output.h"
+#include "cli/random_command.h"
+#include "cli/render_command.h"
+#include "cli/resave_command.h"
+#include "cli/sheet_command.h"
+#include "cli/stats_command.h"
+#include "foundation/errors.h"
+#include "foundation/process_context.h"
 #include "foundation/version.h"
 
 namespace kelvo::cli {
+namespace {
+
+template <typename... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+template <typename... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+int RunCommand(ProcessContext& context, const CommandOptions& command, std::ostream& out) {
+  return std::visit(
+      Overloaded{
+          [&](const CheckOptions& o) { return CheckCommand(context, o, out).Run(); },
+          [&](const RandomOptions& o) { return RandomCommand(context, o, out).Run(); },
+          [&](const RenderOptions& o) { return RenderCommand(context, o, out).Run(); },
+          [&](const ResaveOptions& o) { return ResaveCommand(context, o, out).Run(); },
+          [&](const SheetOptions& o) { return SheetCommand(context, o, out).Run(); },
+          [&](const AnimOptions& o) { return AnimCommand(context, o, out).Run(); },
+          [&](const StatsOptions& o) { return StatsCommand(context, o, out).Run(); },
+      },
+      command);
+}
+
+}  // namespace
 
 int RunKelvo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const ParseOutcome parsed = ParseCommandLine(args);
@@ -20,8 +57,25 @@ int RunKelvo(const std::vector<std::string>& args, std::ostream& out, std::ostre
     case ParseOutcome::Kind::kRun:
       break;
   }
-  err << "not yet\n";
-  return kExitOtherError;
+  StreamSink sink(err);
+  try {
+    ProcessOptions process;
+    // A data directory given on the command line is taken from the working directory.
+    if (!parsed.commandLine.dataDir.empty()) {
+      process.data_base = CommandLinePath(parsed.commandLine.dataDir);
+    }
+    ProcessContext context(sink, process);
+    const int code = RunCommand(context, parsed.commandLine.command, out);
+    out.flush();
+    return code;
+  } catch (const FatalDataError& e) {
+    out.flush();
+    return ReportFatalDataError(sink, e);
+  } catch (const std::exception& e) {
+    out.flush();
+    err << e.what() << "\n";
+    return kExitOtherError;
+  }
 }
 
 }  // namespace kelvo::cli
