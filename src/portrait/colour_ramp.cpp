@@ -38,8 +38,9 @@ void FillSlot(ColourRampTable& table, int32_t slot, ColourAndContrast colour, do
       table[base + j] = table[base + 32];
       continue;
     }
-    table[base + j] = pack_rgb16(Channel(r + (255 - r) / step * u), Channel(g + (255 - g) / step * u),
-                                 Channel(b + (255 - b) / step * u));
+    table[base + j] =
+        pack_rgb16(Channel(r + (255 - r) / step * u), Channel(g + (255 - g) / step * u),
+                   Channel(b + (255 - b) / step * u));
   }
 }
 

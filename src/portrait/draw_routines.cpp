@@ -65,9 +65,9 @@ std::optional<Placement> PlaceImage(int32_t x0, int32_t y0, int32_t width, int32
   if (x + w > right) w = right - x;
   if (y + h > bottom) h = bottom - y;
   if (w < 1 || h < 1) return std::nullopt;
-  return Placement{static_cast<int32_t>(x), static_cast<int32_t>(y), static_cast<int32_t>(w),
-                   static_cast<int32_t>(h), static_cast<int32_t>(skip_x),
-                   static_cast<int32_t>(skip_y)};
+  return Placement{static_cast<int32_t>(x),      static_cast<int32_t>(y),
+                   static_cast<int32_t>(w),      static_cast<int32_t>(h),
+                   static_cast<int32_t>(skip_x), static_cast<int32_t>(skip_y)};
 }
 
 void DrawImage16(const uint8_t* source, int32_t source_width, const Placement& p, DrawTarget& t) {

@@ -10,9 +10,13 @@ namespace kelvo {
 namespace {
 
 // Positions come from file values that may be anything; sums wrap instead of overflowing.
-int32_t Wrap(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
+int32_t Wrap(int64_t v) {
+  return static_cast<int32_t>(static_cast<uint32_t>(v));
+}
 
-bool IsCategory(int32_t c) { return c >= 1 && c <= kCategoryCount; }
+bool IsCategory(int32_t c) {
+  return c >= 1 && c <= kCategoryCount;
+}
 
 std::string WithoutTrailingBackslash(const std::string& path) {
   if (!path.empty() && path.back() == '\\') return path.substr(0, path.size() - 1);
@@ -47,9 +51,13 @@ std::unique_ptr<TKelvoPortret> TKelvoPortret::Clone() const {
   return copy;
 }
 
-void TKelvoPortret::ComputePositions() { ComputePositionsImpl(false); }
+void TKelvoPortret::ComputePositions() {
+  ComputePositionsImpl(false);
+}
 
-void TKelvoPortret::ComputePositionsWithSpread() { ComputePositionsImpl(true); }
+void TKelvoPortret::ComputePositionsWithSpread() {
+  ComputePositionsImpl(true);
+}
 
 void TKelvoPortret::ComputePositionsImpl(bool with_spread) {
   Position.fill(Point{});
@@ -87,9 +95,13 @@ void TKelvoPortret::UpdateSignature() {
   if (beard) Signature += beard->Signature;
 }
 
-void TKelvoPortret::ApplyColours() { ApplyColoursImpl(false); }
+void TKelvoPortret::ApplyColours() {
+  ApplyColoursImpl(false);
+}
 
-void TKelvoPortret::ApplyColoursWithExtra() { ApplyColoursImpl(true); }
+void TKelvoPortret::ApplyColoursWithExtra() {
+  ApplyColoursImpl(true);
+}
 
 void TKelvoPortret::ApplyColoursImpl(bool with_extra) {
   for (int32_t c = 1; c <= kCategoryCount; ++c) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "library/categories.h"
 #include "library/colour_type.h"
 #include "portrait/layer.h"
 
@@ -20,9 +21,7 @@ class RandomGenerators;
 class TKelvoKomp;
 class TKelvoTyp;
 
-inline constexpr int32_t kCategoryCount = 14;
 inline constexpr int32_t kColourTypeCount = 11;
-inline constexpr int32_t kPropertyCount = 5;
 inline constexpr int32_t kCanvasWidth = 320;
 inline constexpr int32_t kCanvasHeight = 400;
 
@@ -136,7 +135,6 @@ class TKelvoPortret {
   void DrawEntry(int32_t c, int32_t s, char kind, bool draw);
   void ApplyColoursImpl(bool with_extra);
   void ComputePositionsImpl(bool with_spread);
-  double PropertyWeight(const int32_t* values) const;
 
   TKelvoTyp* library_;
 };

@@ -13,7 +13,9 @@ namespace {
 constexpr uint32_t kPropertyScale = 1000000;
 
 // Negative frequencies count as 0, so every walk ends on a positive one.
-int64_t Freq(int32_t frequency) { return frequency > 0 ? frequency : 0; }
+int64_t Freq(int32_t frequency) {
+  return frequency > 0 ? frequency : 0;
+}
 
 uint32_t Bound(int64_t sum) {
   return sum > std::numeric_limits<uint32_t>::max() ? std::numeric_limits<uint32_t>::max()
@@ -36,7 +38,9 @@ double Weight(const std::array<int32_t, 6>& weights, int32_t frequency, Property
   return std::isfinite(w) && w > 0 ? w : 0;
 }
 
-int64_t Share(double weight, double k) { return static_cast<int64_t>(std::nearbyint(weight * k)); }
+int64_t Share(double weight, double k) {
+  return static_cast<int64_t>(std::nearbyint(weight * k));
+}
 
 }  // namespace
 
@@ -95,7 +99,8 @@ void TKelvoPortret::RandomComponent(int32_t c, RandomGenerators& random) {
   if (c < 1 || c > kCategoryCount) return;
   const int32_t i = RandomComponentIndex(c, random);
   TKelvoKompKontejner& container = library_->Container(c);
-  if (i >= 1 && i <= container.ComponentCount()) Selected[static_cast<size_t>(c)] = &container.Komp(i);
+  if (i >= 1 && i <= container.ComponentCount())
+    Selected[static_cast<size_t>(c)] = &container.Komp(i);
 }
 
 void TKelvoPortret::RandomComponents(RandomGenerators& random) {

@@ -13,18 +13,24 @@ namespace {
 // A subcomponent whose pixel block is shorter than its size announces is treated as missing.
 bool HasImage(const TKelvoSubKomp& sub) {
   if (sub.Width < 1 || sub.Height < 1) return false;
-  const size_t bytes = static_cast<size_t>(sub.Width) * static_cast<size_t>(sub.Height) *
-                       (sub.Bits == 16 ? 2u : 1u);
+  const size_t bytes =
+      static_cast<size_t>(sub.Width) * static_cast<size_t>(sub.Height) * (sub.Bits == 16 ? 2u : 1u);
   return sub.Pixels.size() >= bytes;
 }
 
 }  // namespace
 
-void TKelvoPortret::PripravPortret(bool clipping_on) { Render(clipping_on, DrawFilter::kAll, 0); }
+void TKelvoPortret::PripravPortret(bool clipping_on) {
+  Render(clipping_on, DrawFilter::kAll, 0);
+}
 
-void TKelvoPortret::RenderOnly(int32_t k) { Render(false, DrawFilter::kOnly, k); }
+void TKelvoPortret::RenderOnly(int32_t k) {
+  Render(false, DrawFilter::kOnly, k);
+}
 
-void TKelvoPortret::RenderVisible() { Render(false, DrawFilter::kVisible, 0); }
+void TKelvoPortret::RenderVisible() {
+  Render(false, DrawFilter::kVisible, 0);
+}
 
 void TKelvoPortret::Render(bool clipping_on, DrawFilter filter, int32_t only) {
   // A layer or mask of another size put in from outside would let drawing run past its end.
