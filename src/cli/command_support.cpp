@@ -5,10 +5,11 @@
 
 namespace kelvo::cli {
 
-void StreamSink::Show(const Diagnostic& diagnostic) { err_ << diagnostic.text << "\n" << std::flush; }
+void StreamSink::Show(const Diagnostic& diagnostic) {
+  err_ << diagnostic.text << "\n" << std::flush;
+}
 
-std::unique_ptr<TKelvoTyp> LoadLibraryWithImages(ProcessContext& context,
-                                                 const std::string& name) {
+std::unique_ptr<TKelvoTyp> LoadLibraryWithImages(ProcessContext& context, const std::string& name) {
   auto library = std::make_unique<TKelvoTyp>(context.Archive(), name);
   library->LoadAll();
   library->LoadImages();

@@ -21,8 +21,8 @@ int RandomCommand::Run() {
     portraits.push_back(NextRandomPortrait(*library, context_.Random(), options_.nation));
   }
   SaveGallery(context_, *library, portraits, out);
-  out_ << "Wrote " << options_.count << (options_.count == 1 ? " portrait" : " portraits")
-       << " to " << out << "\n";
+  out_ << "Wrote " << options_.count << (options_.count == 1 ? " portrait" : " portraits") << " to "
+       << out << "\n";
   return 0;
 }
 

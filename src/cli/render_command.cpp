@@ -73,8 +73,7 @@ int RenderCommand::Run() {
     if (gallery) {
       pipeline.Submit(n, &GalleryPortrait(*gallery, n), nullptr, NumberedPath(out, n));
     } else {
-      pipeline.Submit(n, nullptr,
-                      NextRandomPortrait(*library, context_.Random(), source.nation),
+      pipeline.Submit(n, nullptr, NextRandomPortrait(*library, context_.Random(), source.nation),
                       NumberedPath(out, n));
     }
   }
@@ -83,7 +82,8 @@ int RenderCommand::Run() {
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (options_.verbose) PrintTimes(times, pipeline.Threads(), wall, out_);
   out_ << "Rendered " << times.size() << (times.size() == 1 ? " portrait" : " portraits");
-  if (!times.empty()) out_ << " to " << (times.size() == 1 ? NumberedPath(out, times[0].number) : out);
+  if (!times.empty())
+    out_ << " to " << (times.size() == 1 ? NumberedPath(out, times[0].number) : out);
   out_ << "\n";
   return 0;
 }

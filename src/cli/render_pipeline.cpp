@@ -76,9 +76,8 @@ void RenderPipeline::Submit(int number, TKelvoPortret* portrait,
     return;
   }
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [&] {
-    return failure_ || queue_.size() < static_cast<std::size_t>(2 * threads_);
-  });
+  changed_.wait(lock,
+                [&] { return failure_ || queue_.size() < static_cast<std::size_t>(2 * threads_); });
   RethrowFailure();
   queue_.push_back(std::move(job));
   changed_.notify_all();

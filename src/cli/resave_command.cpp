@@ -19,8 +19,8 @@ int ResaveCommand::Run() {
   }
   library->SaveTextAs(folder);
   if (options_.images) library->SaveImagesAs(folder);
-  out_ << "Wrote " << (options_.images ? "the text files and images" : "the text files")
-       << " of " << options_.lib.library << " to " << folder << "\n";
+  out_ << "Wrote " << (options_.images ? "the text files and images" : "the text files") << " of "
+       << options_.lib.library << " to " << folder << "\n";
   return 0;
 }
 

@@ -26,7 +26,8 @@ double PropertyFactor(int weight, int value) {
 double ComponentWeight(const TKelvoKomp& komp, const std::array<int, 6>* weights) {
   double w = 1.0;
   if (weights) {
-    for (int j = 1; j <= kPropertyCount; ++j) w *= PropertyFactor((*weights)[j], komp.Properties[j]);
+    for (int j = 1; j <= kPropertyCount; ++j)
+      w *= PropertyFactor((*weights)[j], komp.Properties[j]);
   }
   return w * std::max(komp.Frequency, 0);
 }
@@ -121,8 +122,7 @@ int StatsCommand::Run() {
       out_ << "\n";
     }
   }
-  out_ << "\n" << never << (never == 1 ? " component" : " components")
-       << " can never be chosen.\n";
+  out_ << "\n" << never << (never == 1 ? " component" : " components") << " can never be chosen.\n";
   return 0;
 }
 
