@@ -135,8 +135,11 @@ class EditorModel {
   };
 
   void Changed(unsigned changes) { pending_ |= changes; }
-  TKelvoKompKontejner& Container(int category);
-  TKelvoKomp* Selected(int category);
+  TKelvoKompKontejner& Container(int category) const;
+  TKelvoKomp* Selected(int category) const;
+  int SnapPointCount() const;  // of the current category
+  void StoreDefaultSpan(bool vertical, int value);
+  void StorePointCoordinate(bool vertical, int value);
   void SetDrawSnapPoint(bool checked);
   void SetWithSpread(bool checked);
   void SetMouseMode(MouseMode mode);
