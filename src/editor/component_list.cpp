@@ -13,7 +13,9 @@ namespace {
 
 const std::string kStepPrefix = "   >";
 
-bool IsStepLine(const std::string& line) { return line.compare(0, kStepPrefix.size(), kStepPrefix) == 0; }
+bool IsStepLine(const std::string& line) {
+  return line.compare(0, kStepPrefix.size(), kStepPrefix) == 0;
+}
 
 // The line of `selected` in a list made with `filter`; 0 when it is not listed.
 int LineOf(const TKelvoKompKontejner& container, const TKelvoKomp* selected, int filter) {

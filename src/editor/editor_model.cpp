@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "archive/pak.h"
+#include "archive/pak_vfs.h"
 #include "foundation/errors.h"
 #include "foundation/process_context.h"
 #include "library/type_library.h"
@@ -16,28 +17,20 @@ struct EditorModel::DataSet {
   std::unique_ptr<TKelvoPortret> Portrait;
 };
 
-// Every public command opens one; the outermost one reports what the command changed.
-class EditorModel::Command {
- public:
-  explicit Command(EditorModel& model) : model_(model) { ++model_.commandDepth_; }
-  ~Command() {
-    if (--model_.commandDepth_ > 0) return;
-    const unsigned changes = std::exchange(model_.pending_, 0u);
-    if (changes != 0 && model_.listener_ != nullptr) model_.listener_->EditorChanged(changes);
-  }
-  Command(const Command&) = delete;
-  Command& operator=(const Command&) = delete;
-
- private:
-  EditorModel& model_;
-};
+EditorModel::Command::~Command() {
+  if (--model_.commandDepth_ > 0) return;
+  const unsigned changes = std::exchange(model_.pending_, 0u);
+  if (changes != 0 && model_.listener_ != nullptr) model_.listener_->EditorChanged(changes);
+}
 
 EditorModel::EditorModel(ProcessContext& context, Prompter& prompter)
     : context_(context), prompter_(prompter) {}
 
 EditorModel::~EditorModel() = default;
 
-bool EditorModel::HasPortrait() const { return data_ != nullptr && data_->Portrait != nullptr; }
+bool EditorModel::HasPortrait() const {
+  return data_ != nullptr && data_->Portrait != nullptr;
+}
 
 TKelvoTyp& EditorModel::Library() {
   if (data_ == nullptr) throw EditorError("EditorModel: no library loaded");
@@ -66,7 +59,7 @@ TKelvoKomp* EditorModel::SelectedComponent() {
 
 bool EditorModel::StartUp(const EditorSettings& settings) {
   Command cmd(*this);
-  context_.SeedCommonRandomFromClock();
+  context_.Random().SeedCommonFromClock();
   if (settings.KeyExists) {
     state_.SrcPath = settings.SrcPath.value_or("");
     for (int i = 1; i <= kPreviewCount; ++i) {
@@ -80,7 +73,7 @@ bool EditorModel::StartUp(const EditorSettings& settings) {
 
   const std::string loadDirectory = settings.KeyExists ? settings.LoadDirectory.value_or("") : "";
   state_.DataSetDir = "male";
-  if (!loadDirectory.empty() && context_.Archive().FileExists(loadDirectory + "\\dro")) {
+  if (!loadDirectory.empty() && context_.Archive().Files().FileExists(loadDirectory + "\\dro")) {
     state_.DataSetDir = loadDirectory;
   }
   SetCaption(state_.DataSetDir);
@@ -93,7 +86,7 @@ bool EditorModel::StartUp(const EditorSettings& settings) {
     data->Library->LoadAll();
     data->Library->LoadImages();
   } catch (const FatalDataError& e) {
-    ShowError(prompter_, std::string("Kelvo ERROR: ") + e.what());
+    ShowError(prompter_, FatalDataText(e));
     return false;
   } catch (const std::exception& e) {
     ShowError(prompter_, e.what());
@@ -103,8 +96,8 @@ bool EditorModel::StartUp(const EditorSettings& settings) {
   CheckHeadNumbers();
   try {
     auto portrait = std::make_unique<TKelvoPortret>(*data_->Library);
-    portrait->RandomComponents();
-    portrait->RandomColours();
+    portrait->RandomComponents(context_.Random());
+    portrait->RandomColours(context_.Random());
     portrait->ComputePositions();
     portrait->PripravPortret(false);
     data_->Portrait = std::move(portrait);
@@ -112,7 +105,7 @@ bool EditorModel::StartUp(const EditorSettings& settings) {
     ShowError(prompter_, e.what());
     return false;
   }
-  previews_.ShowFull(Portrait().RenderLayer());
+  previews_.ShowFull(*Portrait().RenderLayer);
   UpdateReducedPreviews();
   state_.Signature = Portrait().Signature;
 
@@ -148,8 +141,8 @@ void EditorModel::SetCaption(const std::string& dataSetName) {
 bool EditorModel::CheckHeadNumbers() {
   for (const auto& component : Library().Container(10).Components) {
     if (!component->IsFrame && component->Kind == 0) {
-      ShowError(prompter_, "Hair   " + component->Name + "   has NO HEAD NUMBER !!!" +
-                               "\r\n\r\n" + "VX WILL DEFINITELY DIE ON THIS !" + "\r\n\r\n" +
+      ShowError(prompter_, "Hair   " + component->Name + "   has NO HEAD NUMBER !!!" + "\r\n\r\n" +
+                               "VX WILL DEFINITELY DIE ON THIS !" + "\r\n\r\n" +
                                "Please correct this IMMEDIATELY !!!");
       return false;
     }
@@ -160,8 +153,8 @@ bool EditorModel::CheckHeadNumbers() {
 void EditorModel::ChkZobrClick(int window, bool checked) {
   Command cmd(*this);
   if (window < 1 || window > kPreviewCount) return;
-  if (checked && window != 1 && HasPortrait()) {
-    previews_.ShowReduced(window, Portrait().RenderLayer());
+  if (checked && window != 1 && HasPortrait() && Portrait().RenderLayer != nullptr) {
+    previews_.ShowReduced(window, *Portrait().RenderLayer);
     Changed(kChangeReducedImages);
   }
   state_.PreviewVisible[window] = checked;
@@ -182,7 +175,7 @@ void EditorModel::RefreshPortrait() {
   } else {
     portrait.RenderVisible();
   }
-  previews_.ShowFull(portrait.RenderLayer());
+  previews_.ShowFull(*portrait.RenderLayer);
   Changed(kChangeFullImage);
   if (!state_.DragActive) UpdateReducedPreviews();
   if (state_.DrawSnapPoint.Checked) DrawSnapMarks();
@@ -190,15 +183,13 @@ void EditorModel::RefreshPortrait() {
     state_.Signature = portrait.Signature;
     Changed(kChangeSignature);
   }
-  portrait.ComputeFrameRects();
-  portrait.ResetFrames();
 }
 
 void EditorModel::UpdateReducedPreviews() {
   Command cmd(*this);
-  if (!HasPortrait()) return;
+  if (!HasPortrait() || Portrait().RenderLayer == nullptr) return;
   for (int window = 2; window <= kPreviewCount; ++window) {
-    if (state_.PreviewVisible[window]) previews_.ShowReduced(window, Portrait().RenderLayer());
+    if (state_.PreviewVisible[window]) previews_.ShowReduced(window, *Portrait().RenderLayer);
   }
   Changed(kChangeReducedImages);
 }

@@ -127,7 +127,17 @@ class EditorModel {
   void ImageMouseUp(int window, MouseButton button, int x, int y);
 
  private:
-  class Command;  // batches the change notifications of one user action
+  // Every command opens one; the outermost reports to the listener what the command changed.
+  class Command {
+   public:
+    explicit Command(EditorModel& model) : model_(model) { ++model_.commandDepth_; }
+    ~Command();
+    Command(const Command&) = delete;
+    Command& operator=(const Command&) = delete;
+
+   private:
+    EditorModel& model_;
+  };
   struct Drag {
     Offset Last;
     Offset Press;

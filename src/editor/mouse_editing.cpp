@@ -61,17 +61,26 @@ void EditorModel::ImageMouseUp(int window, MouseButton button, int x, int y) {
   if (state_.SpreadDialogShown) {
     SpreadDialogState& spread = state_.Spread;
     if (button != MouseButton::Left) {
-      SpreadDirectionClick(static_cast<SpreadDirection>((static_cast<int>(spread.Direction) + 1) % 4));
+      SpreadDirectionClick(
+          static_cast<SpreadDirection>((static_cast<int>(spread.Direction) + 1) % 4));
       return;
     }
     const Offset at = SnapPointAbsolute();
     const int dx = std::abs(at.x - x);
     const int dy = std::abs(at.y - y);
     switch (spread.Direction) {
-      case SpreadDirection::Up: SpreadLimitChange(SpreadDirection::Up, dy); break;
-      case SpreadDirection::Down: SpreadLimitChange(SpreadDirection::Down, dy); break;
-      case SpreadDirection::Left: SpreadLimitChange(SpreadDirection::Left, dx); break;
-      case SpreadDirection::Right: SpreadLimitChange(SpreadDirection::Right, dx); break;
+      case SpreadDirection::Up:
+        SpreadLimitChange(SpreadDirection::Up, dy);
+        break;
+      case SpreadDirection::Down:
+        SpreadLimitChange(SpreadDirection::Down, dy);
+        break;
+      case SpreadDirection::Left:
+        SpreadLimitChange(SpreadDirection::Left, dx);
+        break;
+      case SpreadDirection::Right:
+        SpreadLimitChange(SpreadDirection::Right, dx);
+        break;
     }
     return;
   }

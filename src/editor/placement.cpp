@@ -1,5 +1,6 @@
 // Shift and span of the current category, the default span at its snapping point, and baking
 // them into the library ("Set", "Set all", "Unset", "Unset all", "Def. span").
+#include <algorithm>
 #include <vector>
 
 #include "editor/editor_model.h"

@@ -22,16 +22,17 @@ SnapPoint* FindPoint(TKelvoKomp* component, int point) {
 
 }  // namespace
 
-int EditorModel::SnapPointCount() const { return Container(state_.CurrentCategory).PointCount(); }
+int EditorModel::SnapPointCount() const {
+  return Container(state_.CurrentCategory).PointCount();
+}
 
 void EditorModel::FillSnapPointList() {
   Command cmd(*this);
   const TKelvoKompKontejner& container = Container(state_.CurrentCategory);
   state_.SnapPointLines.clear();
   for (const int child : container.PointCategory) {
-    state_.SnapPointLines.push_back(child >= 1 && child <= kCategoryCount
-                                        ? Container(child).DisplayName
-                                        : std::string());
+    state_.SnapPointLines.push_back(
+        child >= 1 && child <= kCategoryCount ? Container(child).DisplayName : std::string());
   }
   Changed(kChangeSnapPoints);
   const bool any = container.PointCount() > 0;
@@ -177,9 +178,8 @@ void EditorModel::SpreadLimitChange(SpreadDirection direction, int value) {
   if (edit == value) return;
   edit = value;
   Changed(kChangeSpreadDialog);
-  SnapPoint* point = SnapPointCount() > 0
-                         ? FindPoint(SelectedComponent(), state_.SnapPointLine + 1)
-                         : nullptr;
+  SnapPoint* point =
+      SnapPointCount() > 0 ? FindPoint(SelectedComponent(), state_.SnapPointLine + 1) : nullptr;
   if (point != nullptr) {
     (direction == SpreadDirection::Up     ? point->SpreadUp
      : direction == SpreadDirection::Down ? point->SpreadDown
