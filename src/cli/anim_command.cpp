@@ -10,23 +10,17 @@
 #include "cli/sheet_layout.h"
 #include "foundation/process_context.h"
 #include "library/type_library.h"
+#include "portrait/frames.h"
 #include "portrait/gallery.h"
 #include "portrait/portrait.h"
 
 namespace kelvo::cli {
-namespace {
-
-constexpr int kMouthSteps = 5;
-constexpr int kBrowSteps = 3;
-constexpr int kEyeSteps = 5;
-
-}  // namespace
 
 int AnimCommand::Run() {
   const ImageFileType type = ImageFileTypeOf(options_.out);
   const std::string out = CommandLinePath(options_.out);
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
-  std::unique_ptr<TKelvoGallery> gallery;
+  std::unique_ptr<CommandGallery> gallery;
   std::unique_ptr<TKelvoPortret> random;
   TKelvoPortret* portrait = nullptr;
   if (options_.source.IsRandom()) {
@@ -34,22 +28,22 @@ int AnimCommand::Run() {
     portrait = random.get();
   } else {
     gallery = LoadGalleryWithImages(context_, *library, options_.source.gallery);
-    portrait = &GalleryPortrait(*gallery, options_.source.index);
+    portrait = &gallery->Portrait(options_.source.index);
   }
 
   Layer small = std::move(*create_layer(kThumbnailWidth, kThumbnailHeight, "kelvo anim"));
-  portrait->MakeSmallPortrait(small);
-  portrait->GenerateAllFrames();
+  MakeSmallPortrait(*portrait, small);
+  GenerateAllFrames(*portrait);
   std::vector<Layer> tiles;
   for (int m = 0; m < kMouthSteps; ++m) {
     tiles.push_back(small);
-    portrait->PasteMouthFrame(m, tiles.back());
+    PasteMouthFrame(*portrait, m, tiles.back());
   }
-  for (int brow = 0; brow < kBrowSteps; ++brow) {
+  for (int brow = 0; brow < kEyebrowSteps; ++brow) {
     for (int eye = 0; eye < kEyeSteps; ++eye) {
       tiles.push_back(small);
-      portrait->PasteBrowFrame(brow, tiles.back());
-      portrait->PasteEyeFrame(eye, tiles.back());
+      PasteBrowFrame(*portrait, brow, tiles.back());
+      PasteEyeFrame(*portrait, eye, tiles.back());
     }
   }
   const Layer sheet = DrawTileSheet(tiles, kMouthSteps, kThumbnailWidth, kThumbnailHeight);

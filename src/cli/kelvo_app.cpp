@@ -12,6 +12,7 @@
 #include "cli/resave_command.h"
 #include "cli/sheet_command.h"
 #include "cli/stats_command.h"
+#include "foundation/diagnostics.h"
 #include "foundation/errors.h"
 #include "foundation/process_context.h"
 #include "foundation/version.h"
@@ -59,19 +60,19 @@ int RunKelvo(const std::vector<std::string>& args, std::ostream& out, std::ostre
   }
   StreamSink sink(err);
   try {
-    ProcessOptions process;
-    // A data directory given on the command line is taken from the working directory.
-    if (!parsed.commandLine.dataDir.empty()) {
-      process.data_base = CommandLinePath(parsed.commandLine.dataDir);
-    }
-    ProcessContext context(sink, process);
-    const int code = RunCommand(context, parsed.commandLine.command, out);
+    const int code = RunReportingErrors(sink, [&] {
+      ProcessOptions process;
+      // A data directory given on the command line is taken from the working directory.
+      if (!parsed.commandLine.dataDir.empty()) {
+        process.data_base = CommandLinePath(parsed.commandLine.dataDir);
+      }
+      ProcessContext context(sink, process);
+      return RunCommand(context, parsed.commandLine.command, out);
+    });
     out.flush();
     return code;
-  } catch (const FatalDataError& e) {
-    out.flush();
-    return ReportFatalDataError(sink, e);
   } catch (const std::exception& e) {
+    // Failures outside the program's own error types (memory, layers, ranges).
     out.flush();
     err << e.what() << "\n";
     return kExitOtherError;

@@ -52,16 +52,16 @@ int RenderCommand::Run() {
   if (source.IsRandom()) RequireNumberField(out, source.count);
 
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
-  std::unique_ptr<TKelvoGallery> gallery;
+  std::unique_ptr<CommandGallery> gallery;
   std::vector<int> numbers;
   if (source.IsRandom()) {
     for (int n = 1; n <= source.count; ++n) numbers.push_back(n);
   } else {
     gallery = LoadGalleryWithImages(context_, *library, source.gallery);
     if (source.all) {
-      for (int n = 1; n <= GalleryCount(*gallery); ++n) numbers.push_back(n);
+      for (int n = 1; n <= gallery->Count(); ++n) numbers.push_back(n);
     } else {
-      GalleryPortrait(*gallery, source.index);  // checks the number
+      gallery->Portrait(source.index);  // checks the number
       numbers.push_back(source.index);
     }
     RequireNumberField(out, static_cast<int>(numbers.size()));
@@ -71,7 +71,7 @@ int RenderCommand::Run() {
   RenderPipeline pipeline(options_.threads, options_.scale, type);
   for (int n : numbers) {
     if (gallery) {
-      pipeline.Submit(n, &GalleryPortrait(*gallery, n), nullptr, NumberedPath(out, n));
+      pipeline.Submit(n, &gallery->Portrait(n), nullptr, NumberedPath(out, n));
     } else {
       pipeline.Submit(n, nullptr, NextRandomPortrait(*library, context_.Random(), source.nation),
                       NumberedPath(out, n));

@@ -19,8 +19,8 @@ int SheetCommand::Run() {
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
   auto gallery = LoadGalleryWithImages(context_, *library, options_.gallery);
   std::vector<SheetPortrait> cells;
-  for (int n = 1; n <= GalleryCount(*gallery); ++n) {
-    TKelvoPortret& portrait = GalleryPortrait(*gallery, n);
+  for (int n = 1; n <= gallery->Count(); ++n) {
+    TKelvoPortret& portrait = gallery->Portrait(n);
     // The thumbnail is the 4 x 4 box average of the full render.
     cells.push_back({RenderPortraitImage(portrait, 4), portrait.Name, portrait.Voice});
   }
