@@ -16,7 +16,7 @@ namespace {
 class GalleryFileTest : public GalleryLibraryFixture {
  protected:
   std::unique_ptr<TKelvoGallery> MakeGallery(const std::string& path = "g.xgl") {
-    return std::make_unique<TKelvoGallery>(*library, libraries, context.sink, "title", path);
+    return std::make_unique<TKelvoGallery>(*context, *library, "title", path);
   }
 
   void WriteGalleryFile(const std::string& text, const std::string& name = "g.xgl") {
@@ -221,7 +221,7 @@ TEST_F(GalleryFileTest, PakInOtherLetterCaseKeepsTheEditorsLibrary) {
   gallery->Load();
   EXPECT_EQ(library.get(), &gallery->Portrait(1).Library());
   EXPECT_TRUE(gallery->Portrait(1).OwnLibrary);
-  EXPECT_EQ(0, libraries.Count());
+  EXPECT_EQ(0, Libraries().Count());
 }
 
 TEST_F(GalleryFileTest, ForeignLibrariesAreLoadedOnceIntoTheRegistry) {
@@ -230,8 +230,8 @@ TEST_F(GalleryFileTest, ForeignLibrariesAreLoadedOnceIntoTheRegistry) {
       Gallery(Record("TYP OCI COMP e2 END_OF_TYP", "other") + Record("", "OTHER\\") + Record("")));
   auto gallery = MakeGallery();
   gallery->Load();
-  ASSERT_EQ(1, libraries.Count());
-  TKelvoTyp& other = libraries.Library(1);
+  ASSERT_EQ(1, Libraries().Count());
+  TKelvoTyp& other = Libraries().Library(1);
   const TKelvoPortret& first = gallery->Portrait(1);
   EXPECT_EQ(&other, &first.Library());
   EXPECT_FALSE(first.OwnLibrary);
@@ -259,7 +259,7 @@ TEST_F(GalleryFileTest, FourthForeignLibraryIsRefused) {
     EXPECT_STREQ("KelvoPortret: facepaks count exceeded reading a portrait, expect a crash ;) ",
                  error.what());
   }
-  EXPECT_EQ(3, libraries.Count());
+  EXPECT_EQ(3, Libraries().Count());
   ASSERT_EQ(2, gallery->Count());
   EXPECT_EQ("old1", gallery->Portrait(1).Name);
 }
@@ -268,7 +268,7 @@ TEST_F(GalleryFileTest, ForeignLibraryThatFailsToLoadTakesNoSlot) {
   WriteGalleryFile(Gallery(Record("", "missing")));
   auto gallery = MakeGallery();
   EXPECT_THROW(gallery->Load(), IoError);
-  EXPECT_EQ(0, libraries.Count());
+  EXPECT_EQ(0, Libraries().Count());
   EXPECT_FALSE(gallery->FileOpen());
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 class GalleryModelTest : public GalleryLibraryFixture {
  protected:
-  GalleryModelTest() : gallery(*library, libraries, context.sink, "title", "path\\g.xgl") {}
+  GalleryModelTest() : gallery(*library, Libraries(), context.sink, "title", "path\\g.xgl") {}
 
   void AddNamed(std::initializer_list<const char*> names) {
     for (const char* name : names) {

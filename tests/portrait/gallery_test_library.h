@@ -63,8 +63,9 @@ class GalleryLibraryFixture : public testing::Test {
     context.folder.Write(dir + "col", "COLORS\r\nEND_OF_COLORS\r\n");
   }
 
+  LoadedLibraries& Libraries() { return context->Libraries(); }
+
   TestContext context;
-  LoadedLibraries libraries;
   std::unique_ptr<TKelvoTyp> library;
 };
 
