@@ -34,8 +34,7 @@ std::unique_ptr<CommandGallery> LoadGalleryWithImages(ProcessContext& context, T
                                                       const std::string& path) {
   auto loaded = std::make_unique<CommandGallery>();
   const std::string file = GalleryPath(context, path);
-  loaded->gallery =
-      std::make_unique<TKelvoGallery>(library, loaded->libraries, context.Sink(), file, file);
+  loaded->gallery = std::make_unique<TKelvoGallery>(context, library, file, file);
   loaded->gallery->Load();
   loaded->gallery->LoadImages();
   return loaded;
@@ -44,8 +43,7 @@ std::unique_ptr<CommandGallery> LoadGalleryWithImages(ProcessContext& context, T
 void SaveGallery(ProcessContext& context, TKelvoTyp& library,
                  const std::vector<std::unique_ptr<TKelvoPortret>>& portraits,
                  const std::string& path) {
-  LoadedLibraries libraries;
-  TKelvoGallery gallery(library, libraries, context.Sink(), path, path);
+  TKelvoGallery gallery(context, library, path, path);
   for (const auto& portrait : portraits) gallery.Add(*portrait);
   gallery.Save(path);
 }

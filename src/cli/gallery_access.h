@@ -1,13 +1,12 @@
 // The tool's use of gallery files: reading one with the images its portraits need (portraits
-// of other libraries through a registry, as the editor reads them) and writing portraits as a
-// new gallery.
+// of other libraries through the process registry, as the editor reads them) and writing
+// portraits as a new gallery.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "library/library_registry.h"
 #include "portrait/gallery.h"
 
 namespace kelvo {
@@ -18,10 +17,8 @@ class TKelvoTyp;
 
 namespace kelvo::cli {
 
-// A gallery read for one command and the further libraries its portraits name; the registry is
-// declared first so that it outlives the portraits that use it.
+// A gallery read for one command.
 struct CommandGallery {
-  LoadedLibraries libraries;
   std::unique_ptr<TKelvoGallery> gallery;
 
   int Count() const { return gallery->Count(); }
