@@ -1,0 +1,130 @@
+// Plain data of the editor's main window: what every control shows, which controls are enabled,
+// and the shared state the previews and dialogs read. The editor model owns one MainWindowState
+// and changes it; the GUI only reads it and forwards user input to the model's methods.
+// Arrays indexed by category run 0..14 with index 0 unused, so category numbers index directly.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "library/categories.h"
+
+namespace kelvo {
+
+constexpr int kPreviewCount = 4;
+constexpr int kSubcomponentCount = 4;
+
+enum class MouseMode { Components, SnapPoints };
+enum class MouseButton { Left, Right, Middle };
+enum class SpreadDirection { Up, Right, Down, Left };  // clockwise, the order of the cycle
+
+// RGKomp items.
+enum ComponentFilter : int { kWithoutAnimations = 0, kOnlyAnimations = 1, kAnimationSteps = 2 };
+
+struct CheckBoxState {
+  bool Checked = false;
+  bool Enabled = true;
+};
+
+// The spread limits dialog: caption, the four limit edits and the direction buttons.
+struct SpreadDialogState {
+  std::string Caption = "Spread";
+  int Up = 0;
+  int Down = 0;
+  int Left = 0;
+  int Right = 0;
+  SpreadDirection Direction = SpreadDirection::Up;
+};
+
+struct MainWindowState {
+  std::string DataSetDir;
+  std::string SrcPath;
+  std::string Caption = "KelvoEd";
+  int CurrentCategory = 3;
+  MouseMode Mode = MouseMode::Components;
+  bool DragActive = false;
+  bool SpreadDialogShown = false;
+  std::array<bool, kPreviewCount + 1> PreviewVisible{false, true, true, true, true};
+
+  // Category panel: lock and hide boxes.
+  std::array<bool, kCategoryCount + 1> Locked{};
+  std::array<bool, kCategoryCount + 1> Hidden{};
+
+  // Component list and its filter.
+  std::vector<std::string> FilterItems{"without animations"};
+  int Filter = kWithoutAnimations;
+  std::vector<std::string> ComponentLines;
+  int ComponentLine = -1;
+  int Frequency = 999;
+  bool AnimationButtonsEnabled = false;  // "Anim. comp." and "Animation"
+
+  // Placement edits.
+  int ShiftX = 0;
+  int ShiftY = 0;
+  int SpanX = 0;
+  int SpanY = 0;
+  int DefSpanX = 0;
+  int DefSpanY = 0;
+  bool SpanControlsEnabled = false;  // span edits, "Def. span", default-span edits
+
+  // Snapping points.
+  std::vector<std::string> SnapPointLines;
+  int SnapPointLine = -1;
+  int PointX = 0;
+  int PointY = 0;
+  bool PointEditsEnabled = false;
+  bool LockPoints = false;            // ChbLockUm
+  CheckBoxState DrawSnapPoint;        // ChkUmBod
+  bool SnapModeEnabled = true;        // RBNastBod
+  CheckBoxState WithSpread;           // ChkRozpt
+  bool SpreadButtonsEnabled = false;  // "Rnd.spread", "Edit", "Apply", "Copy to all", "Unset"
+  bool OnlySelected = false;          // ChbSelKomp
+  std::array<CheckBoxState, kSubcomponentCount + 1> Clip{};  // ChkOrez1..4
+  SpreadDialogState Spread;
+
+  std::string Signature;           // EditSig
+  std::uint64_t RefreshCount = 0;  // completed RefreshPortrait runs
+};
+
+// Per-user window settings as the GUI stores them; a missing value is empty.
+struct PreviewSettings {
+  std::optional<int> X;
+  std::optional<int> Y;
+  std::optional<bool> Visible;
+};
+struct EditorSettings {
+  bool KeyExists = false;
+  std::optional<std::string> SrcPath;
+  std::optional<int> MainWinX;
+  std::optional<int> MainWinY;
+  std::optional<std::string> LoadDirectory;
+  std::array<PreviewSettings, kPreviewCount> Previews;  // windows 1..4 at 0..3
+};
+
+// What changed since the last notification; the GUI redraws or refills only these parts.
+enum EditorChange : unsigned {
+  kChangeFullImage = 1u << 0,      // preview 1
+  kChangeReducedImages = 1u << 1,  // previews 2..4
+  kChangePreviewVisibility = 1u << 2,
+  kChangeCaption = 1u << 3,
+  kChangeCategory = 1u << 4,       // current category, lock and hide boxes
+  kChangeComponentList = 1u << 5,  // filter items, lines, selected line, animation buttons
+  kChangeValues = 1u << 6,         // frequency, shift, span, default span, span controls
+  kChangeSnapPoints = 1u << 7,     // snap list, point edits, snap options, mouse mode, spread
+  kChangeClipBoxes = 1u << 8,
+  kChangeSignature = 1u << 9,
+  kChangeSpreadDialog = 1u << 10,
+  kChangeAll = (1u << 11) - 1,
+};
+
+class EditorListener {
+ public:
+  virtual ~EditorListener() = default;
+  // Called once at the end of each model command with the EditorChange bits it set.
+  virtual void EditorChanged(unsigned changes) = 0;
+};
+
+}  // namespace kelvo

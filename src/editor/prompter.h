@@ -1,0 +1,62 @@
+// The one door through which the editor talks to the user: message boxes, file and folder
+// dialogs, the colour chooser and input boxes. The GUI implements it with Qt dialogs; tests
+// answer it without a person. Texts are the program's own 8-bit strings; the implementation
+// converts them for display. Owned by the program; the editor model only holds a reference.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kelvo {
+
+enum class MessageKind { Warning, Error, Information, Confirmation };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct FileDialogRequest {
+  std::string Title;
+  std::string Filter;  // "Bitmaps (*.bmp)|*.bmp": pairs of description and pattern
+  std::string InitialDir;
+  std::string FileName;
+  std::string DefaultExt;
+};
+
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+
+  // A modal message; returns the button pressed (Cancel or No when the box is closed otherwise).
+  virtual MessageAnswer Message(MessageKind kind, const std::string& caption,
+                                const std::string& text, MessageButtons buttons) = 0;
+
+  // File and folder choosers: the chosen name, or nothing when cancelled.
+  virtual std::optional<std::string> OpenFile(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> ChooseDirectory(const std::string& title,
+                                                     const std::string& initialDir) = 0;
+
+  // Colour values keep red in the low byte.
+  virtual std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) = 0;
+  virtual std::optional<std::string> InputText(const std::string& caption,
+                                               const std::string& prompt,
+                                               const std::string& initial) = 0;
+};
+
+// The usual boxes with their usual captions.
+inline void ShowError(Prompter& p, const std::string& text) {
+  p.Message(MessageKind::Error, "Error", text, MessageButtons::Ok);
+}
+inline void ShowWarning(Prompter& p, const std::string& text) {
+  p.Message(MessageKind::Warning, "Warning", text, MessageButtons::Ok);
+}
+inline void ShowInformation(Prompter& p, const std::string& text) {
+  p.Message(MessageKind::Information, "Information", text, MessageButtons::Ok);
+}
+// A yes/no question with the caption "Question"; true for Yes.
+inline bool AskYesNo(Prompter& p, const std::string& text) {
+  return p.Message(MessageKind::Confirmation, "Question", text, MessageButtons::YesNo) ==
+         MessageAnswer::Yes;
+}
+
+}  // namespace kelvo
