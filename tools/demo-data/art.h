@@ -20,8 +20,10 @@ float LitLevel(const Shading& s, int x, int y, Tone t);
 // 0 at the shape's edge rising to 1 at `width` pixels inside: for dark rims.
 float Rim(float d, float width);
 
-// How far the jaw drops when the mouth opens wide, in pixels.
+// How far the jaw drops when the mouth opens wide, in pixels. Head rows from
+// kJawTop down stretch, reaching the full drop at kJawBottom; above, nothing moves.
 constexpr float kJawDrop = 7;
+constexpr float kJawTop = 30, kJawBottom = 75;
 
 // Head outline and the face features' anchor points, in head coordinates
 // (origin at the head centre).
@@ -79,10 +81,33 @@ Image8 DrawMouth(Species sp, const MouthShape& m, int step);
 Image8 DrawMouthMask(Species sp, const MouthShape& m, int step);
 
 enum class HairStyle {
-  kCrew, kSidePart, kSlick, kBuzz, kBaldRing, kCurly, kLongMale, kMohawk, kReceding,
-  kHelmet, kUshanka, kKeffiyeh, kBeret, kCap,
-  kLongStraight, kBob, kPonytail, kBun, kPixie, kLongCurly, kBraids, kHijab, kBabushka,
-  kApeCrest, kApeTuft, kApeShaggy, kApeFlat
+  kCrew,
+  kSidePart,
+  kSlick,
+  kBuzz,
+  kBaldRing,
+  kCurly,
+  kLongMale,
+  kMohawk,
+  kReceding,
+  kHelmet,
+  kUshanka,
+  kKeffiyeh,
+  kBeret,
+  kCap,
+  kLongStraight,
+  kBob,
+  kPonytail,
+  kBun,
+  kPixie,
+  kLongCurly,
+  kBraids,
+  kHijab,
+  kBabushka,
+  kApeCrest,
+  kApeTuft,
+  kApeShaggy,
+  kApeFlat
 };
 // Hair slots: 1 hair, 2 skin (the shadow on the forehead), 3 trim, 4 uniform.
 struct HairImages {
@@ -91,8 +116,22 @@ struct HairImages {
 HairImages DrawHair(Species sp, HairStyle style, uint32_t seed);
 
 enum class BeardStyle {
-  kStubble, kMoustache, kGoatee, kFull, kChinstrap, kMutton, kWalrus, kLong,
-  kBeautyMark, kFreckles, kWarPaint, kBlush, kApeWhiskers, kApeMane, kApeChin, kApeGrey
+  kStubble,
+  kMoustache,
+  kGoatee,
+  kFull,
+  kChinstrap,
+  kMutton,
+  kWalrus,
+  kLong,
+  kBeautyMark,
+  kFreckles,
+  kWarPaint,
+  kBlush,
+  kApeWhiskers,
+  kApeMane,
+  kApeChin,
+  kApeGrey
 };
 // Beards sit at the mouth; `drop` follows the jaw as the mouth opens.
 // Slots: 1 hair, 2 skin, 3 accent.
@@ -101,8 +140,18 @@ Image8 DrawBeard(Species sp, BeardStyle style, float drop, uint32_t seed);
 Image8 FollowJaw(const Image8& beard, float drop);
 
 enum class ClothingStyle {
-  kUsSoldier, kRuSoldier, kArRobe, kSuit, kTshirt, kFlightJacket, kSweater, kOfficer,
-  kBlouse, kDress, kTankTop, kVest
+  kUsSoldier,
+  kRuSoldier,
+  kArRobe,
+  kSuit,
+  kTshirt,
+  kFlightJacket,
+  kSweater,
+  kOfficer,
+  kBlouse,
+  kDress,
+  kTankTop,
+  kVest
 };
 // Clothing sits at the base of the neck. Slots: 1 uniform, 2 shirt, 3 metal, 4 trim.
 struct ClothingImages {
@@ -110,7 +159,16 @@ struct ClothingImages {
 };
 ClothingImages DrawClothing(Species sp, ClothingStyle style, uint32_t seed);
 
-enum class GlassesStyle { kNone, kRound, kAviator, kSquare, kMonocle, kEyePatch, kGoggles, kCatEye };
+enum class GlassesStyle {
+  kNone,
+  kRound,
+  kAviator,
+  kSquare,
+  kMonocle,
+  kEyePatch,
+  kGoggles,
+  kCatEye
+};
 // Glasses sit on the eye line. Slots: 1 metal (frame), 2 lens (the lens shadow).
 struct GlassesImages {
   Image8 frame, lens;

@@ -23,24 +23,39 @@ Field Jaw(Species sp, float grow) {
 }
 
 Field Moustache(float width, float droop, float thick) {
-  std::vector<Pt> pts = {{-width, 2 + droop},    {-width * 0.7f, -3 - thick * 0.3f},
-                         {-width * 0.3f, -6 - thick}, {0, -5 - thick},
-                         {width * 0.3f, -6 - thick}, {width * 0.7f, -3 - thick * 0.3f},
-                         {width, 2 + droop},      {width * 0.6f, -2},
-                         {0, -3.5f},              {-width * 0.6f, -2}};
+  std::vector<Pt> pts = {{-width, 2 + droop},
+                         {-width * 0.7f, -3 - thick * 0.3f},
+                         {-width * 0.3f, -6 - thick},
+                         {0, -5 - thick},
+                         {width * 0.3f, -6 - thick},
+                         {width * 0.7f, -3 - thick * 0.3f},
+                         {width, 2 + droop},
+                         {width * 0.6f, -2},
+                         {0, -3.5f},
+                         {-width * 0.6f, -2}};
   return SdfPolygon(kRect, Spline(pts, 6, true));
 }
 
 // The bare cheeks above a beard line running from the sideburns to the mouth.
 Field Cheeks(Species sp) {
   const float w = sp == Species::kApe ? 90.0f : 82.0f;
-  return SdfPolygon(kRect, Spline({{-w - 20, -140}, {w + 20, -140}, {w + 20, -64}, {w - 14, -58},
-                                   {44, -30}, {26, -12}, {0, -9}, {-26, -12}, {-44, -30}, {-w + 14, -58},
+  return SdfPolygon(kRect, Spline({{-w - 20, -140},
+                                   {w + 20, -140},
+                                   {w + 20, -64},
+                                   {w - 14, -58},
+                                   {44, -30},
+                                   {26, -12},
+                                   {0, -9},
+                                   {-26, -12},
+                                   {-44, -30},
+                                   {-w + 14, -58},
                                    {-w - 20, -64}},
                                   6, true));
 }
 
-Field BelowY(float y) { return BelowLine(kRect, {{-300, y}, {300, y}}); }
+Field BelowY(float y) {
+  return BelowLine(kRect, {{-300, y}, {300, y}});
+}
 
 Image8 Hairy(Species sp, Field sdf, uint32_t seed, float coarse, float fuzz) {
   Fuzz(sdf, {0, -40}, fuzz, 2, seed);
@@ -64,7 +79,8 @@ Image8 DrawBeard(Species sp, BeardStyle style, float drop, uint32_t seed) {
       Intersect(area, BelowY(-26));
       Offset(area, -2);
       Sprite8 s(kRect);
-      s.Paint(area, kHairSlot, [&](int x, int y, float) { return 10 + 10 * Noise(x * 0.7f, y * 0.7f, seed); });
+      s.Paint(area, kHairSlot,
+              [&](int x, int y, float) { return 10 + 10 * Noise(x * 0.7f, y * 0.7f, seed); });
       s.Fade([&](int x, int y) {
         float n = Noise(x * 1.3f, y * 1.3f, seed + 3);
         float edge = Smoothstep(-26, -14, static_cast<float>(y));
@@ -94,7 +110,12 @@ Image8 DrawBeard(Species sp, BeardStyle style, float drop, uint32_t seed) {
       Subtract(f, Cheeks(sp));
       Union(f, Moustache(28, 6, 3));
       if (style == BeardStyle::kLong) {
-        Union(f, SdfPolygon(kRect, Spline({{-50, 20}, {50, 20}, {40, 80}, {14, 118}, {0, 122}, {-14, 118}, {-40, 80}}, 6, true)));
+        Union(
+            f,
+            SdfPolygon(
+                kRect,
+                Spline({{-50, 20}, {50, 20}, {40, 80}, {14, 118}, {0, 122}, {-14, 118}, {-40, 80}},
+                       6, true)));
       }
       mouth_hole(f, 17, 6);
       img = Hairy(sp, f, seed, 0.6f, 2.5f);
@@ -109,13 +130,20 @@ Image8 DrawBeard(Species sp, BeardStyle style, float drop, uint32_t seed) {
     }
     case BeardStyle::kMutton:
     case BeardStyle::kApeWhiskers: {
-      Field f = Jaw(sp, style == BeardStyle::kApeWhiskers ? 10.0f : 3.0f);
-      Intersect(f, BelowY(-72));
-      Field keep = SdfEllipse(kRect, {-64, -18}, 22, 50);
-      Union(keep, SdfEllipse(kRect, {64, -18}, 22, 50));
-      Intersect(f, keep);
-      if (style == BeardStyle::kMutton) Union(f, Moustache(30, 8, 2));
-      img = Hairy(sp, f, seed, 0.6f, style == BeardStyle::kApeWhiskers ? 4.0f : 1.5f);
+      const bool ape = style == BeardStyle::kApeWhiskers;
+      // A band along the face edge from the sideburns down to the jaw.
+      Field f = Jaw(sp, ape ? 8.0f : 3.0f);
+      Subtract(f, Jaw(sp, ape ? -18.0f : -15.0f));
+      Intersect(f, BelowY(-68));
+      Subtract(f, BelowY(ape ? 30.0f : 18.0f));
+      Subtract(f, SdfBox(kRect, {0, 0}, 30, 200, 0));
+      for (int sgn = -1; sgn <= 1; sgn += 2) {
+        Field chop = SdfEllipse(kRect, {sgn * (ape ? 60.0f : 54.0f), 2}, 13, 17);
+        Intersect(chop, Jaw(sp, 3));
+        Union(f, chop);
+      }
+      if (!ape) Union(f, Moustache(30, 8, 2));
+      img = Hairy(sp, f, seed, 0.6f, ape ? 4.0f : 1.5f);
       break;
     }
     case BeardStyle::kWalrus:
@@ -151,13 +179,21 @@ Image8 DrawBeard(Species sp, BeardStyle style, float drop, uint32_t seed) {
       break;
     }
     case BeardStyle::kWarPaint: {
+      // Two stripes under each eye and one across the mouth and cheeks.
       Sprite8 s(kRect);
+      Field paint = SdfStroke(kRect, Spline({{-58, -12}, {-20, -4}, {20, -4}, {58, -12}}, 6, false),
+                              3.5f, 3.5f);
       for (int sgn = -1; sgn <= 1; sgn += 2) {
         for (int i = 0; i < 2; ++i) {
-          Field stripe = SdfStroke(kRect, {{sgn * 30.0f, -46.0f + i * 8}, {sgn * 58.0f, -40.0f + i * 8}}, 2.5f, 1.2f);
-          s.Paint(stripe, kAccentSlot, [](int, int, float d) { return 30 * Mix(0.8f, 1.0f, Rim(d, 1)); });
+          Union(paint,
+                SdfStroke(kRect, {{sgn * 30.0f, -46.0f + i * 8}, {sgn * 58.0f, -40.0f + i * 8}},
+                          2.5f, 1.2f));
         }
       }
+      Intersect(paint, Jaw(sp, -2));
+      s.Paint(paint, kAccentSlot, [](int x, int y, float d) {
+        return (28 + 6 * Noise(x * 0.3f, y * 0.3f, 5)) * Mix(0.8f, 1.0f, Rim(d, 1));
+      });
       img = s.Finish();
       break;
     }
@@ -174,6 +210,9 @@ Image8 DrawBeard(Species sp, BeardStyle style, float drop, uint32_t seed) {
   return FollowJaw(img, drop);
 }
 
-Image8 FollowJaw(const Image8& beard, float drop) { return Stretch(beard, -2, 22, drop); }
+Image8 FollowJaw(const Image8& beard, float drop) {
+  // Beards sit at the mouth, 56 rows below the head centre.
+  return Stretch(beard, kJawTop - 56, kJawBottom - 56, drop);
+}
 
 }  // namespace kelvo::demo

@@ -11,7 +11,9 @@ namespace {
 // Eye slots: 1 skin (lids), 2 iris, 3 whites, 4 accent (eye shadow).
 constexpr int kLidSlot = 1, kIrisSlot = 2, kWhiteSlot = 3, kShadowSlot = 4;
 
-std::vector<Pt> Curve(Pt a, Pt b, Pt c) { return Spline({a, b, c}, 8, false); }
+std::vector<Pt> Curve(Pt a, Pt b, Pt c) {
+  return Spline({a, b, c}, 8, false);
+}
 
 std::vector<Pt> Join(const std::vector<Pt>& a, const std::vector<Pt>& b_reversed) {
   std::vector<Pt> out = a;
@@ -41,10 +43,10 @@ Image8 DrawEye(Species sp, const EyeShape& e, EyeStep step, int side) {
   Sprite8 img(r);
   const bool ape = sp == Species::kApe;
   // Lid skin above the eye and folded over the eyeball as it closes.
-  Field lid_skin = SdfPolygon(r, Join(Curve({inner.x - s * 3, inner.y - 2},
-                                              {peak.x, peak.y - 4 - e.socket},
-                                              {outer.x + s * 3, outer.y - 3}),
-                                        lid));
+  Field lid_skin =
+      SdfPolygon(r, Join(Curve({inner.x - s * 3, inner.y - 2}, {peak.x, peak.y - 4 - e.socket},
+                               {outer.x + s * 3, outer.y - 3}),
+                         lid));
   Field ball = opening;
   float gaze = step == EyeStep::kLeft ? -w * 0.42f : step == EyeStep::kRight ? w * 0.42f : 0;
   Pt iris{gaze, 0.6f};
@@ -85,8 +87,9 @@ Image8 DrawEye(Species sp, const EyeShape& e, EyeStep step, int side) {
     return Smoothstep(peak.y - 8 - e.socket, peak.y - 3 - e.socket, static_cast<float>(y));
   });
   // Crease of the lid and the lash line.
-  Field crease = SdfStroke(r, Curve({inner.x - s * 1, inner.y - 3}, {peak.x, peak.y - 3.5f - e.socket},
-                                    {outer.x + s * 2, outer.y - 3}),
+  Field crease = SdfStroke(r,
+                           Curve({inner.x - s * 1, inner.y - 3}, {peak.x, peak.y - 3.5f - e.socket},
+                                 {outer.x + s * 2, outer.y - 3}),
                            0.6f, 0.9f);
   img.PaintFlat(crease, kLidSlot, ape ? 8 : 18);
   float lash = ape ? 1.2f : 0.9f + 0.5f * e.lashes;
@@ -98,8 +101,9 @@ Image8 DrawEye(Species sp, const EyeShape& e, EyeStep step, int side) {
   Field under = SdfStroke(r, Curve(inner, {low.x, low.y + 0.6f}, outer), 0.5f, 0.6f);
   img.PaintFlat(under, kLidSlot, 22);
   if (e.bags > 0) {
-    Field bag = SdfStroke(r, Curve({inner.x + s * 2, inner.y + 5}, {low.x, low.y + 4 + e.bags},
-                                   {outer.x - s * 2, outer.y + 4}),
+    Field bag = SdfStroke(r,
+                          Curve({inner.x + s * 2, inner.y + 5}, {low.x, low.y + 4 + e.bags},
+                                {outer.x - s * 2, outer.y + 4}),
                           0.4f, 0.7f);
     img.PaintFlat(bag, kLidSlot, 24);
   }
@@ -127,7 +131,8 @@ Image8 DrawBrow(Species sp, const BrowShape& b, BrowStep step, int side) {
   if (b.bushy > 0) {
     for (float& v : sdf.values()) v -= 0;
     for (int y = r.y; y < r.Bottom(); ++y) {
-      for (int x = r.x; x < r.Right(); ++x) sdf.At(x, y) -= b.bushy * (Noise(x * 0.6f, y * 0.9f, 3) - 0.3f);
+      for (int x = r.x; x < r.Right(); ++x)
+        sdf.At(x, y) -= b.bushy * (Noise(x * 0.6f, y * 0.9f, 3) - 0.3f);
     }
   }
   Field h = Dome(sdf, 2.5f, 2);
@@ -149,10 +154,12 @@ Image8 DrawNose(Species sp, const NoseShape& n) {
   Field tip_sdf = SdfEllipse(r, {n.crooked, -2 + n.hook * 0.4f}, tip, tip * 0.85f);
   Field wing_l = SdfEllipse(r, {-wings * 0.72f, 0}, wings * 0.42f, wings * 0.36f);
   Field wing_r = SdfEllipse(r, {wings * 0.72f, 0}, wings * 0.42f, wings * 0.36f);
-  Field bridge_sdf = SdfStroke(r, Spline({{0, -n.length}, {n.crooked * 0.4f - n.hook * 0.2f, -n.length * 0.5f},
-                                          {n.crooked + n.hook * 0.3f, -n.length * 0.2f - n.hook},
-                                          {n.crooked, -4}},
-                                         6, false),
+  Field bridge_sdf = SdfStroke(r,
+                               Spline({{0, -n.length},
+                                       {n.crooked * 0.4f - n.hook * 0.2f, -n.length * 0.5f},
+                                       {n.crooked + n.hook * 0.3f, -n.length * 0.2f - n.hook},
+                                       {n.crooked, -4}},
+                                      6, false),
                                bridge * 0.8f, bridge);
   Field nose = tip_sdf;
   SmoothUnion(nose, wing_l, 4);
@@ -181,7 +188,8 @@ Image8 DrawNose(Species sp, const NoseShape& n) {
   });
   for (int sgn = -1; sgn <= 1; sgn += 2) {
     float nx = sgn * wings * (ape ? 0.5f : 0.36f);
-    Field nostril = SdfEllipse(r, {nx, ape ? 0.0f : 3.0f}, ape ? 4.0f : 2.8f * k, ape ? 3.0f : 1.5f * k);
+    Field nostril =
+        SdfEllipse(r, {nx, ape ? 0.0f : 3.0f}, ape ? 4.0f : 2.8f * k, ape ? 3.0f : 1.5f * k);
     img.PaintFlat(nostril, 1, 4);
   }
   return img.Finish();

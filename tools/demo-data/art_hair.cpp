@@ -25,15 +25,20 @@ Field Cap(Species sp, float side, float top, const std::vector<Pt>& hairline) {
 
 std::vector<Pt> Hairline(Species sp, float front, float temple) {
   const float w = SkullOf(sp).rx - 3;
-  return {{-w, -14}, {-w + 3, -36}, {-w + 16, temple},   {-32, front + 2}, {0, front},
-          {32, front + 2}, {w - 16, temple}, {w - 3, -36}, {w, -14}};
+  return {{-w, -14},       {-w + 3, -36},    {-w + 16, temple}, {-32, front + 2}, {0, front},
+          {32, front + 2}, {w - 16, temple}, {w - 3, -36},      {w, -14}};
 }
 
 // Strands that hang down beside the face, between the face edge and `outer`.
 Field Curtain(Species sp, float inner, float outer, float bottom, float flare) {
-  std::vector<Pt> right = {{inner, -60},         {inner + 4, -10},          {inner + 2, 40},
-                           {inner + 10, bottom}, {outer + flare, bottom + 4}, {outer + flare * 0.5f, 40},
-                           {outer, -20},         {outer - 6, -60}};
+  std::vector<Pt> right = {{inner, -60},
+                           {inner + 4, -10},
+                           {inner + 2, 40},
+                           {inner + 10, bottom},
+                           {outer + flare, bottom + 4},
+                           {outer + flare * 0.5f, 40},
+                           {outer, -20},
+                           {outer - 6, -60}};
   (void)sp;
   Field f = SdfPolygon(kFrontRect, Spline(right, 6, true));
   std::vector<Pt> left;
@@ -43,10 +48,16 @@ Field Curtain(Species sp, float inner, float outer, float bottom, float flare) {
 }
 
 Field BackMass(float half_width, float bottom, float top) {
-  std::vector<Pt> ctrl = {{0, top},          {half_width * 0.8f, top + 20},    {half_width, 10},
-                          {half_width * 1.05f, bottom - 30}, {half_width * 0.7f, bottom},
-                          {0, bottom + 6},  {-half_width * 0.7f, bottom},   {-half_width * 1.05f, bottom - 30},
-                          {-half_width, 10}, {-half_width * 0.8f, top + 20}};
+  std::vector<Pt> ctrl = {{0, top},
+                          {half_width * 0.8f, top + 20},
+                          {half_width, 10},
+                          {half_width * 1.05f, bottom - 30},
+                          {half_width * 0.7f, bottom},
+                          {0, bottom + 6},
+                          {-half_width * 0.7f, bottom},
+                          {-half_width * 1.05f, bottom - 30},
+                          {-half_width, 10},
+                          {-half_width * 0.8f, top + 20}};
   return SdfPolygon(kBackRect, Spline(ctrl, 8, true));
 }
 
@@ -120,7 +131,9 @@ HairImages DrawHair(Species sp, HairStyle style, uint32_t seed) {
         float rad = 40 + (Hash(i, seed + 1) & 0xFFFF) / 65535.0f * 60;
         Pt c{std::cos(a) * rad * 1.1f, -26 - std::sin(a) * rad};
         if (!img.Covered(static_cast<int>(c.x), static_cast<int>(c.y))) continue;
-        Field ring = SdfStroke(kFrontRect, Spline({{c.x - 4, c.y + 1}, {c.x, c.y - 3}, {c.x + 4, c.y + 1}}, 4, false), 1, 0.8f);
+        Field ring = SdfStroke(
+            kFrontRect, Spline({{c.x - 4, c.y + 1}, {c.x, c.y - 3}, {c.x + 4, c.y + 1}}, 4, false),
+            1, 0.8f);
         img.Modulate(ring, [](int, int, float) { return 1.35f; });
         Field under = SdfStroke(kFrontRect, {{c.x - 3, c.y + 3}, {c.x + 3, c.y + 3}}, 0.8f, 0.6f);
         img.Modulate(under, [](int, int, float) { return 0.6f; });
@@ -137,9 +150,10 @@ HairImages DrawHair(Species sp, HairStyle style, uint32_t seed) {
     }
     case HairStyle::kMohawk: {
       HairImages out = DrawHair(sp, HairStyle::kBuzz, seed);
-      Field crest = SdfPolygon(kFrontRect, Spline({{-13, -72}, {-16, -118}, {-6, -140}, {0, -142},
-                                                   {6, -140}, {16, -118}, {13, -72}},
-                                                  6, true));
+      Field crest = SdfPolygon(
+          kFrontRect,
+          Spline({{-13, -72}, {-16, -118}, {-6, -140}, {0, -142}, {6, -140}, {16, -118}, {13, -72}},
+                 6, true));
       Fuzz(crest, {0, -100}, 3, 2, seed);
       Sprite8 img(kFrontRect);
       PaintHair(img, crest, sp, {0, -60}, seed, 0.7f, kHairSlot);
@@ -158,7 +172,7 @@ HairImages DrawHair(Species sp, HairStyle style, uint32_t seed) {
     case HairStyle::kLongStraight: {
       std::vector<Pt> line = Hairline(sp, -68, -56);
       Field cap = Cap(sp, 6, 8, line);
-      Union(cap, Curtain(sp, w - 12, w + 14, 150, 24));
+      SmoothUnion(cap, Curtain(sp, w - 12, w + 12, 150, 22), 14);
       Field part = SdfStroke(kFrontRect, {{-6, -112}, {-5, -74}}, 1, 0.5f);
       Subtract(cap, part);
       Field back = BackMass(w + 26, 160, -104);
@@ -166,7 +180,7 @@ HairImages DrawHair(Species sp, HairStyle style, uint32_t seed) {
     }
     case HairStyle::kBob: {
       std::vector<Pt> line = {{-w + 2, 20}, {-w + 6, -30}, {-w + 18, -40}, {-30, -40}, {0, -38},
-                              {30, -40}, {w - 18, -40}, {w - 6, -30}, {w - 2, 20}};
+                              {30, -40},    {w - 18, -40}, {w - 6, -30},   {w - 2, 20}};
       Field cap = Cap(sp, 8, 10, line);
       Union(cap, Curtain(sp, w - 14, w + 10, 62, 6));
       Field back = BackMass(w + 14, 64, -104);
@@ -174,8 +188,9 @@ HairImages DrawHair(Species sp, HairStyle style, uint32_t seed) {
     }
     case HairStyle::kPonytail: {
       Field cap = Cap(sp, 4, 5, Hairline(sp, -68, -56));
-      Field tail = SdfStroke(kBackRect, Spline({{30, -100}, {80, -110}, {108, -60}, {112, 10}, {100, 60}}, 8, false),
-                             {12, 14, 15, 13, 10, 6, 3});
+      Field tail = SdfStroke(
+          kBackRect, Spline({{40, -100}, {78, -96}, {94, -56}, {96, 0}, {88, 50}}, 8, false),
+          {9, 11, 11, 10, 8, 6, 3});
       return Finish(sp, cap, {0, -110}, seed, 0.8f, &tail);
     }
     case HairStyle::kBun: {
@@ -203,26 +218,39 @@ HairImages DrawHair(Species sp, HairStyle style, uint32_t seed) {
       HairImages out = Finish(sp, cap, {0, -104}, seed, 0.8f);
       Sprite8 img(kFrontRect);
       for (int sgn = -1; sgn <= 1; sgn += 2) {
-        for (int i = 0; i < 11; ++i) {
-          float t = i / 10.0f;
-          Pt c{sgn * (w + 2 + 10 * t), Mix(-6.0f, 140.0f, t)};
-          float rad = Mix(9.0f, 6.0f, t);
-          Field link = SdfEllipse(kFrontRect, {c.x + sgn * ((i % 2) ? 2.0f : -2.0f), c.y}, rad, rad * 0.9f);
-          PaintHair(img, link, sp, {c.x, c.y - 30}, seed + i, 0.5f, kHairSlot);
+        // Plaits: short strands leaning left and right in turn.
+        for (int i = 0; i < 14; ++i) {
+          float t = i / 13.0f;
+          Pt c{sgn * (w + 2 + 8 * t), Mix(-4.0f, 132.0f, t)};
+          float rad = Mix(5.5f, 4.0f, t), lean = (i % 2) ? 5.0f : -5.0f;
+          Field link =
+              SdfStroke(kFrontRect, {{c.x - lean, c.y - 5}, {c.x + lean, c.y + 5}}, rad, rad);
+          PaintHair(img, link, sp, {c.x - lean * 3, c.y - 15}, seed + static_cast<uint32_t>(i),
+                    0.3f, kHairSlot);
         }
+        Field tie = SdfEllipse(kFrontRect, {sgn * (w + 10), 138}, 4, 3);
+        img.PaintFlat(tie, kHairSlot, 8);
       }
       out.front = Overlay(img.Finish(), out.front);
       return out;
     }
     case HairStyle::kApeCrest: {
       Field crest = SdfEllipse(kFrontRect, {0, -86}, 42, 22);
-      Intersect(crest, SdfPolygon(kFrontRect, {{-200, -200}, {200, -200}, {200, -78}, {-200, -78}}));
+      Intersect(crest,
+                SdfPolygon(kFrontRect, {{-200, -200}, {200, -200}, {200, -78}, {-200, -78}}));
       Union(crest, SdfEllipse(kFrontRect, {0, -96}, 30, 16));
       return Finish(sp, crest, {0, -60}, seed, 0.8f, nullptr, 3);
     }
     case HairStyle::kApeTuft: {
-      Field tuft = SdfPolygon(kFrontRect, Spline({{-34, -82}, {-30, -100}, {-12, -104}, {-8, -124}, {4, -106},
-                                                  {18, -122}, {22, -100}, {38, -96}, {34, -80}},
+      Field tuft = SdfPolygon(kFrontRect, Spline({{-34, -82},
+                                                  {-30, -100},
+                                                  {-12, -104},
+                                                  {-8, -124},
+                                                  {4, -106},
+                                                  {18, -122},
+                                                  {22, -100},
+                                                  {38, -96},
+                                                  {34, -80}},
                                                  6, true));
       return Finish(sp, tuft, {0, -70}, seed, 0.6f, nullptr, 3);
     }

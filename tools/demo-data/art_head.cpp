@@ -19,11 +19,21 @@ float LitLevel(const Shading& s, int x, int y, Tone t) {
   return t.ambient + t.diffuse * s.diffuse.At(x, y) + t.specular * s.specular.At(x, y);
 }
 
-float Rim(float d, float width) { return Smoothstep(0.5f, -width, d); }
+float Rim(float d, float width) {
+  return Smoothstep(0.5f, -width, d);
+}
 
 HeadImages DrawHead(Species sp, const FaceShape& f, float drop, uint32_t seed) {
+  if (drop > 0) {
+    // The open jaw is the closed head stretched below the mouth, so that the
+    // face above it stays the same to the pixel.
+    HeadImages out = DrawHead(sp, f, 0, seed);
+    for (Image8* img : {&out.head, &out.mask, &out.shadow})
+      *img = Stretch(*img, kJawTop, kJawBottom, drop);
+    return out;
+  }
   const Rect r{-110, -125, 220, 250};
-  const std::vector<Pt> outline = HeadOutline(sp, f, drop);
+  const std::vector<Pt> outline = HeadOutline(sp, f, 0);
   Field sdf = SdfPolygon(r, outline);
 
   Field h = Dome(sdf, 58, 58);
@@ -40,7 +50,7 @@ HeadImages DrawHead(Species sp, const FaceShape& f, float drop, uint32_t seed) {
   AddBump(h, {66, -34}, 10, 16, -3);
   AddBump(h, {0, f.nose_y - 8.0f}, 9, 22, 6);
   AddBump(h, {0, f.mouth_y - 2.0f}, ape ? 40 : 26, ape ? 26 : 18, ape ? 14 : 5);
-  AddBump(h, {0, f.chin_y - 14 + drop}, 18, 9, 4);
+  AddBump(h, {0, f.chin_y - 14}, 18, 9, 4);
   Blur(h, 1.5f);
   Shading light = Shade(h, 18);
 
@@ -57,7 +67,7 @@ HeadImages DrawHead(Species sp, const FaceShape& f, float drop, uint32_t seed) {
   if (ape) {
     // Fur covers the head except the bare face around the eyes and the muzzle.
     Field face = SdfEllipse(r, {0, f.eye_y + 6.0f}, 58, 38);
-    SmoothUnion(face, SdfEllipse(r, {0, f.mouth_y - 8 + drop * 0.5f}, 46, 40 + drop * 0.5f), 14);
+    SmoothUnion(face, SdfEllipse(r, {0, f.mouth_y - 8.0f}, 46, 40), 14);
     Field fur = sdf;
     Subtract(fur, face);
     head.Paint(fur, 2, [&](int x, int y, float d) {
@@ -88,6 +98,7 @@ HeadImages DrawHead(Species sp, const FaceShape& f, float drop, uint32_t seed) {
 }
 
 Image8 DrawCheeks(Species sp, int style, float drop, bool shadow_part) {
+  if (drop > 0) return Stretch(DrawCheeks(sp, style, 0, shadow_part), kJawTop, kJawBottom, drop);
   const Rect r{-90, -80, 180, 190};
   Field s(r, 0);
   Sprite8 overlay(r);
@@ -104,7 +115,7 @@ Image8 DrawCheeks(Species sp, int style, float drop, bool shadow_part) {
   };
   // Laugh lines from the nose wings to beside the mouth.
   auto laugh = [&](float amount) {
-    fold({{-15, 28}, {-24, 42}, {-29, 58 + 0.8f * drop}, {-27, 70 + drop}}, 2, amount * k);
+    fold({{-15, 28}, {-24, 42}, {-29, 58}, {-27, 70}}, 2, amount * k);
   };
   switch (style) {
     case 0:  // smooth
@@ -112,10 +123,10 @@ Image8 DrawCheeks(Species sp, int style, float drop, bool shadow_part) {
       break;
     case 1:  // hollow
       laugh(0.45f);
-      patch({-46, 40 + 0.3f * drop}, 10, 16, 0.55f);
+      patch({-46, 40}, 10, 16, 0.55f);
       break;
     case 2:  // round and full
-      fold({{-56, 30}, {-44, 50}, {-28, 60 + 0.5f * drop}}, 3, 0.35f);
+      fold({{-56, 30}, {-44, 50}, {-28, 60}}, 3, 0.35f);
       laugh(0.3f);
       break;
     case 3:  // high cheekbones
@@ -127,13 +138,15 @@ Image8 DrawCheeks(Species sp, int style, float drop, bool shadow_part) {
       fold({{-62, -14}, {-56, -8}}, 1.2f, 0.5f);
       fold({{-63, -4}, {-56, -2}}, 1.2f, 0.45f);
       fold({{-40, 8}, {-30, 12}, {-20, 11}}, 1.4f, 0.45f);
-      fold({{-30, -52}, {-10, -55}, {10, -54}, {30, -51}}, 1.3f, 0.35f);
-      fold({{-26, -44}, {-8, -46}, {8, -46}, {26, -43}}, 1.3f, 0.3f);
-      fold({{-34, 72 + drop}, {-40, 84 + drop}}, 1.6f, 0.45f);
+      if (sp != Species::kApe) {
+        fold({{-30, -52}, {-10, -55}, {10, -54}, {30, -51}}, 1.3f, 0.35f * k);
+        fold({{-26, -44}, {-8, -46}, {8, -46}, {26, -43}}, 1.3f, 0.3f * k);
+      }
+      fold({{-34, 72}, {-40, 84}}, 1.6f, 0.45f);
       break;
     case 5:  // dimples
       laugh(0.3f);
-      patch({-33, 60 + drop * 0.8f}, 2.5f, 3.5f, 0.7f);
+      patch({-33, 60}, 2.5f, 3.5f, 0.7f);
       break;
     case 6:  // scarred
       laugh(0.35f);
@@ -162,8 +175,8 @@ Image8 DrawCheeks(Species sp, int style, float drop, bool shadow_part) {
 Image8 DrawNeck(Species sp, const NeckShape& n) {
   const Rect r{-170, -125, 340, 235};
   const float w = n.half_width;
-  std::vector<Pt> right = {{w * 0.92f, -120}, {w * 0.95f, -40}, {w, 0},
-                           {w * 1.35f, 22}, {w * 2.6f, 46}, {165, 70}, {165, 110}};
+  std::vector<Pt> right = {{w * 0.92f, -120}, {w * 0.95f, -40}, {w, 0},    {w * 1.35f, 22},
+                           {w * 2.6f, 46},    {165, 70},        {165, 110}};
   std::vector<Pt> ctrl = right;
   for (size_t i = right.size(); i-- > 0;) ctrl.push_back({-right[i].x, right[i].y});
   Field sdf = SdfPolygon(r, Spline(ctrl, 6, true));
@@ -214,8 +227,8 @@ Image8 DrawEar(Species sp, int style, int side) {
                           {-sx * 10, top + height * 0.3f}};
   Field sdf = SdfPolygon(r, Spline(half, 8, true));
   Field h = Dome(sdf, 6, 5);
-  Field hollow = SdfEllipse(r, {sx * width * 0.35f, top + height * 0.45f}, width * 0.35f,
-                            height * 0.25f);
+  Field hollow =
+      SdfEllipse(r, {sx * width * 0.35f, top + height * 0.45f}, width * 0.35f, height * 0.25f);
   Add(h, Dome(hollow, 4, 4), -1);
   if (style == 4) {
     for (int i = 0; i < 5; ++i) {
@@ -230,9 +243,12 @@ Image8 DrawEar(Species sp, int style, int side) {
   });
   if (sp == Species::kFemale && style >= 6) {
     Pt lobe = {sx * 3, top + height - 3};
-    Field ring = style == 6 ? SdfEllipse(r, lobe, 2.5f, 2.5f)
-                            : SdfStroke(r, Spline({lobe, {lobe.x + sx * 3, lobe.y + 8},
-                                                   {lobe.x, lobe.y + 15}}, 6, false), 1.3f, 1.3f);
+    Field ring =
+        style == 6
+            ? SdfEllipse(r, lobe, 2.5f, 2.5f)
+            : SdfStroke(
+                  r, Spline({lobe, {lobe.x + sx * 3, lobe.y + 8}, {lobe.x, lobe.y + 15}}, 6, false),
+                  1.3f, 1.3f);
     if (style == 8) Union(ring, SdfEllipse(r, {lobe.x, lobe.y + 17}, 3.5f, 4.5f));
     Field rh = Dome(ring, 2, 2);
     Shading rl = Shade(rh, 30);

@@ -18,11 +18,21 @@ struct MouthGeometry {
 MouthGeometry Geometry(Species sp, const MouthShape& m, int step) {
   float w = m.width, smile = m.smile, gap = 0;
   switch (step) {
-    case 1: gap = 3; break;
-    case 2: gap = 10, w *= 0.62f; break;
-    case 3: gap = 6, w *= 1.08f, smile += 2; break;
-    case 4: gap = 13 + kJawDrop; w *= 0.9f; break;
-    default: break;
+    case 1:
+      gap = 3;
+      break;
+    case 2:
+      gap = 10, w *= 0.62f;
+      break;
+    case 3:
+      gap = 6, w *= 1.08f, smile += 2;
+      break;
+    case 4:
+      gap = 13 + kJawDrop;
+      w *= 0.9f;
+      break;
+    default:
+      break;
   }
   const float up = sp == Species::kFemale ? m.upper * 1.2f : m.upper;
   const float low = sp == Species::kFemale ? m.lower * 1.2f : m.lower;
@@ -40,7 +50,8 @@ MouthGeometry Geometry(Species sp, const MouthShape& m, int step) {
     g.upper_outer.push_back({x, top});
     g.upper_inner.push_back({x, line - gap * 0.3f * bell});
     g.lower_inner.push_back({x, lower_top});
-    g.lower_outer.push_back({x * 0.96f, lower_top + low * std::pow(std::max(bell, 0.0f), 0.7f) + 0.5f});
+    g.lower_outer.push_back(
+        {x * 0.96f, lower_top + low * std::pow(std::max(bell, 0.0f), 0.7f) + 0.5f});
   }
   return g;
 }
@@ -78,9 +89,8 @@ Image8 DrawMouth(Species sp, const MouthShape& m, int step) {
   });
   if (step > 0) {
     Field opening = SdfPolygon(r, Between(g.upper_inner, g.lower_inner));
-    img.Paint(opening, kLipSlot, [&](int, int y, float) {
-      return 3 + 3 * Smoothstep(0, 8, static_cast<float>(y));
-    });
+    img.Paint(opening, kLipSlot,
+              [&](int, int y, float) { return 3 + 3 * Smoothstep(0, 8, static_cast<float>(y)); });
     float top = g.upper_inner[12].y, bottom = g.lower_inner[12].y;
     float half = std::abs(g.upper_inner.back().x);
     Field teeth = SdfBox(r, {0, top + 1.5f}, half * 0.55f, step == 3 ? 3.5f : 2.5f, 1);

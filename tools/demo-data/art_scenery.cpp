@@ -32,8 +32,10 @@ float Ridge(float x, float y, float amp, float scale, uint32_t seed) {
 }
 
 void Trees(Sprite16& img, float x, float width, Rgb bark, uint32_t seed) {
-  Field trunk = SdfPolygon(kCanvas, {{x - width * 0.5f, -10}, {x + width * 0.5f, -10},
-                                     {x + width * 0.7f, 410}, {x - width * 0.7f, 410}});
+  Field trunk = SdfPolygon(kCanvas, {{x - width * 0.5f, -10},
+                                     {x + width * 0.5f, -10},
+                                     {x + width * 0.7f, 410},
+                                     {x - width * 0.7f, 410}});
   img.Paint(trunk, [&](int px, int py, float) {
     float u = (px - x) / width;
     float shade = 0.6f + 0.5f * Clamp(-u + 0.3f, 0, 1);
@@ -47,7 +49,8 @@ void Foliage(Sprite16& img, Pt c, float r, Rgb leaf, uint32_t seed) {
   Fuzz(blob, c, 10, 4, seed);
   img.Paint(blob, [&](int x, int y, float d) {
     float n = Fbm(x * 0.08f, y * 0.08f, seed, 3);
-    float light = 0.55f + 0.7f * n * Smoothstep(r, -r, static_cast<float>(x - c.x + y - c.y) * 0.7f + d);
+    float light =
+        0.55f + 0.7f * n * Smoothstep(r, -r, static_cast<float>(x - c.x + y - c.y) * 0.7f + d);
     return Scale(leaf, light);
   });
 }
@@ -88,16 +91,20 @@ SceneImages DrawScene(SceneStyle style) {
         float dune = Ridge(x, 250, 50, 90, 11);
         if (y > dune) {
           float t = Smoothstep(dune, dune + 80, static_cast<float>(y));
-          return Scale(Rgb{214, 178, 128}, 0.85f + 0.15f * t + 0.05f * Noise(x * 0.2f, y * 0.6f, 3));
+          return Scale(Rgb{214, 178, 128},
+                       0.85f + 0.15f * t + 0.05f * Noise(x * 0.2f, y * 0.6f, 3));
         }
         return sky;
       });
       {
         // A ruined mud-brick wall at the left.
-        Field wall = SdfPolygon(kCanvas, {{-10, 150}, {30, 140}, {38, 170}, {60, 176}, {64, 410}, {-10, 410}});
+        Field wall = SdfPolygon(
+            kCanvas, {{-10, 150}, {30, 140}, {38, 170}, {60, 176}, {64, 410}, {-10, 410}});
         over.Paint(wall, [](int x, int y, float d) {
-          float brick = (static_cast<int>(y / 9.0f) % 2 == 0 ? x : x + 7) % 15 < 1 || y % 9 < 1 ? 0.8f : 1.0f;
-          return Scale(Rgb{176, 136, 96}, brick * (0.8f + 0.2f * Smoothstep(-8, 0, d) * 0) * (0.85f + 0.2f * Noise(x * 0.3f, y * 0.3f, 9)));
+          float brick =
+              (static_cast<int>(y / 9.0f) % 2 == 0 ? x : x + 7) % 15 < 1 || y % 9 < 1 ? 0.8f : 1.0f;
+          return Scale(Rgb{176, 136, 96}, brick * (0.8f + 0.2f * Smoothstep(-8, 0, d) * 0) *
+                                              (0.85f + 0.2f * Noise(x * 0.3f, y * 0.3f, 9)));
         });
         overlay = true;
       }
@@ -110,7 +117,8 @@ SceneImages DrawScene(SceneStyle style) {
       for (int i = 0; i < 14; ++i) {
         float x0 = i * 26.0f - 10 + (Hash(i, 1) % 10), w = 22.0f + (Hash(i, 2) % 18);
         float top = 150.0f + (Hash(i, 3) % 110);
-        Field block = SdfBox(kCanvas, {x0 + w * 0.5f, (top + 420) * 0.5f}, w * 0.5f, (420 - top) * 0.5f, 0);
+        Field block =
+            SdfBox(kCanvas, {x0 + w * 0.5f, (top + 420) * 0.5f}, w * 0.5f, (420 - top) * 0.5f, 0);
         uint32_t seed = static_cast<uint32_t>(i);
         over.Paint(block, [seed, x0, top](int x, int y, float) {
           bool window = (x - static_cast<int>(x0)) % 6 < 3 && (y - static_cast<int>(top)) % 8 < 4 &&
@@ -126,7 +134,8 @@ SceneImages DrawScene(SceneStyle style) {
         int off = (row % 2) * 16;
         bool mortar = y % 14 < 2 || (x + off) % 32 < 2;
         uint32_t brick = Hash((x + off) / 32, row);
-        Rgb c = mortar ? Rgb{150, 140, 128} : Scale(Rgb{150, 72, 56}, 0.8f + (brick % 100) / 400.0f);
+        Rgb c =
+            mortar ? Rgb{150, 140, 128} : Scale(Rgb{150, 72, 56}, 0.8f + (brick % 100) / 400.0f);
         c = Scale(c, 0.9f + 0.15f * Noise(x * 0.4f, y * 0.4f, 4));
         return Scale(c, Vignette(x, y));
       });
@@ -140,7 +149,8 @@ SceneImages DrawScene(SceneStyle style) {
       break;
     case SceneStyle::kSnow:
       back.Fill([](int x, int y) {
-        Rgb c = Vertical({{0, {150, 160, 172}}, {260, {214, 218, 224}}, {400, {236, 238, 242}}}, static_cast<float>(y));
+        Rgb c = Vertical({{0, {150, 160, 172}}, {260, {214, 218, 224}}, {400, {236, 238, 242}}},
+                         static_cast<float>(y));
         float trees = Ridge(x, 230, 80, 14, 31);
         if (y > trees && y < 300) c = MixRgb(c, Rgb{90, 100, 104}, 0.45f);
         if (Hash(Hash(x, y), 77) % 97 == 0) c = {250, 250, 252};
@@ -206,7 +216,9 @@ Image16 DrawForeground(ForegroundStyle style) {
           Union(wire, SdfStroke(kCanvas, {{c.x - 5, c.y - 5}, {c.x + 5, c.y + 5}}, 1, 1));
           Union(wire, SdfStroke(kCanvas, {{c.x - 5, c.y + 5}, {c.x + 5, c.y - 5}}, 1, 1));
         }
-        img.Paint(wire, [](int x, int y, float d) { return Scale(Rgb{110, 104, 96}, (d < -0.4f ? 1.0f : 0.6f) * (0.8f + 0.002f * (x - y))); });
+        img.Paint(wire, [](int x, int y, float d) {
+          return Scale(Rgb{110, 104, 96}, (d < -0.4f ? 1.0f : 0.6f) * (0.8f + 0.002f * (x - y)));
+        });
       }
       break;
     case ForegroundStyle::kVignette:

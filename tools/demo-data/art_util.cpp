@@ -24,13 +24,15 @@ std::vector<Pt> HeadOutline(Species sp, const FaceShape& f, float drop) {
   }
   float jaw_mid = 0.5f * (f.cheek_w + f.jaw_w) + 2;
   right.push_back({f.cheek_w, 12});
-  right.push_back({jaw_mid, 40 + 0.2f * drop});
-  right.push_back({f.jaw_w, f.jaw_y + 0.6f * drop});
-  right.push_back({f.chin_w + 6, f.chin_y - 7 + drop});
+  right.push_back({jaw_mid, 40});
+  right.push_back({f.jaw_w, f.jaw_y});
+  right.push_back({f.chin_w + 6, f.chin_y - 7});
   std::vector<Pt> ctrl = right;
-  ctrl.push_back({0, f.chin_y + drop});
+  ctrl.push_back({0, f.chin_y});
   for (size_t i = right.size() - 1; i >= 1; --i) ctrl.push_back({-right[i].x, right[i].y});
-  return Spline(ctrl, 8, true);
+  std::vector<Pt> outline = Spline(ctrl, 8, true);
+  for (Pt& p : outline) p.y += drop * Smoothstep(kJawTop, kJawBottom, p.y);
+  return outline;
 }
 
 void Fuzz(Field& sdf, Pt centre, float amount, float scale, uint32_t seed) {
@@ -116,7 +118,8 @@ Image8 Overlay(const Image8& bottom, const Image8& top) {
   return out;
 }
 
-void PaintCloth(Sprite8& img, const Field& sdf, int slot, float radius, float folds, uint32_t seed) {
+void PaintCloth(Sprite8& img, const Field& sdf, int slot, float radius, float folds,
+                uint32_t seed) {
   const Rect& r = sdf.rect();
   Field h = Dome(sdf, radius, radius * 0.8f);
   if (folds > 0) {
@@ -178,8 +181,8 @@ std::vector<Pt> Crown(Species sp, float side, float top, float y_left, float y_r
     float a = Mix(a0, a1, static_cast<float>(i) / n);
     float s = std::sin(a);
     float extra = s > 0 ? top * s * s : 0;
-    out.push_back({k.centre.x + (k.rx + side) * std::cos(a),
-                   k.centre.y - (k.ry + side + extra) * s});
+    out.push_back(
+        {k.centre.x + (k.rx + side) * std::cos(a), k.centre.y - (k.ry + side + extra) * s});
   }
   if (y_right > k.centre.y) out.push_back({k.centre.x + k.rx + side, y_right});
   return out;
@@ -209,7 +212,7 @@ void PaintHair(Sprite8& img, const Field& sdf, Species sp, Pt crown, uint32_t se
     return u * u + v * v < 1 && y > k.centre.y - k.ry + 12;
   };
   img.Paint(sdf, slot, [&](int x, int y, float d) {
-    float rim = on_skull(x, y) ? Mix(0.8f, 1.0f, Rim(d, 2)) : Mix(0.45f, 1.0f, Rim(d, 2.5f));
+    float rim = on_skull(x, y) ? Mix(0.8f, 1.0f, Rim(d, 2)) : Mix(0.55f, 1.0f, Rim(d, 2.5f));
     return StrandLevel(light, x, y, crown, seed, coarse) * rim;
   });
   if (hairline) {

@@ -116,7 +116,7 @@ std::vector<Row<ClothingStyle>> Clothing(Species sp) {
 
 std::vector<Row<GlassesStyle>> Glasses(Species sp) {
   using G = GlassesStyle;
-  std::vector<Row<GlassesStyle>> rows = {{"zadne", 100, kNeutral, G::kNone},
+  std::vector<Row<GlassesStyle>> rows = {{"zadne", 150, kNeutral, G::kNone},
                                          {"kulate", 8, {50, 50, 60, 40, 70}, G::kRound},
                                          {"pilotni", 8, {85, 45, 30, 60, 40}, G::kAviator},
                                          {"hranate", 8, {55, 50, 55, 45, 60}, G::kSquare}};
@@ -128,6 +128,22 @@ std::vector<Row<GlassesStyle>> Glasses(Species sp) {
   }
   rows.push_back({"bryle", 5, {60, 55, 50, 60, 40}, G::kGoggles});
   return rows;
+}
+
+// Beards around the mouth are clipped by the lips; a walrus moustache hangs over
+// them, and chin tufts and face marks stay clear of the mouth anyway (war paint
+// does cross it).
+bool ClippedByTheLips(BeardStyle style) {
+  switch (style) {
+    case BeardStyle::kWalrus:
+    case BeardStyle::kApeChin:
+    case BeardStyle::kBeautyMark:
+    case BeardStyle::kFreckles:
+    case BeardStyle::kBlush:
+      return false;
+    default:
+      return true;
+  }
 }
 
 }  // namespace
@@ -149,13 +165,12 @@ void AddHair(DataSet& ds, Species sp) {
 void AddDress(DataSet& ds, Species sp) {
   uint32_t seed = 500;
   // A clean face is the most common "beard"; it has no image at all.
-  Component& none = AddComponent(ds, kBeards, "zadne", sp == Species::kFemale ? 100 : 40,
-                                 {70, 20, 45, 45, 40});
+  Component& none =
+      AddComponent(ds, kBeards, "zadne", sp == Species::kFemale ? 100 : 40, {70, 20, 45, 45, 40});
   none.sig = "n";
   const float drops[] = {1, 2, 3, kJawDrop};
   for (const auto& row : Beards(sp)) {
-    // Most beards are clipped around the lips; the walrus moustache hangs over them.
-    const bool clip = row.style != BeardStyle::kWalrus;
+    const bool clip = ClippedByTheLips(row.style);
     Component& c = AddComponent(ds, kBeards, row.name, row.frequency, row.props);
     c.sig = row.sig;
     const Image8 beard = DrawBeard(sp, row.style, 0, ++seed);
@@ -198,7 +213,7 @@ const std::vector<Row<SceneStyle>>& Scenes() {
 
 const std::vector<Row<ForegroundStyle>>& Items() {
   static const std::vector<Row<ForegroundStyle>> rows = {
-      {"zadne", 100, kNeutral, ForegroundStyle::kNone},
+      {"zadne", 220, kNeutral, ForegroundStyle::kNone},
       {"pytle", 8, {70, 45, 55, 60, 50}, ForegroundStyle::kSandbags},
       {"ram", 8, {50, 50, 50, 50, 60}, ForegroundStyle::kFrame},
       {"drat", 6, {50, 45, 60, 65, 50}, ForegroundStyle::kWire},

@@ -95,12 +95,9 @@ std::vector<FaceRow> Faces(Species sp) {
 std::vector<CheekRow> Cheeks(Species sp) {
   switch (sp) {
     case Species::kFemale:
-      return {{"hladke", 34, kNeutral, 0},
-              {"licni", 20, {60, 50, 55, 50, 40}, 3},
-              {"plne", 14, {50, 45, 60, 55, 45}, 2},
-              {"rumenec", 16, {55, 35, 70, 50, 35}, 7},
-              {"pihy", 12, {60, 20, 65, 50, 30}, 8},
-              {"vrasky", 10, {50, 50, 50, 45, 95}, 4}};
+      return {{"hladke", 34, kNeutral, 0},           {"licni", 20, {60, 50, 55, 50, 40}, 3},
+              {"plne", 14, {50, 45, 60, 55, 45}, 2}, {"rumenec", 16, {55, 35, 70, 50, 35}, 7},
+              {"pihy", 12, {60, 20, 65, 50, 30}, 8}, {"vrasky", 10, {50, 50, 50, 45, 95}, 4}};
     case Species::kApe:
       return {{"hladke", 30, kNeutral, 0},
               {"propadle", 18, {50, 50, 50, 40, 60}, 1},
@@ -127,7 +124,9 @@ std::vector<EarRow> Ears(Species sp) {
               {"kruh", 16, {55, 70, 45, 50, 40}, 7},
               {"privesek", 14, {50, 60, 55, 50, 55}, 8}};
     case Species::kApe:
-      return {{"normalni", 30, kNeutral, 0}, {"velke", 20, kNeutral, 1}, {"male", 20, kNeutral, 2},
+      return {{"normalni", 30, kNeutral, 0},
+              {"velke", 20, kNeutral, 1},
+              {"male", 20, kNeutral, 2},
               {"boxer", 10, {50, 50, 50, 85, 60}, 4}};
     default:
       return {{"normalni", 30, kNeutral, 0},

@@ -8,7 +8,7 @@ namespace {
 
 void SetUp(DataSet& ds) {
   auto cat = [&](int c) -> Category& { return ds.categories[static_cast<size_t>(c)]; };
-  const char* dirs[] = {"", "poz", "krk", "obl", "lic", "oci", "nos", "pus",
+  const char* dirs[] = {"",    "poz", "krk", "obl", "lic", "oci", "nos", "pus",
                         "uch", "obo", "vla", "vou", "sat", "bry", "pop"};
   for (int c = 1; c <= kCategoryCount; ++c) cat(c).image_dir = dirs[c];
 
@@ -22,7 +22,8 @@ void SetUp(DataSet& ds) {
   // The head carries the face mask and the shadow its jaw casts on the neck.
   cat(kFaces).mask_second = true;
   cat(kFaces).shadow = 3;
-  cat(kFaces).point_categories = {kCheeks, kEyes, kNoses, kMouths, kEars, kEyebrows, kHair, kGlasses};
+  cat(kFaces).point_categories = {kCheeks, kEyes,     kNoses, kMouths,
+                                  kEars,   kEyebrows, kHair,  kGlasses};
   cat(kFaces).colour_slots = {kSkin, kHairColour, 0, 0};
   cat(kFaces).colour_mask = true;
 
@@ -64,31 +65,55 @@ void SetUp(DataSet& ds) {
   cat(kGlasses).colour_slots = {kMetal, kLens, 0, 0};
   cat(kGlasses).colour_mask = true;
 
-  ds.dependencies = {{kBackgrounds, kNecks}, {kBackgrounds, kForeground}, {kNecks, kFaces},
-                     {kNecks, kClothing},    {kFaces, kCheeks},          {kFaces, kEyes},
-                     {kFaces, kNoses},       {kFaces, kMouths},          {kFaces, kEars},
-                     {kFaces, kEyebrows},    {kFaces, kHair},            {kFaces, kGlasses},
+  ds.dependencies = {{kBackgrounds, kNecks}, {kBackgrounds, kForeground},
+                     {kNecks, kFaces},       {kNecks, kClothing},
+                     {kFaces, kCheeks},      {kFaces, kEyes},
+                     {kFaces, kNoses},       {kFaces, kMouths},
+                     {kFaces, kEars},        {kFaces, kEyebrows},
+                     {kFaces, kHair},        {kFaces, kGlasses},
                      {kCheeks, kBeards}};
 
-  ds.draw_order = {
-      {kBackgrounds, 1, 'N'}, {kBackgrounds, 2, 'N'}, {kHair, 2, 'N'},     {kClothing, 2, 'N'},
-      {kNecks, 1, 'N'},       {kFaces, 3, 'N'},       {kClothing, 1, 'N'}, {kEars, 1, 'N'},
-      {kEars, 2, 'N'},        {kFaces, 1, 'N'},       {kFaces, 2, 'M'},    {kCheeks, 2, 'O'},
-      {kCheeks, 1, 'O'},      {kEyes, 1, 'N'},        {kEyes, 2, 'N'},     {kMouths, 1, 'N'},
-      {kNoses, 2, 'O'},       {kNoses, 1, 'N'},       {kEyebrows, 1, 'N'}, {kEyebrows, 2, 'N'},
-      {kMouths, 2, 'M'},      {kBeards, 1, 'C'},
-      // Back to the face mask, so that a render always ends with a plain mask.
-      {kFaces, 2, 'M'},       {kHair, 3, 'O'},        {kHair, 1, 'N'},     {kGlasses, 2, 'N'},
-      {kGlasses, 1, 'N'},     {kForeground, 1, 'N'}};
+  ds.draw_order = {{kBackgrounds, 1, 'N'},
+                   {kBackgrounds, 2, 'N'},
+                   {kHair, 2, 'N'},
+                   {kClothing, 2, 'N'},
+                   {kNecks, 1, 'N'},
+                   {kFaces, 3, 'N'},
+                   {kClothing, 1, 'N'},
+                   {kEars, 1, 'N'},
+                   {kEars, 2, 'N'},
+                   {kFaces, 1, 'N'},
+                   {kFaces, 2, 'M'},
+                   {kCheeks, 2, 'O'},
+                   {kCheeks, 1, 'O'},
+                   {kEyes, 1, 'N'},
+                   {kEyes, 2, 'N'},
+                   {kMouths, 1, 'N'},
+                   {kNoses, 2, 'O'},
+                   {kNoses, 1, 'N'},
+                   {kEyebrows, 1, 'N'},
+                   {kEyebrows, 2, 'N'},
+                   {kMouths, 2, 'M'},
+                   {kBeards, 1, 'C'},
+                   // Back to the face mask, so that a render always ends with a plain mask.
+                   {kFaces, 2, 'M'},
+                   {kHair, 3, 'O'},
+                   {kHair, 1, 'N'},
+                   {kGlasses, 2, 'N'},
+                   {kGlasses, 1, 'N'},
+                   {kForeground, 1, 'N'}};
 }
 
 }  // namespace
 
 std::string DataSetName(Species sp) {
   switch (sp) {
-    case Species::kFemale: return "female";
-    case Species::kApe: return "ape";
-    default: return "male";
+    case Species::kFemale:
+      return "female";
+    case Species::kApe:
+      return "ape";
+    default:
+      return "male";
   }
 }
 

@@ -14,8 +14,8 @@ class DiagnosticsSink;
 namespace kelvo::demo {
 
 struct GeneratorOptions {
-  std::string data_dir;        // the data sets go to data_dir/male, /female, /ape
-  std::vector<Species> sets;   // which to draw; all three by default
+  std::string data_dir;       // the data sets go to data_dir/male, /female, /ape
+  std::vector<Species> sets;  // which to draw; all three by default
 };
 
 // Parses "kelvo-demo-data <data directory> [male|female|ape]...". On a usage

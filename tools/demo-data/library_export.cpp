@@ -72,7 +72,8 @@ void FillContainer(TKelvoKompKontejner& box, const Category& cat) {
 
 }  // namespace
 
-std::unique_ptr<TKelvoTyp> ToLibrary(const DataSet& ds, TPak& archive, const std::string& directory) {
+std::unique_ptr<TKelvoTyp> ToLibrary(const DataSet& ds, TPak& archive,
+                                     const std::string& directory) {
   auto lib = std::make_unique<TKelvoTyp>(archive, directory);
   for (const DrawStep& step : ds.draw_order) {
     lib->DrawOrder.push_back({step.category, step.sub, step.kind});

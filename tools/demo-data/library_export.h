@@ -15,7 +15,8 @@ class TPak;
 namespace kelvo::demo {
 
 // A type library holding the data set, its images in memory (counted as loaded).
-std::unique_ptr<TKelvoTyp> ToLibrary(const DataSet& ds, TPak& archive, const std::string& directory);
+std::unique_ptr<TKelvoTyp> ToLibrary(const DataSet& ds, TPak& archive,
+                                     const std::string& directory);
 
 // Writes the data set into `directory` (created if missing). It is first written
 // beside it and then moved into place, so a failure never leaves half a library.

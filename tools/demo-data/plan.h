@@ -18,14 +18,36 @@ enum class Species { kMale, kFemale, kApe };
 
 // Category numbers, as the library counts them.
 enum Cat : int {
-  kBackgrounds = 1, kNecks, kFaces, kCheeks, kEyes, kNoses, kMouths, kEars, kEyebrows,
-  kHair, kBeards, kClothing, kGlasses, kForeground
+  kBackgrounds = 1,
+  kNecks,
+  kFaces,
+  kCheeks,
+  kEyes,
+  kNoses,
+  kMouths,
+  kEars,
+  kEyebrows,
+  kHair,
+  kBeards,
+  kClothing,
+  kGlasses,
+  kForeground
 };
 constexpr int kCategoryCount = 14;
 
 // Colour types, 1..11.
 enum ColourTypeId : int {
-  kSkin = 1, kHairColour, kIris, kLips, kWhites, kShirt, kMetal, kLens, kAccent, kUniform, kTrim
+  kSkin = 1,
+  kHairColour,
+  kIris,
+  kLips,
+  kWhites,
+  kShirt,
+  kMetal,
+  kLens,
+  kAccent,
+  kUniform,
+  kTrim
 };
 constexpr int kColourTypeCount = 11;
 
@@ -53,8 +75,8 @@ struct Component {
   std::string sig;
   Props props = kNeutral;
   std::array<std::optional<SubImage>, 4> subs;
-  std::vector<SnapPoint> points;    // one per point category of the container
-  std::array<std::string, 4> steps; // names of animation steps 1..4, empty = none
+  std::vector<SnapPoint> points;     // one per point category of the container
+  std::array<std::string, 4> steps;  // names of animation steps 1..4, empty = none
 };
 
 struct Category {
@@ -88,8 +110,8 @@ struct DrawStep {
 
 struct DataSet {
   std::string name;
-  std::array<Category, kCategoryCount + 1> categories;     // index 1..14
-  std::array<ColourType, kColourTypeCount + 1> colours;    // index 1..11
+  std::array<Category, kCategoryCount + 1> categories;   // index 1..14
+  std::array<ColourType, kColourTypeCount + 1> colours;  // index 1..11
   std::vector<DrawStep> draw_order;
   std::vector<std::pair<int, int>> dependencies;  // parent, dependent
 };

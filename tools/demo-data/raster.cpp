@@ -111,7 +111,8 @@ void DistanceTransform1d(const float* f, int n, int stride, float* out, std::vec
                          std::vector<float>& z) {
   constexpr float kInf = 1e30f;
   auto meet = [&](int q, int p) {
-    return ((f[q * stride] + static_cast<float>(q) * q) - (f[p * stride] + static_cast<float>(p) * p)) /
+    return ((f[q * stride] + static_cast<float>(q) * q) -
+            (f[p * stride] + static_cast<float>(p) * p)) /
            (2.0f * (q - p));
   };
   int k = 0;
@@ -179,7 +180,8 @@ Field SdfPolygon(Rect r, const std::vector<Pt>& pts) {
   for (int x = 0; x < n.w; ++x) DistanceTransform1d(&seed[x], n.h, n.w, &edt[x], v, z);
   std::vector<float> rows(edt);
   for (int y = 0; y < n.h; ++y) {
-    DistanceTransform1d(&rows[static_cast<size_t>(y) * n.w], n.w, 1, &edt[static_cast<size_t>(y) * n.w], v, z);
+    DistanceTransform1d(&rows[static_cast<size_t>(y) * n.w], n.w, 1,
+                        &edt[static_cast<size_t>(y) * n.w], v, z);
   }
   // Inside or outside from the crossings of each row with the outline.
   std::vector<float> crossings;
@@ -187,7 +189,8 @@ Field SdfPolygon(Rect r, const std::vector<Pt>& pts) {
     crossings.clear();
     for (size_t i = 0, j = count - 1; i < count; j = i++) {
       const Pt a = pts[i], b = pts[j];
-      if ((a.y <= y) != (b.y <= y)) crossings.push_back(a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y));
+      if ((a.y <= y) != (b.y <= y))
+        crossings.push_back(a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y));
     }
     std::sort(crossings.begin(), crossings.end());
     size_t next = 0;
@@ -276,8 +279,10 @@ Field Dome(const Field& sdf, float radius, float height) {
 
 void AddBump(Field& h, Pt c, float rx, float ry, float height) {
   const Rect& r = h.rect();
-  int x0 = std::max(r.x, static_cast<int>(c.x - 3 * rx)), x1 = std::min(r.Right(), static_cast<int>(c.x + 3 * rx) + 1);
-  int y0 = std::max(r.y, static_cast<int>(c.y - 3 * ry)), y1 = std::min(r.Bottom(), static_cast<int>(c.y + 3 * ry) + 1);
+  int x0 = std::max(r.x, static_cast<int>(c.x - 3 * rx)),
+      x1 = std::min(r.Right(), static_cast<int>(c.x + 3 * rx) + 1);
+  int y0 = std::max(r.y, static_cast<int>(c.y - 3 * ry)),
+      y1 = std::min(r.Bottom(), static_cast<int>(c.y + 3 * ry) + 1);
   for (int y = y0; y < y1; ++y) {
     for (int x = x0; x < x1; ++x) {
       float dx = (x - c.x) / rx, dy = (y - c.y) / ry;
@@ -328,9 +333,13 @@ float Smoothstep(float e0, float e1, float x) {
   return t * t * (3 - 2 * t);
 }
 
-float Clamp(float v, float lo, float hi) { return std::min(std::max(v, lo), hi); }
+float Clamp(float v, float lo, float hi) {
+  return std::min(std::max(v, lo), hi);
+}
 
-float Mix(float a, float b, float t) { return a + (b - a) * t; }
+float Mix(float a, float b, float t) {
+  return a + (b - a) * t;
+}
 
 uint32_t Hash(uint32_t a, uint32_t b) {
   uint32_t h = a * 0x9E3779B1u ^ (b + 0x7F4A7C15u + (a << 6) + (a >> 2));

@@ -9,7 +9,8 @@ namespace {
 
 // 4 x 4 ordered dither thresholds, -0.5 .. 0.5.
 float Bayer(int x, int y) {
-  static constexpr int kTable[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+  static constexpr int kTable[4][4] = {
+      {0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
   return (kTable[y & 3][x & 3] + 0.5f) / 16.0f - 0.5f;
 }
 
@@ -19,7 +20,9 @@ Rgb MixRgb(Rgb a, Rgb b, float t) {
   return {Mix(a.r, b.r, t), Mix(a.g, b.g, t), Mix(a.b, b.b, t)};
 }
 
-Rgb Scale(Rgb a, float k) { return {a.r * k, a.g * k, a.b * k}; }
+Rgb Scale(Rgb a, float k) {
+  return {a.r * k, a.g * k, a.b * k};
+}
 
 uint16_t Pack565(Rgb c) {
   auto q = [](float v, int bits) {
