@@ -230,12 +230,6 @@ TEST(PakUnit, ShutdownReportsArchivesStillOpen) {
   EXPECT_EQ(1, CountPrefix(log, "PPAK shutdown."));
 }
 
-TEST(PakUnit, PackedModeIsRefusedCleanly) {
-  test::TestContext ctx;
-  EXPECT_THROW(TPak(ctx->ArchiveUnit(), "data", "PACK"), KelvoError);
-  EXPECT_EQ(1u, ctx->ArchiveUnit().OpenArchives().size());
-}
-
 TEST(TPakEntry, RoundTripsThe80ByteRecord) {
   TPakEntry entry;
   entry.Marker = TPakEntry::kPackMarker;
