@@ -64,6 +64,19 @@ int32_t RoundUp4(int32_t v) {
   return Saturate((int64_t{v} / 4 + 1) * 4);
 }
 
+// The rectangle limited to the 320 x 400 canvas, so frames are averaged from rendered pixels only.
+Rect ClampToCanvas(Rect r) {
+  r.left = std::clamp(r.left, 0, kCanvasWidth);
+  r.right = std::clamp(r.right, 0, kCanvasWidth);
+  r.top = std::clamp(r.top, 0, kCanvasHeight);
+  r.bottom = std::clamp(r.bottom, 0, kCanvasHeight);
+  return r;
+}
+
+bool IsEmptyRect(const Rect& r) {
+  return r.right <= r.left || r.bottom <= r.top;
+}
+
 void SelectMouthStep(TKelvoPortret& portrait, const Selection& saved, int32_t i, bool withBeard) {
   portrait.Selected[kMouths] = Step(saved[kMouths], i);
   if (withBeard) portrait.Selected[kBeards] = Step(saved[kBeards], i);
@@ -127,18 +140,6 @@ bool InRange(int32_t step, int32_t count) {
 
 Rect AlignFrameRect(Rect r) {
   return Rect{RoundDown4(r.left), RoundDown4(r.top), RoundUp4(r.right), RoundUp4(r.bottom)};
-}
-
-Rect ClampToCanvas(Rect r) {
-  r.left = std::clamp(r.left, 0, kCanvasWidth);
-  r.right = std::clamp(r.right, 0, kCanvasWidth);
-  r.top = std::clamp(r.top, 0, kCanvasHeight);
-  r.bottom = std::clamp(r.bottom, 0, kCanvasHeight);
-  return r;
-}
-
-bool IsEmptyRect(const Rect& r) {
-  return r.right <= r.left || r.bottom <= r.top;
 }
 
 void ComputeFrameRects(TKelvoPortret& portrait) {

@@ -21,10 +21,6 @@ inline constexpr int32_t kEyeSteps = 5;      // eye steps 0..4
 // Rounds left and top down and right and bottom up to multiples of 4 (division truncating
 // toward zero, so a negative left or top is rounded toward zero).
 Rect AlignFrameRect(Rect r);
-// The rectangle limited to the 320 x 400 canvas; an empty result has right <= left or
-// bottom <= top.
-Rect ClampToCanvas(Rect r);
-bool IsEmptyRect(const Rect& r);
 
 // The portrait's UpperRect (all eye and eyebrow steps) and LowerRect (all mouth steps with
 // beard, face and cheeks; never above canvas row 200), aligned to 4 and inside the canvas.

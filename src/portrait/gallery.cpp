@@ -5,6 +5,7 @@
 #include "archive/pak.h"
 #include "foundation/errors.h"
 #include "foundation/keyword_file.h"
+#include "foundation/process_context.h"
 #include "library/categories.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
@@ -38,6 +39,11 @@ TKelvoGallery::TKelvoGallery(TKelvoTyp& library, LoadedLibraries& libraries, Dia
       sink_(&sink),
       filePath_(std::move(filePath)),
       title_(std::move(title)) {}
+
+TKelvoGallery::TKelvoGallery(ProcessContext& context, TKelvoTyp& library, std::string title,
+                             std::string filePath)
+    : TKelvoGallery(library, context.Libraries(), context.Sink(), std::move(title),
+                    std::move(filePath)) {}
 
 TKelvoGallery::~TKelvoGallery() = default;
 

@@ -14,6 +14,7 @@ namespace kelvo {
 class DiagnosticsSink;
 class KeywordFile;
 class LoadedLibraries;
+class ProcessContext;
 class TKelvoPortret;
 class TKelvoTyp;
 
@@ -24,6 +25,9 @@ class TKelvoGallery {
   // Create: an empty gallery over the editor's library (count 0, unchanged, no file open).
   TKelvoGallery(TKelvoTyp& library, LoadedLibraries& libraries, DiagnosticsSink& sink,
                 std::string title, std::string filePath);
+  // The same with the process's registry and diagnostics sink.
+  TKelvoGallery(ProcessContext& context, TKelvoTyp& library, std::string title,
+                std::string filePath);
   ~TKelvoGallery();
   TKelvoGallery(const TKelvoGallery&) = delete;
   TKelvoGallery& operator=(const TKelvoGallery&) = delete;

@@ -45,13 +45,6 @@ TEST_F(ColourTypeTest, WritesHexColoursAndOnlyPropertiesOtherThan50) {
             "END_OF_COLOR_TYPE\r\n");
 }
 
-TEST_F(ColourTypeTest, EmptyTypeWritesCountLineOnly) {
-  TDruhBarvy type(11);
-  type.Selected = 3;
-  EXPECT_EQ(Written([&](KeywordFile& f) { type.WriteRecord(f); }),
-            "COLOR_TYPE 11 \"\"\r\n  COUNT 0 3 0\r\nEND_OF_COLOR_TYPE\r\n");
-}
-
 TEST_F(ColourTypeTest, ReadsEntriesWithDefaultsAndKeepsSelectedUnchecked) {
   const TDruhBarvy type = Read(
       "Hair COUNT 2 5 1\n"

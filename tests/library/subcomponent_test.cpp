@@ -56,16 +56,6 @@ TEST_F(SubcomponentTest, ImageFilesHoldHeaderAndRawPixels) {
   }
 }
 
-TEST_F(SubcomponentTest, PixelsAccessorsReadLittleEndianWords) {
-  TKelvoSubKomp sub;
-  sub.Bits = 16;
-  sub.Width = 2;
-  sub.Height = 1;
-  sub.Pixels = {0xE0, 0x07, 0x00, 0xF8};
-  EXPECT_EQ(sub.Pixel16(0, 0), 0x07E0);
-  EXPECT_EQ(sub.Pixel16(1, 0), 0xF800);
-}
-
 TEST_F(SubcomponentTest, LoadRefusesOversizedShortAndMissingImages) {
   context.folder.Write("data/big.img", ImageHeader(8, 640, 801));
   context.folder.Write("data/max.img", ImageHeader(8, 640, 800) + std::string(512000, '\x07'));
