@@ -1,10 +1,9 @@
 #include "portrait/draw_routines.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
-#include "portrait/pixel.h"
+#include "portrait/draw_rows.h"
 
 namespace kelvo {
 
@@ -25,13 +24,6 @@ inline void ForEachRow(const uint8_t* source, int32_t source_width, int32_t byte
     op(src, t.canvas.Row(y) + p.x, t.mask + static_cast<size_t>(y) * kWidth + p.x, p.w);
     src += source_row;
   }
-}
-
-inline uint16_t Darken(uint16_t a, uint16_t b) {
-  const uint16_t r = std::min<uint16_t>(a & kRedMask565, b & kRedMask565);
-  const uint16_t g = std::min<uint16_t>(a & kGreenMask565, b & kGreenMask565);
-  const uint16_t bl = std::min<uint16_t>(a & kBlueMask565, b & kBlueMask565);
-  return static_cast<uint16_t>(r | g | bl);
 }
 
 }  // namespace
@@ -71,86 +63,61 @@ std::optional<Placement> PlaceImage(int32_t x0, int32_t y0, int32_t width, int32
 }
 
 void DrawImage16(const uint8_t* source, int32_t source_width, const Placement& p, DrawTarget& t) {
-  ForEachRow(source, source_width, 2, p, t,
-             [](const uint8_t* src, uint16_t* dst, const uint8_t*, int32_t w) {
-               for (int32_t i = 0; i < w; ++i) {
-                 uint16_t v;
-                 std::memcpy(&v, src + 2 * i, 2);
-                 if constexpr (std::endian::native == std::endian::big) {
-                   v = static_cast<uint16_t>((v >> 8) | (v << 8));
-                 }
-                 dst[i] = v == kTransparent565 ? dst[i] : v;
-               }
-             });
+  const draw_rows::Row16 row = draw_rows::Kernels().image16;
+  ForEachRow(
+      source, source_width, 2, p, t,
+      [row](const uint8_t* src, uint16_t* dst, const uint8_t*, int32_t w) { row(src, dst, w); });
 }
 
 void DrawColoured(const uint8_t* source, int32_t source_width, const Placement& p, DrawTarget& t) {
-  const uint16_t* ramp = t.ramp;
+  const draw_rows::Row8 row = draw_rows::Kernels().coloured;
   ForEachRow(source, source_width, 1, p, t,
-             [ramp](const uint8_t* src, uint16_t* dst, const uint8_t*, int32_t w) {
-               for (int32_t i = 0; i < w; ++i) {
-                 const uint8_t v = src[i];
-                 if (v) dst[i] = ramp[v];
-               }
+             [row, &t](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
+               row(src, dst, mask, w, t.ramp);
              });
 }
 
 void DrawColouredInside(const uint8_t* source, int32_t source_width, const Placement& p,
                         DrawTarget& t) {
-  const uint16_t* ramp = t.ramp;
+  const draw_rows::Row8 row = draw_rows::Kernels().coloured_inside;
   ForEachRow(source, source_width, 1, p, t,
-             [ramp](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
-               for (int32_t i = 0; i < w; ++i) {
-                 const uint8_t v = src[i];
-                 if (v && mask[i]) dst[i] = ramp[v];
-               }
+             [row, &t](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
+               row(src, dst, mask, w, t.ramp);
              });
 }
 
 void DrawColouredOutside(const uint8_t* source, int32_t source_width, const Placement& p,
                          DrawTarget& t) {
-  const uint16_t* ramp = t.ramp;
+  const draw_rows::Row8 row = draw_rows::Kernels().coloured_outside;
   ForEachRow(source, source_width, 1, p, t,
-             [ramp](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
-               for (int32_t i = 0; i < w; ++i) {
-                 const uint8_t v = src[i];
-                 if (v && !mask[i]) dst[i] = ramp[v];
-               }
+             [row, &t](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
+               row(src, dst, mask, w, t.ramp);
              });
 }
 
 void DrawShadow(const uint8_t* source, int32_t source_width, const Placement& p, DrawTarget& t) {
-  const uint16_t* ramp = t.ramp;
+  const draw_rows::Row8 row = draw_rows::Kernels().shadow;
   ForEachRow(source, source_width, 1, p, t,
-             [ramp](const uint8_t* src, uint16_t* dst, const uint8_t*, int32_t w) {
-               for (int32_t i = 0; i < w; ++i) {
-                 const uint8_t v = src[i];
-                 if (v) dst[i] = Darken(dst[i], ramp[v]);
-               }
+             [row, &t](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
+               row(src, dst, mask, w, t.ramp);
              });
 }
 
 void DrawShadowInside(const uint8_t* source, int32_t source_width, const Placement& p,
                       DrawTarget& t) {
-  const uint16_t* ramp = t.ramp;
+  const draw_rows::Row8 row = draw_rows::Kernels().shadow_inside;
   ForEachRow(source, source_width, 1, p, t,
-             [ramp](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
-               for (int32_t i = 0; i < w; ++i) {
-                 const uint8_t v = src[i];
-                 if (v && mask[i]) dst[i] = Darken(dst[i], ramp[v]);
-               }
+             [row, &t](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
+               row(src, dst, mask, w, t.ramp);
              });
 }
 
 void DrawShadowOutside(const uint8_t* source, int32_t source_width, const Placement& p,
                        DrawTarget& t) {
-  const uint16_t* ramp = t.ramp;
+  const draw_rows::Row8 row = draw_rows::Kernels().shadow_outside;
   ForEachRow(source, source_width, 1, p, t,
-             [ramp](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
-               for (int32_t i = 0; i < w; ++i) {
-                 const uint8_t v = src[i];
-                 if (v && !mask[i]) dst[i] = Darken(dst[i], ramp[v]);
-               }
+             [row, &t](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
+               row(src, dst, mask, w, t.ramp);
              });
 }
 
