@@ -1,0 +1,34 @@
+#include "gui/editor_app.h"
+
+#include <QApplication>
+
+#include "editor/editor_model.h"
+#include "foundation/errors.h"
+#include "foundation/process_context.h"
+#include "gui/main_form.h"
+#include "gui/message_box_sink.h"
+#include "gui/qt_prompter.h"
+
+namespace kelvo {
+
+int RunEditor(QtPrompter& prompter, const EditorAppOptions& options) {
+  MessageBoxSink sink(prompter);
+  try {
+    ProcessContext context(sink);
+    EditorModel model(context, prompter);
+    TMainForm form(model, prompter);
+    if (!form.StartUp()) return 1;
+    form.show();
+    return options.run_event_loop ? QApplication::exec() : 0;
+  } catch (const FatalDataError& error) {
+    prompter.SetParentWindow(nullptr);
+    prompter.Message(MessageKind::Error, "Error", FatalDataText(error), MessageButtons::Ok);
+    return 1;
+  } catch (const std::exception& error) {
+    prompter.SetParentWindow(nullptr);
+    prompter.Message(MessageKind::Error, "Error", error.what(), MessageButtons::Ok);
+    return 1;
+  }
+}
+
+}  // namespace kelvo
