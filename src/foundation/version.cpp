@@ -1,5 +1,7 @@
 #include "foundation/version.h"
 
 namespace kelvo {
-const char* VersionText() { return KELVO_VERSION; }
+const char* VersionText() {
+  return KELVO_VERSION;
+}
 }  // namespace kelvo

@@ -1,0 +1,57 @@
+// The process-wide state of the archive unit: the program directory, the list
+// of open archives (guarded by one mutex), the total of bytes read and the two
+// logging switches. The process context owns one; every TPak refers to it.
+// Its destructor runs the unit shutdown: totals and archives left open go to the
+// used-files log.
+#pragma once
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace kelvo {
+
+class DiagnosticsSink;
+class LogChannels;
+class TPak;
+
+class PakUnit {
+ public:
+  // program_dir ends in a separator.
+  PakUnit(std::string program_dir, LogChannels& log, DiagnosticsSink& sink);
+  ~PakUnit();
+  PakUnit(const PakUnit&) = delete;
+  PakUnit& operator=(const PakUnit&) = delete;
+
+  const std::string& ProgramDir() const { return program_dir_; }
+  LogChannels& Log() { return log_; }
+  DiagnosticsSink& Sink() { return sink_; }
+
+  // A used-files log line, when archive logging is on.
+  void LogArchive(std::string_view text);
+
+  void Register(std::string text, TPak* pak);
+  void Unregister(TPak* pak);
+  // The "pack name | base" texts of the archives still open.
+  std::vector<std::string> OpenArchives();
+
+  // Signed 32-bit sum of all bytes read; wraps like the original counter.
+  void AddRead(int32_t bytes) { total_read_ += static_cast<uint32_t>(bytes); }
+  int32_t TotalRead() const { return static_cast<int32_t>(total_read_); }
+
+  bool archive_logging = true;  // the *log* lines of the archive
+  bool read_logging = false;    // one line per FileRead
+
+ private:
+  std::string program_dir_;
+  LogChannels& log_;
+  DiagnosticsSink& sink_;
+  std::mutex open_mutex_;
+  std::vector<std::pair<std::string, TPak*>> open_archives_;
+  uint32_t total_read_ = 0;
+};
+
+}  // namespace kelvo

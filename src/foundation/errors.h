@@ -1,0 +1,51 @@
+// The exception types of KelvoEd. Programs catch them at their top level:
+// FatalDataError ends the program (exit 1) or abandons the current editing operation,
+// every other KelvoError is shown with its message (the CLI exits 2).
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace kelvo {
+
+// Malformed library or gallery data. what() is the bare text; the top level shows
+// FatalDataText(error), which puts "Kelvo ERROR: " in front.
+class FatalDataError : public std::runtime_error {
+ public:
+  explicit FatalDataError(const std::string& text) : std::runtime_error(text) {}
+};
+
+inline constexpr const char* kFatalDataPrefix = "Kelvo ERROR: ";
+
+// "Kelvo ERROR: " + the error's text.
+std::string FatalDataText(const FatalDataError& error);
+
+// Any other failure; what() is the exact message shown to the user.
+class KelvoError : public std::runtime_error {
+ public:
+  explicit KelvoError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// An input/output failure on one file. Code is the error number of the failed
+// operation (5 for a data file that is missing or cannot be opened for reading).
+class IoError : public KelvoError {
+ public:
+  // action: "open", "create", "write" ... ; the message names the file.
+  IoError(int code, const std::string& file_name, const std::string& action = "open");
+  int Code() const { return code_; }
+  const std::string& FileName() const { return file_name_; }
+
+ private:
+  int code_;
+  std::string file_name_;
+};
+
+inline constexpr int kIoAccessDenied = 5;
+
+// A token that is not an integer: "'<token>' is not a valid integer value".
+class ConversionError : public KelvoError {
+ public:
+  explicit ConversionError(const std::string& token);
+};
+
+}  // namespace kelvo

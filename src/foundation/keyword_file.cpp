@@ -1,0 +1,202 @@
+#include "foundation/keyword_file.h"
+
+#include <charconv>
+#include <filesystem>
+
+#include "foundation/errors.h"
+#include "foundation/paths.h"
+
+namespace kelvo {
+
+std::string IntToText(int32_t n) {
+  char buffer[16];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
+  return std::string(buffer, result.ptr);
+}
+
+bool TextToInt(std::string_view text, int32_t& value) {
+  if (!text.empty() && text[0] == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && text[0] == '-') return false;
+  }
+  if (text.empty()) return false;
+  const char* end = text.data() + text.size();
+  auto result = std::from_chars(text.data(), end, value);
+  return result.ec == std::errc() && result.ptr == end;
+}
+
+KeywordFile::~KeywordFile() = default;
+
+void KeywordFile::OpenRead(const std::string& name) {
+  Close();
+  std::unique_ptr<TextDevice> device = archive_.AssignText(name);
+  device->Open();
+  device_ = std::move(device);
+  // The first character is taken as it is: no comment or blank handling.
+  current_ = InputExhausted() ? 0 : static_cast<char>(device_->Read());
+}
+
+bool KeywordFile::InputExhausted() const {
+  return device_ == nullptr || device_->Eof();
+}
+
+void KeywordFile::Advance(bool comments) {
+  current_ = InputExhausted() ? 0 : static_cast<char>(device_->Read());
+  if (comments && current_ == '{') {
+    char c = 0;
+    while (!InputExhausted()) {
+      c = static_cast<char>(device_->Read());
+      if (c == '}') break;
+    }
+    current_ = InputExhausted() ? 0 : static_cast<char>(device_->Read());
+  }
+  if (current_ == '\r' || current_ == '\n' || current_ == '\t') current_ = ' ';
+}
+
+std::string KeywordFile::ReadToken() {
+  while (current_ == ' ') Advance(true);
+  if (current_ == 0) return std::string(1, '\0');
+  std::string value;
+  if (current_ == '"') {
+    Advance(false);
+    while (current_ != 0) {
+      if (current_ == '"') {
+        if (value.empty() || value.back() != '&') break;
+        value.back() = '"';
+      } else {
+        value += current_;
+      }
+      Advance(false);
+    }
+    Advance(false);
+    return value;
+  }
+  value += current_;
+  Advance(true);
+  while (current_ != 0 && current_ != ' ') {
+    value += current_;
+    Advance(true);
+  }
+  return value;
+}
+
+int32_t KeywordFile::ReadInt() {
+  const std::string token = ReadToken();
+  int32_t value = 0;
+  if (!TextToInt(token, value)) throw ConversionError(token);
+  return value;
+}
+
+int32_t KeywordFile::ReadHex() {
+  uint32_t value = 0;
+  for (char c : ReadToken()) {
+    uint32_t digit;
+    if (c >= '0' && c <= '9')
+      digit = static_cast<uint32_t>(c - '0');
+    else if (c >= 'A' && c <= 'F')
+      digit = static_cast<uint32_t>(c - 'A' + 10);
+    else if (c >= 'a' && c <= 'f')
+      digit = static_cast<uint32_t>(c - 'a' + 10);
+    else
+      continue;
+    value = value * 16 + digit;
+  }
+  return static_cast<int32_t>(value);
+}
+
+void KeywordFile::OpenWrite(const std::string& name) {
+  Close();
+  const std::string path = archive_.FullName(name);
+  const std::filesystem::path folder = OsPath(path).parent_path();
+  std::error_code ec;
+  if (!folder.empty() && !std::filesystem::is_directory(folder, ec))
+    throw IoError(3, path, "create");
+  write_path_ = path;
+  writing_ = true;
+  output_.clear();
+  indent_.clear();
+  at_line_start_ = true;
+}
+
+void KeywordFile::WriteToken(std::string_view text) {
+  bool quote = text.empty() || text.find(' ') != std::string_view::npos;
+  std::string token;
+  for (char c : text) {
+    if (c == '"') {
+      token += '&';
+      quote = true;
+    }
+    token += c;
+  }
+  if (quote) token = '"' + token + '"';
+  if (at_line_start_) {
+    output_ += indent_;
+    at_line_start_ = false;
+  } else {
+    output_ += ' ';
+  }
+  output_ += token;
+}
+
+void KeywordFile::WriteInt(int32_t n) {
+  WriteToken(IntToText(n));
+}
+
+void KeywordFile::WriteIntPadded(int32_t n, int width) {
+  const std::string text = IntToText(n);
+  if (width > static_cast<int>(text.size())) output_.append(width - text.size(), ' ');
+  WriteToken(text);
+}
+
+void KeywordFile::WriteHex(int32_t n, int width) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  uint32_t value = static_cast<uint32_t>(n);
+  std::string text;
+  while (value != 0) {
+    text.insert(text.begin(), kDigits[value % 16]);
+    value /= 16;
+  }
+  if (width > static_cast<int>(text.size())) text.insert(0, width - text.size(), '0');
+  WriteToken(text);
+}
+
+void KeywordFile::WriteLine() {
+  output_ += "\r\n";
+  at_line_start_ = true;
+}
+
+void KeywordFile::WriteTokenLine(std::string_view text) {
+  WriteToken(text);
+  WriteLine();
+}
+
+void KeywordFile::IndentMore(int n) {
+  if (n > 0) indent_.append(n, ' ');
+}
+
+void KeywordFile::IndentLess(int n) {
+  if (n >= static_cast<int>(indent_.size()))
+    indent_.clear();
+  else if (n > 0)
+    indent_.resize(indent_.size() - n);
+}
+
+void KeywordFile::WriteGap() {
+  output_ += "  ";
+}
+
+void KeywordFile::Close() {
+  if (device_) {
+    device_->Close();
+    device_.reset();
+    current_ = 0;
+  }
+  if (writing_) {
+    writing_ = false;
+    std::string bytes = std::move(output_);
+    output_.clear();
+    WriteFileAtomically(write_path_, bytes);
+  }
+}
+
+}  // namespace kelvo

@@ -1,0 +1,74 @@
+// One keyword text file: a stream of blank-separated tokens with { } comments
+// and "..." quoting (&" is a quote inside quotes). Reads go through the archive's
+// text device; writes collect in memory and Close() puts the file on disk in one
+// step, so an exception while writing leaves the previous file intact.
+// The record is reusable: open, read or write, close, open the next file.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "foundation/text_device.h"
+
+namespace kelvo {
+
+class KeywordFile {
+ public:
+  explicit KeywordFile(TextArchive& archive) : archive_(archive) {}
+  ~KeywordFile();  // an unfinished write is dropped
+  KeywordFile(const KeywordFile&) = delete;
+  KeywordFile& operator=(const KeywordFile&) = delete;
+
+  // Throws IoError (code 5) naming the file when it cannot be found or opened.
+  void OpenRead(const std::string& name);
+  // The next token; at end of input the one-character text of code 0, again and again.
+  std::string ReadToken();
+  // Throws ConversionError "'<token>' is not a valid integer value".
+  int32_t ReadInt();
+  // Hex digits of the next token, other characters skipped, wrapping in 32 bits.
+  int32_t ReadHex();
+
+  // Targets FullName(name) of the archive; throws IoError when its folder is missing.
+  void OpenWrite(const std::string& name);
+  void WriteToken(std::string_view text);
+  void WriteInt(int32_t n);
+  void WriteIntPadded(int32_t n, int width);
+  void WriteHex(int32_t n, int width);
+  void WriteLine();
+  void WriteTokenLine(std::string_view text);
+  void IndentMore(int n);
+  void IndentLess(int n);
+  void WriteGap();
+
+  // After reading: releases the file. After writing: commits the file to disk
+  // (throws IoError naming it on failure).
+  void Close();
+
+  bool IsReading() const { return device_ != nullptr; }
+  bool IsWriting() const { return writing_; }
+  // The path being written, as FullName gave it.
+  const std::string& WritePath() const { return write_path_; }
+  static bool IsEndMarker(const std::string& token) { return token.size() == 1 && token[0] == 0; }
+
+ private:
+  void Advance(bool comments);
+  bool InputExhausted() const;
+
+  TextArchive& archive_;
+  std::unique_ptr<TextDevice> device_;
+  char current_ = 0;
+  bool writing_ = false;
+  std::string write_path_;
+  std::string output_;
+  std::string indent_;
+  bool at_line_start_ = true;
+};
+
+// Decimal text of n, locale-independent.
+std::string IntToText(int32_t n);
+// Whole text as an optionally signed decimal 32-bit integer; false if it is none.
+bool TextToInt(std::string_view text, int32_t& value);
+
+}  // namespace kelvo

@@ -1,0 +1,42 @@
+// The log channels: text files in the program directory named
+// "LOG_" + computer name + "_" + the channel's file name, to which the archive
+// appends its trace. Writes are serialised by one mutex and never fail visibly.
+#pragma once
+
+#include <mutex>
+#include <string>
+#include <string_view>
+
+namespace kelvo {
+
+class LogChannels {
+ public:
+  // program_dir: the program directory with its trailing separator.
+  LogChannels(std::string program_dir, std::string computer_name);
+
+  // Appends text + CR LF to the channel's file; the one-character text of code 255
+  // deletes the file instead. Channel 3 is ignored. Failures are swallowed.
+  void LogLine(int channel, std::string_view text);
+
+  // Deletes the channel's file (LogLine with the code 255 text).
+  void Reset(int channel);
+
+  // The start-up resets: channels 0, 2, 1, 3, 4 in this order.
+  void ResetAtStart();
+
+  // The channel's file, or "" for channel 3 which has none.
+  std::string ChannelPath(int channel) const;
+
+  // "UsedFiles.txt", "Unsorted events.txt" (1 and above 5), "DX.txt", "" (3),
+  // "Engine.txt", "Multi.txt".
+  static const char* ChannelFileName(int channel);
+
+  static constexpr int kUsedFiles = 0;
+
+ private:
+  std::string program_dir_;
+  std::string computer_name_;
+  std::mutex mutex_;
+};
+
+}  // namespace kelvo

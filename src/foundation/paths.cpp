@@ -1,0 +1,195 @@
+#include "foundation/paths.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
+#include <vector>
+
+#include "foundation/errors.h"
+
+namespace kelvo {
+namespace fs = std::filesystem;
+
+namespace {
+
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameNameChar(char a, char b) {
+  if (IsSeparator(a) && IsSeparator(b)) return true;
+  return LowerAscii(a) == LowerAscii(b);
+}
+
+// The entry of folder whose name equals component without regard to case.
+bool FindIgnoringCase(const fs::path& folder, const std::string& component, std::string& found) {
+  std::error_code ec;
+  fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
+  if (ec) return false;
+  std::vector<std::string> matches;
+  for (; it != fs::directory_iterator(); it.increment(ec)) {
+    if (ec) break;
+    std::string name = it->path().filename().string();
+    if (EqualsIgnoringCase(name, component)) matches.push_back(std::move(name));
+  }
+  if (matches.empty()) return false;
+  found = *std::min_element(matches.begin(), matches.end());
+  return true;
+}
+
+}  // namespace
+
+bool IsAbsoluteName(std::string_view name) {
+  if (!name.empty() && name[0] == '/') return true;
+  if (name.size() >= 2 && name[0] == '\\' && name[1] == '\\') return true;
+  return name.size() >= 3 && name[1] == ':' && name[2] == '\\';
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  return true;
+}
+
+bool StartsWithNameIgnoringCase(std::string_view a, std::string_view prefix) {
+  if (a.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i)
+    if (!SameNameChar(a[i], prefix[i])) return false;
+  return true;
+}
+
+std::string ToOsForm(std::string_view name) {
+  if (name.size() >= 2 && name[1] == ':' &&
+      ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z')))
+    name.remove_prefix(2);
+  std::string result(name);
+  std::replace(result.begin(), result.end(), '\\', '/');
+  return result;
+}
+
+std::string NormalizeName(std::string_view name) {
+  const std::string os = ToOsForm(name);
+  const bool absolute = !os.empty() && os[0] == '/';
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= os.size()) {
+    size_t end = os.find('/', start);
+    if (end == std::string::npos) end = os.size();
+    std::string part = os.substr(start, end - start);
+    if (part == "..") {
+      if (!parts.empty() && parts.back() != "..")
+        parts.pop_back();
+      else if (!absolute)
+        parts.push_back(part);
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(std::move(part));
+    }
+    start = end + 1;
+  }
+  std::string result = absolute ? "/" : "";
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) result += '/';
+    result += parts[i];
+  }
+  if (!os.empty() && os.back() == '/' && !parts.empty()) result += '/';
+  return result;
+}
+
+fs::path OsPath(std::string_view name) {
+  const std::string os = ToOsForm(name);
+  fs::path exact(os);
+  std::error_code ec;
+  if (os.empty() || fs::exists(fs::symlink_status(exact, ec))) return exact;
+
+  fs::path result = (os[0] == '/') ? fs::path("/") : fs::path();
+  bool resolving = true;
+  size_t start = (os[0] == '/') ? 1 : 0;
+  while (start < os.size()) {
+    size_t end = os.find('/', start);
+    if (end == std::string::npos) end = os.size();
+    std::string part = os.substr(start, end - start);
+    start = end + 1;
+    if (part.empty()) continue;
+    if (resolving && part != "." && part != "..") {
+      fs::path candidate = result / part;
+      if (!fs::exists(fs::symlink_status(candidate, ec))) {
+        std::string found;
+        if (FindIgnoringCase(result, part, found))
+          part = found;
+        else
+          resolving = false;
+      }
+    }
+    result /= part;
+  }
+  if (os.back() == '/') result /= "";
+  return result;
+}
+
+std::string ProgramDirectory() {
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec) return "./";
+  std::string dir = exe.parent_path().string();
+  if (dir.empty() || dir.back() != '/') dir += '/';
+  return dir;
+}
+
+std::string ComputerName() {
+  std::vector<char> buffer(256, '\0');
+  if (gethostname(buffer.data(), buffer.size() - 1) != 0) return "";
+  std::string name(buffer.data());
+  if (name.size() > 250) name.resize(250);
+  return name;
+}
+
+void WriteFileAtomically(std::string_view name, std::span<const uint8_t> bytes) {
+  const std::string target = OsPath(name).string();
+  const std::string file_name(name);
+  fs::path folder = fs::path(target).parent_path();
+  std::string pattern = (folder.empty() ? std::string(".") : folder.string()) + "/.kelvo-XXXXXX";
+  std::vector<char> temp(pattern.begin(), pattern.end());
+  temp.push_back('\0');
+  int fd = mkstemp(temp.data());
+  if (fd < 0) throw IoError(errno, file_name, "create");
+  size_t done = 0;
+  int error = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      error = n < 0 ? errno : EIO;
+      break;
+    }
+    done += static_cast<size_t>(n);
+  }
+  // Keep the target's permissions, or those an ordinary create gives; mkstemp
+  // makes the file private.
+  struct stat old {};
+  if (::stat(target.c_str(), &old) == 0) {
+    ::fchmod(fd, old.st_mode & 07777);
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+  }
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && std::rename(temp.data(), target.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temp.data());
+    throw IoError(error, file_name, "write");
+  }
+}
+
+void WriteFileAtomically(std::string_view name, std::string_view bytes) {
+  WriteFileAtomically(
+      name, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+}
+
+}  // namespace kelvo
