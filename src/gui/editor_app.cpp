@@ -17,15 +17,14 @@ int RunEditor(QtPrompter& prompter, const EditorAppOptions& options) {
     ProcessContext context(sink);
     EditorModel model(context, prompter);
     TMainForm form(model, prompter);
+    prompter.SetParentWindow(&form);
     if (!form.StartUp()) return 1;
     form.show();
     return options.run_event_loop ? QApplication::exec() : 0;
   } catch (const FatalDataError& error) {
-    prompter.SetParentWindow(nullptr);
     prompter.Message(MessageKind::Error, "Error", FatalDataText(error), MessageButtons::Ok);
     return 1;
   } catch (const std::exception& error) {
-    prompter.SetParentWindow(nullptr);
     prompter.Message(MessageKind::Error, "Error", error.what(), MessageButtons::Ok);
     return 1;
   }

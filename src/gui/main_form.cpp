@@ -14,21 +14,14 @@
 #include <QStyle>
 
 #include "foundation/errors.h"
+#include "gui/category_names.h"
 #include "gui/preview_window.h"
-#include "gui/qt_prompter.h"
 #include "gui/radio_group.h"
 #include "gui/settings_store.h"
 #include "gui/text_codec.h"
-#include "library/categories.h"
 
 namespace kelvo {
 namespace {
-
-QStringList CategoryNames() {
-  QStringList names;
-  for (int i = 1; i <= kCategoryCount; ++i) names << FromAnsi(CategoryName(i));
-  return names;
-}
 
 QStringList ToQt(const std::vector<std::string>& lines) {
   QStringList list;
@@ -73,14 +66,13 @@ int OuterWidth(const QWidget* window) {
 
 }  // namespace
 
-TMainForm::TMainForm(EditorModel& model, QtPrompter& prompter, QWidget* parent)
+TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
     : QWidget(parent), model_(model), prompter_(prompter) {
   setObjectName("MainForm");
   setWindowTitle("KelvoEd");
-  c_ = BuildMainFormControls(this, CategoryNames());
+  c_ = BuildMainFormControls(this, CategoryDisplayNames());
   CreatePreviews();
   ConnectControls();
-  prompter_.SetParentWindow(this);
   model_.SetListener(this);
 }
 
@@ -115,7 +107,8 @@ void TMainForm::PlaceWindows(const EditorSettings& settings) {
     // Centre the main window together with the full-size preview beside it.
     const QRect area = screen->availableGeometry();
     const int width = OuterWidth(this) + OuterWidth(Preview(1));
-    const int height = std::max(OuterHeight(this), OuterHeight(Preview(1)) + OuterHeight(Preview(2)));
+    const int height =
+        std::max(OuterHeight(this), OuterHeight(Preview(1)) + OuterHeight(Preview(2)));
     move(area.left() + std::max(0, (area.width() - width) / 2),
          area.top() + std::max(0, (area.height() - height) / 2));
   }
@@ -184,7 +177,9 @@ void TMainForm::Run(const std::function<void()>& action) {
   ShowState(kChangeAll);
 }
 
-void TMainForm::EditorChanged(unsigned changes) { ShowState(changes); }
+void TMainForm::EditorChanged(unsigned changes) {
+  ShowState(changes);
+}
 
 void TMainForm::ShowState(unsigned changes) {
   const MainWindowState& s = model_.State();
@@ -249,3 +244,5 @@ void TMainForm::ShowSnapPoints(const MainWindowState& s) {
     button->setEnabled(false);
   }
 }
+
+}  // namespace kelvo

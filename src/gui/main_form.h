@@ -14,7 +14,7 @@
 
 namespace kelvo {
 
-class QtPrompter;
+class Prompter;
 class TFZobr;
 
 class TMainForm : public QWidget, public EditorListener {
@@ -22,7 +22,7 @@ class TMainForm : public QWidget, public EditorListener {
 
  public:
   // Creates the controls and the hidden previews; StartUp does the rest.
-  TMainForm(EditorModel& model, QtPrompter& prompter, QWidget* parent = nullptr);
+  TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent = nullptr);
   // Stores the window settings when start-up succeeded.
   ~TMainForm() override;
 
@@ -56,7 +56,7 @@ class TMainForm : public QWidget, public EditorListener {
   void ApplyPreviewVisibility();
 
   EditorModel& model_;
-  QtPrompter& prompter_;
+  Prompter& prompter_;
   MainFormControls c_;
   std::array<TFZobr*, kPreviewCount + 1> previews_{};
   bool started_ = false;

@@ -23,14 +23,13 @@ namespace kelvo {
 
 class RadioGroup;
 
-
 struct MainFormControls {
   // Category panel.
   std::array<QPushButton*, kCategoryCount + 1> speedb{};
   std::array<QCheckBox*, kCategoryCount + 1> lock{};  // ChkKompNahLock + i
   std::array<QCheckBox*, kCategoryCount + 1> hide{};  // ChkKompShow + i
   QButtonGroup* category_group = nullptr;
-  std::array<QCheckBox*, 5> preview_boxes{};          // ChkZobr + i
+  std::array<QCheckBox*, 5> preview_boxes{};  // ChkZobr + i
 
   // Component list.
   RadioGroup* RGKomp = nullptr;

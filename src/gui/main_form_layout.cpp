@@ -101,16 +101,15 @@ void BuildCategoryPanel(QWidget* form, MainFormControls& c, const QStringList& n
     row->addWidget(c.preview_boxes[i]);
   }
   column->addWidget(previews);
-  column->addStretch(1);
 }
 
 void BuildComponentPanel(QWidget* form, MainFormControls& c, QVBoxLayout* column) {
-  QGroupBox* panel = Group(form, "Component", "PanKomp");
-  auto* box = new QVBoxLayout(panel);
-  c.RGKomp = Named(new RadioGroup(QString(), panel), "RGKomp");
+  c.RGKomp = Named(new RadioGroup("List", form), "RGKomp");
   c.RGKomp->SetItems({"without animations", "only animations", "animation steps"});
   c.RGKomp->SetItemIndex(0);
-  box->addWidget(c.RGKomp);
+  column->addWidget(c.RGKomp);
+  QGroupBox* panel = Group(form, "Component", "PanKomp");
+  auto* box = new QVBoxLayout(panel);
   c.LbxKomp = Named(new QListWidget(panel), "LbxKomp");
   c.LbxKomp->setMinimumSize(170, 220);
   box->addWidget(c.LbxKomp, 1);
@@ -129,7 +128,7 @@ void BuildComponentPanel(QWidget* form, MainFormControls& c, QVBoxLayout* column
   clips->setVerticalSpacing(2);
   for (int i = 1; i <= kSubcomponentCount; ++i) {
     c.clip[i] = Check(clipping, QString("ChkOrez%1").arg(i), QString("Clip %1.subcomp.").arg(i));
-    clips->addWidget(c.clip[i], (i - 1) / 2, (i - 1) % 2);
+    clips->addWidget(c.clip[i], i - 1, 0);
   }
   column->addWidget(clipping);
 }
@@ -200,21 +199,34 @@ void BuildPlacementPanel(QWidget* form, MainFormControls& c, QVBoxLayout* column
   column->addWidget(c.ChbSelKomp);
 }
 
-void BuildCommandPanel(QWidget* form, MainFormControls& c, QVBoxLayout* left,
-                       QVBoxLayout* right) {
+void BuildUndoPanel(QWidget* form, MainFormControls& c, QVBoxLayout* column) {
+  QGroupBox* undo = Group(form, "Undo", "PanUndo");
+  c.BtnUndo = Button(undo, "BtnUndo", "Undo");
+  c.BtnUndoAll = Button(undo, "BtnUndoAll", "Undo all");
+  auto* undo_box = new QVBoxLayout(undo);
+  undo_box->addLayout(ButtonGrid({c.BtnUndo, c.BtnUndoAll}, 2));
+  column->addWidget(undo);
+}
+
+void BuildCommandPanel(QWidget* form, MainFormControls& c, QVBoxLayout* column) {
   QGroupBox* random = Group(form, "Random", "PanNahod");
-  c.BtnNahodKomp = Button(random, "BtnNahodKomp", "Random");
   c.BtnNahodAll = Button(random, "BtnNahodAll", "Random all");
+  c.BtnNahodKomp = Button(random, "BtnNahodKomp", "Random");
   c.BtnNahodKompAll = Button(random, "BtnNahodKompAll", "Rand. comps.");
   c.BtnBarvaNahAll = Button(random, "BtnBarvaNahAll", "Rand. colors");
-  auto* random_box = new QVBoxLayout(random);
-  random_box->addLayout(
-      ButtonGrid({c.BtnNahodKomp, c.BtnNahodAll, c.BtnNahodKompAll, c.BtnBarvaNahAll}, 2));
   c.BtnNahAmer = Button(random, "BtnNahAmer", "Amer.");
   c.BtnNahArab = Button(random, "BtnNahArab", "Arab.");
   c.BtnNahRus = Button(random, "BtnNahRus", "Rus.");
-  random_box->addLayout(ButtonGrid({c.BtnNahAmer, c.BtnNahArab, c.BtnNahRus}, 3));
-  left->addWidget(random);
+  auto* random_grid = new QGridLayout(random);
+  random_grid->setSpacing(4);
+  random_grid->addWidget(c.BtnNahodAll, 0, 0, 1, 3);
+  random_grid->addWidget(c.BtnNahodKomp, 1, 0);
+  random_grid->addWidget(c.BtnNahodKompAll, 1, 1);
+  random_grid->addWidget(c.BtnBarvaNahAll, 1, 2);
+  random_grid->addWidget(c.BtnNahAmer, 2, 0);
+  random_grid->addWidget(c.BtnNahArab, 2, 1);
+  random_grid->addWidget(c.BtnNahRus, 2, 2);
+  column->addWidget(random);
 
   QGroupBox* spread = Group(form, "Spread", "PanRozpt");
   auto* spread_box = new QVBoxLayout(spread);
@@ -226,24 +238,16 @@ void BuildCommandPanel(QWidget* form, MainFormControls& c, QVBoxLayout* left,
   c.BtnRozptVsem = Button(spread, "BtnRozptVsem", "Copy to all");
   c.BtnRozptNulNah = Button(spread, "BtnRozptNulNah", "Unset");
   spread_box->addLayout(ButtonGrid(
-      {c.BtnNahUmB, c.BtnNastNahUmB, c.BtnRozptUse, c.BtnRozptVsem, c.BtnRozptNulNah}, 2));
-  left->addWidget(spread);
-
-  QGroupBox* undo = Group(form, "Undo", "PanUndo");
-  c.BtnUndo = Button(undo, "BtnUndo", "Undo");
-  c.BtnUndoAll = Button(undo, "BtnUndoAll", "Undo all");
-  auto* undo_box = new QVBoxLayout(undo);
-  undo_box->addLayout(ButtonGrid({c.BtnUndo, c.BtnUndoAll}, 2));
-  left->addWidget(undo);
-  left->addStretch(1);
+      {c.BtnNahUmB, c.BtnNastNahUmB, c.BtnRozptUse, c.BtnRozptVsem, c.BtnRozptNulNah}, 3));
+  column->addWidget(spread);
 
   QGroupBox* anim = Group(form, "Animation", "PanAnim");
   c.BtnAnimuj = Button(anim, "BtnAnimuj", "Anim. comp.");
   c.BtnAnimSet = Button(anim, "BtnAnimSet", "Animation");
   c.BtnAnimAll = Button(anim, "BtnAnimAll", "Animate all");
   auto* anim_box = new QVBoxLayout(anim);
-  anim_box->addLayout(ButtonGrid({c.BtnAnimuj, c.BtnAnimSet, c.BtnAnimAll}, 2));
-  right->addWidget(anim);
+  anim_box->addLayout(ButtonGrid({c.BtnAnimuj, c.BtnAnimSet, c.BtnAnimAll}, 3));
+  column->addWidget(anim);
 
   QGroupBox* library = Group(form, "Library", "PanLib");
   c.BtnImport = Button(library, "BtnImport", "&Import");
@@ -258,8 +262,8 @@ void BuildCommandPanel(QWidget* form, MainFormControls& c, QVBoxLayout* left,
   auto* library_box = new QVBoxLayout(library);
   library_box->addLayout(ButtonGrid(
       {c.BtnImport, c.BtnEdKomp, c.BtnEdKont, c.BtnVlast, c.BtnBarvy, c.BtnMirror, c.BtnNacist},
-      2));
-  right->addWidget(library);
+      3));
+  column->addWidget(library);
 
   QGroupBox* gallery = Group(form, "Gallery and export", "PanGal");
   c.BtnGal = Button(gallery, "BtnGal", "Gallery");
@@ -269,13 +273,13 @@ void BuildCommandPanel(QWidget* form, MainFormControls& c, QVBoxLayout* left,
   c.Button5 = Button(gallery, "Button5", "Multi Avatar");
   auto* gallery_box = new QVBoxLayout(gallery);
   gallery_box->addLayout(
-      ButtonGrid({c.BtnGal, c.BtnPridGal, c.BtnBackToGal, c.Button6, c.Button5}, 2));
-  right->addWidget(gallery);
+      ButtonGrid({c.BtnGal, c.BtnPridGal, c.BtnBackToGal, c.Button6, c.Button5}, 3));
+  column->addWidget(gallery);
   for (int i = 1; i <= 4; ++i) {
     c.hidden_buttons[i] = Button(form, QString("Button%1").arg(i), QString::number(i));
     c.hidden_buttons[i]->hide();
   }
-  right->addStretch(1);
+  column->addStretch(1);
 }
 
 }  // namespace
@@ -286,15 +290,17 @@ MainFormControls BuildMainFormControls(QWidget* form, const QStringList& categor
   auto* columns = new QHBoxLayout;
   columns->setSpacing(8);
   outer->addLayout(columns, 1);
-  std::array<QVBoxLayout*, 5> column{};
+  std::array<QVBoxLayout*, 4> column{};
   for (QVBoxLayout*& col : column) {
     col = new QVBoxLayout;
     columns->addLayout(col);
   }
   BuildCategoryPanel(form, c, category_names, column[0]);
+  BuildUndoPanel(form, c, column[0]);
+  column[0]->addStretch(1);
   BuildComponentPanel(form, c, column[1]);
   BuildPlacementPanel(form, c, column[2]);
-  BuildCommandPanel(form, c, column[3], column[4]);
+  BuildCommandPanel(form, c, column[3]);
 
   auto* signature = new QHBoxLayout;
   signature->addWidget(Caption(form, "Signature:"));

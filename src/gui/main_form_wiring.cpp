@@ -41,7 +41,8 @@ void ConnectSpin(QSpinBox* spin, QObject* context, OnValue on_value) {
 void TMainForm::ConnectControls() {
   EditorModel& m = model_;
   auto click = [this](QAbstractButton* button, void (EditorModel::*handler)()) {
-    connect(button, &QAbstractButton::clicked, this, [this, handler] { Run([&] { (model_.*handler)(); }); });
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler] { Run([&] { (model_.*handler)(); }); });
   };
   auto check = [this](QAbstractButton* box, void (EditorModel::*handler)(bool)) {
     connect(box, &QAbstractButton::clicked, this,
@@ -98,12 +99,12 @@ void TMainForm::ConnectControls() {
 
   // Commands that arrive with later work are shown but not yet available.
   for (QPushButton* later :
-       {c_.BtnNahodKomp, c_.BtnNahodAll, c_.BtnNahodKompAll, c_.BtnBarvaNahAll, c_.BtnNahAmer,
-        c_.BtnNahArab, c_.BtnNahRus, c_.BtnNahUmB, c_.BtnNastNahUmB, c_.BtnRozptUse,
-        c_.BtnRozptVsem, c_.BtnRozptNulNah, c_.BtnUndo, c_.BtnUndoAll, c_.BtnAnimuj,
-        c_.BtnAnimSet, c_.BtnAnimAll, c_.BtnImport, c_.BtnNacist, c_.BtnUloz, c_.BtnEdKomp,
-        c_.BtnEdKont, c_.BtnVlast, c_.BtnMirror, c_.Button6, c_.BtnBarvy, c_.BtnGal,
-        c_.BtnPridGal, c_.BtnBackToGal, c_.Button5}) {
+       {c_.BtnNahodKomp, c_.BtnNahodAll,    c_.BtnNahodKompAll, c_.BtnBarvaNahAll, c_.BtnNahAmer,
+        c_.BtnNahArab,   c_.BtnNahRus,      c_.BtnNahUmB,       c_.BtnNastNahUmB,  c_.BtnRozptUse,
+        c_.BtnRozptVsem, c_.BtnRozptNulNah, c_.BtnUndo,         c_.BtnUndoAll,     c_.BtnAnimuj,
+        c_.BtnAnimSet,   c_.BtnAnimAll,     c_.BtnImport,       c_.BtnNacist,      c_.BtnUloz,
+        c_.BtnEdKomp,    c_.BtnEdKont,      c_.BtnVlast,        c_.BtnMirror,      c_.Button6,
+        c_.BtnBarvy,     c_.BtnGal,         c_.BtnPridGal,      c_.BtnBackToGal,   c_.Button5}) {
     later->setEnabled(false);
   }
 }
@@ -113,9 +114,8 @@ void TMainForm::ConnectPreview(TFZobr* preview) {
   connect(preview, &TFZobr::ImageMouseDown, this, [this, window](Qt::MouseButton b, int x, int y) {
     Run([&] { model_.ImageMouseDown(window, ToModel(b), x, y); });
   });
-  connect(preview, &TFZobr::ImageMouseMove, this, [this, window](int x, int y) {
-    Run([&] { model_.ImageMouseMove(window, x, y); });
-  });
+  connect(preview, &TFZobr::ImageMouseMove, this,
+          [this, window](int x, int y) { Run([&] { model_.ImageMouseMove(window, x, y); }); });
   connect(preview, &TFZobr::ImageMouseUp, this, [this, window](Qt::MouseButton b, int x, int y) {
     Run([&] { model_.ImageMouseUp(window, ToModel(b), x, y); });
   });

@@ -3,8 +3,8 @@
 namespace kelvo {
 
 void MessageBoxSink::Show(const Diagnostic& diagnostic) {
-  const MessageKind kind =
-      diagnostic.kind == DiagnosticKind::kArchiveWarning ? MessageKind::Warning : MessageKind::Error;
+  const MessageKind kind = diagnostic.kind == DiagnosticKind::kArchiveWarning ? MessageKind::Warning
+                                                                              : MessageKind::Error;
   const std::string caption = diagnostic.caption.empty()
                                   ? (kind == MessageKind::Warning ? "Warning" : "Error")
                                   : diagnostic.caption;

@@ -35,8 +35,7 @@ void TFZobr::ShowImage(const ImageView& view) {
     const int rows = std::min(view.Height, image_.height());
     const size_t bytes = static_cast<size_t>(std::min(view.Width, image_.width())) * 2;
     for (int y = 0; y < rows; ++y) {
-      std::memcpy(image_.scanLine(y), view.Pixels + static_cast<ptrdiff_t>(y) * view.Stride,
-                  bytes);
+      std::memcpy(image_.scanLine(y), view.Pixels + static_cast<ptrdiff_t>(y) * view.Stride, bytes);
     }
   }
   update();

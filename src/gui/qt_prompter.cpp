@@ -70,7 +70,9 @@ QString QtFileFilter(const std::string& filter) {
   return filters.join(";;");
 }
 
-QString ToDialogPath(const std::string& name) { return FromAnsi(name).replace('\\', '/'); }
+QString ToDialogPath(const std::string& name) {
+  return FromAnsi(name).replace('\\', '/');
+}
 
 MessageAnswer QtPrompter::Message(MessageKind kind, const std::string& caption,
                                   const std::string& text, MessageButtons buttons) {
@@ -88,9 +90,8 @@ MessageAnswer QtPrompter::Message(MessageKind kind, const std::string& caption,
 }
 
 std::optional<std::string> QtPrompter::OpenFile(const FileDialogRequest& request) {
-  const QString name = QFileDialog::getOpenFileName(parent_, FromAnsi(request.Title),
-                                                    DialogStart(request),
-                                                    QtFileFilter(request.Filter));
+  const QString name = QFileDialog::getOpenFileName(
+      parent_, FromAnsi(request.Title), DialogStart(request), QtFileFilter(request.Filter));
   if (name.isEmpty()) return std::nullopt;
   return FromDialogPath(name);
 }
