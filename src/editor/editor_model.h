@@ -127,7 +127,17 @@ class EditorModel {
   void ImageMouseUp(int window, MouseButton button, int x, int y);
 
  private:
-  class Command;  // batches the change notifications of one user action
+  // Every command opens one; the outermost reports to the listener what the command changed.
+  class Command {
+   public:
+    explicit Command(EditorModel& model) : model_(model) { ++model_.commandDepth_; }
+    ~Command();
+    Command(const Command&) = delete;
+    Command& operator=(const Command&) = delete;
+
+   private:
+    EditorModel& model_;
+  };
   struct Drag {
     Offset Last;
     Offset Press;
@@ -135,8 +145,11 @@ class EditorModel {
   };
 
   void Changed(unsigned changes) { pending_ |= changes; }
-  TKelvoKompKontejner& Container(int category);
-  TKelvoKomp* Selected(int category);
+  TKelvoKompKontejner& Container(int category) const;
+  TKelvoKomp* Selected(int category) const;
+  int SnapPointCount() const;  // of the current category
+  void StoreDefaultSpan(bool vertical, int value);
+  void StorePointCoordinate(bool vertical, int value);
   void SetDrawSnapPoint(bool checked);
   void SetWithSpread(bool checked);
   void SetMouseMode(MouseMode mode);

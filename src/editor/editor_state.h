@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "library/categories.h"
+
 namespace kelvo {
 
-constexpr int kCategoryCount = 14;
 constexpr int kPreviewCount = 4;
 constexpr int kSubcomponentCount = 4;
 

@@ -1,25 +1,69 @@
 #include "editor/preview_images.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <stdexcept>
+#include <string>
+
+#include "portrait/pixel.h"
 
 namespace kelvo {
 
-PreviewImages::PreviewImages() {
-  for (int w = 1; w <= kWindowCount; ++w) {
-    Image& image = images_[w - 1];
-    image.Width = kFullWidth / Factor(w);
-    image.Height = kFullHeight / Factor(w);
-    image.Pixels.assign(static_cast<std::size_t>(image.Width) * image.Height, 0);
+namespace {
+
+void CheckWindow(int window) {
+  if (window < 1 || window > PreviewImages::kWindowCount) {
+    throw std::out_of_range("PreviewImages: no window " + std::to_string(window));
   }
 }
 
-void PreviewImages::ShowFull(ImageView /*canvas*/) {}
-void PreviewImages::ShowReduced(int /*window*/, ImageView /*canvas*/) {}
-void PreviewImages::DrawCross(int /*x*/, int /*y*/, std::uint32_t /*colour*/) {}
+void FillRect(Layer& image, int left, int top, int right, int bottom, std::uint16_t pixel) {
+  left = std::max(left, 0);
+  top = std::max(top, 0);
+  right = std::min(right, image.width - 1);
+  bottom = std::min(bottom, image.height - 1);
+  for (int y = top; y <= bottom; ++y) {
+    std::fill(image.Row(y) + left, image.Row(y) + right + 1, pixel);
+  }
+}
+
+}  // namespace
+
+PreviewImages::PreviewImages() {
+  for (int w = 1; w <= kWindowCount; ++w) {
+    Layer& image = images_[w - 1];
+    image.width = kFullWidth / Factor(w);
+    image.height = kFullHeight / Factor(w);
+    image.stride = ((image.width * 2 + 3) / 4) * 4;
+    image.pixels.assign(image.WordsPerRow() * static_cast<std::size_t>(image.height), 0);
+  }
+}
+
+void PreviewImages::ShowFull(const Layer& canvas) {
+  Layer& image = images_[0];
+  const int width = std::min(image.width, canvas.width);
+  const int height = std::min(image.height, canvas.height);
+  for (int y = 0; y < height; ++y) std::copy_n(canvas.Row(y), width, image.Row(y));
+}
+
+void PreviewImages::ShowReduced(int window, const Layer& canvas) {
+  CheckWindow(window);
+  if (window < 2) return;
+  reduce_layer(Factor(window), canvas, images_[window - 1]);
+}
+
+void PreviewImages::DrawCross(int x, int y, std::uint32_t colour) {
+  const Rgb rgb = split_color(colour);
+  const std::uint16_t pixel = pack_rgb16(rgb.r, rgb.g, rgb.b);
+  FillRect(images_[0], x - 1, y - 3, x + 1, y + 3, pixel);
+  FillRect(images_[0], x - 3, y - 1, x + 3, y + 1, pixel);
+}
 
 ImageView PreviewImages::View(int window) const {
-  const Image& image = images_[window - 1];
-  return ImageView{image.Pixels.data(), image.Width, image.Height, image.Width};
+  CheckWindow(window);
+  const Layer& image = images_[window - 1];
+  return ImageView{image.pixels.data(), image.width, image.height,
+                   static_cast<int>(image.WordsPerRow())};
 }
 
 }  // namespace kelvo

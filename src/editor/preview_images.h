@@ -3,8 +3,10 @@
 // and 8. Owned by the editor model; the preview windows only display them.
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <vector>
+
+#include "portrait/layer.h"
 
 namespace kelvo {
 
@@ -29,9 +31,9 @@ class PreviewImages {
   static int Factor(int window) { return 1 << (window - 1); }
 
   // Copies a full-size rendering into window 1.
-  void ShowFull(ImageView canvas);
-  // Recomputes window 2..4 from a full-size rendering; window 1 ignores it.
-  void ShowReduced(int window, ImageView canvas);
+  void ShowFull(const Layer& canvas);
+  // Recomputes window 2..4 from a full-size rendering by box averages; window 1 ignores it.
+  void ShowReduced(int window, const Layer& canvas);
   // A plus sign of pen width 3 on window 1: strokes from (x, y - 3) to (x, y + 3) and from
   // (x - 3, y) to (x + 3, y); colour value with red in the low byte. Clipped to the image.
   void DrawCross(int x, int y, std::uint32_t colour);
@@ -39,12 +41,8 @@ class PreviewImages {
   ImageView View(int window) const;
 
  private:
-  struct Image {
-    int Width = 0;
-    int Height = 0;
-    std::vector<std::uint16_t> Pixels;
-  };
-  Image images_[kWindowCount];
+  // Each window keeps its picture for the whole run, so showing a rendering allocates nothing.
+  std::array<Layer, kWindowCount> images_;
 };
 
 }  // namespace kelvo

@@ -18,9 +18,12 @@ struct Offset {
 
 enum class UndoKind { Shift, ShiftWithSpan, Point };
 
+// Point index of a record that moved every snapping point of its component together.
+constexpr int kAllPoints = 0;
+
 struct UndoRecord {
   UndoKind Kind = UndoKind::Shift;
-  int PointIndex = 0;  // 1-based snapping point, kind Point only
+  int PointIndex = 0;  // kind Point: the 1-based snapping point, or kAllPoints
   TKelvoKomp* Component = nullptr;
   Offset Delta;
   Offset Span;

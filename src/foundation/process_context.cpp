@@ -18,6 +18,7 @@ ProcessContext::ProcessContext(DiagnosticsSink& sink, ProcessOptions options) : 
   log_->ResetAtStart();
   pak_unit_ = std::make_unique<PakUnit>(program_dir_, *log_, sink_);
   archive_ = std::make_unique<TPak>(*pak_unit_, options.data_base);
+  random_.SeedCommonFromClock();
 }
 
 ProcessContext::~ProcessContext() = default;

@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "foundation/random_generators.h"
+
 namespace kelvo {
 
 class DiagnosticsSink;
@@ -41,6 +43,9 @@ class ProcessContext {
   const std::string& ProgramDir() const { return program_dir_; }
   const std::string& ComputerName() const { return computer_name_; }
 
+  // The portrait sequence and the common generator (seeded from the clock at start-up).
+  RandomGenerators& Random() { return random_; }
+
   void DataWarning(const std::string& text);
   bool ArchiveWarning(bool show, const std::string& text);
 
@@ -52,6 +57,7 @@ class ProcessContext {
   std::unique_ptr<LogChannels> log_;
   std::unique_ptr<PakUnit> pak_unit_;
   std::unique_ptr<TPak> archive_;
+  RandomGenerators random_;
   // Services of the higher core layers are added below the archive.
 };
 

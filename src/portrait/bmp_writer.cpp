@@ -1,11 +1,8 @@
 #include "portrait/bmp_writer.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
-#include <system_error>
+
+#include "foundation/paths.h"
 
 namespace kelvo {
 
@@ -60,30 +57,7 @@ std::vector<uint8_t> EncodeBmp24(const RgbImage& image) {
 }
 
 void WriteBmp24(const std::string& path, const RgbImage& image) {
-  const std::vector<uint8_t> bytes = EncodeBmp24(image);
-  std::string native = path;
-  for (char& c : native) {
-    if (c == '\\') c = '/';
-  }
-  const std::filesystem::path target(native);
-  std::filesystem::path temp = target;
-  temp += ".tmp";
-  {
-    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-    if (file)
-      file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (!file || !file.flush()) {
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      throw std::runtime_error("Failed to create " + path);
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, target, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    throw std::runtime_error("Failed to create " + path);
-  }
+  WriteFileAtomically(path, EncodeBmp24(image));
 }
 
 RgbImage LayerToRgb(const Layer& layer) {

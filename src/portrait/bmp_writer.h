@@ -27,7 +27,8 @@ inline constexpr size_t kBmpHeaderSize = 54;
 
 // The whole file image: header, then rows of (3 * width + 3) rounded down to 4 bytes.
 std::vector<uint8_t> EncodeBmp24(const RgbImage& image);
-// Writes the file at a path in Windows form, through a temporary file renamed when complete.
+// Writes the file at a path in Windows form, through a temporary file renamed when complete;
+// throws IoError naming the file.
 void WriteBmp24(const std::string& path, const RgbImage& image);
 // Every layer pixel as split_rgb16 of it.
 RgbImage LayerToRgb(const Layer& layer);

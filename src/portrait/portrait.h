@@ -1,0 +1,142 @@
+// One portrait: the component chosen in each of the 14 categories, how each is moved and
+// spread, the colours of each category's colour slots, name and voice, and the working state of
+// rendering and animation frames. The portrait owns its render layer, clip mask and frame
+// layers; the type library and everything in it belong to the library, which must outlive it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "library/categories.h"
+#include "library/colour_type.h"
+#include "portrait/layer.h"
+
+namespace kelvo {
+
+class RandomGenerators;
+class TKelvoKomp;
+class TKelvoTyp;
+
+inline constexpr int32_t kColourTypeCount = 11;
+inline constexpr int32_t kCanvasWidth = 320;
+inline constexpr int32_t kCanvasHeight = 400;
+
+struct Point {
+  int32_t x = 0;
+  int32_t y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+// One small animation frame: a quarter-size layer and where it goes in the small portrait.
+struct FrameSlot {
+  std::unique_ptr<Layer> layer;
+  int32_t x = 0;
+  int32_t y = 0;
+};
+
+enum class Nation { kAmerican, kArabian, kRussian };
+
+class TKelvoPortret {
+ public:
+  // Create: defaults, no component selected and no colour applied.
+  explicit TKelvoPortret(TKelvoTyp& library);
+  ~TKelvoPortret();
+  TKelvoPortret(const TKelvoPortret&) = delete;
+  TKelvoPortret& operator=(const TKelvoPortret&) = delete;
+
+  // Selection, placement and colours; clip rectangle, frames, hidden flags, locks and weights
+  // of the copy keep their defaults.
+  std::unique_ptr<TKelvoPortret> Clone() const;
+
+  TKelvoTyp& Library() const { return *library_; }
+  // Rebinds the portrait to another library (a gallery portrait naming a foreign one).
+  void SetLibrary(TKelvoTyp& library) { library_ = &library; }
+
+  // Arrays indexed by category 1..14 ([0] unused), colour slot 1..4, colour type 1..11 and
+  // property 1..5.
+  std::array<TKelvoKomp*, 15> Selected{};
+  std::array<Point, 15> Position{};
+  std::array<std::array<ColourEntry, 5>, 15> ColourSlots{};
+  ColourEntry ExtraColour;  // served to Clothing slots of colour type 10 by the avatar exchange
+  std::string LibraryName;  // the library's directory without its trailing backslash (PAK)
+  std::string Name;
+  uint8_t Voice = 0;
+  std::array<Point, 15> Span{};
+  std::array<Point, 15> Shift{};
+  Rect ClipRect{};
+  bool ClippingOn = false;
+
+  // Animation frames: upper [eyebrow step 0..2][eye step 0..4], lower [mouth step 0..4].
+  std::array<std::array<FrameSlot, 5>, 3> UpperFrames;
+  std::array<FrameSlot, 5> LowerFrames;
+  int32_t CurrentBrowState = 0, CurrentEyeState = 0, CurrentMouthState = 0;
+  int32_t NextBrowState = 0, NextEyeState = 0, NextMouthState = 0;
+  Rect UpperRect{}, LowerRect{};
+  std::array<TKelvoKomp*, 15> SavedSelection{};
+  bool FramesReady = false;
+
+  std::unique_ptr<Layer> RenderLayer;  // 320 x 400, made by the first render
+  bool OwnLibrary = true;
+  std::array<uint16_t, 256> ColourRamp{};
+  std::vector<uint8_t> ClipMask;  // 320 x 400 bytes, non-zero = inside
+  bool MaskInverted = false;
+  std::string Signature;
+  std::array<bool, 15> Hidden{};
+  std::array<bool, 12> ColourTypeLocked{};
+  std::array<int32_t, 6> PropertyWeights{0, 50, 50, 50, 50, 50};
+
+  // --- model and parameters ---
+  void FreeRenderLayer() { RenderLayer.reset(); }
+  // Throws "AktKomp Empty" when a category has no selected component.
+  void ComputePositions();
+  // Adds the snapping points' spread offsets; does not check for missing components.
+  void ComputePositionsWithSpread();
+  void UpdateSignature();
+  void ApplyColours();
+  void ApplyColoursWithExtra();
+  // Canvas position of subcomponent s of category c; none if it does not exist. Throws
+  // "TKelvoPortret.PripravParametry: index=0" for a paired category its parent gives no point.
+  std::optional<Point> PripravParametry(int32_t c, int32_t s) const;
+  // r grown to cover the category's subcomponent images (without the span movement).
+  Rect CategoryBounds(int32_t c, Rect r) const;
+  void ResetPropertyWeights() { PropertyWeights = {0, 50, 50, 50, 50, 50}; }
+
+  // --- rendering ---
+  // Full render of the draw order, limited to ClipRect when clipping_on.
+  void PripravPortret(bool clipping_on);
+  // Only the entries of category k and of the background.
+  void RenderOnly(int32_t k);
+  // Leaves out hidden categories (the background is always drawn).
+  void RenderVisible();
+  void BuildColourRamp(int32_t c);
+  // Writes subcomponent s of category c as 24-bit bitmap file(s) named after path.
+  void ExportSubcompBmp(int32_t c, int32_t s, const std::string& path);
+
+  // --- random choice, drawing from the process's portrait sequence ---
+  int32_t RandomComponentIndex(int32_t c, RandomGenerators& random) const;
+  int32_t RandomComponentIndexByProperties(int32_t c, RandomGenerators& random) const;
+  void RandomComponent(int32_t c, RandomGenerators& random);
+  void RandomComponents(RandomGenerators& random);
+  // Change the colour type's selected entry in the library.
+  void RandomColourEntry(int32_t t, RandomGenerators& random);
+  void RandomColourEntryByProperties(int32_t t, RandomGenerators& random);
+  void RandomColours(RandomGenerators& random);
+  void RandomColoursByProperties(RandomGenerators& random);
+  // Weights reset to 50, then 100 for the nation's property and 0 for the other two nations.
+  void ApplyNationPreset(Nation nation);
+
+ private:
+  enum class DrawFilter { kAll, kOnly, kVisible };
+  void Render(bool clipping_on, DrawFilter filter, int32_t only);
+  void DrawEntry(int32_t c, int32_t s, char kind, bool draw);
+  void ApplyColoursImpl(bool with_extra);
+  void ComputePositionsImpl(bool with_spread);
+
+  TKelvoTyp* library_;
+};
+
+}  // namespace kelvo

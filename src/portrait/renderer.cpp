@@ -1,0 +1,99 @@
+// Rendering of a portrait into its 320 x 400 canvas, following the library's draw order.
+#include <cstring>
+
+#include "library/type_library.h"
+#include "portrait/colour_ramp.h"
+#include "portrait/draw_routines.h"
+#include "portrait/portrait.h"
+
+namespace kelvo {
+
+namespace {
+
+// A subcomponent whose pixel block is shorter than its size announces is treated as missing.
+bool HasImage(const TKelvoSubKomp& sub) {
+  if (sub.Width < 1 || sub.Height < 1) return false;
+  const size_t bytes =
+      static_cast<size_t>(sub.Width) * static_cast<size_t>(sub.Height) * (sub.Bits == 16 ? 2u : 1u);
+  return sub.Pixels.size() >= bytes;
+}
+
+}  // namespace
+
+void TKelvoPortret::PripravPortret(bool clipping_on) {
+  Render(clipping_on, DrawFilter::kAll, 0);
+}
+
+void TKelvoPortret::RenderOnly(int32_t k) {
+  Render(false, DrawFilter::kOnly, k);
+}
+
+void TKelvoPortret::RenderVisible() {
+  Render(false, DrawFilter::kVisible, 0);
+}
+
+void TKelvoPortret::Render(bool clipping_on, DrawFilter filter, int32_t only) {
+  // A layer or mask of another size put in from outside would let drawing run past its end.
+  if (!RenderLayer || RenderLayer->width != kCanvasWidth || RenderLayer->height != kCanvasHeight) {
+    RenderLayer = create_layer(kCanvasWidth, kCanvasHeight, "TKelvoPortret.PripravPortret");
+  }
+  ClipMask.resize(static_cast<size_t>(kCanvasWidth) * kCanvasHeight);
+  ClippingOn = clipping_on;
+  for (const DrawOrderEntry& entry : library_->DrawOrder) {
+    const int32_t c = entry.Category;
+    bool draw = true;
+    if (filter == DrawFilter::kOnly) draw = c == only || c == 1;
+    if (filter == DrawFilter::kVisible) {
+      draw = c == 1 || !(c >= 1 && c <= kCategoryCount && Hidden[static_cast<size_t>(c)]);
+    }
+    DrawEntry(c, entry.Subcomponent, entry.Kind, draw);
+  }
+}
+
+void TKelvoPortret::DrawEntry(int32_t c, int32_t s, char kind, bool draw) {
+  const bool valid_category = c >= 1 && c <= kCategoryCount;
+  const TKelvoKomp* komp = valid_category ? Selected[static_cast<size_t>(c)] : nullptr;
+  const TKelvoSubKomp* sub = komp ? komp->Sub(s) : nullptr;
+  if (!draw || !sub || komp->ImagesLoaded <= 0 || !HasImage(*sub)) {
+    if (kind == 'M') std::memset(ClipMask.data(), 255, ClipMask.size());
+    return;
+  }
+  const TKelvoKompKontejner& container = library_->Container(c);
+  const std::optional<Point> at = PripravParametry(c, s);
+  if (!at) return;
+  const std::optional<Placement> place =
+      PlaceImage(at->x, at->y, sub->Width, sub->Height, ClippingOn ? &ClipRect : nullptr);
+  DrawTarget target{*RenderLayer, ClipMask.data(), ColourRamp.data()};
+  const uint8_t* pixels = sub->Pixels.data();
+  if (sub->Bits == 16) {
+    if (place) DrawImage16(pixels, sub->Width, *place, target);
+    return;
+  }
+  if (kind == 'M') {
+    MaskInverted = container.InvertMask;
+    BuildClipMask(pixels, sub->Width, place, ClipMask.data());
+    return;
+  }
+  const bool clipped = kind == 'O' || (kind == 'C' && sub->Clip);
+  if (!clipped && kind != 'N' && kind != 'C') return;
+  BuildColourRamp(c);
+  if (!place) return;
+  const bool shadow = s == container.Shadow;
+  if (!clipped) {
+    (shadow ? DrawShadow : DrawColoured)(pixels, sub->Width, *place, target);
+  } else if (MaskInverted) {
+    (shadow ? DrawShadowOutside : DrawColouredOutside)(pixels, sub->Width, *place, target);
+  } else {
+    (shadow ? DrawShadowInside : DrawColouredInside)(pixels, sub->Width, *place, target);
+  }
+}
+
+void TKelvoPortret::BuildColourRamp(int32_t c) {
+  if (c < 1 || c > kCategoryCount) return;
+  for (int32_t s = 1; s <= 4; ++s) {
+    const ColourEntry& slot = ColourSlots[static_cast<size_t>(c)][static_cast<size_t>(s)];
+    FillRampSlot(ColourRamp, s, {slot.Colour(), slot.Contrast()});
+  }
+}
+
+}  // namespace kelvo
