@@ -4,20 +4,20 @@
 
 #include "editor/editor_model.h"
 #include "foundation/errors.h"
-#include "foundation/process_context.h"
 #include "gui/main_form.h"
 #include "gui/message_box_sink.h"
 #include "gui/qt_prompter.h"
 
 namespace kelvo {
 
-int RunEditor(QtPrompter& prompter, const EditorAppOptions& options) {
+int RunEditor(Prompter& prompter, const EditorAppOptions& options) {
   MessageBoxSink sink(prompter);
+  auto* qt_prompter = dynamic_cast<QtPrompter*>(&prompter);
   try {
-    ProcessContext context(sink);
+    ProcessContext context(sink, options.process);
     EditorModel model(context, prompter);
     TMainForm form(model, prompter);
-    prompter.SetParentWindow(&form);
+    if (qt_prompter) qt_prompter->SetParentWindow(&form);
     if (!form.StartUp()) return 1;
     form.show();
     return options.run_event_loop ? QApplication::exec() : 0;

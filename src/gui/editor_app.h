@@ -3,15 +3,18 @@
 // data error at any point shows "Kelvo ERROR: " + text in an error box and gives exit code 1.
 #pragma once
 
+#include "foundation/process_context.h"
+
 namespace kelvo {
 
-class QtPrompter;
+class Prompter;
 
 struct EditorAppOptions {
+  ProcessOptions process;      // the program directory and data base; defaults for the program
   bool run_event_loop = true;  // false: start up and shut down again (for tests)
 };
 
-// Needs a QApplication. Returns the process exit code.
-int RunEditor(QtPrompter& prompter, const EditorAppOptions& options = {});
+// Needs a QApplication. Boxes go through `prompter`. Returns the process exit code.
+int RunEditor(Prompter& prompter, const EditorAppOptions& options = {});
 
 }  // namespace kelvo

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTimer>
 
 #include "foundation/errors.h"
 #include "gui/category_names.h"
@@ -91,11 +92,14 @@ void TMainForm::CreatePreviews() {
 
 bool TMainForm::StartUp() {
   const EditorSettings settings = ReadEditorSettings();
-  adjustSize();
-  PlaceWindows(settings);
   if (!model_.StartUp(settings)) return false;
   started_ = true;
   ShowState(kChangeAll);
+  // Nothing is on screen yet, so the windows are placed once the controls hold their values
+  // and the style has polished them: only then are the sizes final.
+  ensurePolished();
+  adjustSize();
+  PlaceWindows(settings);
   last_pos_ = pos();
   return true;
 }
@@ -112,17 +116,35 @@ void TMainForm::PlaceWindows(const EditorSettings& settings) {
     move(area.left() + std::max(0, (area.width() - width) / 2),
          area.top() + std::max(0, (area.height() - height) / 2));
   }
-  // The first run puts preview 1 beside the main window and the others in a row below it.
-  const QPoint origin = pos();
-  const int right = origin.x() + OuterWidth(this);
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    const PreviewSettings& stored = settings.Previews[static_cast<size_t>(i - 1)];
+    stored_previews_[static_cast<size_t>(i)] = stored;
+    if (stored.X && stored.Y) Preview(i)->move(*stored.X, *stored.Y);
+  }
+  PlaceDefaultPreviews();
+}
+
+bool TMainForm::HasDefaultPreviews() const {
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    const PreviewSettings& stored = stored_previews_[static_cast<size_t>(i)];
+    if (!stored.X || !stored.Y) return true;
+  }
+  return false;
+}
+
+void TMainForm::PlaceDefaultPreviews() {
+  // Preview 1 goes beside the main window, the others in a row below it.
+  const QRect main = frameGeometry();
+  const int right = main.left() + OuterWidth(this);
   std::array<QPoint, kPreviewCount + 1> defaults{};
-  defaults[1] = QPoint(right, origin.y());
+  defaults[1] = QPoint(right, main.top());
   for (int i = 2, left = right; i <= kPreviewCount; ++i) {
-    defaults[static_cast<size_t>(i)] = QPoint(left, origin.y() + OuterHeight(Preview(1)));
+    defaults[static_cast<size_t>(i)] = QPoint(left, main.top() + OuterHeight(Preview(1)));
     left += OuterWidth(Preview(i));
   }
   for (int i = 1; i <= kPreviewCount; ++i) {
-    const PreviewSettings& stored = settings.Previews[static_cast<size_t>(i - 1)];
+    const PreviewSettings& stored = stored_previews_[static_cast<size_t>(i)];
+    if (stored.X && stored.Y) continue;
     const QPoint fallback = defaults[static_cast<size_t>(i)];
     Preview(i)->move(stored.X.value_or(fallback.x()), stored.Y.value_or(fallback.y()));
   }
@@ -154,6 +176,12 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 void TMainForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   ApplyPreviewVisibility();
+  // Window frames are known only once the windows are on screen: place the previews that have
+  // no stored position again with the real outer sizes.
+  if (!shown_once_ && started_ && HasDefaultPreviews()) {
+    QTimer::singleShot(0, this, &TMainForm::PlaceDefaultPreviews);
+  }
+  shown_once_ = true;
 }
 
 void TMainForm::ApplyPreviewVisibility() {

@@ -45,6 +45,8 @@ class TMainForm : public QWidget, public EditorListener {
   void ConnectControls();
   void ConnectPreview(TFZobr* preview);
   void PlaceWindows(const EditorSettings& settings);
+  void PlaceDefaultPreviews();
+  bool HasDefaultPreviews() const;
   void StoreSettings();
   // Runs one user action on the model; an error is shown in a box and the controls are
   // brought back in line with the model.
@@ -60,6 +62,8 @@ class TMainForm : public QWidget, public EditorListener {
   MainFormControls c_;
   std::array<TFZobr*, kPreviewCount + 1> previews_{};
   bool started_ = false;
+  bool shown_once_ = false;
+  std::array<PreviewSettings, kPreviewCount + 1> stored_previews_{};  // 0 unused
   QPoint last_pos_;  // the main window's position the previews were last moved with
 };
 
