@@ -10,6 +10,12 @@ PakUnit::PakUnit(std::string program_dir, LogChannels& log, DiagnosticsSink& sin
     : program_dir_(std::move(program_dir)), log_(log), sink_(sink) {}
 
 PakUnit::~PakUnit() {
+  Shutdown();
+}
+
+void PakUnit::Shutdown() {
+  if (shut_down_) return;
+  shut_down_ = true;
   LogArchive("Total: " + std::to_string(TotalRead()) + " bytes read.");
   {
     std::lock_guard<std::mutex> lock(open_mutex_);

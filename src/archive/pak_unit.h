@@ -26,6 +26,10 @@ class PakUnit {
   PakUnit(const PakUnit&) = delete;
   PakUnit& operator=(const PakUnit&) = delete;
 
+  // The unit shutdown: "Total: ...", a line for every archive still open,
+  // "PPAK shutdown.". Runs once; the destructor calls it.
+  void Shutdown();
+
   const std::string& ProgramDir() const { return program_dir_; }
   LogChannels& Log() { return log_; }
   DiagnosticsSink& Sink() { return sink_; }
@@ -52,6 +56,7 @@ class PakUnit {
   std::mutex open_mutex_;
   std::vector<std::pair<std::string, TPak*>> open_archives_;
   uint32_t total_read_ = 0;
+  bool shut_down_ = false;
 };
 
 }  // namespace kelvo

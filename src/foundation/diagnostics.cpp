@@ -30,4 +30,15 @@ int ReportFatalDataError(DiagnosticsSink& sink, const FatalDataError& error) {
   return 1;
 }
 
+int RunReportingErrors(DiagnosticsSink& sink, const std::function<int()>& body) {
+  try {
+    return body();
+  } catch (const FatalDataError& error) {
+    return ReportFatalDataError(sink, error);
+  } catch (const KelvoError& error) {
+    sink.Show({DiagnosticKind::kError, "Error", error.what()});
+    return 2;
+  }
+}
+
 }  // namespace kelvo

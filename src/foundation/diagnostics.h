@@ -3,6 +3,7 @@
 // in the command-line tool, a CollectingSink in tests).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ enum class DiagnosticKind {
   kFatalError,   // "Kelvo ERROR: " + text, error box; the program then ends or drops the operation
   kDataWarning,  // "Kelvo warning: " + text, error box, work goes on
   kArchiveWarning,  // "WARNING: " + text, caption "Warning"
+  kError,           // the message of any other failure, error box
 };
 
 struct Diagnostic {
@@ -51,5 +53,9 @@ bool ArchiveWarning(DiagnosticsSink& sink, bool show, const std::string& text);
 
 // Shows "Kelvo ERROR: " + the error's text; returns the exit code 1 for the top level.
 int ReportFatalDataError(DiagnosticsSink& sink, const FatalDataError& error);
+
+// A program's top level: runs body and returns its exit code; a FatalDataError
+// is shown and gives 1, any other KelvoError is shown and gives 2.
+int RunReportingErrors(DiagnosticsSink& sink, const std::function<int()>& body);
 
 }  // namespace kelvo

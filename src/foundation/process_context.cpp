@@ -5,6 +5,7 @@
 #include "foundation/diagnostics.h"
 #include "foundation/log_channels.h"
 #include "foundation/paths.h"
+#include "library/library_registry.h"
 
 namespace kelvo {
 
@@ -18,6 +19,7 @@ ProcessContext::ProcessContext(DiagnosticsSink& sink, ProcessOptions options) : 
   log_->ResetAtStart();
   pak_unit_ = std::make_unique<PakUnit>(program_dir_, *log_, sink_);
   archive_ = std::make_unique<TPak>(*pak_unit_, options.data_base);
+  libraries_ = std::make_unique<LoadedLibraries>();
   random_.SeedCommonFromClock();
 }
 

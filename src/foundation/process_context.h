@@ -15,6 +15,7 @@
 namespace kelvo {
 
 class DiagnosticsSink;
+class LoadedLibraries;
 class LogChannels;
 class PakUnit;
 class TPak;
@@ -46,6 +47,9 @@ class ProcessContext {
   // The portrait sequence and the common generator (seeded from the clock at start-up).
   RandomGenerators& Random() { return random_; }
 
+  // The further type libraries that gallery portraits name (up to three).
+  LoadedLibraries& Libraries() { return *libraries_; }
+
   void DataWarning(const std::string& text);
   bool ArchiveWarning(bool show, const std::string& text);
 
@@ -58,6 +62,7 @@ class ProcessContext {
   std::unique_ptr<PakUnit> pak_unit_;
   std::unique_ptr<TPak> archive_;
   RandomGenerators random_;
+  std::unique_ptr<LoadedLibraries> libraries_;  // its libraries read through the archive
   // Services of the higher core layers are added below the archive.
 };
 

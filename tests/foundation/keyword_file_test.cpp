@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <string>
 #include <vector>
 
@@ -66,7 +65,6 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(KeywordFileRead, NumbersAndTheirErrors) {
   test::TestContext ctx;
   ctx.folder.Write("data/n.txt", "-12 +7 2147483647 80C0ff 0x1F zz 12a 2147483648 FFFFFFFFF");
-  std::setlocale(LC_ALL, "C");
   KeywordFile file(ctx->Archive());
   file.OpenRead("n.txt");
   EXPECT_EQ(-12, file.ReadInt());

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/pak.h"
 #include "foundation/diagnostics.h"
 #include "foundation/process_context.h"
 

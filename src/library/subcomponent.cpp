@@ -1,0 +1,69 @@
+#include "library/subcomponent.h"
+
+#include "archive/pak.h"
+#include "foundation/errors.h"
+#include "foundation/paths.h"
+
+namespace kelvo {
+
+namespace {
+
+constexpr size_t kImageHeaderSize = 5;
+
+int16_t ReadInt16(const std::vector<uint8_t>& bytes, size_t at) {
+  return static_cast<int16_t>(static_cast<uint16_t>(bytes[at] | (bytes[at + 1] << 8)));
+}
+
+void AppendInt16(std::vector<uint8_t>& bytes, int16_t value) {
+  const auto u = static_cast<uint16_t>(value);
+  bytes.push_back(static_cast<uint8_t>(u & 0xFF));
+  bytes.push_back(static_cast<uint8_t>(u >> 8));
+}
+
+}  // namespace
+
+void TKelvoSubKomp::LoadImage(TPak& archive, const std::string& path) {
+  const std::vector<uint8_t> file = archive.LoadFileOrFail(path);
+  if (file.size() < kImageHeaderSize) {
+    throw KelvoError("Picture file shorter than its header: " + path);
+  }
+  const uint8_t bits = file[0];
+  const int16_t width = ReadInt16(file, 1);
+  const int16_t height = ReadInt16(file, 3);
+  const int32_t pixels = int32_t{width} * height;
+  if (pixels > kMaxImagePixels) {
+    throw KelvoError("Picture 4x bigger than size of the window: " + path);
+  }
+  if (width < 0 || height < 0) throw KelvoError("Picture with a negative size: " + path);
+  const size_t bytes = static_cast<size_t>(pixels) * (bits == 16 ? 2 : 1);
+  if (file.size() - kImageHeaderSize < bytes) {
+    throw KelvoError("Picture file shorter than its header announces: " + path);
+  }
+  Pixels.assign(file.begin() + kImageHeaderSize,
+                file.begin() + static_cast<std::ptrdiff_t>(kImageHeaderSize + bytes));
+  Bits = bits;
+  Width = width;
+  Height = height;
+}
+
+void TKelvoSubKomp::SaveImage(const std::string& path) const {
+  if (Pixels.empty()) return;
+  const size_t count = static_cast<size_t>(Width < 0 ? 0 : Width) *
+                       static_cast<size_t>(Height < 0 ? 0 : Height) * (Bits == 16 ? 2 : 1);
+  if (count != Pixels.size()) {
+    throw KelvoError("Failed to create " + path + ": the image size does not match its pixels");
+  }
+  std::vector<uint8_t> bytes;
+  bytes.reserve(kImageHeaderSize + count);
+  bytes.push_back(Bits);
+  AppendInt16(bytes, Width);
+  AppendInt16(bytes, Height);
+  bytes.insert(bytes.end(), Pixels.begin(), Pixels.end());
+  try {
+    WriteFileAtomically(path, std::span<const uint8_t>(bytes));
+  } catch (const KelvoError&) {
+    throw KelvoError("Failed to create " + path);
+  }
+}
+
+}  // namespace kelvo

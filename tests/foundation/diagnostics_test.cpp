@@ -1,0 +1,113 @@
+#include "foundation/diagnostics.h"
+
+#include <gtest/gtest.h>
+
+#include "foundation/errors.h"
+#include "foundation/log_channels.h"
+#include "foundation/test_support.h"
+
+namespace kelvo {
+namespace {
+
+TEST(Diagnostics, WarningsCarryTheirPrefixAndCaption) {
+  CollectingSink sink;
+  DataWarning(sink, "odd colour");
+  EXPECT_TRUE(ArchiveWarning(sink, true, "pack gone"));
+  EXPECT_FALSE(ArchiveWarning(sink, false, "not shown"));
+  ASSERT_EQ(2u, sink.shown.size());
+  EXPECT_EQ(DiagnosticKind::kDataWarning, sink.shown[0].kind);
+  EXPECT_EQ("Kelvo warning: odd colour", sink.shown[0].text);
+  EXPECT_EQ(DiagnosticKind::kArchiveWarning, sink.shown[1].kind);
+  EXPECT_EQ("Warning", sink.shown[1].caption);
+  EXPECT_EQ("WARNING: pack gone", sink.shown[1].text);
+}
+
+TEST(Diagnostics, TopLevelTurnsFailuresIntoMessagesAndExitCodes) {
+  CollectingSink sink;
+  EXPECT_EQ(0, RunReportingErrors(sink, [] { return 0; }));
+  EXPECT_EQ(1, RunReportingErrors(sink, []() -> int { throw FatalDataError("bad TYP"); }));
+  EXPECT_EQ(2, RunReportingErrors(sink, []() -> int { throw ConversionError("x1"); }));
+  EXPECT_EQ(2, RunReportingErrors(sink, []() -> int { throw IoError(5, "male\\dro"); }));
+  EXPECT_EQ((std::vector<std::string>{"Kelvo ERROR: bad TYP", "'x1' is not a valid integer value",
+                                      "Cannot open file male\\dro (I/O error 5)"}),
+            sink.Texts());
+}
+
+TEST(LogChannels, ChannelFilesAreNamedAfterProgramDirAndComputer) {
+  test::TestFolder folder;
+  LogChannels log(folder.Dir(), "PC1");
+  log.LogLine(0, "first");
+  log.LogLine(0, "second");
+  log.LogLine(7, "seven");
+  log.LogLine(-1, "minus");
+  log.LogLine(2, "dx");
+  log.LogLine(4, "engine");
+  log.LogLine(5, "multi");
+  EXPECT_EQ("first\r\nsecond\r\n", folder.Read("LOG_PC1_UsedFiles.txt"));
+  EXPECT_EQ("seven\r\nminus\r\n", folder.Read("LOG_PC1_Unsorted events.txt"));
+  EXPECT_EQ("dx\r\n", folder.Read("LOG_PC1_DX.txt"));
+  EXPECT_EQ("engine\r\n", folder.Read("LOG_PC1_Engine.txt"));
+  EXPECT_EQ("multi\r\n", folder.Read("LOG_PC1_Multi.txt"));
+}
+
+TEST(LogChannels, Channel3IsIgnoredAndCode255Deletes) {
+  test::TestFolder folder;
+  LogChannels log(folder.Dir(), "PC1");
+  log.LogLine(3, "tick");
+  log.Reset(3);
+  EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+  log.LogLine(1, "x");
+  log.LogLine(1, std::string(1, '\xFF'));
+  EXPECT_FALSE(folder.Exists("LOG_PC1_Unsorted events.txt"));
+  log.Reset(1);  // already missing: no error
+}
+
+TEST(LogChannels, FailuresAreSwallowed) {
+  test::TestFolder folder;
+  LogChannels log(folder.Dir() + "missing/", "PC1");
+  log.LogLine(0, "lost");
+  log.Reset(0);
+  EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+}
+
+TEST(ProcessContext, StartResetsLogsAndShutdownReportsTheArchive) {
+  test::TestContext ctx;
+  ctx->LogLine(0, "first run");
+  ctx->LogLine(1, "u");
+  ctx->LogLine(2, "d");
+  ctx->LogLine(4, "e");
+  ctx->LogLine(5, "m");
+  ctx.Start();  // the second start of the program
+  for (const char* name : {"Unsorted events.txt", "DX.txt", "Engine.txt"})
+    EXPECT_FALSE(ctx.folder.Exists(std::string("LOG_PC1_") + name)) << name;
+  EXPECT_EQ("m\r\n", ctx.folder.Read("LOG_PC1_Multi.txt"));
+  ctx.folder.Write("data/x.txt", "12345");
+  EXPECT_EQ(5u, ctx->Archive().LoadFile("x.txt").size());
+  ctx.Stop();
+  const std::string base = ctx.folder.Dir() + "data/";
+  EXPECT_EQ(
+      "Opening:  | data\r\n"
+      "FileOpen: x.txt\r\n"
+      "Closing:  | " +
+          base +
+          "\r\n"
+          "Total: 5 bytes read.\r\n"
+          "PPAK shutdown.\r\n",
+      ctx.UsedFilesLog());
+}
+
+TEST(ProcessContext, DefaultsComeFromTheRunningProgram) {
+  CollectingSink sink;
+  test::TestFolder folder;
+  ProcessOptions options;
+  options.program_dir = folder.Dir();
+  ProcessContext context(sink, options);
+  EXPECT_FALSE(context.ComputerName().empty());
+  EXPECT_EQ(folder.Dir() + "kelvoed/data_big/", context.Archive().BaseDir());
+  EXPECT_EQ(folder.Dir() + "kelvoed/data_big/male\\dro", context.Archive().FullName("male\\dro"));
+  context.DataWarning("w");
+  EXPECT_EQ("Kelvo warning: w", sink.shown.at(0).text);
+}
+
+}  // namespace
+}  // namespace kelvo

@@ -1,0 +1,87 @@
+#include "foundation/paths.h"
+
+#include <gtest/gtest.h>
+
+#include "foundation/errors.h"
+#include "foundation/test_support.h"
+
+namespace kelvo {
+namespace {
+
+struct NameRow {
+  std::string name;
+  bool absolute;
+  std::string os_form;
+  std::string normalized;
+};
+
+class NameFormTest : public ::testing::TestWithParam<NameRow> {};
+
+TEST_P(NameFormTest, MapsWindowsNames) {
+  const NameRow& row = GetParam();
+  EXPECT_EQ(row.absolute, IsAbsoluteName(row.name)) << row.name;
+  EXPECT_EQ(row.os_form, ToOsForm(row.name)) << row.name;
+  EXPECT_EQ(row.normalized, NormalizeName(row.name)) << row.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NameFormTest,
+    ::testing::Values(NameRow{"kelvoed\\data_big", false, "kelvoed/data_big", "kelvoed/data_big"},
+                      NameRow{"male\\dro", false, "male/dro", "male/dro"},
+                      NameRow{"C:\\Games\\x.xgl", true, "/Games/x.xgl", "/Games/x.xgl"},
+                      NameRow{"\\\\server\\share\\a", true, "//server/share/a", "/server/share/a"},
+                      NameRow{"/home/u/a\\..\\b\\.\\c\\", true, "/home/u/a/../b/./c/",
+                              "/home/u/b/c/"},
+                      NameRow{"\\rooted", false, "/rooted", "/rooted"},
+                      NameRow{"C:x", false, "x", "x"}, NameRow{"", false, "", ""},
+                      NameRow{"/..\\..\\x", true, "/../../x", "/x"}));
+
+TEST(OsPath, FindsMixedCaseNamesComponentByComponent) {
+  test::TestFolder folder;
+  folder.Write("Data_Big/Male/DRO", "x");
+  const std::string found = (folder.Path() / "Data_Big/Male/DRO").string();
+  EXPECT_EQ(found, OsPath(folder.Dir() + "data_big\\male\\dro").string());
+  EXPECT_EQ(found, OsPath(folder.Dir() + "DATA_BIG/MALE/dro").string());
+  // Parts that do not exist stay as written after the last part found.
+  EXPECT_EQ((folder.Path() / "Data_Big/Male/new/File").string(),
+            OsPath(folder.Dir() + "data_big\\male\\new\\File").string());
+}
+
+TEST(OsPath, PrefersTheExactName) {
+  test::TestFolder folder;
+  folder.Write("abc", "lower");
+  folder.Write("ABC", "upper");
+  EXPECT_EQ("upper", test::TestFolder::ReadFile(OsPath(folder.Dir() + "ABC")));
+  EXPECT_EQ("lower", test::TestFolder::ReadFile(OsPath(folder.Dir() + "abc")));
+}
+
+TEST(WriteFileAtomically, ReplacesTheWholeFileAndLeavesNoTemporary) {
+  test::TestFolder folder;
+  folder.Write("Out.txt", "old contents that are longer");
+  WriteFileAtomically(folder.Dir() + "out.txt", std::string_view("new"));
+  EXPECT_EQ("new", folder.Read("Out.txt"));
+  EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()),
+                             std::filesystem::directory_iterator()));
+}
+
+TEST(WriteFileAtomically, FailureNamesTheFile) {
+  test::TestFolder folder;
+  const std::string name = folder.Dir() + "no\\such\\dir\\x.bmp";
+  try {
+    WriteFileAtomically(name, std::string_view("x"));
+    FAIL() << "the folder is missing";
+  } catch (const IoError& e) {
+    EXPECT_EQ(name, e.FileName());
+    EXPECT_NE(std::string(e.what()).find(name), std::string::npos);
+  }
+}
+
+TEST(ProgramDirectory, IsTheFolderOfTheTestProgram) {
+  const std::string dir = ProgramDirectory();
+  ASSERT_FALSE(dir.empty());
+  EXPECT_EQ('/', dir.back());
+  EXPECT_TRUE(std::filesystem::exists(dir + "test_foundation"));
+}
+
+}  // namespace
+}  // namespace kelvo

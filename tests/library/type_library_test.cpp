@@ -1,0 +1,287 @@
+#include "library/type_library.h"
+
+#include "library/categories.h"
+#include "library/library_registry.h"
+#include "library_test_support.h"
+
+namespace kelvo::test {
+namespace {
+
+struct LibraryFiles {
+  std::string dro = "DRAWORDER END_OF_DRAWORDER";
+  std::string dep = "DEPENDENCIES END_OF_DEPENDENCIES";
+  std::string cmp = "COMPONENTS END_OF_COMPONENTS";
+  std::string col = "COLORS END_OF_COLORS";
+  std::string ani;  // none when empty
+};
+
+const char* const kFileNames[] = {"dro", "dep", "cmp", "col", "ani"};
+
+// The minimal library with one file replaced.
+LibraryFiles With(const std::string& name, const std::string& text) {
+  LibraryFiles files;
+  std::string* target = name == "dro"   ? &files.dro
+                        : name == "dep" ? &files.dep
+                        : name == "cmp" ? &files.cmp
+                        : name == "col" ? &files.col
+                                        : &files.ani;
+  *target = text;
+  return files;
+}
+
+class TypeLibraryTest : public LibraryTest {
+ protected:
+  void Put(const std::string& dir, const LibraryFiles& files) {
+    context.folder.Write("data/" + dir + "/dro", files.dro);
+    context.folder.Write("data/" + dir + "/dep", files.dep);
+    context.folder.Write("data/" + dir + "/cmp", files.cmp);
+    context.folder.Write("data/" + dir + "/col", files.col);
+    if (!files.ani.empty()) context.folder.Write("data/" + dir + "/ani", files.ani);
+  }
+  std::unique_ptr<TKelvoTyp> Load(const std::string& dir) {
+    auto library = std::make_unique<TKelvoTyp>(Archive(), dir);
+    library->LoadAll();
+    return library;
+  }
+  std::unique_ptr<TKelvoTyp> Load(const LibraryFiles& files) {
+    Put("lib", files);
+    return Load("lib");
+  }
+  void SaveText(TKelvoTyp& library, const std::string& dir) {
+    std::filesystem::create_directories(context.folder.Path() / "data" / dir);
+    library.SaveTextAs(dir);
+  }
+  std::string File(const std::string& dir, const std::string& name) {
+    return context.folder.Read("data/" + dir + "/" + name);
+  }
+};
+
+const LibraryFiles kRichLibrary{
+    "DRAWORDER NORM POZADI 1 { comment } OREZ OBLICEJE 2 MASK OCI 2 COND VLASY 1 END_OF_DRAWORDER",
+    "DEPENDENCIES OBLICEJE KRKY OBLICEJE OCI\n OCI OBOCI END_OF_DEPENDENCIES",
+    "COMPONENTS\n"
+    "TYP OBLICEJE PATH obl BODY 2 OCI VLASY BARVY 1 0 0 0 SOURCE \"old &\"x\"\n"
+    "  COMP face1 CETNOST 10 PICFILE 1 f1 PICFILE 2 f1m REF 1 -10 -20 OREZAT 2\n"
+    "    BODY 2 1 2 3 4 5 6 7 8 9 10  -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 END_OF_COMP\n"
+    "  COMP face2 VL 5 0 BODY 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 END_OF_COMP\n"
+    "END_OF_TYP\n"
+    "TYP OCI PATH oci BITS 16 STIN 2 SCOLMASKOU COMP e1 CETNOST 5 END_OF_COMP\n"
+    "  COMP e1b ANIMACE END_OF_COMP END_OF_TYP\n"
+    "TYP VLASY PATH vla SROZESUNEM COMP \"long hair\" DRUH 2 SIG ab END_OF_COMP END_OF_TYP\n"
+    "TYP OCI COMP e2 CETNOST 1 END_OF_COMP END_OF_TYP\n"
+    "END_OF_COMPONENTS",
+    "COLORS COLOR_TYPE 1 Skin COUNT 2 1 0 COLOR 80C0FF KONT 85 CETN 10 END_OF_COLOR\n"
+    "COLOR 0x20 KONT 5 CETN 1 VL 1 0 END_OF_COLOR END_OF_COLOR_TYPE\n"
+    "COLOR_TYPE 3 Eyes COUNT 0 0 0 END_OF_COLOR_TYPE END_OF_COLORS",
+    "ANIMACE TYP OCI COMP e1 ANIM 2 e1b END_OF_COMP END_OF_TYP END_OF_ANIMACE"};
+
+TEST_F(TypeLibraryTest, ReadWriteReadGivesEqualLibrariesAndIdenticalFiles) {
+  auto first = Load(kRichLibrary);
+  EXPECT_EQ(first->Path, "lib\\");
+  EXPECT_EQ(first->Container(kEyes).ComponentCount(), 3);
+  EXPECT_EQ(first->Container(kFaces).Source, "old \"x");
+  EXPECT_EQ(first->ColourType(1).Entry(2).Colour(), 0x20);
+  SaveText(*first, "out1");
+  auto second = Load("out1");
+  EXPECT_TRUE(second->SameContent(*first));
+  SaveText(*second, "out2");
+  for (const char* name : kFileNames) EXPECT_EQ(File("out1", name), File("out2", name)) << name;
+  EXPECT_EQ(File("out1", "dro"),
+            "DRAWORDER\r\n  NORM POZADI 1\r\n  OREZ OBLICEJE 2\r\n  MASK OCI 2\r\n"
+            "  COND VLASY 1\r\nEND_OF_DRAWORDER\r\n");
+  EXPECT_EQ(File("out1", "dep"),
+            "DEPENDENCIES\r\n  OBLICEJE KRKY\r\n  OBLICEJE OCI\r\n  OCI OBOCI\r\n"
+            "END_OF_DEPENDENCIES\r\n");
+}
+
+TEST_F(TypeLibraryTest, DrawOrderLooksAtFirstLettersAndFallsBackToCategory1) {
+  LibraryFiles files;
+  files.dro = "DRAWORDER MASKA OCI 3 NORM XYZ 0 Cxyz VLASY 4 END_OF_DRAWORDER";
+  auto library = Load(files);
+  ASSERT_EQ(library->DrawOrderCount(), 3);
+  EXPECT_EQ(library->DrawOrder[0], (DrawOrderEntry{kEyes, 3, 'M'}));
+  EXPECT_EQ(library->DrawOrder[1], (DrawOrderEntry{kBackgrounds, 0, 'N'}));
+  EXPECT_EQ(library->DrawOrder[2], (DrawOrderEntry{kHair, 4, 'C'}));
+  SaveText(*library, "out");
+  EXPECT_EQ(File("out", "dro"),
+            "DRAWORDER\r\n  MASK OCI 3\r\n  NORM POZADI 0\r\n  COND VLASY 4\r\n"
+            "END_OF_DRAWORDER\r\n");
+}
+
+TEST_F(TypeLibraryTest, DependenciesLinkParentAndDependent) {
+  LibraryFiles files;
+  files.dep = "DEPENDENCIES OBLICEJE KRKY END_OF_DEPENDENCIES";
+  auto library = Load(files);
+  EXPECT_EQ(library->Container(kFaces).Dependents, std::vector<int32_t>{kNecks});
+  EXPECT_EQ(library->Container(kNecks).Parent, kFaces);
+}
+
+TEST_F(TypeLibraryTest, EmptyCategoriesGetAPlaceholderWrittenWithTheirCode) {
+  auto library = Load(LibraryFiles{});
+  const TKelvoKompKontejner& glasses = library->Container(kGlasses);
+  ASSERT_EQ(glasses.ComponentCount(), 1);
+  EXPECT_EQ(glasses.Komp(1).Name, "NONE! check color depth");
+  EXPECT_EQ(glasses.Komp(1).Frequency, 100);
+  SaveText(*library, "out");
+  const std::string cmp = File("out", "cmp");
+  EXPECT_NE(cmp.find("  TYP BRYLE\r\n    PATH bry\r\n    BITS 16\r\n    BARVY 0 0 0 0\r\n"
+                     "    COMP \"NONE! check color depth\"\r\n      CETNOST 100\r\n"
+                     "    END_OF_COMP\r\n  END_OF_TYP\r\n"),
+            std::string::npos)
+      << cmp;
+}
+
+TEST_F(TypeLibraryTest, LibraryWithoutAnimationsLoadsAndWritesFourteenEmptyRecords) {
+  auto library = Load(LibraryFiles{});
+  SaveText(*library, "out");
+  std::string expected = "ANIMACE\r\n";
+  for (int c = 1; c <= kCategoryCount; ++c) {
+    expected += "  TYP " + CategoryDir(c) + "\r\n  END_OF_TYP\r\n";
+  }
+  EXPECT_EQ(File("out", "ani"), expected + "END_OF_ANIMACE\r\n");
+  EXPECT_EQ(
+      File("out", "col").substr(0, 79),
+      "COLORS\r\n  COLOR_TYPE 1 \"\"\r\n    COUNT 0 0 0\r\n  END_OF_COLOR_TYPE\r\n  COLOR_TYPE 2");
+}
+
+TEST_F(TypeLibraryTest, ThreeHundredComponentsInOneCategorySurviveASave) {
+  LibraryFiles files;
+  files.cmp = "COMPONENTS TYP USI PATH usi";
+  for (int i = 1; i <= 300; ++i) files.cmp += " COMP ear" + std::to_string(i) + " END_OF_COMP";
+  files.cmp += " END_OF_TYP END_OF_COMPONENTS";
+  auto library = Load(files);
+  ASSERT_EQ(library->Container(kEars).ComponentCount(), 300);
+  SaveText(*library, "out");
+  auto again = Load("out");
+  EXPECT_EQ(again->Container(kEars).Komp(300).Name, "ear300");
+  EXPECT_TRUE(again->SameContent(*library));
+}
+
+TEST_F(TypeLibraryTest, WrongOpeningKeywordsRaiseExceptionsNamingTheFile) {
+  struct Row {
+    LibraryFiles files;
+    std::string text;
+  };
+  const Row rows[] = {
+      {With("dro", "DRAW"), "TKelvoTyp.NactiPoradiKresleni: not draworder lib\\dro"},
+      {With("dep", "DEP"), "TKelvoTyp.NactiZavislosti: not deps lib\\dep"},
+      {With("cmp", "COMPONENT"), "TKelvoTyp.NactiKomp: no components in lib\\cmp, giving up"},
+      {With("col", "COLOURS"), "TKelvoTyp.NactiBarvy: not colors lib\\col"},
+      {With("ani", "ANIM"), "TKelvoTyp.NactiAnimace: not animations lib\\ani"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(ErrorText<KelvoError>([&] { Load(row.files); }), row.text);
+    std::filesystem::remove_all(context.folder.Path() / "data/lib");
+  }
+}
+
+TEST_F(TypeLibraryTest, MalformedFilesAreFatalDataErrors) {
+  // The end marker (code 0) ends the message text.
+  const std::string end;
+  struct Row {
+    LibraryFiles files;
+    std::string text;
+  };
+  const Row rows[] = {
+      {With("dro", "DRAWORDER NORM OCI 1 12"), "END_OF_DRAWORDER expected instead of 12"},
+      {With("dep", "DEPENDENCIES OCI Eyes END_OF_DEPENDENCIES"), "Unknown DEPENDENCY OCI:Eyes"},
+      {With("dep", "DEPENDENCIES OCI"), "Unknown DEPENDENCY OCI:" + end},
+      {With("cmp", "COMPONENTS TYP BRYLE2"), "Unknown TYP BRYLE2"},
+      {With("cmp", "COMPONENTS TYPE"), "END_OF_COMPONENTS expected instead of TYPE"},
+      {With("cmp", "COMPONENTS"), "END_OF_COMPONENTS expected instead of " + end},
+      {With("col", "COLORS COLOR_TYPE 12 x"), "COLORS: Unknown COLOR type12"},
+      {With("col", "COLORS COLOR_TYPE 0 x"), "COLORS: Unknown COLOR type0"},
+      {With("col", "COLORS COLOR x"), "END_OF_COLORS expected instead of COLOR"},
+      {With("ani", "ANIMACE TYP EYES"), "NactiAnimace: Unknown TYP EYES"},
+      {With("ani", "ANIMACE END"), "END_OF_ANIMACE expected instead of END"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(ErrorText<FatalDataError>([&] { Load(row.files); }), row.text);
+    std::filesystem::remove_all(context.folder.Path() / "data/lib");
+  }
+}
+
+TEST_F(TypeLibraryTest, MissingRequiredFileIsAnInputOutputError) {
+  context.folder.Write("data/lib/dro", "DRAWORDER END_OF_DRAWORDER");
+  TKelvoTyp library(Archive(), "lib");
+  EXPECT_THROW(library.LoadAll(), IoError);
+}
+
+TEST_F(TypeLibraryTest, LibraryBuiltInCodeSavesAndLoadsWithImages) {
+  TKelvoTyp built(Archive(), DataDir("built"));
+  built.DrawOrder = {{kFaces, 1, 'N'}, {kEyes, 1, 'O'}};
+  built.AddDependency(kFaces, kEyes);
+  TKelvoKompKontejner& faces = built.Container(kFaces);
+  faces.ImageDir = "obl";
+  faces.AddPoint(kEyes);
+  faces.ColourSlots[1] = 2;
+  TKelvoKomp& face = faces.NewComponent("face");
+  face.Frequency = 3;
+  face.Points.push_back({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+  TKelvoSubKomp& image = face.SetSub(1, "face.img");
+  image.Bits = 8;
+  image.Width = 2;
+  image.Height = 2;
+  image.Pixels = {0, 64, 127, 255};
+  TKelvoKompKontejner& eyes = built.Container(kEyes);
+  eyes.ImageDir = "oci\\deep";
+  eyes.Bits = 16;
+  for (const char* name : {"open", "half", "shut"}) {
+    TKelvoSubKomp& eye = eyes.NewComponent(name).SetSub(1, std::string(name) + ".img");
+    eye.Bits = 16;
+    eye.Width = 1;
+    eye.Height = 1;
+    eye.Pixels = {0xE0, 0x07};
+  }
+  eyes.Komp(1).AddAnim("half", 1);
+  eyes.Komp(1).AddAnim("shut", 2);
+  ColourEntry skin = ColourEntry::WithDefaultProperties();
+  skin.Colour() = 0x4080C0;
+  built.ColourType(2).Name = "Skin";
+  built.ColourType(2).Entries = {skin};
+  built.ColourType(2).Selected = 1;
+  built.AddPlaceholders();
+
+  std::filesystem::create_directories(context.folder.Path() / "data/built");
+  built.SaveTextAs(DataDir("built"));
+  built.SaveImagesAs(DataDir("built"));
+  EXPECT_EQ(context.folder.Read("data/built/oci/deep/shut.img").size(), 7u);
+
+  auto loaded = Load("built");
+  loaded->LoadImages();
+  EXPECT_TRUE(loaded->SameContent(built));
+  EXPECT_EQ(loaded->Container(kFaces).Komp(1).Sub(1)->Pixels, image.Pixels);
+  EXPECT_EQ(&loaded->Container(kEyes).Komp(1).Frame(2), &loaded->Container(kEyes).Komp(3));
+}
+
+TEST_F(TypeLibraryTest, ComponentImagesLoadOnceAndThenOnlyCount) {
+  LibraryFiles files;
+  files.cmp =
+      "COMPONENTS TYP NOSY PATH nos COMP n PICFILE 1 n.img END_OF_COMP END_OF_TYP "
+      "END_OF_COMPONENTS";
+  auto library = Load(files);
+  context.folder.Write("data/lib/nos/n.img", std::string("\x08\x01\x00\x01\x00\x05", 6));
+  TKelvoKomp& nose = library->Container(kNoses).Komp(1);
+  nose.LoadImages(Archive());
+  EXPECT_EQ(nose.ImagesLoaded, 1);
+  EXPECT_EQ(nose.Sub(1)->Pixels, std::vector<uint8_t>{5});
+  std::filesystem::remove(context.folder.Path() / "data/lib/nos/n.img");
+  nose.LoadImages(Archive());
+  EXPECT_EQ(nose.ImagesLoaded, 2);
+}
+
+TEST_F(TypeLibraryTest, RegistryFindsLibrariesIgnoringCaseAndOneTrailingBackslash) {
+  LoadedLibraries registry;
+  EXPECT_EQ(registry.FindLibrary("c:\\data\\male"), -1);
+  EXPECT_EQ(registry.Add(std::make_unique<TKelvoTyp>(Archive(), "c:\\data\\female\\")), 1);
+  EXPECT_EQ(registry.Add(std::make_unique<TKelvoTyp>(Archive(), "c:\\data\\male\\")), 2);
+  EXPECT_EQ(registry.FindLibrary("C:\\Data\\Male"), 2);
+  EXPECT_EQ(registry.FindLibrary("C:\\Data\\Male\\"), 2);
+  EXPECT_EQ(registry.FindLibrary("C:\\Data\\Male\\\\"), -1);
+  EXPECT_EQ(registry.Add(std::make_unique<TKelvoTyp>(Archive(), "ape")), 3);
+  EXPECT_THROW(registry.Add(std::make_unique<TKelvoTyp>(Archive(), "x")), std::length_error);
+  EXPECT_EQ(registry.Library(3).Path, "ape\\");
+}
+
+}  // namespace
+}  // namespace kelvo::test
