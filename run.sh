@@ -11,7 +11,11 @@ if [ -x "$bin/kelvoed" ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$bin/kelvoed"
 fi
 [ -x "$bin/kelvoed" ] && echo "No display found: running the command-line tool instead of the editor."
-if "$bin/kelvo" --help 2>/dev/null | grep -q render; then
+if "$bin/kelvo" --help 2>/dev/null | grep render >/dev/null; then
+  if [ ! -f "$bin/kelvoed/data_big/male/dro" ]; then
+    echo "The bundled data sets are missing from $bin/kelvoed/data_big; showing the tool's help."
+    exec "$bin/kelvo" --help
+  fi
   "$bin/kelvo" check --library male
   "$bin/kelvo" random --library male --count 12 --out build/random-male.xgl
   "$bin/kelvo" sheet --library male --gallery build/random-male.xgl --out build/random-male.png

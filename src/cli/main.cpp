@@ -1,9 +1,13 @@
-// Placeholder entry of the command-line tool until its commands exist.
+// The command-line tool `kelvo`: batch work on libraries and galleries without a window.
+#include <QCoreApplication>
 #include <iostream>
+#include <string>
+#include <vector>
 
-#include "foundation/version.h"
+#include "cli/kelvo_app.h"
 
-int main() {
-  std::cout << "kelvo " << kelvo::VersionText() << "\n";
-  return 0;
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const std::vector<std::string> args(argv, argv + argc);
+  return kelvo::cli::RunKelvo(args, std::cout, std::cerr);
 }

@@ -8,6 +8,7 @@
 #include "foundation/errors.h"
 #include "foundation/process_context.h"
 #include "library/type_library.h"
+#include "portrait/frames.h"
 #include "portrait/portrait.h"
 
 namespace kelvo {
@@ -183,6 +184,8 @@ void EditorModel::RefreshPortrait() {
     state_.Signature = portrait.Signature;
     Changed(kChangeSignature);
   }
+  // Prepared animation frames show the old picture.
+  ResetFrames(portrait);
 }
 
 void EditorModel::UpdateReducedPreviews() {

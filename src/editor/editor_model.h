@@ -6,7 +6,6 @@
 #pragma once
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 #include "editor/editor_state.h"
@@ -21,17 +20,6 @@ class TKelvoTyp;
 class TKelvoPortret;
 class TKelvoKomp;
 class TKelvoKompKontejner;
-
-// A command that cannot go on ("A sakra", "TMainForm.SEDefRozXChange: index=0").
-class EditorError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-struct StepOwner {
-  std::string Name;  // the owning component's name, empty when none was found
-  int Step = 0;      // how many lines below its owner the clicked line is
-};
 
 class EditorModel {
  public:
@@ -138,11 +126,6 @@ class EditorModel {
    private:
     EditorModel& model_;
   };
-  struct Drag {
-    Offset Last;
-    Offset Press;
-    MouseButton Button = MouseButton::Left;
-  };
 
   void Changed(unsigned changes) { pending_ |= changes; }
   TKelvoKompKontejner& Container(int category) const;
@@ -164,7 +147,7 @@ class EditorModel {
   UndoStack undo_;
   PreviewImages previews_;
   MainWindowState state_;
-  Drag drag_;
+  DragState drag_;
   bool suppressSpanX_ = false;
   bool suppressSpanY_ = false;
   bool suppressDefSpanX_ = false;

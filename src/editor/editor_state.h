@@ -7,9 +7,11 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "editor/undo_stack.h"
 #include "library/categories.h"
 
 namespace kelvo {
@@ -23,6 +25,24 @@ enum class SpreadDirection { Up, Right, Down, Left };  // clockwise, the order o
 
 // RGKomp items.
 enum ComponentFilter : int { kWithoutAnimations = 0, kOnlyAnimations = 1, kAnimationSteps = 2 };
+
+// A command that cannot go on ("A sakra", "TMainForm.SEDefRozXChange: index=0").
+class EditorError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct StepOwner {
+  std::string Name;  // the owning component's name, empty when none was found
+  int Step = 0;      // how many lines below its owner the clicked line is
+};
+
+// The full-size preview's drag: last and press point in image pixels, and the button.
+struct DragState {
+  Offset Last;
+  Offset Press;
+  MouseButton Button = MouseButton::Left;
+};
 
 struct CheckBoxState {
   bool Checked = false;

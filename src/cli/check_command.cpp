@@ -1,0 +1,61 @@
+#include "cli/check_command.h"
+
+#include <iomanip>
+
+#include "cli/command_support.h"
+#include "library/categories.h"
+#include "library/type_library.h"
+
+namespace kelvo::cli {
+namespace {
+
+std::string Padded(const std::string& text, std::size_t width) {
+  std::string out = text;
+  if (out.size() < width) out.resize(width, ' ');
+  return out;
+}
+
+int FrameLinks(const TKelvoKomp& component) {
+  int links = 0;
+  for (int n = 1; n <= kMaxAnimationFrames; ++n) links += component.Frames[n] != nullptr;
+  return links;
+}
+
+}  // namespace
+
+int CheckCommand::Run() {
+  const auto library = LoadLibraryWithImages(context_, options_.lib.library);
+  PrintSummary(*library, out_);
+  return 0;
+}
+
+void CheckCommand::PrintSummary(const TKelvoTyp& library, std::ostream& out) {
+  out << "Library " << library.Path << "\n";
+  out << "Components per category:\n";
+  int totalLinks = 0;
+  for (int c = 1; c <= kCategoryCount; ++c) {
+    const TKelvoKompKontejner& container = library.Container(c);
+    int frames = 0;
+    int links = 0;
+    for (const auto& component : container.Components) {
+      frames += component->IsFrame;
+      links += FrameLinks(*component);
+    }
+    totalLinks += links;
+    out << std::setw(4) << c << " " << Padded(CategoryName(c), 12) << Padded(CategoryDir(c), 9)
+        << std::setw(4) << container.ComponentCount() << " components";
+    if (frames > 0) out << ", " << frames << " animation steps";
+    if (links > 0) out << ", " << links << " animation links";
+    out << "\n";
+  }
+  out << "Colour types:\n";
+  for (int t = 1; t <= 11; ++t) {
+    const TDruhBarvy& type = library.ColourType(t);
+    out << std::setw(4) << t << " " << Padded(type.Name.empty() ? "-" : type.Name, 21)
+        << std::setw(4) << type.EntryCount() << " entries\n";
+  }
+  out << "Draw order: " << library.DrawOrderCount() << " entries\n";
+  out << "Animation links: " << totalLinks << "\n";
+}
+
+}  // namespace kelvo::cli

@@ -1,0 +1,302 @@
+#include "cli/cli_options.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+#include <charconv>
+#include <stdexcept>
+
+#include "cli/help_text.h"
+
+namespace kelvo::cli {
+namespace {
+
+// A usage fault: its text goes out with the command's short usage and exit code 2.
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+constexpr int kMaxGalleryPortraits = 200;
+
+std::string ToStd(const QString& s) {
+  return s.toStdString();
+}
+
+QCommandLineOption ValueOption(const char* name, const char* valueName) {
+  return QCommandLineOption(QString::fromLatin1(name), QString(), QString::fromLatin1(valueName));
+}
+
+QCommandLineOption FlagOption(const char* name) {
+  return QCommandLineOption(QString::fromLatin1(name), QString());
+}
+
+int ParseCount(const std::string& option, const std::string& text, int low, int high) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end || value < low || value > high) {
+    throw UsageError("--" + option + " must be a whole number from " + std::to_string(low) +
+                     " to " + std::to_string(high) + ", not '" + text + "'.");
+  }
+  return value;
+}
+
+Nation ParseNation(const QString& text) {
+  const QString lower = text.toLower();
+  if (lower == QLatin1String("american")) return Nation::kAmerican;
+  if (lower == QLatin1String("arabian")) return Nation::kArabian;
+  if (lower == QLatin1String("russian")) return Nation::kRussian;
+  throw UsageError("--nation must be american, arabian or russian, not '" + ToStd(text) + "'.");
+}
+
+// Parses the arguments after the command name with that command's options.
+class CommandParser {
+ public:
+  explicit CommandParser(const QStringList& args) {
+    parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser_.addOption(
+        QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QString()));
+    parser_.addOption(ValueOption("data", "DIR"));
+    args_ = QStringList{QStringLiteral("kelvo")} + args;
+  }
+
+  void AddValue(const char* name, const char* valueName) {
+    parser_.addOption(ValueOption(name, valueName));
+  }
+  void AddFlag(const char* name) { parser_.addOption(FlagOption(name)); }
+
+  // False when the command's help was asked for.
+  bool Parse() {
+    if (!parser_.parse(args_)) throw UsageError(ToStd(parser_.errorText()));
+    if (parser_.isSet(QStringLiteral("help"))) return false;
+    const QStringList extra = parser_.positionalArguments();
+    if (!extra.isEmpty()) throw UsageError("Unexpected argument '" + ToStd(extra.first()) + "'.");
+    return true;
+  }
+
+  bool IsSet(const char* name) const { return parser_.isSet(QString::fromLatin1(name)); }
+  std::string Value(const char* name) const {
+    return ToStd(parser_.value(QString::fromLatin1(name)));
+  }
+  QString QValue(const char* name) const { return parser_.value(QString::fromLatin1(name)); }
+
+  std::string Required(const char* name) const {
+    if (!IsSet(name)) throw UsageError(std::string("The option --") + name + " is required.");
+    std::string value = Value(name);
+    if (value.empty()) throw UsageError(std::string("The option --") + name + " needs a value.");
+    return value;
+  }
+
+  void ReadLibrary(LibraryOptions& lib) const {
+    if (!IsSet("library")) return;
+    lib.library = Value("library");
+    if (lib.library.empty()) throw UsageError("The option --library needs a value.");
+  }
+
+  int Count(int low, int high, int fallback) const {
+    return IsSet("count") ? ParseCount("count", Value("count"), low, high) : fallback;
+  }
+
+  Nation ReadNation() const {
+    return IsSet("nation") ? ParseNation(QValue("nation")) : Nation::kNone;
+  }
+
+  // --gallery [--index N] [--all] | --random [--count N] [--nation N]
+  PortraitSource ReadSource(bool withAll, bool withCount) const {
+    PortraitSource source;
+    const bool gallery = IsSet("gallery");
+    const bool random = IsSet("random");
+    if (gallery == random) throw UsageError("Give either --gallery FILE.xgl or --random.");
+    if (gallery) {
+      source.gallery = Required("gallery");
+      if (withCount && (IsSet("count") || IsSet("nation"))) {
+        throw UsageError("--count and --nation go with --random, not with --gallery.");
+      }
+      if (withAll && IsSet("all")) {
+        if (IsSet("index")) throw UsageError("Give --index N or --all, not both.");
+        source.all = true;
+      }
+      if (IsSet("index"))
+        source.index = ParseCount("index", Value("index"), 1, kMaxGalleryPortraits);
+    } else {
+      if (IsSet("index") || (withAll && IsSet("all"))) {
+        throw UsageError("--index and --all go with --gallery, not with --random.");
+      }
+      if (withCount) {
+        source.count = Count(1, 1000000, 1);
+        source.nation = ReadNation();
+      }
+    }
+    return source;
+  }
+
+  std::string DataDir() const { return IsSet("data") ? Value("data") : std::string(); }
+
+ private:
+  QCommandLineParser parser_;
+  QStringList args_;
+};
+
+CommandOptions ParseCommand(CommandParser& p, const std::string& command) {
+  if (command == "check") {
+    CheckOptions o;
+    p.ReadLibrary(o.lib);
+    return o;
+  }
+  if (command == "random") {
+    RandomOptions o;
+    p.ReadLibrary(o.lib);
+    o.count = p.Count(1, kMaxGalleryPortraits, 1);
+    o.nation = p.ReadNation();
+    o.out = p.Required("out");
+    return o;
+  }
+  if (command == "render") {
+    RenderOptions o;
+    p.ReadLibrary(o.lib);
+    o.source = p.ReadSource(true, true);
+    if (p.IsSet("scale")) {
+      const std::string scale = p.Value("scale");
+      if (scale != "1" && scale != "2" && scale != "4" && scale != "8") {
+        throw UsageError("--scale must be 1, 2, 4 or 8, not '" + scale + "'.");
+      }
+      o.scale = scale[0] - '0';
+    }
+    o.out = p.Required("out");
+    o.verbose = p.IsSet("verbose");
+    return o;
+  }
+  if (command == "resave") {
+    ResaveOptions o;
+    p.ReadLibrary(o.lib);
+    o.out = p.Required("out");
+    o.images = p.IsSet("images");
+    return o;
+  }
+  if (command == "sheet") {
+    SheetOptions o;
+    p.ReadLibrary(o.lib);
+    o.gallery = p.Required("gallery");
+    o.out = p.Required("out");
+    return o;
+  }
+  if (command == "anim") {
+    AnimOptions o;
+    p.ReadLibrary(o.lib);
+    o.source = p.ReadSource(false, false);
+    o.out = p.Required("out");
+    return o;
+  }
+  StatsOptions o;
+  p.ReadLibrary(o.lib);
+  o.count = p.Count(1, 100000000, 10000);
+  o.nation = p.ReadNation();
+  return o;
+}
+
+void DeclareOptions(CommandParser& p, const std::string& command) {
+  p.AddValue("library", "NAME");
+  if (command == "random" || command == "render" || command == "stats") {
+    p.AddValue("count", "N");
+    p.AddValue("nation", "NATION");
+  }
+  if (command == "render" || command == "anim") {
+    p.AddValue("gallery", "FILE");
+    p.AddValue("index", "N");
+    p.AddFlag("random");
+  }
+  if (command == "render") {
+    p.AddFlag("all");
+    p.AddValue("scale", "F");
+    p.AddFlag("verbose");
+  }
+  if (command == "sheet") p.AddValue("gallery", "FILE");
+  if (command == "resave") p.AddFlag("images");
+  if (command != "check" && command != "stats") p.AddValue("out", "PATH");
+}
+
+ParseOutcome UsageFault(const std::string& message, const std::string& command) {
+  ParseOutcome outcome;
+  outcome.kind = ParseOutcome::Kind::kUsageError;
+  outcome.text = message + "\n" + UsageText(command) + "Try 'kelvo " +
+                 (command.empty() ? std::string() : command + " ") + "--help' for more.\n";
+  return outcome;
+}
+
+}  // namespace
+
+const char* NationName(Nation nation) {
+  switch (nation) {
+    case Nation::kAmerican:
+      return "american";
+    case Nation::kArabian:
+      return "arabian";
+    case Nation::kRussian:
+      return "russian";
+    case Nation::kNone:
+      break;
+  }
+  return "none";
+}
+
+ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
+  QStringList all;
+  for (const std::string& a : args) all << QString::fromStdString(a);
+  if (all.isEmpty()) all << QStringLiteral("kelvo");
+
+  // The options before the command; everything after it belongs to the command.
+  QCommandLineParser global;
+  global.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  global.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+  global.addOption(
+      QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QString()));
+  global.addOption(FlagOption("version"));
+  global.addOption(ValueOption("data", "DIR"));
+  if (!global.parse(all)) return UsageFault(ToStd(global.errorText()), "");
+
+  ParseOutcome outcome;
+  QStringList rest = global.positionalArguments();
+  if (global.isSet(QStringLiteral("version"))) {
+    outcome.kind = ParseOutcome::Kind::kVersion;
+    return outcome;
+  }
+  if (rest.isEmpty()) {
+    if (global.isSet(QStringLiteral("help"))) {
+      outcome.kind = ParseOutcome::Kind::kHelp;
+      outcome.text = HelpText("");
+      return outcome;
+    }
+    return UsageFault("No command given.", "");
+  }
+  const std::string command = ToStd(rest.takeFirst());
+  if (!IsCommandName(command)) return UsageFault("Unknown command '" + command + "'.", "");
+  if (global.isSet(QStringLiteral("help"))) {
+    outcome.kind = ParseOutcome::Kind::kHelp;
+    outcome.text = HelpText(command);
+    return outcome;
+  }
+
+  try {
+    CommandParser parser(rest);
+    DeclareOptions(parser, command);
+    if (!parser.Parse()) {
+      outcome.kind = ParseOutcome::Kind::kHelp;
+      outcome.text = HelpText(command);
+      return outcome;
+    }
+    outcome.commandLine.command = ParseCommand(parser, command);
+    outcome.commandLine.dataDir = parser.DataDir();
+    if (outcome.commandLine.dataDir.empty() && global.isSet(QStringLiteral("data"))) {
+      outcome.commandLine.dataDir = ToStd(global.value(QStringLiteral("data")));
+    }
+    if ((global.isSet(QStringLiteral("data")) || parser.IsSet("data")) &&
+        outcome.commandLine.dataDir.empty()) {
+      throw UsageError("The option --data needs a value.");
+    }
+  } catch (const UsageError& e) {
+    return UsageFault(e.what(), command);
+  }
+  outcome.kind = ParseOutcome::Kind::kRun;
+  return outcome;
+}
+
+}  // namespace kelvo::cli

@@ -1,0 +1,94 @@
+// The parsed command line of `kelvo`: one options struct per command, filled by
+// ParseCommandLine without touching any file, so the parsing is testable on its own.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace kelvo::cli {
+
+enum class Nation { kNone, kAmerican, kArabian, kRussian };
+
+// Options every command that reads a library shares.
+struct LibraryOptions {
+  std::string library = "male";
+};
+
+struct CheckOptions {
+  LibraryOptions lib;
+};
+
+struct RandomOptions {
+  LibraryOptions lib;
+  int count = 1;
+  Nation nation = Nation::kNone;
+  std::string out;
+};
+
+// Where the portraits of render and anim come from.
+struct PortraitSource {
+  std::string gallery;  // empty: the random sequence
+  int index = 1;        // gallery portrait, from 1
+  bool all = false;     // every gallery portrait
+  int count = 1;        // random portraits
+  Nation nation = Nation::kNone;
+  bool IsRandom() const { return gallery.empty(); }
+};
+
+struct RenderOptions {
+  LibraryOptions lib;
+  PortraitSource source;
+  int scale = 1;
+  std::string out;
+  bool verbose = false;
+  int threads = 0;  // 0: one per core; not on the command line
+};
+
+struct ResaveOptions {
+  LibraryOptions lib;
+  std::string out;
+  bool images = false;
+};
+
+struct SheetOptions {
+  LibraryOptions lib;
+  std::string gallery;
+  std::string out;
+};
+
+struct AnimOptions {
+  LibraryOptions lib;
+  PortraitSource source;
+  std::string out;
+};
+
+struct StatsOptions {
+  LibraryOptions lib;
+  int count = 10000;
+  Nation nation = Nation::kNone;
+};
+
+using CommandOptions = std::variant<CheckOptions, RandomOptions, RenderOptions, ResaveOptions,
+                                    SheetOptions, AnimOptions, StatsOptions>;
+
+struct CommandLine {
+  std::string dataDir;  // empty: the program directory's data sets
+  CommandOptions command;
+};
+
+// What the program should do after parsing.
+struct ParseOutcome {
+  enum class Kind { kRun, kHelp, kVersion, kUsageError };
+  Kind kind = Kind::kUsageError;
+  CommandLine commandLine;  // kRun
+  std::string text;         // kHelp: the help; kUsageError: the message and a short usage
+};
+
+// args[0] is the program name.
+ParseOutcome ParseCommandLine(const std::vector<std::string>& args);
+
+const char* NationName(Nation nation);
+
+}  // namespace kelvo::cli

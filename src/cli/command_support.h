@@ -1,0 +1,32 @@
+// What the commands share: loading the library named on the command line and the
+// diagnostics sink that puts warnings on the tool's error stream.
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "foundation/diagnostics.h"
+
+namespace kelvo {
+class ProcessContext;
+class TKelvoTyp;
+}  // namespace kelvo
+
+namespace kelvo::cli {
+
+// Each diagnostic as one line on the given stream ("Kelvo warning: ..." and the like).
+class StreamSink : public DiagnosticsSink {
+ public:
+  explicit StreamSink(std::ostream& err) : err_(err) {}
+  void Show(const Diagnostic& diagnostic) override;
+
+ private:
+  std::ostream& err_;
+};
+
+// The library `name` (relative names under the data directory) with all its images; errors of
+// the library's readers propagate.
+std::unique_ptr<TKelvoTyp> LoadLibraryWithImages(ProcessContext& context, const std::string& name);
+
+}  // namespace kelvo::cli

@@ -1,0 +1,51 @@
+#include "cli/gallery_access.h"
+
+#include <filesystem>
+
+#include "archive/pak.h"
+#include "foundation/errors.h"
+#include "foundation/process_context.h"
+#include "library/type_library.h"
+#include "portrait/portrait.h"
+
+namespace kelvo::cli {
+
+TKelvoPortret& CommandGallery::Portrait(int index) {
+  const int count = Count();
+  if (index < 1 || index > count) {
+    throw KelvoError("The gallery " + gallery->FilePath() + " holds " + std::to_string(count) +
+                     (count == 1 ? " portrait" : " portraits") + "; there is no portrait " +
+                     std::to_string(index) + ".");
+  }
+  return gallery->Portrait(index);
+}
+
+std::string GalleryPath(ProcessContext& context, const std::string& path) {
+  const std::filesystem::path given(path);
+  if (given.is_absolute()) return path;
+  std::error_code ec;
+  if (std::filesystem::exists(given, ec)) {
+    return (std::filesystem::current_path() / given).lexically_normal().string();
+  }
+  return context.Archive().FullName(path);
+}
+
+std::unique_ptr<CommandGallery> LoadGalleryWithImages(ProcessContext& context, TKelvoTyp& library,
+                                                      const std::string& path) {
+  auto loaded = std::make_unique<CommandGallery>();
+  const std::string file = GalleryPath(context, path);
+  loaded->gallery = std::make_unique<TKelvoGallery>(context, library, file, file);
+  loaded->gallery->Load();
+  loaded->gallery->LoadImages();
+  return loaded;
+}
+
+void SaveGallery(ProcessContext& context, TKelvoTyp& library,
+                 const std::vector<std::unique_ptr<TKelvoPortret>>& portraits,
+                 const std::string& path) {
+  TKelvoGallery gallery(context, library, path, path);
+  for (const auto& portrait : portraits) gallery.Add(*portrait);
+  gallery.Save(path);
+}
+
+}  // namespace kelvo::cli

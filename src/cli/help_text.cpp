@@ -1,0 +1,115 @@
+#include "cli/help_text.h"
+
+#include <algorithm>
+
+namespace kelvo::cli {
+namespace {
+
+struct CommandHelp {
+  std::string_view name;
+  std::string_view summary;
+  std::string_view synopsis;
+  std::string_view options;
+};
+
+constexpr std::string_view kLibraryOption =
+    "  --library NAME   the data set directory, relative to the data directory (default: male)\n";
+
+constexpr std::string_view kNationOption =
+    "  --nation N       american, arabian or russian: draw with that nation's weights\n";
+
+constexpr CommandHelp kCommands[] = {
+    {"check", "load a library and print a summary of it", "kelvo check [--library NAME]", ""},
+    {"random", "write random portraits as one gallery file",
+     "kelvo random [--library NAME] [--count N] [--nation NATION] --out FILE.xgl",
+     "  --count N        number of portraits, 1 to 200 (default: 1)\n"
+     "  --out FILE.xgl   the gallery file to write\n"},
+    {"render", "render portraits to 24-bit BMP or PNG files",
+     "kelvo render [--library NAME] (--gallery FILE.xgl [--index N | --all]\n"
+     "             | --random [--count N] [--nation NATION]) [--scale 1|2|4|8] --out PATH",
+     "  --gallery FILE   render portraits of this gallery file\n"
+     "  --index N        the gallery portrait to render, from 1 (default: 1)\n"
+     "  --all            render every gallery portrait\n"
+     "  --random         render portraits of the random sequence, as 'kelvo random' makes them\n"
+     "  --count N        number of random portraits (default: 1)\n"
+     "  --scale F        reduce the 320 x 400 portrait by 1, 2, 4 or 8 (default: 1)\n"
+     "  --out PATH       a .bmp or .png file; with more than one portrait PATH must\n"
+     "                   contain %d, replaced by the portrait number from 1\n"
+     "  --verbose        print the time spent per portrait rendering, encoding and writing\n"},
+    {"resave", "write a library's text files (and images) into another folder",
+     "kelvo resave [--library NAME] --out DIR [--images]",
+     "  --out DIR        the folder to write to; created when missing\n"
+     "  --images         write the component images too\n"},
+    {"sheet", "draw a gallery as a contact sheet of thumbnails with names and voices",
+     "kelvo sheet [--library NAME] --gallery FILE.xgl --out FILE.png",
+     "  --gallery FILE   the gallery file to draw\n"
+     "  --out FILE.png   the sheet to write\n"},
+    {"anim", "draw a portrait's animation frames as a sheet of 80 x 100 tiles",
+     "kelvo anim [--library NAME] (--gallery FILE.xgl [--index N] | --random) --out FILE.png",
+     "  --gallery FILE   take the portrait from this gallery file\n"
+     "  --index N        the gallery portrait, from 1 (default: 1)\n"
+     "  --random         take the first portrait of the random sequence\n"
+     "  --out FILE.png   the sheet to write: row 1 mouth steps 0 to 4, rows 2 to 4\n"
+     "                   eyebrow steps 0 to 2 with eye steps 0 to 4\n"},
+    {"stats", "count how often random portraits choose each component",
+     "kelvo stats [--library NAME] [--count N] [--nation NATION]",
+     "  --count N        number of portraits to draw (default: 10000)\n"},
+};
+
+const CommandHelp* FindCommand(std::string_view name) {
+  auto it = std::find_if(std::begin(kCommands), std::end(kCommands),
+                         [&](const CommandHelp& c) { return c.name == name; });
+  return it == std::end(kCommands) ? nullptr : &*it;
+}
+
+bool UsesNation(std::string_view name) {
+  return name == "random" || name == "render" || name == "stats";
+}
+
+}  // namespace
+
+bool IsCommandName(std::string_view name) {
+  return FindCommand(name) != nullptr;
+}
+
+std::string UsageText(std::string_view command) {
+  const CommandHelp* c = FindCommand(command);
+  std::string text = "Usage: ";
+  text += c ? c->synopsis : "kelvo [--data DIR] COMMAND [OPTIONS]";
+  text += "\n";
+  return text;
+}
+
+std::string HelpText(std::string_view command) {
+  std::string text = UsageText(command);
+  const CommandHelp* c = FindCommand(command);
+  if (!c) {
+    text +=
+        "\nBatch work on KelvoEd portrait libraries and galleries, without a window.\n"
+        "\nCommands:\n";
+    for (const CommandHelp& each : kCommands) {
+      std::string name(each.name);
+      name.resize(9, ' ');
+      text += "  " + name + std::string(each.summary) + "\n";
+    }
+    text +=
+        "\nOptions:\n"
+        "  --data DIR   base directory of the data sets (default: the program directory\n"
+        "               + kelvoed/data_big); relative library names are found under it\n"
+        "  -h, --help   show this help; after a command, that command's help\n"
+        "  --version    show the version\n"
+        "\nExit codes: 0 success, 1 fatal data error, 2 any other error.\n";
+    return text;
+  }
+  text += "\n" + std::string(1, static_cast<char>(c->summary[0] - 'a' + 'A')) +
+          std::string(c->summary.substr(1)) + ".\n\nOptions:\n";
+  text += kLibraryOption;
+  text += c->options;
+  if (UsesNation(command)) text += kNationOption;
+  text +=
+      "  --data DIR       base directory of the data sets\n"
+      "  -h, --help       show this help\n";
+  return text;
+}
+
+}  // namespace kelvo::cli

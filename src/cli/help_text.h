@@ -1,0 +1,17 @@
+// Usage lines and help pages of `kelvo` and of each of its commands.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kelvo::cli {
+
+bool IsCommandName(std::string_view name);
+
+// One or two lines: the synopsis of the program or of one command (empty command: the program).
+std::string UsageText(std::string_view command);
+
+// The full help page of the program or of one command.
+std::string HelpText(std::string_view command);
+
+}  // namespace kelvo::cli

@@ -1,0 +1,39 @@
+// Output files of the tool: the image type chosen by a path's extension, numbered paths
+// ("%d"), PNG and BMP encoding of 16-bit layers, and writing that never leaves a partial file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "portrait/bmp_writer.h"
+#include "portrait/layer.h"
+
+namespace kelvo::cli {
+
+enum class ImageFileType { kBmp, kPng };
+
+// By the path's extension, in any letter case; other extensions raise an error.
+ImageFileType ImageFileTypeOf(const std::string& path);
+
+bool HasNumberField(const std::string& pattern);
+// Every "%d" of the pattern replaced by the decimal number.
+std::string NumberedPath(const std::string& pattern, int number);
+
+// A path given on the command line: relative ones are taken from the working directory.
+std::string CommandLinePath(const std::string& path);
+
+// Every layer pixel widened as the bitmap export widens it (split_rgb16).
+std::string EncodePng(const RgbImage& image);
+std::string EncodeImage(const Layer& layer, ImageFileType type);
+
+// Writes to a temporary file in the target's folder and renames it over the target when
+// complete; on failure the target is untouched and the temporary file removed.
+void WriteOutputFile(const std::string& path, std::string_view bytes);
+
+// Fills the rectangle [x, x + w) x [y, y + h), clipped to the layer.
+void FillRect(Layer& layer, int x, int y, int w, int h, std::uint16_t colour);
+// Copies src with its top-left corner at (x, y) of dst; parts outside dst are left out.
+void Blit(const Layer& src, Layer& dst, int x, int y);
+
+}  // namespace kelvo::cli

@@ -1,0 +1,27 @@
+// `kelvo sheet`: a gallery as a contact sheet laid out as the gallery window lays out its grid:
+// 88 x 108 cells with 80 x 100 thumbnails, names and voices.
+#pragma once
+
+#include <ostream>
+
+#include "cli/cli_options.h"
+
+namespace kelvo {
+class ProcessContext;
+}
+
+namespace kelvo::cli {
+
+class SheetCommand {
+ public:
+  SheetCommand(ProcessContext& context, const SheetOptions& options, std::ostream& out)
+      : context_(context), options_(options), out_(out) {}
+  int Run();
+
+ private:
+  ProcessContext& context_;
+  SheetOptions options_;
+  std::ostream& out_;
+};
+
+}  // namespace kelvo::cli

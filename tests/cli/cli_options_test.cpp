@@ -1,0 +1,127 @@
+#include "cli/cli_options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kelvo::cli {
+namespace {
+
+ParseOutcome Parse(std::vector<std::string> args) {
+  args.insert(args.begin(), "kelvo");
+  return ParseCommandLine(args);
+}
+
+template <typename T>
+T Options(std::vector<std::string> args) {
+  const ParseOutcome outcome = Parse(std::move(args));
+  EXPECT_EQ(outcome.kind, ParseOutcome::Kind::kRun) << outcome.text;
+  const T* options = std::get_if<T>(&outcome.commandLine.command);
+  EXPECT_NE(options, nullptr);
+  return options ? *options : T{};
+}
+
+TEST(CliOptions, DefaultsOfEachCommand) {
+  EXPECT_EQ(Options<CheckOptions>({"check"}).lib.library, "male");
+  const auto random = Options<RandomOptions>({"random", "--out", "a.xgl"});
+  EXPECT_EQ(random.count, 1);
+  EXPECT_EQ(random.nation, Nation::kNone);
+  EXPECT_EQ(random.out, "a.xgl");
+  const auto render = Options<RenderOptions>({"render", "--gallery", "g.xgl", "--out", "o.bmp"});
+  EXPECT_EQ(render.source.gallery, "g.xgl");
+  EXPECT_EQ(render.source.index, 1);
+  EXPECT_FALSE(render.source.all);
+  EXPECT_EQ(render.scale, 1);
+  EXPECT_FALSE(render.verbose);
+  EXPECT_EQ(Options<StatsOptions>({"stats"}).count, 10000);
+  EXPECT_FALSE(Options<ResaveOptions>({"resave", "--out", "d"}).images);
+  EXPECT_TRUE(Options<AnimOptions>({"anim", "--random", "--out", "a.png"}).source.IsRandom());
+}
+
+TEST(CliOptions, ValuesReachTheirFields) {
+  const ParseOutcome outcome =
+      Parse({"--data", "/base", "render", "--library", "female", "--random", "--count", "7",
+             "--nation", "Arabian", "--scale", "4", "--out=x%d.png", "--verbose"});
+  ASSERT_EQ(outcome.kind, ParseOutcome::Kind::kRun) << outcome.text;
+  EXPECT_EQ(outcome.commandLine.dataDir, "/base");
+  const auto& r = std::get<RenderOptions>(outcome.commandLine.command);
+  EXPECT_EQ(r.lib.library, "female");
+  EXPECT_TRUE(r.source.IsRandom());
+  EXPECT_EQ(r.source.count, 7);
+  EXPECT_EQ(r.source.nation, Nation::kArabian);
+  EXPECT_EQ(r.scale, 4);
+  EXPECT_EQ(r.out, "x%d.png");
+  EXPECT_TRUE(r.verbose);
+
+  const auto all =
+      Options<RenderOptions>({"render", "--gallery", "g", "--all", "--out", "o%d.bmp"});
+  EXPECT_TRUE(all.source.all);
+  EXPECT_EQ(
+      Options<AnimOptions>({"anim", "--gallery", "g", "--index", "3", "--out", "a"}).source.index,
+      3);
+  EXPECT_TRUE(Options<ResaveOptions>({"resave", "--out", "d", "--images"}).images);
+  EXPECT_EQ(Options<StatsOptions>({"stats", "--nation", "russian", "--count", "5"}).nation,
+            Nation::kRussian);
+  // --data is taken after the command too.
+  EXPECT_EQ(Parse({"check", "--data", "/d"}).commandLine.dataDir, "/d");
+}
+
+struct UsageRow {
+  std::vector<std::string> args;
+  std::string message;  // part of the text
+};
+
+class CliUsageErrors : public testing::TestWithParam<UsageRow> {};
+
+TEST_P(CliUsageErrors, AreReportedWithAShortUsage) {
+  const ParseOutcome outcome = Parse(GetParam().args);
+  EXPECT_EQ(outcome.kind, ParseOutcome::Kind::kUsageError);
+  EXPECT_NE(outcome.text.find(GetParam().message), std::string::npos) << outcome.text;
+  EXPECT_NE(outcome.text.find("Usage: kelvo"), std::string::npos) << outcome.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliUsageErrors,
+    testing::Values(
+        UsageRow{{}, "No command given."}, UsageRow{{"paint"}, "Unknown command 'paint'."},
+        UsageRow{{"--bogus", "check"}, "Unknown option 'bogus'."},
+        UsageRow{{"check", "--bogus"}, "Unknown option 'bogus'."},
+        UsageRow{{"check", "--count", "3"}, "Unknown option 'count'."},
+        UsageRow{{"check", "extra"}, "Unexpected argument 'extra'."},
+        UsageRow{{"check", "--library"}, "Missing value after '--library'."},
+        UsageRow{{"--data"}, "Missing value after '--data'."},
+        UsageRow{{"random"}, "The option --out is required."},
+        UsageRow{{"random", "--out", "a", "--count", "0"}, "--count must be a whole number"},
+        UsageRow{{"random", "--out", "a", "--count", "201"}, "from 1 to 200"},
+        UsageRow{{"random", "--out", "a", "--count", "3x"}, "not '3x'"},
+        UsageRow{{"random", "--out", "a", "--nation", "french"}, "--nation must be"},
+        UsageRow{{"render", "--out", "a.bmp"}, "Give either --gallery FILE.xgl or --random."},
+        UsageRow{{"render", "--random", "--gallery", "g", "--out", "a"}, "Give either"},
+        UsageRow{{"render", "--gallery", "g", "--all", "--index", "2", "--out", "a"}, "not both"},
+        UsageRow{{"render", "--random", "--index", "2", "--out", "a"}, "go with --gallery"},
+        UsageRow{{"render", "--gallery", "g", "--count", "2", "--out", "a"}, "go with --random"},
+        UsageRow{{"render", "--random", "--scale", "3", "--out", "a"},
+                 "--scale must be 1, 2, 4 or 8"},
+        UsageRow{{"anim", "--random", "--count", "2", "--out", "a"}, "Unknown option 'count'."},
+        UsageRow{{"anim", "--gallery", "g", "--all", "--out", "a"}, "Unknown option 'all'."},
+        UsageRow{{"sheet", "--out", "a.png"}, "The option --gallery is required."},
+        UsageRow{{"resave"}, "The option --out is required."},
+        UsageRow{{"stats", "--out", "x"}, "Unknown option 'out'."}));
+
+TEST(CliOptions, HelpAndVersion) {
+  const ParseOutcome help = Parse({"--help"});
+  EXPECT_EQ(help.kind, ParseOutcome::Kind::kHelp);
+  for (const char* command : {"check", "random", "render", "resave", "sheet", "anim", "stats"}) {
+    EXPECT_NE(help.text.find(command), std::string::npos) << command;
+    const ParseOutcome own = Parse({command, "--help"});
+    EXPECT_EQ(own.kind, ParseOutcome::Kind::kHelp);
+    EXPECT_NE(own.text.find(std::string("Usage: kelvo ") + command), std::string::npos);
+  }
+  EXPECT_EQ(Parse({"render", "-h"}).kind, ParseOutcome::Kind::kHelp);
+  EXPECT_EQ(Parse({"--help", "sheet"}).text, Parse({"sheet", "--help"}).text);
+  EXPECT_EQ(Parse({"--version"}).kind, ParseOutcome::Kind::kVersion);
+}
+
+}  // namespace
+}  // namespace kelvo::cli

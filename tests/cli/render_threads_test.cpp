@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli/cli_test_support.h"
+#include "cli/render_command.h"
+#include "cli/tiny_library.h"
+#include "foundation/diagnostics.h"
+#include "foundation/process_context.h"
+
+namespace kelvo::cli {
+namespace {
+
+// Renders `count` random portraits of the tiny library with the given number of threads.
+std::vector<std::string> RenderRandom(const TempDir& dir, const std::string& prefix, int count,
+                                      int threads, const std::string& extension) {
+  CollectingSink sink;
+  ProcessOptions process;
+  process.program_dir = dir.Path("data");
+  process.data_base = dir.Path("data");
+  process.computer_name = "test";
+  ProcessContext context(sink, process);
+  RenderOptions options;
+  options.lib.library = "tiny";
+  options.source.count = count;
+  options.source.nation = Nation::kArabian;
+  options.out = dir.Path(prefix + "%d" + extension);
+  options.threads = threads;
+  options.verbose = true;
+  std::ostringstream out;
+  EXPECT_EQ(RenderCommand(context, options, out).Run(), 0);
+  EXPECT_NE(out.str().find(std::to_string(count) + " portraits on " + std::to_string(threads) +
+                           " threads"),
+            std::string::npos)
+      << out.str();
+  std::vector<std::string> files;
+  for (int n = 1; n <= count; ++n) {
+    files.push_back(ReadFileBytes(dir.Path(prefix + std::to_string(n) + extension)));
+  }
+  return files;
+}
+
+TEST(RenderThreads, FilesAreByteIdenticalToASingleThreadedRun) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.Path("data"));
+  WriteTinyLibrary(dir.Path("data"), "tiny");
+  for (const char* extension : {".bmp", ".png"}) {
+    const auto single = RenderRandom(dir, "one", 24, 1, extension);
+    const auto several = RenderRandom(dir, "four", 24, 4, extension);
+    EXPECT_EQ(single, several) << extension;
+  }
+}
+
+}  // namespace
+}  // namespace kelvo::cli

@@ -1,0 +1,160 @@
+// "Set", "Unset", "Def. span" and their undo records.
+#include "editor/editor_test_support.h"
+
+namespace kelvo::test {
+namespace {
+
+class Placement : public EditorFixture {
+ protected:
+  void SetUp() override { Start(); }
+  Offset Sub(TKelvoKomp& k, int s) { return {k.Sub(s)->X, k.Sub(s)->Y}; }
+  Offset Pt(TKelvoKomp& k, int j) { return {k.Point(j).X, k.Point(j).Y}; }
+};
+
+TEST_F(Placement, SetOnPlainCategoryMovesComponentAndItsStepsOnce) {
+  Select(kFaces, "f1");
+  model->SpinEditPosXChange(5);
+  model->SpinEditPosYChange(-2);
+  model->BtnUsePosClick();
+
+  for (const char* name : {"f1", "a", "b"}) {
+    TKelvoKomp& k = Komp(kFaces, name);
+    EXPECT_EQ(Sub(k, 1), (Offset{-15, -32})) << name;
+    EXPECT_EQ(Sub(k, 2), (Offset{9, 3})) << name;
+    EXPECT_EQ(Pt(k, 1), (Offset{25, 38})) << name;
+  }
+  EXPECT_EQ(Sub(Komp(kFaces, "f2"), 1), (Offset{-10, -30}));
+  ASSERT_EQ(model->Undo().Size(), 3u);
+  for (const UndoRecord& r : model->Undo().Records()) {
+    EXPECT_EQ(r.Kind, UndoKind::Shift);
+    EXPECT_EQ(r.Delta, (Offset{5, -2}));
+  }
+  EXPECT_EQ(model->State().ShiftX, 0);
+  EXPECT_EQ(model->State().ShiftY, 0);
+  EXPECT_EQ(model->Portrait().Shift[kFaces], (Point{0, 0}));
+
+  while (!model->Undo().Empty()) model->Undo().UndoStep();
+  EXPECT_EQ(Sub(Komp(kFaces, "a"), 1), (Offset{-20, -30}));
+  EXPECT_EQ(Pt(Komp(kFaces, "f1"), 1), (Offset{20, 40}));
+}
+
+TEST_F(Placement, SetOnPairedCategoryWithShiftOnlyIsUndoable) {
+  Select(kEyes, "e1");
+  model->SpinEditPosXChange(5);
+  model->SpinEditPosYChange(-2);
+  model->BtnUsePosClick();
+  TKelvoKomp& e1 = Komp(kEyes, "e1");
+  EXPECT_EQ(Sub(e1, 1), (Offset{-5, -2}));
+  EXPECT_EQ(Sub(e1, 2), (Offset{10, -2}));
+  EXPECT_EQ(Pt(e1, 1), (Offset{8, -10}));
+  ASSERT_EQ(model->Undo().Size(), 1u);
+  EXPECT_EQ(model->Undo().Records()[0].Kind, UndoKind::ShiftWithSpan);
+  model->Undo().UndoStep();
+  EXPECT_EQ(Sub(e1, 1), (Offset{-10, 0}));
+  EXPECT_EQ(Sub(e1, 2), (Offset{5, 0}));
+  EXPECT_EQ(Pt(e1, 1), (Offset{3, -8}));
+}
+
+TEST_F(Placement, SpanOnlySetPushesShiftWithSpanRecord) {
+  Select(kEyes, "e1");
+  model->SpinEditRozXChange(3);
+  model->BtnUsePosClick();
+  TKelvoKomp& e1 = Komp(kEyes, "e1");
+  EXPECT_EQ(Sub(e1, 1), (Offset{-13, 0}));
+  EXPECT_EQ(Sub(e1, 2), (Offset{8, 0}));
+  EXPECT_EQ(Pt(e1, 1), (Offset{3, -8}));
+  ASSERT_EQ(model->Undo().Size(), 1u);
+  const UndoRecord& r = model->Undo().Records()[0];
+  EXPECT_EQ(r.Kind, UndoKind::ShiftWithSpan);
+  EXPECT_EQ(r.Component, &e1);
+  EXPECT_EQ(r.Delta, (Offset{0, 0}));
+  EXPECT_EQ(r.Span, (Offset{3, 0}));
+  EXPECT_EQ(model->State().SpanX, 0);
+  model->Undo().UndoStep();
+  EXPECT_EQ(Sub(e1, 1), (Offset{-10, 0}));
+  EXPECT_EQ(Sub(e1, 2), (Offset{5, 0}));
+}
+
+TEST_F(Placement, SetAllBakesEveryCategoryAndZeroShiftPushesNothing) {
+  Select(kEyes, "e1");
+  model->SpinEditPosXChange(1);
+  Select(kHair, "h1");
+  model->SpinEditPosYChange(2);
+  model->BtnUsePosAllClick();
+  EXPECT_EQ(model->Undo().Size(), 2u);
+  EXPECT_EQ(model->Portrait().Shift[kEyes], (Point{0, 0}));
+  EXPECT_EQ(model->Portrait().Shift[kHair], (Point{0, 0}));
+}
+
+TEST_F(Placement, DefSpanMovesSpanIntoDefaultSpanWithOneRedraw) {
+  Select(kFaces, "f1");
+  model->CategoryButtonClick(kEyes);
+  EXPECT_TRUE(model->State().SpanControlsEnabled);
+  EXPECT_EQ(model->State().DefSpanX, 10);
+  EXPECT_EQ(model->State().DefSpanY, 10);
+  model->SpinEditRozXChange(4);
+  model->SpinEditRozYChange(1);
+  const auto before = model->State().RefreshCount;
+  model->BtnDefRozesunClick();
+  EXPECT_EQ(model->State().RefreshCount, before + 1);
+  EXPECT_EQ(model->State().SpanX, 0);
+  EXPECT_EQ(model->State().SpanY, 0);
+  EXPECT_EQ(model->Portrait().Span[kEyes], (Point{0, 0}));
+  EXPECT_EQ(model->State().DefSpanX, 14);
+  EXPECT_EQ(model->State().DefSpanY, 11);
+  EXPECT_EQ(Komp(kFaces, "f1").Point(1).SpanX, 14);
+  EXPECT_EQ(Komp(kFaces, "f1").Point(1).SpanY, 11);
+}
+
+TEST_F(Placement, DefSpanLeavesNoMarkThatSwallowsALaterRedraw) {
+  Select(kFaces, "f1");
+  model->CategoryButtonClick(kEyes);
+  model->SpinEditRozXChange(4);  // the vertical span stays 0
+  model->BtnDefRozesunClick();
+  auto before = model->State().RefreshCount;
+  model->SEDefRozYChange(12);
+  EXPECT_EQ(model->State().RefreshCount, before + 1);
+  before = model->State().RefreshCount;
+  model->SpinEditRozYChange(2);
+  EXPECT_EQ(model->State().RefreshCount, before + 1);
+}
+
+TEST_F(Placement, DefaultSpanWithoutServingPointIsAnError) {
+  Select(kFaces, "f1");
+  model->CategoryButtonClick(kEyes);
+  Lib().Container(kFaces).PointOf[kEyes] = 0;
+  try {
+    model->SEDefRozXChange(3);
+    FAIL() << "no error";
+  } catch (const EditorError& e) {
+    EXPECT_STREQ(e.what(), "TMainForm.SEDefRozXChange: index=0");
+  }
+  EXPECT_EQ(Komp(kFaces, "f1").Point(1).SpanX, 10);
+}
+
+TEST_F(Placement, UnsetRedrawsOnlyThroughChangedEdits) {
+  Select(kFaces, "f1");
+  model->SpinEditPosXChange(7);
+  auto before = model->State().RefreshCount;
+  model->BtnNullClick();
+  EXPECT_EQ(model->Portrait().Shift[kFaces], (Point{0, 0}));
+  EXPECT_EQ(model->State().ShiftX, 0);
+  EXPECT_EQ(model->State().RefreshCount, before + 1);
+
+  model->Portrait().Shift[kHair] = {3, 3};
+  before = model->State().RefreshCount;
+  model->BtnNullAllClick();
+  EXPECT_EQ(model->Portrait().Shift[kHair], (Point{0, 0}));
+  EXPECT_EQ(model->State().RefreshCount, before);
+}
+
+TEST_F(Placement, SpanControlsFollowTheCategorysSpreadFlag) {
+  model->CategoryButtonClick(kFaces);
+  EXPECT_FALSE(model->State().SpanControlsEnabled);
+  EXPECT_EQ(model->State().DefSpanX, 0);
+  model->CategoryButtonClick(kEyes);
+  EXPECT_TRUE(model->State().SpanControlsEnabled);
+}
+
+}  // namespace
+}  // namespace kelvo::test

@@ -1,0 +1,88 @@
+// Start-up: data-set choice, the first portrait, settings in and out, load failures.
+#include <filesystem>
+
+#include "editor/editor_test_support.h"
+
+namespace kelvo::test {
+namespace {
+
+using StartUp = EditorFixture;
+
+TEST_F(StartUp, LoadsTheStoredDataSetAndShowsAPortrait) {
+  EditorSettings settings;
+  settings.KeyExists = true;
+  settings.LoadDirectory = "lib";
+  settings.SrcPath = "C:\\art\\";
+  settings.Previews[2].Visible = false;
+  ASSERT_TRUE(model->StartUp(settings));
+  const MainWindowState& s = model->State();
+  EXPECT_EQ(s.DataSetDir, "lib");
+  EXPECT_EQ(s.Caption, "KelvoEd - lib");
+  EXPECT_EQ(s.CurrentCategory, kFaces);
+  EXPECT_EQ(s.Mode, MouseMode::Components);
+  EXPECT_EQ(s.FilterItems.size(), 3u);
+  EXPECT_EQ(s.ComponentLines, (std::vector<std::string>{"f1", "f2", "f3"}));
+  EXPECT_EQ(s.SnapPointLines, std::vector<std::string>{"Eyes"});
+  EXPECT_EQ(s.Signature, "2 x");
+  EXPECT_FALSE(s.PreviewVisible[3]);
+  EXPECT_TRUE(s.PreviewVisible[4]);
+  for (int c = 1; c <= kCategoryCount; ++c) EXPECT_NE(model->Portrait().Selected[c], nullptr);
+  // The blue background is in preview 1 and, averaged, in the 8x preview.
+  EXPECT_EQ(model->Previews().View(1).At(0, 0), 0x001F);
+  EXPECT_EQ(model->Previews().View(4).Width, 40);
+  EXPECT_EQ(model->Previews().View(4).Height, 50);
+  EXPECT_EQ(model->Previews().View(4).At(0, 0), 0x001F);
+
+  EditorSettings out;
+  model->StoreSettings(out);
+  EXPECT_EQ(out.SrcPath, "C:\\art\\");
+  EXPECT_EQ(out.Previews[2].Visible, false);
+  EXPECT_EQ(out.Previews[0].Visible, true);
+}
+
+TEST_F(StartUp, LoadDirectoryWithoutDrawOrderFallsBackToMale) {
+  EditorSettings settings;
+  settings.KeyExists = true;
+  settings.LoadDirectory = "lib";
+  std::filesystem::remove(dir / "data" / "lib" / "dro");
+  EXPECT_FALSE(model->StartUp(settings));
+  EXPECT_EQ(model->State().DataSetDir, "male");
+  EXPECT_EQ(model->State().Caption, "KelvoEd - male");
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].Caption, "Error");
+  EXPECT_FALSE(model->HasPortrait());
+}
+
+TEST_F(StartUp, MalformedLibraryReportsTheFatalText) {
+  std::ofstream(dir / "data" / "lib" / "dep", std::ios::binary)
+      << "DEPENDENCIES\r\n  POZADI NOWHERE\r\nEND_OF_DEPENDENCIES\r\n";
+  EditorSettings settings;
+  settings.KeyExists = true;
+  settings.LoadDirectory = "lib";
+  EXPECT_FALSE(model->StartUp(settings));
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].Text, "Kelvo ERROR: Unknown DEPENDENCY POZADI:NOWHERE");
+}
+
+TEST_F(StartUp, WithoutStoredSettingsEveryPreviewIsShown) {
+  std::filesystem::rename(dir / "data" / "lib", dir / "data" / "male");
+  ASSERT_TRUE(model->StartUp(EditorSettings{}));
+  EXPECT_EQ(model->State().Caption, "KelvoEd - male");
+  for (int i = 1; i <= kPreviewCount; ++i) EXPECT_TRUE(model->State().PreviewVisible[i]);
+  EXPECT_EQ(model->State().SrcPath, "");
+}
+
+TEST_F(StartUp, CheckingAPreviewRecomputesItFirst) {
+  EditorSettings settings;
+  settings.KeyExists = true;
+  settings.LoadDirectory = "lib";
+  settings.Previews[1].Visible = false;
+  ASSERT_TRUE(model->StartUp(settings));
+  EXPECT_EQ(model->Previews().View(2).At(0, 0), 0);
+  model->ChkZobrClick(2, true);
+  EXPECT_TRUE(model->State().PreviewVisible[2]);
+  EXPECT_EQ(model->Previews().View(2).At(0, 0), 0x001F);
+}
+
+}  // namespace
+}  // namespace kelvo::test
