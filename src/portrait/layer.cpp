@@ -13,14 +13,17 @@ int32_t StrideFor(int32_t width) {
   return ((width + 1) / 2) * 4;
 }
 
-// Sums the factor x factor block at (sx, sy) and writes the averaged pixel.
+// Sums the factor x factor block at (sx, sy) and returns the averaged pixel. Factor is a
+// template argument for the common sizes so the block loops unroll.
+template <int32_t kFixed>
 inline uint16_t AverageBlock(const Layer& src, int32_t sx, int32_t sy, int32_t factor, int shift) {
+  const int32_t f = kFixed > 0 ? kFixed : factor;
   uint32_t sum_r = 0;
   uint32_t sum_g = 0;
   uint32_t sum_b = 0;
-  for (int32_t by = 0; by < factor; ++by) {
+  for (int32_t by = 0; by < f; ++by) {
     const uint16_t* p = src.Row(sy + by) + sx;
-    for (int32_t bx = 0; bx < factor; ++bx) {
+    for (int32_t bx = 0; bx < f; ++bx) {
       const uint32_t v = p[bx];
       sum_r += v & kRedMask565;
       sum_g += v & kGreenMask565;
@@ -32,14 +35,29 @@ inline uint16_t AverageBlock(const Layer& src, int32_t sx, int32_t sy, int32_t f
                                ((sum_b >> shift) & kBlueMask565));
 }
 
-void ReduceBlocks(int32_t factor, int shift, int32_t first_x, int32_t first_y, int32_t w, int32_t h,
-                  const Layer& src, Layer& dst) {
+template <int32_t kFixed>
+void ReduceBlocksWith(int32_t factor, int shift, int32_t first_x, int32_t first_y, int32_t w,
+                      int32_t h, const Layer& src, Layer& dst) {
   for (int32_t y = 0; y < h; ++y) {
     uint16_t* out = dst.Row(y);
     const int32_t sy = (first_y + y) * factor;
     for (int32_t x = 0; x < w; ++x) {
-      out[x] = AverageBlock(src, (first_x + x) * factor, sy, factor, shift);
+      out[x] = AverageBlock<kFixed>(src, (first_x + x) * factor, sy, factor, shift);
     }
+  }
+}
+
+void ReduceBlocks(int32_t factor, int shift, int32_t first_x, int32_t first_y, int32_t w, int32_t h,
+                  const Layer& src, Layer& dst) {
+  switch (factor) {
+    case 2:
+      return ReduceBlocksWith<2>(factor, shift, first_x, first_y, w, h, src, dst);
+    case 4:
+      return ReduceBlocksWith<4>(factor, shift, first_x, first_y, w, h, src, dst);
+    case 8:
+      return ReduceBlocksWith<8>(factor, shift, first_x, first_y, w, h, src, dst);
+    default:
+      return ReduceBlocksWith<0>(factor, shift, first_x, first_y, w, h, src, dst);
   }
 }
 

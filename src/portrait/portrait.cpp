@@ -43,7 +43,6 @@ std::unique_ptr<TKelvoPortret> TKelvoPortret::Clone() const {
   copy->Shift = Shift;
   copy->ColourSlots = ColourSlots;
   copy->OwnLibrary = OwnLibrary;
-  copy->LibraryName = LibraryName;
   copy->Name = Name;
   copy->Voice = Voice;
   copy->ExtraColour = ExtraColour;

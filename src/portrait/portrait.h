@@ -136,7 +136,15 @@ class TKelvoPortret {
   void ApplyColoursImpl(bool with_extra);
   void ComputePositionsImpl(bool with_spread);
 
+  // Ramps already built, by category: rebuilt only when the category's colours change.
+  struct RampCache {
+    bool valid = false;
+    std::array<ColourEntry, 5> slots{};
+    std::array<uint16_t, 256> table{};
+  };
+
   TKelvoTyp* library_;
+  std::array<RampCache, 15> ramp_cache_{};
 };
 
 }  // namespace kelvo

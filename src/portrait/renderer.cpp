@@ -90,10 +90,21 @@ void TKelvoPortret::DrawEntry(int32_t c, int32_t s, char kind, bool draw) {
 
 void TKelvoPortret::BuildColourRamp(int32_t c) {
   if (c < 1 || c > kCategoryCount) return;
-  for (int32_t s = 1; s <= 4; ++s) {
-    const ColourEntry& slot = ColourSlots[static_cast<size_t>(c)][static_cast<size_t>(s)];
-    FillRampSlot(ColourRamp, s, {slot.Colour(), slot.Contrast()});
+  const auto& slots = ColourSlots[static_cast<size_t>(c)];
+  RampCache& cache = ramp_cache_[static_cast<size_t>(c)];
+  bool same = cache.valid;
+  for (int32_t s = 1; s <= 4 && same; ++s) {
+    same = cache.slots[s].Colour() == slots[s].Colour() &&
+           cache.slots[s].Contrast() == slots[s].Contrast();
   }
+  if (!same) {
+    for (int32_t s = 1; s <= 4; ++s) {
+      FillRampSlot(cache.table, s, {slots[s].Colour(), slots[s].Contrast()});
+    }
+    cache.slots = slots;
+    cache.valid = true;
+  }
+  ColourRamp = cache.table;
 }
 
 }  // namespace kelvo

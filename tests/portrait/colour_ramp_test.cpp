@@ -1,0 +1,75 @@
+#include "portrait/colour_ramp.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace kelvo {
+namespace {
+
+struct RampRow {
+  int32_t colour;
+  int32_t contrast;
+  bool floating;  // BuildColourRampFor's luminance
+  int index;      // within slot 1
+  uint16_t expected;
+  friend void PrintTo(const RampRow& r, std::ostream* os) {
+    *os << std::hex << r.colour << std::dec << " contrast " << r.contrast
+        << (r.floating ? " float" : " int") << " entry " << r.index;
+  }
+};
+
+ColourRampTable RampOf(const RampRow& row, int slot) {
+  ColourRampTable table{};
+  if (row.floating) {
+    std::array<ColourAndContrast, 4> colours{};
+    colours[static_cast<size_t>(slot - 1)] = {row.colour, row.contrast};
+    BuildColourRampFor(colours, table);
+  } else {
+    FillRampSlot(table, slot, {row.colour, row.contrast});
+  }
+  return table;
+}
+
+class ColourRamp : public testing::TestWithParam<RampRow> {};
+
+TEST_P(ColourRamp, EntryOfEverySlot) {
+  const RampRow row = GetParam();
+  for (int slot = 1; slot <= 4; ++slot) {
+    const ColourRampTable table = RampOf(row, slot);
+    EXPECT_EQ(row.expected, table[static_cast<size_t>(64 * (slot - 1) + row.index)])
+        << "slot " << slot;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ColourRamp,
+    testing::Values(
+        // Pure red (red in the low byte), contrast 85: lum 77, top 162; 16 needs halves to even.
+        RampRow{0x0000FF, 85, false, 0, 0x0000}, RampRow{0x0000FF, 85, false, 16, 0x8000},
+        RampRow{0x0000FF, 85, false, 32, 0xF800}, RampRow{0x0000FF, 85, false, 63, 0xFBCF},
+        RampRow{0x0000FF, 0, false, 33, 0xF800}, RampRow{0x0000FF, 0, false, 50, 0xF800},
+        RampRow{0x0000FF, 0, false, 63, 0xF800}, RampRow{0x808080, 85, false, 32, 0x8410},
+        RampRow{0x808080, 85, false, 63, 0xD6BA}, RampRow{0x808080, 85, true, 63, 0xD6BA},
+        // Integer and floating luminance part ways here.
+        RampRow{0x204F89, 65, false, 47, 0x9B89}, RampRow{0x204F89, 65, true, 47, 0xA389},
+        // Full luminance: no room to brighten, the upper half keeps the colour.
+        RampRow{0xFFFFFF, 85, false, 32, 0xFFFF}, RampRow{0xFFFFFF, 85, false, 63, 0xFFFF},
+        RampRow{0xFFFFFF, -40, false, 63, 0xFFFF}, RampRow{0xFFFFFF, 85, true, 63, 0xFFFF},
+        // A negative contrast darkens and stops at black instead of wrapping.
+        RampRow{0x808080, -1000, false, 33, 0x630C}, RampRow{0x808080, -1000, false, 40, 0x0000},
+        RampRow{0x808080, -1000, false, 63, 0x0000}, RampRow{0x808080, -1000, true, 63, 0x0000}));
+
+TEST(ColourRampSlots, EachSlotFillsOnlyItsOwnEntries) {
+  ColourRampTable table{};
+  table.fill(0x1234);
+  FillRampSlot(table, 3, {0x0000FF, 85});
+  EXPECT_EQ(0x1234, table[127]);
+  EXPECT_EQ(0xF800, table[128 + 32]);
+  EXPECT_EQ(0x1234, table[192]);
+  FillRampSlot(table, 5, {0x0000FF, 85});  // no such slot: nothing written
+  EXPECT_EQ(0x1234, table[255]);
+}
+
+}  // namespace
+}  // namespace kelvo
