@@ -15,6 +15,11 @@ std::string Padded(const std::string& text, std::size_t width) {
   return out;
 }
 
+// "1 entry", "2 entries", "3 components".
+std::string Counted(int n, const std::string& one, const std::string& many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
 int FrameLinks(const TKelvoKomp& component) {
   int links = 0;
   for (int n = 1; n <= kMaxAnimationFrames; ++n) links += component.Frames[n] != nullptr;
@@ -43,18 +48,20 @@ void CheckCommand::PrintSummary(const TKelvoTyp& library, std::ostream& out) {
     }
     totalLinks += links;
     out << std::setw(4) << c << " " << Padded(CategoryName(c), 12) << Padded(CategoryDir(c), 9)
-        << std::setw(4) << container.ComponentCount() << " components";
-    if (frames > 0) out << ", " << frames << " animation steps";
-    if (links > 0) out << ", " << links << " animation links";
+        << std::setw(4) << container.ComponentCount()
+        << (container.ComponentCount() == 1 ? " component" : " components");
+    if (frames > 0) out << ", " << Counted(frames, "animation step", "animation steps");
+    if (links > 0) out << ", " << Counted(links, "animation link", "animation links");
     out << "\n";
   }
   out << "Colour types:\n";
   for (int t = 1; t <= 11; ++t) {
     const TDruhBarvy& type = library.ColourType(t);
     out << std::setw(4) << t << " " << Padded(type.Name.empty() ? "-" : type.Name, 21)
-        << std::setw(4) << type.EntryCount() << " entries\n";
+        << std::setw(4) << type.EntryCount()
+        << (type.EntryCount() == 1 ? " entry\n" : " entries\n");
   }
-  out << "Draw order: " << library.DrawOrderCount() << " entries\n";
+  out << "Draw order: " << Counted(library.DrawOrderCount(), "entry", "entries") << "\n";
   out << "Animation links: " << totalLinks << "\n";
 }
 

@@ -72,6 +72,11 @@ struct UsageRow {
   std::string message;  // part of the text
 };
 
+void PrintTo(const UsageRow& row, std::ostream* os) {
+  *os << "kelvo";
+  for (const std::string& a : row.args) *os << " " << a;
+}
+
 class CliUsageErrors : public testing::TestWithParam<UsageRow> {};
 
 TEST_P(CliUsageErrors, AreReportedWithAShortUsage) {

@@ -67,9 +67,10 @@ class KelvoTool : public testing::Test {
 TEST_F(KelvoTool, CheckPrintsTheLibrarySummary) {
   const ToolRun run = Kelvo("check");
   ASSERT_EQ(run.code, 0) << run.err;
-  EXPECT_TRUE(std::regex_search(run.out, std::regex("Faces +OBLICEJE +4 components, 1 animation")));
+  EXPECT_TRUE(
+      std::regex_search(run.out, std::regex("Faces +OBLICEJE +4 components, 1 animation step\n")));
   EXPECT_TRUE(std::regex_search(run.out, std::regex("Mouths +PUSY +2 components, 1 animation "
-                                                    "steps, 1 animation links")));
+                                                    "step, 1 animation link\n")));
   EXPECT_TRUE(std::regex_search(run.out, std::regex("1 skin +2 entries")));
   EXPECT_NE(run.out.find("Draw order: 3 entries"), std::string::npos);
   EXPECT_NE(run.out.find("Animation links: 1"), std::string::npos);
@@ -188,6 +189,24 @@ TEST_F(KelvoTool, StatsCompareChoicesWithFrequencies) {
   EXPECT_TRUE(std::regex_search(
       run.out, std::regex("face_blink +0 +0\\.00% +0\\.00%  never chosen: animation step")));
   EXPECT_TRUE(std::regex_search(run.out, std::regex("mouth +4000 +100\\.00% +100\\.00%")));
+
+  // face_b has the American value 0: the American weights never choose it.
+  const ToolRun american = Kelvo("stats", {"--count", "500", "--nation", "american"});
+  ASSERT_EQ(american.code, 0) << american.err;
+  EXPECT_TRUE(std::regex_search(american.out, std::regex("face_a +500 +100\\.00% +100\\.00%")));
+  EXPECT_TRUE(std::regex_search(
+      american.out, std::regex("face_b +0 +0\\.00% +0\\.00%  never chosen: American value 0")));
+}
+
+TEST_F(KelvoTool, PortraitsOfAnotherLibraryAreRenderedWithIt) {
+  WriteTinyLibrary(dir_.Path("data"), "other");
+  std::string gallery = kGallery;
+  gallery.replace(gallery.find("PAK tiny"), 8, "PAK other");
+  WriteFileBytes(Work("o.xgl"), gallery);
+  ASSERT_EQ(Kelvo("render", {"--gallery", Work("g.xgl"), "--out", Work("own.bmp")}).code, 0);
+  const ToolRun run = Kelvo("render", {"--gallery", Work("o.xgl"), "--out", Work("other.bmp")});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(ReadFileBytes(Work("other.bmp")), ReadFileBytes(Work("own.bmp")));
 }
 
 TEST_F(KelvoTool, FatalDataErrorsExitWithOne) {

@@ -74,7 +74,7 @@ void WriteTinyLibrary(const std::string& data_dir, const std::string& name) {
     TKelvoKomp& face = faces.NewComponent(row.name);
     face.Frequency = row.frequency;
     face.IsFrame = row.frame;
-    if (std::string(row.name) == "face_zero") face.Properties[1] = 0;
+    if (std::string(row.name) == "face_b") face.Properties[1] = 0;
     AddImage8(face, std::string(row.name) + ".img", 0, 0, 4, row.shade);
   }
 

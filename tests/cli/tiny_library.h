@@ -4,7 +4,7 @@
 // - Backgrounds (16-bit): "bg", a 10 x 10 image of 0x1234 at (0, 0), with point 1 at (50, 60)
 //   for Faces and point 2 at (150, 300) for Mouths.
 // - Faces (8-bit, colour slot 1 = colour type 1): "face_a" (frequency 3) and "face_b"
-//   (frequency 1), 4 x 4 images of shade 32 and 16; "face_zero" (frequency 0, American 0); the
+//   (frequency 1, American 0), 4 x 4 images of shade 32 and 16; "face_zero" (frequency 0); the
 //   frame "face_blink" (ANIMACE).
 // - Mouths (8-bit, slot 1 = colour type 1): "mouth" (4 x 4 of shade 32) with frame 1
 //   "mouth_open" (8 x 8 of shade 63).
