@@ -76,6 +76,11 @@ void BuildCategoryPanel(QWidget* form, MainFormControls& c, const QStringList& n
   grid->setHorizontalSpacing(6);
   grid->addWidget(Caption(panel, "Lock", Qt::AlignHCenter), 0, 0);
   grid->addWidget(Caption(panel, "Hide", Qt::AlignHCenter), 0, 2);
+  // The chosen category must stand out from the other thirteen at a glance.
+  panel->setStyleSheet(
+      "QPushButton:checked { background-color: palette(highlight); color: "
+      "palette(highlighted-text);"
+      " border: 1px solid palette(shadow); border-radius: 3px; padding: 3px 6px; }");
   c.category_group = new QButtonGroup(form);
   c.category_group->setExclusive(true);
   for (int i = 1; i <= kCategoryCount; ++i) {
