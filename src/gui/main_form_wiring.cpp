@@ -1,11 +1,12 @@
 // Forwarding of the main window's user input to the editor model.
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <functional>
 
 #include "gui/main_form.h"
 #include "gui/preview_window.h"
@@ -20,20 +21,38 @@ MouseButton ToModel(Qt::MouseButton button) {
   return MouseButton::Left;
 }
 
-// A list reports a chosen line on a mouse click (also on the line already chosen) and on
-// keyboard moves; the press of a click moves the current line too, which is not reported twice.
-template <typename OnLine>
-void ConnectList(QListWidget* list, QObject* context, OnLine on_line) {
-  QObject::connect(list, &QListWidget::currentRowChanged, context, [=](int row) {
-    if (row >= 0 && QApplication::mouseButtons() == Qt::NoButton) on_line(row);
-  });
-  QObject::connect(list, &QListWidget::itemClicked, context,
-                   [=](QListWidgetItem* item) { on_line(list->row(item)); });
-}
+// Reports the chosen line of a list as the user picks it: when the current line changes (by
+// keyboard, click or drag) and when a click lands on the line that already was current. A click
+// that moved the current line is reported once.
+class ListLineForwarder : public QObject {
+ public:
+  ListLineForwarder(QListWidget* list, std::function<void(int)> on_line)
+      : QObject(list), on_line_(std::move(on_line)) {
+    list->viewport()->installEventFilter(this);
+    connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
+      moved_by_press_ = true;
+      if (row >= 0) on_line_(row);
+    });
+    connect(list, &QListWidget::itemClicked, this, [this, list](QListWidgetItem* item) {
+      if (!moved_by_press_) on_line_(list->row(item));
+      moved_by_press_ = false;
+    });
+  }
 
-template <typename OnValue>
-void ConnectSpin(QSpinBox* spin, QObject* context, OnValue on_value) {
-  QObject::connect(spin, &QSpinBox::valueChanged, context, on_value);
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress) moved_by_press_ = false;
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void(int)> on_line_;
+  bool moved_by_press_ = false;
+};
+
+template <typename OnLine>
+void ConnectList(QListWidget* list, OnLine on_line) {
+  new ListLineForwarder(list, on_line);  // owned by the list
 }
 
 }  // namespace
@@ -49,7 +68,8 @@ void TMainForm::ConnectControls() {
             [this, handler](bool on) { Run([&] { (model_.*handler)(on); }); });
   };
   auto spin = [this](QSpinBox* box, void (EditorModel::*handler)(int)) {
-    ConnectSpin(box, this, [this, handler](int value) { Run([&] { (model_.*handler)(value); }); });
+    connect(box, &QSpinBox::valueChanged, this,
+            [this, handler](int value) { Run([&] { (model_.*handler)(value); }); });
   };
 
   connect(c_.category_group, &QButtonGroup::idClicked, this,
@@ -71,7 +91,7 @@ void TMainForm::ConnectControls() {
 
   connect(c_.RGKomp, &RadioGroup::ItemClicked, this,
           [this, &m](int item) { Run([&] { m.RGKompClick(item); }); });
-  ConnectList(c_.LbxKomp, this, [this, &m](int line) { Run([&] { m.LbxKompClick(line); }); });
+  ConnectList(c_.LbxKomp, [this, &m](int line) { Run([&] { m.LbxKompClick(line); }); });
   spin(c_.SpinEditCetn, &EditorModel::SpinEditCetnChange);
   click(c_.BtnSmazat, &EditorModel::BtnSmazatClick);
 
@@ -87,7 +107,7 @@ void TMainForm::ConnectControls() {
   click(c_.BtnNull, &EditorModel::BtnNullClick);
   click(c_.BtnNullAll, &EditorModel::BtnNullAllClick);
 
-  ConnectList(c_.LbxUmist, this, [this, &m](int line) { Run([&] { m.LbxUmistClick(line); }); });
+  ConnectList(c_.LbxUmist, [this, &m](int line) { Run([&] { m.LbxUmistClick(line); }); });
   spin(c_.SpinUmistX, &EditorModel::SpinUmistXChange);
   spin(c_.SpinUmistY, &EditorModel::SpinUmistYChange);
   check(c_.ChbLockUm, &EditorModel::ChbLockUmClick);

@@ -169,15 +169,25 @@ TEST_F(MainFormTest, CategoryButtonsSwitchListSpanControlsAndFilters) {
   EXPECT_EQ(Find<QSpinBox>("SpinUmistY")->value(), 150);
 }
 
-TEST_F(MainFormTest, ClickingAComponentLineSelectsIt) {
+TEST_F(MainFormTest, ComponentLinesAreReportedOncePerClickAndOnKeys) {
   ASSERT_TRUE(Start());
   auto* list = Find<QListWidget>("LbxKomp");
-  const QRect line = list->visualItemRect(list->item(1));
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
-  EXPECT_EQ(list->currentRow(), 1);
+  const auto refreshes = [this] { return model_->State().RefreshCount; };
+  const auto click = [list](int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+  };
+  const uint64_t start = refreshes();
+  click(1);  // moves the current line: one report
   EXPECT_EQ(model_->State().ComponentLine, 1);
-  list->setCurrentRow(2);  // as the arrow keys do
+  EXPECT_EQ(refreshes(), start + 1);
+  click(1);  // the current line again: reported as well
+  EXPECT_EQ(refreshes(), start + 2);
+  QTest::keyClick(list, Qt::Key_Down);
   EXPECT_EQ(model_->State().ComponentLine, 2);
+  EXPECT_EQ(refreshes(), start + 3);
+  click(2);  // after a key move, a click on that line still counts
+  EXPECT_EQ(refreshes(), start + 4);
 }
 
 TEST_F(MainFormTest, DragInPreviewOneShiftsTheCurrentCategory) {
