@@ -134,7 +134,12 @@ Image8 DrawBeard(Species sp, BeardStyle style, float drop, uint32_t seed) {
       // A band along the face edge from the sideburns down to the jaw.
       Field f = Jaw(sp, ape ? 8.0f : 3.0f);
       Subtract(f, Jaw(sp, ape ? -18.0f : -15.0f));
-      Intersect(f, BelowY(-68));
+      // The top runs on into the sideburns of the hair; the bottom ends at the jaw.
+      Intersect(
+          f,
+          BelowLine(kRect,
+                    Spline({{-130, -80}, {-88, -74}, {-52, -44}, {52, -44}, {88, -74}, {130, -80}},
+                           6, false)));
       Subtract(f, BelowY(ape ? 30.0f : 18.0f));
       Subtract(f, SdfBox(kRect, {0, 0}, 30, 200, 0));
       for (int sgn = -1; sgn <= 1; sgn += 2) {

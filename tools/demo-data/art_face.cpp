@@ -180,12 +180,8 @@ Image8 DrawNose(Species sp, const NoseShape& n) {
     float rim = Mix(1.0f, Mix(0.55f, 1.0f, Rim(d, 2)), Smoothstep(-6, 0, static_cast<float>(y)));
     return level * rim;
   });
-  // The bridge melts into the forehead and the cheeks.
-  img.Fade([&](int x, int y) {
-    float top = Smoothstep(-n.length * 0.75f, -n.length * 0.3f, static_cast<float>(y));
-    float sides = Smoothstep(bridge * 1.6f + 2, bridge * 0.2f, std::abs(x - n.crooked));
-    return std::max(top * sides, Smoothstep(-tip - 6, -tip + 1, static_cast<float>(y)));
-  });
+  // Above the tip the face's own modelling takes over: the nose melts into it.
+  img.Fade([&](int, int y) { return Smoothstep(-tip - 9, -tip + 1, static_cast<float>(y)); });
   for (int sgn = -1; sgn <= 1; sgn += 2) {
     float nx = sgn * wings * (ape ? 0.5f : 0.36f);
     Field nostril =

@@ -171,7 +171,7 @@ HairImages DrawHair(Species sp, HairStyle style, uint32_t seed) {
     }
     case HairStyle::kLongStraight: {
       std::vector<Pt> line = Hairline(sp, -68, -56);
-      Field cap = Cap(sp, 6, 8, line);
+      Field cap = Cap(sp, 11, 9, line);
       SmoothUnion(cap, Curtain(sp, w - 12, w + 12, 150, 22), 14);
       Field part = SdfStroke(kFrontRect, {{-6, -112}, {-5, -74}}, 1, 0.5f);
       Subtract(cap, part);
@@ -219,10 +219,10 @@ HairImages DrawHair(Species sp, HairStyle style, uint32_t seed) {
       Sprite8 img(kFrontRect);
       for (int sgn = -1; sgn <= 1; sgn += 2) {
         // Plaits: short strands leaning left and right in turn.
-        for (int i = 0; i < 14; ++i) {
-          float t = i / 13.0f;
+        for (int i = 0; i < 16; ++i) {
+          float t = i / 15.0f;
           Pt c{sgn * (w + 2 + 8 * t), Mix(-4.0f, 132.0f, t)};
-          float rad = Mix(5.5f, 4.0f, t), lean = (i % 2) ? 5.0f : -5.0f;
+          float rad = Mix(7.0f, 5.0f, t), lean = (i % 2) ? 3.0f : -3.0f;
           Field link =
               SdfStroke(kFrontRect, {{c.x - lean, c.y - 5}, {c.x + lean, c.y + 5}}, rad, rad);
           PaintHair(img, link, sp, {c.x - lean * 3, c.y - 15}, seed + static_cast<uint32_t>(i),

@@ -157,9 +157,18 @@ Image8 DrawCheeks(Species sp, int style, float drop, bool shadow_part) {
         overlay.PaintFlat(edge, 1, 22);
       }
       break;
-    case 7:  // blushed
+    case 7:  // blushed: a thin veil of colour over both cheeks
       laugh(0.2f);
-      if (shadow_part) AddBlush(s, r);
+      if (!shadow_part) {
+        for (int sgn = -1; sgn <= 1; sgn += 2) {
+          Field cheek = SdfEllipse(r, {sgn * 42.0f, 28}, 14, 9);
+          overlay.Paint(cheek, 2, [](int, int, float) { return 40; });
+          overlay.Fade([&](int x, int y) {
+            float d = cheek.Get(x, y);
+            return d > 8 ? 1.0f : 0.35f * Smoothstep(8, -6, d);
+          });
+        }
+      }
       break;
     case 8:  // freckles
       laugh(0.2f);
@@ -169,7 +178,7 @@ Image8 DrawCheeks(Species sp, int style, float drop, bool shadow_part) {
       break;
   }
   if (!shadow_part) return overlay.Finish();
-  return ShadowImage(s, style == 7 ? 2 : 1, 0.8f);
+  return ShadowImage(s, 1, 0.8f);
 }
 
 Image8 DrawNeck(Species sp, const NeckShape& n) {

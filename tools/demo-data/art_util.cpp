@@ -70,11 +70,6 @@ Image8 ShadowImage(const Field& strength, int slot, float max_strength) {
   return img.Finish();
 }
 
-void AddBlush(Field& strength, Rect r) {
-  AddSoft(strength, SdfEllipse(r, {-42, 30}, 12, 7), 9, 0.45f);
-  AddSoft(strength, SdfEllipse(r, {42, 30}, 12, 7), 9, 0.45f);
-}
-
 void Freckles(Sprite8& img, Rect r) {
   for (uint32_t i = 0; i < 70; ++i) {
     float u = (Hash(i, 11) & 0xFFFF) / 65535.0f, v = (Hash(i, 12) & 0xFFFF) / 65535.0f;
@@ -217,7 +212,7 @@ void PaintHair(Sprite8& img, const Field& sdf, Species sp, Pt crown, uint32_t se
   });
   if (hairline) {
     img.Fade([&](int x, int y) {
-      return on_skull(x, y) ? Smoothstep(0.5f, -5, sdf.Get(x, y)) * 0.85f + 0.15f : 1.0f;
+      return on_skull(x, y) ? Smoothstep(0.5f, -3, sdf.Get(x, y)) * 0.7f + 0.3f : 1.0f;
     });
   }
 }

@@ -21,7 +21,6 @@ void AddSoft(Field& strength, const Field& sdf, float softness, float amount);
 // An 8-bit shadow image in `slot`: the stronger, the darker the shade; pixels
 // with almost no strength stay transparent.
 Image8 ShadowImage(const Field& strength, int slot, float max_strength);
-void AddBlush(Field& strength, Rect r);
 void Freckles(Sprite8& img, Rect r);
 // Light-catching hair texture: shade levels for a hair mass whose strands flow
 // away from `crown`.

@@ -27,7 +27,7 @@ std::vector<Row<HairStyle>> Hair(Species sp) {
               {"kratke", 14, {70, 30, 45, 60, 40}, H::kPixie, "Fk"},
               {"kudrny", 14, {70, 50, 35, 45, 35}, H::kLongCurly, "Fc"},
               {"copy", 12, {45, 40, 80, 50, 30}, H::kBraids, "Fo"},
-              {"satek", 12, {5, 95, 10, 50, 55}, H::kHijab, "Fh"},
+              {"satek", 14, {5, 95, 10, 50, 55}, H::kHijab, "Fh"},
               {"babicka", 8, {10, 20, 90, 45, 85}, H::kBabushka, "Fs"},
               {"helma", 10, {80, 30, 40, 70, 40}, H::kHelmet, "Hh"},
               {"baret", 10, {45, 50, 60, 60, 45}, H::kBeret, "Hb"},
@@ -42,10 +42,10 @@ std::vector<Row<HairStyle>> Hair(Species sp) {
               {"baret", 10, {45, 55, 60, 60, 45}, H::kBeret, "Hb"},
               {"usanka", 8, {10, 5, 95, 60, 55}, H::kUshanka, "Hu"}};
     default:
-      return {{"kratke", 30, {70, 45, 55, 55, 40}, H::kCrew, "Mk"},
-              {"pesinka", 22, {60, 45, 55, 45, 45}, H::kSidePart, "Mp"},
+      return {{"kratke", 30, {70, 30, 55, 55, 40}, H::kCrew, "Mk"},
+              {"pesinka", 22, {60, 35, 55, 45, 45}, H::kSidePart, "Mp"},
               {"uhlazene", 14, {65, 65, 40, 45, 50}, H::kSlick, "Mu"},
-              {"strniste", 16, {70, 50, 60, 75, 40}, H::kBuzz, "Ms"},
+              {"strniste", 16, {70, 35, 60, 75, 40}, H::kBuzz, "Ms"},
               {"plesaty", 10, {50, 50, 55, 50, 90}, H::kBaldRing, "Mb"},
               {"kudrny", 12, {70, 55, 35, 45, 35}, H::kCurly, "Mc"},
               {"dlouhe", 8, {55, 50, 45, 40, 35}, H::kLongMale, "Ml"},
@@ -53,7 +53,7 @@ std::vector<Row<HairStyle>> Hair(Species sp) {
               {"kouty", 12, {50, 50, 60, 50, 75}, H::kReceding, "Mr"},
               {"helma", 14, {85, 30, 45, 75, 40}, H::kHelmet, "Hh"},
               {"usanka", 10, {10, 5, 95, 60, 55}, H::kUshanka, "Hu"},
-              {"kefija", 10, {5, 95, 5, 55, 55}, H::kKeffiyeh, "Hk"},
+              {"kefija", 14, {5, 95, 5, 55, 55}, H::kKeffiyeh, "Hk"},
               {"baret", 10, {55, 45, 60, 65, 45}, H::kBeret, "Hb"},
               {"cepice", 8, {85, 30, 20, 55, 40}, H::kCap, "Hc"}};
   }
@@ -88,15 +88,15 @@ std::vector<Row<BeardStyle>> Beards(Species sp) {
 
 std::vector<Row<ClothingStyle>> Clothing(Species sp) {
   using C = ClothingStyle;
-  std::vector<Row<ClothingStyle>> rows = {{"USsol1", 30, {95, 10, 5, 60, 45}, C::kUsSoldier},
-                                          {"RUsol1", 24, {5, 10, 95, 60, 45}, C::kRuSoldier},
-                                          {"ARsol1", 24, {5, 95, 10, 55, 50}, C::kArRobe}};
+  std::vector<Row<ClothingStyle>> rows = {{"USsol1", 30, {95, 5, 5, 60, 45}, C::kUsSoldier},
+                                          {"RUsol1", 26, {5, 5, 95, 60, 45}, C::kRuSoldier},
+                                          {"ARsol1", 26, {5, 95, 5, 55, 50}, C::kArRobe}};
   switch (sp) {
     case Species::kFemale:
-      rows.push_back({"halenka", 18, {60, 40, 60, 40, 50}, C::kBlouse});
-      rows.push_back({"saty", 14, {60, 40, 55, 35, 40}, C::kDress});
-      rows.push_back({"tilko", 12, {75, 20, 35, 65, 25}, C::kTankTop});
-      rows.push_back({"bunda", 12, {60, 40, 55, 60, 45}, C::kFlightJacket});
+      rows.push_back({"halenka", 18, {55, 30, 50, 40, 50}, C::kBlouse});
+      rows.push_back({"saty", 14, {55, 30, 45, 35, 40}, C::kDress});
+      rows.push_back({"tilko", 12, {60, 10, 30, 65, 25}, C::kTankTop});
+      rows.push_back({"bunda", 12, {50, 25, 45, 60, 45}, C::kFlightJacket});
       break;
     case Species::kApe:
       rows.push_back({"tricko", 18, {60, 40, 50, 60, 40}, C::kTshirt});
@@ -104,11 +104,11 @@ std::vector<Row<ClothingStyle>> Clothing(Species sp) {
       rows.push_back({"bunda", 12, {60, 40, 55, 60, 50}, C::kFlightJacket});
       break;
     default:
-      rows.push_back({"oblek", 14, {60, 50, 50, 40, 60}, C::kSuit});
-      rows.push_back({"tricko", 16, {70, 35, 45, 70, 30}, C::kTshirt});
-      rows.push_back({"bunda", 14, {75, 30, 40, 60, 45}, C::kFlightJacket});
-      rows.push_back({"svetr", 12, {45, 30, 75, 55, 55}, C::kSweater});
-      rows.push_back({"dustojnik", 10, {60, 45, 60, 55, 70}, C::kOfficer});
+      rows.push_back({"oblek", 14, {55, 35, 40, 40, 60}, C::kSuit});
+      rows.push_back({"tricko", 16, {60, 25, 30, 70, 30}, C::kTshirt});
+      rows.push_back({"bunda", 14, {60, 20, 35, 60, 45}, C::kFlightJacket});
+      rows.push_back({"svetr", 12, {30, 15, 60, 55, 55}, C::kSweater});
+      rows.push_back({"dustojnik", 10, {50, 30, 50, 55, 70}, C::kOfficer});
       break;
   }
   return rows;

@@ -2,10 +2,12 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <future>
 
 #include "dataset.h"
 #include "foundation/diagnostics.h"
 #include "foundation/process_context.h"
+#include "gallery_samples.h"
 #include "library_export.h"
 
 namespace kelvo::demo {
@@ -47,11 +49,20 @@ int RunGenerator(const GeneratorOptions& options, DiagnosticsSink& sink) {
     ProcessOptions process;
     process.data_base = dir.string();
     ProcessContext context(sink, process);
+    // Drawing is pure computation: the data sets are drawn side by side, then
+    // written one after another through the archive.
     const Scenery scenery = DrawScenery();
+    std::vector<std::future<DataSet>> drawn;
     for (Species sp : options.sets) {
-      const DataSet ds = BuildDataSet(sp, scenery);
+      drawn.push_back(
+          std::async(std::launch::async, [sp, &scenery] { return BuildDataSet(sp, scenery); }));
+    }
+    for (std::future<DataSet>& pending : drawn) {
+      const DataSet ds = pending.get();
       WriteDataSet(ds, context.Archive(), (dir / ds.name).string());
-      std::fprintf(stderr, "kelvo-demo-data: wrote %s\n", (dir / ds.name).string().c_str());
+      WriteSampleGallery(context, ds.name, (dir / (ds.name + ".xgl")).string());
+      std::fprintf(stderr, "kelvo-demo-data: wrote %s and its sample gallery\n",
+                   (dir / ds.name).string().c_str());
     }
     return 0;
   });
