@@ -7,10 +7,11 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 bin=build/bin
-if [ -x "$bin/kelvoed" ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  exec "$bin/kelvoed"
+editor=$bin/KelvoEd
+if [ -f "$editor" ] && [ -x "$editor" ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec "$editor"
 fi
-[ -x "$bin/kelvoed" ] && echo "No display found: running the command-line tool instead of the editor."
+[ -x "$editor" ] && echo "No display found: running the command-line tool instead of the editor."
 if "$bin/kelvo" --help 2>/dev/null | grep render >/dev/null; then
   if [ ! -f "$bin/kelvoed/data_big/male/dro" ]; then
     echo "The bundled data sets are missing from $bin/kelvoed/data_big; showing the tool's help."

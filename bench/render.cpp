@@ -2,6 +2,7 @@
 // of pixels, each drawing routine per megapixel, and the box-averaging reductions. Also counts
 // heap allocations inside renders after the first (the goal is none).
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cmath>
@@ -59,7 +60,8 @@ std::vector<uint8_t> Blob(int w, int h, int slot) {
 
 struct Sample {
   Sample()
-      : folder(std::filesystem::temp_directory_path() / "kelvo-bench-render"),
+      : folder(std::filesystem::temp_directory_path() /
+               ("kelvo-bench-render-" + std::to_string(getpid()))),
         context(sink, Options(folder)) {
     library = std::make_unique<TKelvoTyp>(context.Archive(), "bench\\");
     for (int c = 1; c <= kCategoryCount; ++c) library->Container(c).NewComponent("c");

@@ -2,6 +2,7 @@
 // boxes, and removing a component from the library.
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "editor/editor_model.h"
 #include "library/type_library.h"
@@ -11,7 +12,7 @@ namespace kelvo {
 
 namespace {
 
-const std::string kStepPrefix = "   >";
+constexpr std::string_view kStepPrefix = "   >";
 
 bool IsStepLine(const std::string& line) {
   return line.compare(0, kStepPrefix.size(), kStepPrefix) == 0;
@@ -87,7 +88,7 @@ void EditorModel::FillComponentList() {
     if (state_.Filter != kAnimationSteps) continue;
     for (int s = 1; s <= steps; ++s) {
       const TKelvoKomp* step = component->Frames.at(s);
-      lines.push_back(step != nullptr ? kStepPrefix + step->Name : kStepPrefix);
+      lines.push_back(std::string(kStepPrefix) + (step != nullptr ? step->Name : ""));
     }
   }
   state_.ComponentLine = lines.empty() ? -1 : LineOf(container, SelectedComponent(), state_.Filter);

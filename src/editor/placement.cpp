@@ -173,8 +173,8 @@ void EditorModel::BakeComponent(int category, TKelvoKomp& component, Offset shif
     point.X += shift.x;
     point.Y += shift.y;
   }
-  // A paired category records shift and span together, so that a shift alone is undone too.
-  if (withSpan && (shift != Offset{} || span != Offset{})) {
+  // A paired category records only a span change; a shift alone is baked without a record.
+  if (withSpan && span != Offset{}) {
     undo_.PushUndo(UndoKind::ShiftWithSpan, 0, &component, shift, span);
   } else if (!withSpan && shift != Offset{}) {
     undo_.PushUndo(UndoKind::Shift, 0, &component, shift, Offset{});

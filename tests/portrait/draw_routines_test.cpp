@@ -86,7 +86,8 @@ TEST_P(DrawRoutines, WritesOnlyWhereTheRulesSay) {
   ramp[200] = 0xFFFF;  // a shadow lighter than the canvas changes nothing
   DrawTarget target{*canvas, mask.data(), ramp.data()};
   row.routine(row.source.data(), 4, Placement{1, 0, 4, 1, 0, 0}, target);
-  for (int x = 0; x < 6; ++x) EXPECT_EQ(row.expected[static_cast<size_t>(x)], canvas->At(x, 0)) << x;
+  for (int x = 0; x < 6; ++x)
+    EXPECT_EQ(row.expected[static_cast<size_t>(x)], canvas->At(x, 0)) << x;
   for (int x = 6; x < 320; ++x) ASSERT_EQ(0x8888, canvas->At(x, 0));
   EXPECT_EQ(0, canvas->At(1, 1));
 }
@@ -97,19 +98,31 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, DrawRoutines,
     testing::Values(
         // 16-bit little-endian words 0x1234, 0x07E0 (transparent), 0x0000, 0xFFFF.
-        DrawRow{"image16", DrawImage16, {0x34, 0x12, 0xE0, 0x07, 0x00, 0x00, 0xFF, 0xFF},
+        DrawRow{"image16",
+                DrawImage16,
+                {0x34, 0x12, 0xE0, 0x07, 0x00, 0x00, 0xFF, 0xFF},
                 {0x8888, 0x1234, 0x8888, 0x0000, 0xFFFF, 0x8888}},
-        DrawRow{"coloured", DrawColoured, {5, 0, 6, 200},
+        DrawRow{"coloured",
+                DrawColoured,
+                {5, 0, 6, 200},
                 {0x8888, 0x1005, 0x8888, 0x1006, 0xFFFF, 0x8888}},
-        DrawRow{"coloured inside", DrawColouredInside, {5, 0, 6, 7},
+        DrawRow{"coloured inside",
+                DrawColouredInside,
+                {5, 0, 6, 7},
                 {0x8888, 0x1005, 0x8888, 0x1006, 0x8888, 0x8888}},
-        DrawRow{"coloured outside", DrawColouredOutside, {5, 0, 6, 7},
+        DrawRow{"coloured outside",
+                DrawColouredOutside,
+                {5, 0, 6, 7},
                 {0x8888, 0x8888, 0x8888, 0x8888, 0x1007, 0x8888}},
-        DrawRow{"shadow", DrawShadow, {5, 0, 200, 5},
-                {0x8888, kDark, 0x8888, 0x8888, kDark, 0x8888}},
-        DrawRow{"shadow inside", DrawShadowInside, {5, 5, 5, 5},
+        DrawRow{
+            "shadow", DrawShadow, {5, 0, 200, 5}, {0x8888, kDark, 0x8888, 0x8888, kDark, 0x8888}},
+        DrawRow{"shadow inside",
+                DrawShadowInside,
+                {5, 5, 5, 5},
                 {0x8888, kDark, 0x8888, kDark, 0x8888, 0x8888}},
-        DrawRow{"shadow outside", DrawShadowOutside, {5, 5, 5, 5},
+        DrawRow{"shadow outside",
+                DrawShadowOutside,
+                {5, 5, 5, 5},
                 {0x8888, 0x8888, kDark, 0x8888, kDark, 0x8888}}),
     [](const testing::TestParamInfo<DrawRow>& info) {
       std::string name = info.param.name;

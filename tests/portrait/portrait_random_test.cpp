@@ -51,7 +51,8 @@ TEST_F(RandomChoice, FrequencyZeroAndFramesAreNeverChosen) {
   auto portrait = MakePortrait();
   std::map<int, int> counts;
   for (int i = 0; i < 4000; ++i) ++counts[portrait->RandomComponentIndex(kFaces, random)];
-  EXPECT_EQ((std::vector<int>{3, 5}), (std::vector<int>{counts.begin()->first, counts.rbegin()->first}));
+  EXPECT_EQ((std::vector<int>{3, 5}),
+            (std::vector<int>{counts.begin()->first, counts.rbegin()->first}));
   EXPECT_EQ(2u, counts.size());
   EXPECT_NEAR(3.0, double(counts[5]) / counts[3], 0.4);
 }
@@ -79,7 +80,8 @@ TEST_F(RandomChoice, RandomComponentsSelectInEveryCategory) {
   for (auto& s : portrait->Selected) s = nullptr;
   portrait->RandomComponents(random);
   EXPECT_EQ(&face, portrait->Selected[kFaces]);
-  for (int c = 1; c <= kCategoryCount; ++c) EXPECT_NE(nullptr, portrait->Selected[static_cast<size_t>(c)]);
+  for (int c = 1; c <= kCategoryCount; ++c)
+    EXPECT_NE(nullptr, portrait->Selected[static_cast<size_t>(c)]);
   portrait->RandomComponent(0, random);  // ignored
   portrait->RandomComponent(15, random);
 }

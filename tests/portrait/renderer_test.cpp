@@ -82,7 +82,7 @@ TEST_F(Renderer, ImageLeftOfTheCanvasIsDrawnFromItsEleventhColumn) {
 TEST_F(Renderer, ImagesOutsideTheCanvasOrBrokenAreSkipped) {
   RedSlots();
   Image8(kFaces, 1, 315, 398, 10, 10, std::vector<uint8_t>(100, 32));  // partly outside
-  Image8(kEyes, 1, 0, 0, 50, 50, std::vector<uint8_t>(10, 32));       // shorter than announced
+  Image8(kEyes, 1, 0, 0, 50, 50, std::vector<uint8_t>(10, 32));        // shorter than announced
   Image8(kNoses, 1, 0, 0, 5, 5, std::vector<uint8_t>(25, 32));
   Komp(kNoses).ImagesLoaded = 0;  // not loaded: skipped
   Image8(kMouths, 1, 100000, -100000, 30000, 30000, std::vector<uint8_t>(1, 32));

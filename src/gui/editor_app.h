@@ -1,0 +1,20 @@
+// The editor program without its main: builds the process context, the editor model and the
+// main window, runs start-up and the event loop, and turns errors into the exit code. A fatal
+// data error at any point shows "Kelvo ERROR: " + text in an error box and gives exit code 1.
+#pragma once
+
+#include "foundation/process_context.h"
+
+namespace kelvo {
+
+class Prompter;
+
+struct EditorAppOptions {
+  ProcessOptions process;      // the program directory and data base; defaults for the program
+  bool run_event_loop = true;  // false: start up and shut down again (for tests)
+};
+
+// Needs a QApplication. Boxes go through `prompter`. Returns the process exit code.
+int RunEditor(Prompter& prompter, const EditorAppOptions& options = {});
+
+}  // namespace kelvo

@@ -1,0 +1,276 @@
+#include "gui/main_form.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMoveEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTimer>
+
+#include "foundation/errors.h"
+#include "gui/category_names.h"
+#include "gui/preview_window.h"
+#include "gui/radio_group.h"
+#include "gui/settings_store.h"
+#include "gui/text_codec.h"
+
+namespace kelvo {
+namespace {
+
+QStringList ToQt(const std::vector<std::string>& lines) {
+  QStringList list;
+  for (const std::string& line : lines) list << FromAnsi(line);
+  return list;
+}
+
+void SetSpin(QSpinBox* spin, int value, bool enabled = true) {
+  const QSignalBlocker block(spin);
+  spin->setValue(value);
+  spin->setEnabled(enabled);
+}
+
+void SetCheck(QAbstractButton* box, bool checked, bool enabled = true) {
+  const QSignalBlocker block(box);
+  box->setChecked(checked);
+  box->setEnabled(enabled);
+}
+
+// Refills a list only when its lines changed, so the scroll position survives a selection.
+void SetLines(QListWidget* list, const std::vector<std::string>& lines, int current) {
+  const QSignalBlocker block(list);
+  const QStringList items = ToQt(lines);
+  bool same = list->count() == items.size();
+  for (int i = 0; same && i < items.size(); ++i) same = list->item(i)->text() == items[i];
+  if (!same) {
+    list->clear();
+    list->addItems(items);
+  }
+  list->setCurrentRow(current >= 0 && current < list->count() ? current : -1);
+}
+
+// Outer height of a window that may not have its frame yet.
+int OuterHeight(const QWidget* window) {
+  if (window->isVisible()) return window->frameGeometry().height();
+  return window->height() + window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+}
+
+int OuterWidth(const QWidget* window) {
+  return window->isVisible() ? window->frameGeometry().width() : window->width();
+}
+
+}  // namespace
+
+TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
+    : QWidget(parent), model_(model), prompter_(prompter) {
+  setObjectName("MainForm");
+  setWindowTitle("KelvoEd");
+  c_ = BuildMainFormControls(this, CategoryDisplayNames());
+  CreatePreviews();
+  ConnectControls();
+  model_.SetListener(this);
+}
+
+TMainForm::~TMainForm() {
+  model_.SetListener(nullptr);
+  if (started_) StoreSettings();
+}
+
+void TMainForm::CreatePreviews() {
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    auto* preview = new TFZobr(i, PreviewImages::Factor(i), this);
+    previews_[static_cast<size_t>(i)] = preview;
+    ConnectPreview(preview);
+  }
+}
+
+bool TMainForm::StartUp() {
+  const EditorSettings settings = ReadEditorSettings();
+  if (!model_.StartUp(settings)) return false;
+  started_ = true;
+  ShowState(kChangeAll);
+  // Nothing is on screen yet, so the windows are placed once the controls hold their values
+  // and the style has polished them: only then are the sizes final.
+  ensurePolished();
+  adjustSize();
+  PlaceWindows(settings);
+  last_pos_ = pos();
+  return true;
+}
+
+void TMainForm::PlaceWindows(const EditorSettings& settings) {
+  if (settings.MainWinX && settings.MainWinY) {
+    move(*settings.MainWinX, *settings.MainWinY);
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    // Centre the main window together with the full-size preview beside it.
+    const QRect area = screen->availableGeometry();
+    const int width = OuterWidth(this) + OuterWidth(Preview(1));
+    const int height =
+        std::max(OuterHeight(this), OuterHeight(Preview(1)) + OuterHeight(Preview(2)));
+    move(area.left() + std::max(0, (area.width() - width) / 2),
+         area.top() + std::max(0, (area.height() - height) / 2));
+  }
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    const PreviewSettings& stored = settings.Previews[static_cast<size_t>(i - 1)];
+    stored_previews_[static_cast<size_t>(i)] = stored;
+    if (stored.X && stored.Y) Preview(i)->move(*stored.X, *stored.Y);
+  }
+  PlaceDefaultPreviews();
+}
+
+bool TMainForm::HasDefaultPreviews() const {
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    const PreviewSettings& stored = stored_previews_[static_cast<size_t>(i)];
+    if (!stored.X || !stored.Y) return true;
+  }
+  return false;
+}
+
+void TMainForm::PlaceDefaultPreviews() {
+  // Preview 1 goes beside the main window, the others in a row below it.
+  const QRect main = frameGeometry();
+  const int right = main.left() + OuterWidth(this);
+  std::array<QPoint, kPreviewCount + 1> defaults{};
+  defaults[1] = QPoint(right, main.top());
+  for (int i = 2, left = right; i <= kPreviewCount; ++i) {
+    defaults[static_cast<size_t>(i)] = QPoint(left, main.top() + OuterHeight(Preview(1)));
+    left += OuterWidth(Preview(i));
+  }
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    const PreviewSettings& stored = stored_previews_[static_cast<size_t>(i)];
+    if (stored.X && stored.Y) continue;
+    const QPoint fallback = defaults[static_cast<size_t>(i)];
+    Preview(i)->move(stored.X.value_or(fallback.x()), stored.Y.value_or(fallback.y()));
+  }
+}
+
+void TMainForm::StoreSettings() {
+  EditorSettings settings;
+  settings.KeyExists = true;
+  model_.StoreSettings(settings);
+  settings.MainWinX = pos().x();
+  settings.MainWinY = pos().y();
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    PreviewSettings& preview = settings.Previews[static_cast<size_t>(i - 1)];
+    preview.X = Preview(i)->pos().x();
+    preview.Y = Preview(i)->pos().y();
+  }
+  WriteEditorSettings(settings);
+}
+
+void TMainForm::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (!started_) return;
+  const QPoint delta = pos() - last_pos_;
+  if (delta.isNull()) return;
+  for (int i = 1; i <= kPreviewCount; ++i) Preview(i)->move(Preview(i)->pos() + delta);
+  last_pos_ = pos();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  ApplyPreviewVisibility();
+  // Window frames are known only once the windows are on screen: place the previews that have
+  // no stored position again with the real outer sizes.
+  if (!shown_once_ && started_ && HasDefaultPreviews()) {
+    QTimer::singleShot(0, this, &TMainForm::PlaceDefaultPreviews);
+  }
+  shown_once_ = true;
+}
+
+void TMainForm::ApplyPreviewVisibility() {
+  const MainWindowState& s = model_.State();
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    SetCheck(c_.preview_boxes[i], s.PreviewVisible[static_cast<size_t>(i)]);
+    // The previews appear with the main window, not before it.
+    if (isVisible()) Preview(i)->setVisible(s.PreviewVisible[static_cast<size_t>(i)]);
+  }
+}
+
+void TMainForm::Run(const std::function<void()>& action) {
+  try {
+    action();
+    return;
+  } catch (const FatalDataError& error) {
+    prompter_.Message(MessageKind::Error, "Error", FatalDataText(error), MessageButtons::Ok);
+  } catch (const std::exception& error) {
+    prompter_.Message(MessageKind::Error, "Error", error.what(), MessageButtons::Ok);
+  }
+  ShowState(kChangeAll);
+}
+
+void TMainForm::EditorChanged(unsigned changes) {
+  ShowState(changes);
+}
+
+void TMainForm::ShowState(unsigned changes) {
+  const MainWindowState& s = model_.State();
+  if (changes & kChangeCaption) setWindowTitle(FromAnsi(s.Caption));
+  if (changes & kChangeFullImage) Preview(1)->ShowImage(model_.Previews().View(1));
+  if (changes & kChangeReducedImages) {
+    for (int i = 2; i <= kPreviewCount; ++i) Preview(i)->ShowImage(model_.Previews().View(i));
+  }
+  if (changes & kChangePreviewVisibility) ApplyPreviewVisibility();
+  if (changes & kChangeCategory) {
+    for (int i = 1; i <= kCategoryCount; ++i) {
+      SetCheck(c_.speedb[i], i == s.CurrentCategory);
+      SetCheck(c_.lock[i], s.Locked[static_cast<size_t>(i)]);
+      SetCheck(c_.hide[i], s.Hidden[static_cast<size_t>(i)]);
+    }
+  }
+  if (changes & kChangeComponentList) ShowComponentList(s);
+  if (changes & kChangeValues) ShowValues(s);
+  if (changes & kChangeSnapPoints) ShowSnapPoints(s);
+  if (changes & kChangeClipBoxes) {
+    for (int i = 1; i <= kSubcomponentCount; ++i) {
+      SetCheck(c_.clip[i], s.Clip[static_cast<size_t>(i)].Checked,
+               s.Clip[static_cast<size_t>(i)].Enabled);
+    }
+  }
+  if (changes & kChangeSignature) c_.EditSig->setText(FromAnsi(s.Signature));
+}
+
+void TMainForm::ShowComponentList(const MainWindowState& s) {
+  c_.RGKomp->SetItems(ToQt(s.FilterItems));
+  c_.RGKomp->SetItemIndex(s.Filter);
+  SetLines(c_.LbxKomp, s.ComponentLines, s.ComponentLine);
+  // The animation commands come with their own dialogs; until then they stay disabled.
+  c_.BtnAnimuj->setEnabled(false);
+  c_.BtnAnimSet->setEnabled(false);
+}
+
+void TMainForm::ShowValues(const MainWindowState& s) {
+  SetSpin(c_.SpinEditCetn, s.Frequency);
+  SetSpin(c_.SpinEditPosX, s.ShiftX);
+  SetSpin(c_.SpinEditPosY, s.ShiftY);
+  SetSpin(c_.SpinEditRozX, s.SpanX, s.SpanControlsEnabled);
+  SetSpin(c_.SpinEditRozY, s.SpanY, s.SpanControlsEnabled);
+  SetSpin(c_.SEDefRozX, s.DefSpanX, s.SpanControlsEnabled);
+  SetSpin(c_.SEDefRozY, s.DefSpanY, s.SpanControlsEnabled);
+  c_.BtnDefRozesun->setEnabled(s.SpanControlsEnabled);
+}
+
+void TMainForm::ShowSnapPoints(const MainWindowState& s) {
+  SetLines(c_.LbxUmist, s.SnapPointLines, s.SnapPointLine);
+  SetSpin(c_.SpinUmistX, s.PointX, s.PointEditsEnabled);
+  SetSpin(c_.SpinUmistY, s.PointY, s.PointEditsEnabled);
+  SetCheck(c_.ChbLockUm, s.LockPoints);
+  SetCheck(c_.ChkUmBod, s.DrawSnapPoint.Checked, s.DrawSnapPoint.Enabled);
+  SetCheck(c_.RBNastKomp, s.Mode == MouseMode::Components);
+  SetCheck(c_.RBNastBod, s.Mode == MouseMode::SnapPoints, s.SnapModeEnabled);
+  SetCheck(c_.ChkRozpt, s.WithSpread.Checked, s.WithSpread.Enabled);
+  SetCheck(c_.ChbSelKomp, s.OnlySelected);
+  // The spread commands come with the spread dialog; until then they stay disabled.
+  for (QPushButton* button :
+       {c_.BtnNahUmB, c_.BtnNastNahUmB, c_.BtnRozptUse, c_.BtnRozptVsem, c_.BtnRozptNulNah}) {
+    button->setEnabled(false);
+  }
+}
+
+}  // namespace kelvo

@@ -1,0 +1,70 @@
+// TMainForm: the editor's main window. It creates the controls and the four preview windows,
+// restores and stores the window settings, shows the editor model's state and forwards every
+// user input to the model; it holds no editing logic. The form owns its controls and previews;
+// the model and the prompter belong to the program.
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "editor/editor_model.h"
+#include "gui/main_form_controls.h"
+
+namespace kelvo {
+
+class Prompter;
+class TFZobr;
+
+class TMainForm : public QWidget, public EditorListener {
+  Q_OBJECT
+
+ public:
+  // Creates the controls and the hidden previews; StartUp does the rest.
+  TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent = nullptr);
+  // Stores the window settings when start-up succeeded.
+  ~TMainForm() override;
+
+  // Places the windows from the stored settings (or beside each other), then lets the model
+  // load the data set and make the first portrait. False when the library did not load: the
+  // user has been told, the program ends with exit code 1.
+  bool StartUp();
+
+  TFZobr* Preview(int window) const { return previews_[static_cast<size_t>(window)]; }
+  const MainFormControls& Controls() const { return c_; }
+
+  void EditorChanged(unsigned changes) override;
+
+ protected:
+  void moveEvent(QMoveEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void CreatePreviews();
+  void ConnectControls();
+  void ConnectPreview(TFZobr* preview);
+  void PlaceWindows(const EditorSettings& settings);
+  void PlaceDefaultPreviews();
+  bool HasDefaultPreviews() const;
+  void StoreSettings();
+  // Runs one user action on the model; an error is shown in a box and the controls are
+  // brought back in line with the model.
+  void Run(const std::function<void()>& action);
+  void ShowState(unsigned changes);
+  void ShowComponentList(const MainWindowState& s);
+  void ShowValues(const MainWindowState& s);
+  void ShowSnapPoints(const MainWindowState& s);
+  void ApplyPreviewVisibility();
+
+  EditorModel& model_;
+  Prompter& prompter_;
+  MainFormControls c_;
+  std::array<TFZobr*, kPreviewCount + 1> previews_{};
+  bool started_ = false;
+  bool shown_once_ = false;
+  std::array<PreviewSettings, kPreviewCount + 1> stored_previews_{};  // 0 unused
+  QPoint last_pos_;  // the main window's position the previews were last moved with
+};
+
+}  // namespace kelvo

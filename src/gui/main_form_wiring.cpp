@@ -1,0 +1,146 @@
+// Forwarding of the main window's user input to the editor model.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <functional>
+
+#include "gui/main_form.h"
+#include "gui/preview_window.h"
+#include "gui/radio_group.h"
+
+namespace kelvo {
+namespace {
+
+MouseButton ToModel(Qt::MouseButton button) {
+  if (button == Qt::RightButton) return MouseButton::Right;
+  if (button == Qt::MiddleButton) return MouseButton::Middle;
+  return MouseButton::Left;
+}
+
+// Reports the chosen line of a list as the user picks it: when the current line changes (by
+// keyboard, click or drag) and when a click lands on the line that already was current. A click
+// that moved the current line is reported once.
+class ListLineForwarder : public QObject {
+ public:
+  ListLineForwarder(QListWidget* list, std::function<void(int)> on_line)
+      : QObject(list), on_line_(std::move(on_line)) {
+    list->viewport()->installEventFilter(this);
+    connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
+      moved_by_press_ = true;
+      if (row >= 0) on_line_(row);
+    });
+    connect(list, &QListWidget::itemClicked, this, [this, list](QListWidgetItem* item) {
+      if (!moved_by_press_) on_line_(list->row(item));
+      moved_by_press_ = false;
+    });
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress) moved_by_press_ = false;
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void(int)> on_line_;
+  bool moved_by_press_ = false;
+};
+
+template <typename OnLine>
+void ConnectList(QListWidget* list, OnLine on_line) {
+  new ListLineForwarder(list, on_line);  // owned by the list
+}
+
+}  // namespace
+
+void TMainForm::ConnectControls() {
+  EditorModel& m = model_;
+  auto click = [this](QAbstractButton* button, void (EditorModel::*handler)()) {
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler] { Run([&] { (model_.*handler)(); }); });
+  };
+  auto check = [this](QAbstractButton* box, void (EditorModel::*handler)(bool)) {
+    connect(box, &QAbstractButton::clicked, this,
+            [this, handler](bool on) { Run([&] { (model_.*handler)(on); }); });
+  };
+  auto spin = [this](QSpinBox* box, void (EditorModel::*handler)(int)) {
+    connect(box, &QSpinBox::valueChanged, this,
+            [this, handler](int value) { Run([&] { (model_.*handler)(value); }); });
+  };
+
+  connect(c_.category_group, &QButtonGroup::idClicked, this,
+          [this, &m](int i) { Run([&] { m.CategoryButtonClick(i); }); });
+  for (int i = 1; i <= kCategoryCount; ++i) {
+    connect(c_.lock[i], &QCheckBox::clicked, this,
+            [this, &m, i](bool on) { Run([&] { m.ChkKompNahLockClick(i, on); }); });
+    connect(c_.hide[i], &QCheckBox::clicked, this,
+            [this, &m, i](bool on) { Run([&] { m.ChkKompShowClick(i, on); }); });
+  }
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    connect(c_.preview_boxes[i], &QCheckBox::clicked, this,
+            [this, &m, i](bool on) { Run([&] { m.ChkZobrClick(i, on); }); });
+  }
+  for (int i = 1; i <= kSubcomponentCount; ++i) {
+    connect(c_.clip[i], &QCheckBox::clicked, this,
+            [this, &m, i](bool on) { Run([&] { m.ChkOrezClick(i, on); }); });
+  }
+
+  connect(c_.RGKomp, &RadioGroup::ItemClicked, this,
+          [this, &m](int item) { Run([&] { m.RGKompClick(item); }); });
+  ConnectList(c_.LbxKomp, [this, &m](int line) { Run([&] { m.LbxKompClick(line); }); });
+  spin(c_.SpinEditCetn, &EditorModel::SpinEditCetnChange);
+  click(c_.BtnSmazat, &EditorModel::BtnSmazatClick);
+
+  spin(c_.SpinEditPosX, &EditorModel::SpinEditPosXChange);
+  spin(c_.SpinEditPosY, &EditorModel::SpinEditPosYChange);
+  spin(c_.SpinEditRozX, &EditorModel::SpinEditRozXChange);
+  spin(c_.SpinEditRozY, &EditorModel::SpinEditRozYChange);
+  spin(c_.SEDefRozX, &EditorModel::SEDefRozXChange);
+  spin(c_.SEDefRozY, &EditorModel::SEDefRozYChange);
+  click(c_.BtnDefRozesun, &EditorModel::BtnDefRozesunClick);
+  click(c_.BtnUsePos, &EditorModel::BtnUsePosClick);
+  click(c_.BtnUsePosAll, &EditorModel::BtnUsePosAllClick);
+  click(c_.BtnNull, &EditorModel::BtnNullClick);
+  click(c_.BtnNullAll, &EditorModel::BtnNullAllClick);
+
+  ConnectList(c_.LbxUmist, [this, &m](int line) { Run([&] { m.LbxUmistClick(line); }); });
+  spin(c_.SpinUmistX, &EditorModel::SpinUmistXChange);
+  spin(c_.SpinUmistY, &EditorModel::SpinUmistYChange);
+  check(c_.ChbLockUm, &EditorModel::ChbLockUmClick);
+  check(c_.ChkUmBod, &EditorModel::ChkUmBodClick);
+  check(c_.ChbSelKomp, &EditorModel::ChbSelKompClick);
+  check(c_.ChkRozpt, &EditorModel::ChkRozptClick);
+  click(c_.RBNastKomp, &EditorModel::RBNastKompClick);
+  click(c_.RBNastBod, &EditorModel::RBNastBodClick);
+
+  // Commands that arrive with later work are shown but not yet available.
+  for (QPushButton* later :
+       {c_.BtnNahodKomp, c_.BtnNahodAll,    c_.BtnNahodKompAll, c_.BtnBarvaNahAll, c_.BtnNahAmer,
+        c_.BtnNahArab,   c_.BtnNahRus,      c_.BtnNahUmB,       c_.BtnNastNahUmB,  c_.BtnRozptUse,
+        c_.BtnRozptVsem, c_.BtnRozptNulNah, c_.BtnUndo,         c_.BtnUndoAll,     c_.BtnAnimuj,
+        c_.BtnAnimSet,   c_.BtnAnimAll,     c_.BtnImport,       c_.BtnNacist,      c_.BtnUloz,
+        c_.BtnEdKomp,    c_.BtnEdKont,      c_.BtnVlast,        c_.BtnMirror,      c_.Button6,
+        c_.BtnBarvy,     c_.BtnGal,         c_.BtnPridGal,      c_.BtnBackToGal,   c_.Button5}) {
+    later->setEnabled(false);
+  }
+}
+
+void TMainForm::ConnectPreview(TFZobr* preview) {
+  const int window = preview->Tag();
+  connect(preview, &TFZobr::ImageMouseDown, this, [this, window](Qt::MouseButton b, int x, int y) {
+    Run([&] { model_.ImageMouseDown(window, ToModel(b), x, y); });
+  });
+  connect(preview, &TFZobr::ImageMouseMove, this,
+          [this, window](int x, int y) { Run([&] { model_.ImageMouseMove(window, x, y); }); });
+  connect(preview, &TFZobr::ImageMouseUp, this, [this, window](Qt::MouseButton b, int x, int y) {
+    Run([&] { model_.ImageMouseUp(window, ToModel(b), x, y); });
+  });
+  connect(preview, &TFZobr::ClosedByUser, this,
+          [this](int tag) { Run([&] { model_.ChkZobrClick(tag, false); }); });
+}
+
+}  // namespace kelvo

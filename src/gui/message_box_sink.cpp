@@ -1,0 +1,14 @@
+#include "gui/message_box_sink.h"
+
+namespace kelvo {
+
+void MessageBoxSink::Show(const Diagnostic& diagnostic) {
+  const MessageKind kind = diagnostic.kind == DiagnosticKind::kArchiveWarning ? MessageKind::Warning
+                                                                              : MessageKind::Error;
+  const std::string caption = diagnostic.caption.empty()
+                                  ? (kind == MessageKind::Warning ? "Warning" : "Error")
+                                  : diagnostic.caption;
+  prompter_.Message(kind, caption, diagnostic.text, MessageButtons::Ok);
+}
+
+}  // namespace kelvo

@@ -1,0 +1,62 @@
+// The editor model on the bundled data sets: every category, every listed component, every
+// snapping point and the placement commands must work on real data without an error.
+#include <filesystem>
+
+#include "editor/editor_test_support.h"
+
+namespace kelvo::test {
+namespace {
+
+class BundledData : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(BundledData, EveryCategoryComponentAndPointCanBeEdited) {
+  const std::filesystem::path base =
+      std::filesystem::path(KELVO_PROGRAM_DIR) / "kelvoed" / "data_big";
+  if (!std::filesystem::exists(base / GetParam() / "dro")) GTEST_SKIP() << "no bundled data";
+  const auto logs =
+      std::filesystem::temp_directory_path() / ("kelvo_editor_bundled_" + std::string(GetParam()));
+  std::filesystem::create_directories(logs);
+  CollectingSink sink;
+  ProcessOptions options;
+  options.program_dir = logs.string();
+  options.data_base = base.string();
+  options.computer_name = "TEST";
+  ProcessContext context(sink, options);
+  TestPrompter prompter;
+  EditorModel model(context, prompter);
+  EditorSettings settings;
+  settings.KeyExists = true;
+  settings.LoadDirectory = GetParam();
+  ASSERT_TRUE(model.StartUp(settings));
+  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_TRUE(sink.shown.empty());
+
+  for (int c = 1; c <= kCategoryCount; ++c) {
+    model.CategoryButtonClick(c);
+    for (int filter = 0; filter < static_cast<int>(model.State().FilterItems.size()); ++filter) {
+      model.RGKompClick(filter);
+      for (int line = 0; line < static_cast<int>(model.State().ComponentLines.size()); ++line) {
+        model.LbxKompClick(line);
+      }
+    }
+    model.RGKompClick(kWithoutAnimations);
+    model.LbxKompClick(0);
+    for (int p = 0; p < static_cast<int>(model.State().SnapPointLines.size()); ++p) {
+      model.LbxUmistClick(p);
+      model.ChkUmBodClick(true);
+      model.SnapPointAbsolute();
+    }
+    model.ImageMouseDown(1, MouseButton::Left, 100, 100);
+    model.ImageMouseMove(1, 103, 98);
+    model.ImageMouseUp(1, MouseButton::Left, 103, 98);
+    model.BtnUsePosClick();
+  }
+  EXPECT_TRUE(prompter.shown.empty());
+  while (!model.Undo().Empty()) model.Undo().UndoStep();
+  std::filesystem::remove_all(logs);
+}
+
+INSTANTIATE_TEST_SUITE_P(DataSets, BundledData, ::testing::Values("male", "female", "ape"));
+
+}  // namespace
+}  // namespace kelvo::test
