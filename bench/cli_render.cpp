@@ -121,6 +121,7 @@ BENCHMARK(BM_RenderCommand)
     ->Args({1, 1})
     ->Args({0, 1})
     ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
     ->Iterations(3);
 
 }  // namespace

@@ -70,7 +70,9 @@ std::string EncodePng(const RgbImage& image) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (!rgb.save(&buffer, "PNG")) throw std::runtime_error("Cannot encode the image as PNG.");
+  // Quality 50 (zlib level 4) encodes in half the time of the default for files about a tenth
+  // larger; encoding is the slowest step of a render.
+  if (!rgb.save(&buffer, "PNG", 50)) throw std::runtime_error("Cannot encode the image as PNG.");
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 

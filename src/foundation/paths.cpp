@@ -148,6 +148,19 @@ std::string ComputerName() {
   return name;
 }
 
+namespace {
+// The umask can only be read by setting it; doing that once keeps concurrent writers
+// from ever seeing (and leaving) a zero mask.
+mode_t ProcessUmask() {
+  static const mode_t mask = [] {
+    const mode_t current = ::umask(0);
+    ::umask(current);
+    return current;
+  }();
+  return mask;
+}
+}  // namespace
+
 void WriteFileAtomically(std::string_view name, std::span<const uint8_t> bytes) {
   const std::string target = OsPath(name).string();
   const std::string file_name(name);
@@ -174,9 +187,7 @@ void WriteFileAtomically(std::string_view name, std::span<const uint8_t> bytes) 
   if (::stat(target.c_str(), &old) == 0) {
     ::fchmod(fd, old.st_mode & 07777);
   } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
+    ::fchmod(fd, 0666 & ~ProcessUmask());
   }
   if (error == 0 && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
