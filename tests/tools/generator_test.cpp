@@ -78,6 +78,26 @@ TEST(Sprite16, KeepsPaintedGreenApartFromTheTransparentKey) {
   EXPECT_EQ(out.px[3], kGreenKey);
 }
 
+// A stroke's radius profile may have any number of values; they spread along it.
+TEST(SdfStroke, SpreadsTheRadiusProfileAlongTheStroke) {
+  struct Row {
+    std::vector<Pt> pts;
+    std::vector<float> profile;
+    int x;
+    float radius;  // expected radius at (x, 0)
+  };
+  const std::vector<Row> rows = {
+      {{{0, 0}, {20, 0}}, {2, 6}, 10, 4},
+      {{{0, 0}, {5, 0}, {10, 0}, {15, 0}, {20, 0}}, {2, 6}, 10, 4},
+      {{{0, 0}, {10, 0}, {20, 0}}, {1, 3, 5, 7, 9, 11, 13}, 10, 7},
+      {{{0, 0}, {20, 0}}, {5}, 20, 5},
+  };
+  for (const Row& row : rows) {
+    Field f = SdfStroke(Rect{-20, -20, 60, 40}, row.pts, row.profile);
+    EXPECT_NEAR(f.At(row.x, 0), -row.radius, 0.01f);
+  }
+}
+
 TEST(Stretch, MovesRowsBelowTheJawDownAndKeepsThoseAbove) {
   Image8 img;
   img.x = 0, img.y = -4, img.w = 1, img.h = 12;

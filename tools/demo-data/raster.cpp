@@ -64,9 +64,16 @@ Field SdfBox(Rect r, Pt c, float hw, float hh, float radius) {
   return f;
 }
 
-Field SdfStroke(Rect r, const std::vector<Pt>& pts, const std::vector<float>& radius) {
+Field SdfStroke(Rect r, const std::vector<Pt>& pts, const std::vector<float>& profile) {
   Field f(r, kFar);
-  if (pts.empty()) return f;
+  if (pts.empty() || profile.empty()) return f;
+  // The profile's values are spread evenly along the stroke, whatever their number.
+  std::vector<float> radius(pts.size());
+  for (size_t i = 0; i < pts.size(); ++i) {
+    float t = pts.size() > 1 ? static_cast<float>(i) / (pts.size() - 1) * (profile.size() - 1) : 0;
+    size_t k = std::min(static_cast<size_t>(t), profile.size() - 1);
+    radius[i] = k + 1 < profile.size() ? Mix(profile[k], profile[k + 1], t - k) : profile[k];
+  }
   float x0 = pts[0].x, x1 = x0, y0 = pts[0].y, y1 = y0, rmax = 0;
   for (size_t i = 0; i < pts.size(); ++i) {
     x0 = std::min(x0, pts[i].x), x1 = std::max(x1, pts[i].x);
@@ -97,11 +104,7 @@ Field SdfStroke(Rect r, const std::vector<Pt>& pts, const std::vector<float>& ra
 }
 
 Field SdfStroke(Rect r, const std::vector<Pt>& pts, float r0, float r1) {
-  std::vector<float> radius(pts.size());
-  for (size_t i = 0; i < pts.size(); ++i) {
-    radius[i] = pts.size() > 1 ? Mix(r0, r1, static_cast<float>(i) / (pts.size() - 1)) : r0;
-  }
-  return SdfStroke(r, pts, radius);
+  return SdfStroke(r, pts, std::vector<float>{r0, r1});
 }
 
 namespace {

@@ -46,8 +46,9 @@ class Field {
 constexpr float kFar = 1000.0f;
 Field SdfEllipse(Rect r, Pt c, float rx, float ry);
 Field SdfBox(Rect r, Pt c, float hw, float hh, float radius);
-// A tapered stroke along a polyline, radius interpolated per point.
-Field SdfStroke(Rect r, const std::vector<Pt>& pts, const std::vector<float>& radius);
+// A stroke along a polyline whose radius follows `profile`, its values spread
+// evenly from the first point to the last.
+Field SdfStroke(Rect r, const std::vector<Pt>& pts, const std::vector<float>& profile);
 Field SdfStroke(Rect r, const std::vector<Pt>& pts, float r0, float r1);
 Field SdfPolygon(Rect r, const std::vector<Pt>& pts);
 // Closed or open Catmull-Rom curve through the control points.
