@@ -134,7 +134,7 @@ enum class BeardStyle {
   kApeGrey
 };
 // Beards sit at the mouth; `drop` follows the jaw as the mouth opens.
-// Slots: 1 hair, 2 skin, 3 accent.
+// Slots: 1 hair, 2 skin, 3 accent (paint), 4 lips (blush).
 Image8 DrawBeard(Species sp, BeardStyle style, float drop, uint32_t seed);
 // A beard image moved with the jaw when the mouth opens.
 Image8 FollowJaw(const Image8& beard, float drop);

@@ -8,7 +8,7 @@ namespace kelvo::demo {
 
 namespace {
 
-constexpr int kHairSlot = 1, kAccentSlot = 3;
+constexpr int kHairSlot = 1, kAccentSlot = 3, kLipSlot = 4;
 const Rect kRect{-120, -110, 240, 240};
 
 // The jaw in mouth coordinates (the mouth centre is the origin).
@@ -206,7 +206,7 @@ Image8 DrawBeard(Species sp, BeardStyle style, float drop, uint32_t seed) {
       Field sdf = SdfEllipse(kRect, {-40, -28}, 11, 6);
       Union(sdf, SdfEllipse(kRect, {40, -28}, 11, 6));
       Sprite8 s(kRect);
-      s.Paint(sdf, kAccentSlot, [](int, int, float) { return 44; });
+      s.Paint(sdf, kLipSlot, [](int, int, float) { return 44; });
       s.Fade([&](int x, int y) { return 0.45f * Smoothstep(4, -8, sdf.At(x, y)); });
       img = s.Finish();
       break;

@@ -162,10 +162,10 @@ Image8 DrawCheeks(Species sp, int style, float drop, bool shadow_part) {
       if (!shadow_part) {
         for (int sgn = -1; sgn <= 1; sgn += 2) {
           Field cheek = SdfEllipse(r, {sgn * 42.0f, 28}, 14, 9);
-          overlay.Paint(cheek, 2, [](int, int, float) { return 40; });
+          overlay.Paint(cheek, 2, [](int, int, float) { return 38; });
           overlay.Fade([&](int x, int y) {
             float d = cheek.Get(x, y);
-            return d > 8 ? 1.0f : 0.35f * Smoothstep(8, -6, d);
+            return d > 8 ? 1.0f : 0.55f * Smoothstep(6, -6, d);
           });
         }
       }

@@ -166,7 +166,7 @@ void AddDress(DataSet& ds, Species sp) {
   uint32_t seed = 500;
   // A clean face is the most common "beard"; it has no image at all.
   Component& none =
-      AddComponent(ds, kBeards, "zadne", sp == Species::kFemale ? 100 : 40, {70, 20, 45, 45, 40});
+      AddComponent(ds, kBeards, "zadne", sp == Species::kFemale ? 100 : 70, {70, 20, 45, 45, 40});
   none.sig = "n";
   const float drops[] = {1, 2, 3, kJawDrop};
   for (const auto& row : Beards(sp)) {

@@ -29,7 +29,7 @@ void SetUp(DataSet& ds) {
 
   cat(kCheeks).shadow = 2;
   cat(kCheeks).point_categories = {kBeards};
-  cat(kCheeks).colour_slots = {kSkin, kAccent, 0, 0};
+  cat(kCheeks).colour_slots = {kSkin, kLips, 0, 0};  // blush takes the lips' tint
 
   for (int c : {kEyes, kEyebrows, kEars}) {
     cat(c).with_span = true;
@@ -55,7 +55,7 @@ void SetUp(DataSet& ds) {
   cat(kHair).colour_slots = {kHairColour, kSkin, kTrim, kUniform};
   cat(kHair).colour_mask = true;
 
-  cat(kBeards).colour_slots = {kHairColour, kSkin, kAccent, 0};
+  cat(kBeards).colour_slots = {kHairColour, kSkin, kAccent, kLips};
 
   cat(kClothing).usual = 2;
   cat(kClothing).colour_slots = {kUniform, kShirt, kMetal, kTrim};
