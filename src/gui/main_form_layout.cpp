@@ -168,9 +168,8 @@ void BuildPlacementPanel(QWidget* form, MainFormControls& c, QVBoxLayout* column
                   3);
   column->addWidget(panel);
 
-  QGroupBox* points = Group(form, "Snapping points", "PanUmist");
+  QGroupBox* points = Group(form, "Snapping points:", "PanUmist");
   auto* box = new QVBoxLayout(points);
-  box->addWidget(Caption(points, "Snapping points:"));
   c.LbxUmist = Named(new QListWidget(points), "LbxUmist");
   c.LbxUmist->setMinimumHeight(90);
   box->addWidget(c.LbxUmist, 1);
