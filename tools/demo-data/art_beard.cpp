@@ -1,7 +1,7 @@
 // Beards, and the face marks that take their place in the female data set.
 #include <cmath>
 
-#include "art.h"
+#include "art_dress.h"
 #include "art_util.h"
 
 namespace kelvo::demo {

@@ -1,7 +1,7 @@
 // Clothing: uniforms, civilian wear and the collar behind the neck.
 #include <cmath>
 
-#include "art.h"
+#include "art_dress.h"
 #include "art_util.h"
 
 namespace kelvo::demo {

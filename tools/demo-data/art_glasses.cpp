@@ -1,7 +1,7 @@
 // Glasses and eye patches.
 #include <cmath>
 
-#include "art.h"
+#include "art_dress.h"
 #include "art_util.h"
 
 namespace kelvo::demo {

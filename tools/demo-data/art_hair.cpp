@@ -1,7 +1,7 @@
 // Hair styles. Headwear is in art_hats.cpp.
 #include <cmath>
 
-#include "art.h"
+#include "art_dress.h"
 #include "art_util.h"
 
 namespace kelvo::demo {

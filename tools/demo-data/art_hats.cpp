@@ -1,7 +1,7 @@
 // Headwear of the Hair category: helmets, caps, fur hats and head cloths.
 #include <cmath>
 
-#include "art.h"
+#include "art_dress.h"
 #include "art_util.h"
 
 namespace kelvo::demo {

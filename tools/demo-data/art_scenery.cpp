@@ -1,7 +1,7 @@
 // Backgrounds and foreground items: 16-bit images in canvas coordinates.
 #include <cmath>
 
-#include "art.h"
+#include "art_dress.h"
 #include "art_util.h"
 
 namespace kelvo::demo {

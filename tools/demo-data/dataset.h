@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "art.h"
+#include "art_dress.h"
 #include "plan.h"
 
 namespace kelvo::demo {

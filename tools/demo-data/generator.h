@@ -23,7 +23,8 @@ struct GeneratorOptions {
 bool ParseGeneratorOptions(const std::vector<std::string>& args, GeneratorOptions& options,
                            std::string& error);
 
-// Draws and writes the data sets; returns the exit code. Progress goes to `log`.
+// Draws and writes the data sets and their sample galleries; returns the exit
+// code. Errors go to the sink, a line per written data set to stderr.
 int RunGenerator(const GeneratorOptions& options, DiagnosticsSink& sink);
 
 }  // namespace kelvo::demo

@@ -33,7 +33,6 @@ class Field {
   float Sample(float x, float y) const;  // bilinear
   std::vector<float>& values() { return v_; }
   const std::vector<float>& values() const { return v_; }
-  float fill() const { return fill_; }
 
  private:
   Rect rect_;

@@ -57,15 +57,6 @@ void Sprite8::PaintFlat(const Field& sdf, int slot, float level) {
   Paint(sdf, slot, [level](int, int, float) { return level; });
 }
 
-void Sprite8::Erase(const Field& sdf) {
-  for (int y = rect_.y; y < rect_.Bottom(); ++y) {
-    for (int x = rect_.x; x < rect_.Right(); ++x) {
-      float d = sdf.Get(x, y);
-      if (d < 0.5f) cover_[Index(x, y)] *= Clamp(d + 0.5f, 0, 1);
-    }
-  }
-}
-
 bool Sprite8::Covered(int x, int y) const {
   return rect_.Contains(x, y) && cover_[Index(x, y)] >= 0.5f;
 }

@@ -62,7 +62,6 @@ class Sprite8 {
       }
     }
   }
-  void Erase(const Field& sdf);  // removes coverage inside the shape
   // Thins painted pixels out by an ordered dither where fade(x, y) < 1, so that
   // an image can melt into whatever lies below it.
   template <class FadeFn>
@@ -73,8 +72,6 @@ class Sprite8 {
   }
   void Put(int x, int y, int slot, float level, float coverage);
   bool Covered(int x, int y) const;
-  float Level(int x, int y) const { return level_[Index(x, y)]; }
-  int Slot(int x, int y) const { return slot_[Index(x, y)]; }
 
   // Library pixels: 64 * (slot - 1) + shade, dithered; 0 where not covered.
   Image8 Finish() const;
@@ -112,8 +109,6 @@ class Sprite16 {
     }
   }
   void Put(int x, int y, Rgb c, float coverage);
-  Rgb Get(int x, int y) const { return colour_[Index(x, y)]; }
-  bool Covered(int x, int y) const { return cover_[Index(x, y)] >= 0.5f; }
   // 5-6-5 pixels, dithered; the green key where not covered. `crop` trims
   // uncovered borders, otherwise the image keeps the whole rectangle.
   Image16 Finish(bool crop) const;
