@@ -20,6 +20,7 @@ class TKelvoTyp;
 class TKelvoPortret;
 class TKelvoKomp;
 class TKelvoKompKontejner;
+enum class Nation;
 
 class EditorModel {
  public:
@@ -109,6 +110,19 @@ class EditorModel {
   void SpreadLimitChange(SpreadDirection direction, int value);  // SEUp, SEDown, ...
   void SpreadDirectionClick(SpreadDirection direction);
 
+  // Random portrait commands; the lock boxes keep a category's component.
+  void BtnNahodKompClick();     // "Random"
+  void BtnNahodAllClick();      // "Random all"
+  void BtnNahodKompAllClick();  // "Rand. comps."
+  void BtnBarvaNahAllClick();   // "Rand. colors"
+  void BtnNahAmerClick();       // "Amer."
+  void BtnNahArabClick();       // "Arab."
+  void BtnNahRusClick();        // "Rus."
+
+  // Undo of component geometry.
+  void BtnUndoClick();     // "Undo"
+  void BtnUndoAllClick();  // "Undo all"
+
   // Mouse in a preview window (only window 1 reacts); image pixel coordinates.
   void ImageMouseDown(int window, MouseButton button, int x, int y);
   void ImageMouseMove(int window, int x, int y);
@@ -138,6 +152,9 @@ class EditorModel {
   void SetMouseMode(MouseMode mode);
   void BakeComponent(int category, TKelvoKomp& component, Offset shift, Offset span);
   int DefaultSpanPoint(int category, int* parent);
+  void RandomUnlockedComponents();
+  void RandomNation(Nation nation);
+  void ShowRandomResult();
 
   ProcessContext& context_;
   Prompter& prompter_;

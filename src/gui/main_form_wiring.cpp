@@ -117,14 +117,23 @@ void TMainForm::ConnectControls() {
   click(c_.RBNastKomp, &EditorModel::RBNastKompClick);
   click(c_.RBNastBod, &EditorModel::RBNastBodClick);
 
+  click(c_.BtnNahodKomp, &EditorModel::BtnNahodKompClick);
+  click(c_.BtnNahodAll, &EditorModel::BtnNahodAllClick);
+  click(c_.BtnNahodKompAll, &EditorModel::BtnNahodKompAllClick);
+  click(c_.BtnBarvaNahAll, &EditorModel::BtnBarvaNahAllClick);
+  click(c_.BtnNahAmer, &EditorModel::BtnNahAmerClick);
+  click(c_.BtnNahArab, &EditorModel::BtnNahArabClick);
+  click(c_.BtnNahRus, &EditorModel::BtnNahRusClick);
+  click(c_.BtnUndo, &EditorModel::BtnUndoClick);
+  click(c_.BtnUndoAll, &EditorModel::BtnUndoAllClick);
+
   // Commands that arrive with later work are shown but not yet available.
   for (QPushButton* later :
-       {c_.BtnNahodKomp, c_.BtnNahodAll,    c_.BtnNahodKompAll, c_.BtnBarvaNahAll, c_.BtnNahAmer,
-        c_.BtnNahArab,   c_.BtnNahRus,      c_.BtnNahUmB,       c_.BtnNastNahUmB,  c_.BtnRozptUse,
-        c_.BtnRozptVsem, c_.BtnRozptNulNah, c_.BtnUndo,         c_.BtnUndoAll,     c_.BtnAnimuj,
-        c_.BtnAnimSet,   c_.BtnAnimAll,     c_.BtnImport,       c_.BtnNacist,      c_.BtnUloz,
-        c_.BtnEdKomp,    c_.BtnEdKont,      c_.BtnVlast,        c_.BtnMirror,      c_.Button6,
-        c_.BtnBarvy,     c_.BtnGal,         c_.BtnPridGal,      c_.BtnBackToGal,   c_.Button5}) {
+       {c_.BtnNahUmB, c_.BtnNastNahUmB, c_.BtnRozptUse, c_.BtnRozptVsem, c_.BtnRozptNulNah,
+        c_.BtnAnimuj, c_.BtnAnimSet,    c_.BtnAnimAll,  c_.BtnImport,    c_.BtnNacist,
+        c_.BtnUloz,   c_.BtnEdKomp,     c_.BtnEdKont,   c_.BtnVlast,     c_.BtnMirror,
+        c_.Button6,   c_.BtnBarvy,      c_.BtnGal,      c_.BtnPridGal,   c_.BtnBackToGal,
+        c_.Button5}) {
     later->setEnabled(false);
   }
 }

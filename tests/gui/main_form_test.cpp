@@ -122,7 +122,7 @@ TEST_F(MainFormTest, ControlsCarryTheirNamesAndCaptions) {
     Find(name);
   }
   EXPECT_FALSE(Find("BtnUloz")->isVisible());
-  EXPECT_FALSE(Find("BtnNahodAll")->isEnabled());  // arrives with the random commands
+  EXPECT_FALSE(Find("BtnNahUmB")->isEnabled());  // the spread commands wait for "w. spread"
 }
 
 TEST_F(MainFormTest, FirstStartShowsMaleWithThePreviewsBesideTheWindow) {

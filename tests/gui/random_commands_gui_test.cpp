@@ -1,0 +1,114 @@
+// The random and undo buttons of the main window on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include "portrait/portrait.h"  // before Qt, whose macros clash with its names
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest/QTest>
+#include <memory>
+
+#include "foundation/diagnostics.h"
+#include "foundation/process_context.h"
+#include "gui/main_form.h"
+#include "gui/preview_window.h"
+#include "gui_test_support.h"
+#include "library/type_library.h"
+#include "test_library.h"
+
+namespace kelvo {
+namespace {
+
+class RandomButtonsTest : public ::testing::Test {
+ protected:
+  RandomButtonsTest() {
+    const auto data = std::filesystem::path(folder_.Path().toStdString()) / "data";
+    test::WriteTestLibrary(data / "male");
+    ProcessOptions options;
+    options.program_dir = folder_.Path().toStdString() + "/";
+    options.data_base = data.string();
+    options.computer_name = "TEST";
+    context_ = std::make_unique<ProcessContext>(sink_, options);
+    model_ = std::make_unique<EditorModel>(*context_, prompter_);
+    form_ = std::make_unique<TMainForm>(*model_, prompter_);
+  }
+  ~RandomButtonsTest() override {
+    form_.reset();
+    model_.reset();
+    context_.reset();
+  }
+
+  bool Start() {
+    if (!form_->StartUp()) return false;
+    form_->show();
+    QApplication::processEvents();
+    return true;
+  }
+
+  QPushButton* Button(const char* name) const {
+    auto* button = form_->findChild<QPushButton*>(name);
+    EXPECT_NE(button, nullptr) << name;
+    return button;
+  }
+
+  QString Signature() const { return form_->findChild<QLineEdit*>("EditSig")->text(); }
+
+  test::SettingsFolder folder_;
+  CollectingSink sink_;
+  test::RecordingPrompter prompter_;
+  std::unique_ptr<ProcessContext> context_;
+  std::unique_ptr<EditorModel> model_;
+  std::unique_ptr<TMainForm> form_;
+};
+
+TEST_F(RandomButtonsTest, RandomAllChangesTheSignatureUnlessHairIsLocked) {
+  ASSERT_TRUE(Start());
+  for (const char* name : {"BtnNahodKomp", "BtnNahodAll", "BtnNahodKompAll", "BtnBarvaNahAll",
+                           "BtnNahAmer", "BtnNahArab", "BtnNahRus", "BtnUndo", "BtnUndoAll"}) {
+    EXPECT_TRUE(Button(name)->isEnabled()) << name;
+  }
+  TKelvoKompKontejner& hair = model_->Library().Container(kHair);
+  for (int i = 1; i <= hair.ComponentCount(); ++i) {
+    hair.Komp(i).Signature = "s" + std::to_string(i);
+  }
+  model_->RefreshPortrait();
+  const QString start = Signature();
+
+  QTest::mouseClick(form_->findChild<QCheckBox*>("ChkKompNahLock10"), Qt::LeftButton);
+  ASSERT_TRUE(model_->State().Locked[kHair]);
+  for (int i = 0; i < 10; ++i) QTest::mouseClick(Button("BtnNahodAll"), Qt::LeftButton);
+  EXPECT_EQ(Signature(), start);
+
+  QTest::mouseClick(form_->findChild<QCheckBox*>("ChkKompNahLock10"), Qt::LeftButton);
+  bool changed = false;
+  for (int i = 0; i < 20 && !changed; ++i) {
+    QTest::mouseClick(Button("BtnNahodAll"), Qt::LeftButton);
+    changed = Signature() != start;
+  }
+  EXPECT_TRUE(changed);
+}
+
+TEST_F(RandomButtonsTest, UndoAllTakesBackASetShift) {
+  ASSERT_TRUE(Start());
+  TFZobr* preview = form_->Preview(1);
+  const TKelvoKomp* face = model_->Portrait().Selected[kFaces];
+  ASSERT_EQ(model_->State().CurrentCategory, kFaces);
+  const int x = face->Sub(1)->X;
+  form_->findChild<QSpinBox*>("SpinEditPosX")->setValue(12);
+  QTest::mouseClick(Button("BtnUsePos"), Qt::LeftButton);
+  ASSERT_EQ(face->Sub(1)->X, x + 12);
+  const QImage shifted = preview->Image().copy();
+
+  QTest::mouseClick(Button("BtnUndoAll"), Qt::LeftButton);
+  EXPECT_TRUE(model_->Undo().Empty());
+  EXPECT_EQ(face->Sub(1)->X, x);
+  EXPECT_NE(preview->Image(), shifted);
+  QTest::mouseClick(Button("BtnUndo"), Qt::LeftButton);  // an empty stack moves nothing
+  EXPECT_EQ(face->Sub(1)->X, x);
+}
+
+}  // namespace
+}  // namespace kelvo
