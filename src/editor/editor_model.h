@@ -103,6 +103,11 @@ class EditorModel {
   void ChbSelKompClick(bool checked);  // "Only selected comp."
   void ChkRozptClick(bool checked);    // "w. spread"
   void UpdateSpreadButtons();
+  void BtnNahUmBClick();       // "Rnd.spread"
+  void BtnRozptUseClick();     // "Apply"
+  void BtnRozptVsemClick();    // "Copy to all"
+  void BtnRozptNulNahClick();  // "Unset" of the spread
+  void BtnNastNahUmBClick();   // "Edit": the spread dialog
 
   // Spread limits dialog.
   void SpreadDialogShow();

@@ -266,11 +266,11 @@ void TMainForm::ShowSnapPoints(const MainWindowState& s) {
   SetCheck(c_.RBNastBod, s.Mode == MouseMode::SnapPoints, s.SnapModeEnabled);
   SetCheck(c_.ChkRozpt, s.WithSpread.Checked, s.WithSpread.Enabled);
   SetCheck(c_.ChbSelKomp, s.OnlySelected);
-  // The spread commands come with the spread dialog; until then they stay disabled.
-  for (QPushButton* button :
-       {c_.BtnNahUmB, c_.BtnNastNahUmB, c_.BtnRozptUse, c_.BtnRozptVsem, c_.BtnRozptNulNah}) {
-    button->setEnabled(false);
+  for (QPushButton* button : {c_.BtnNahUmB, c_.BtnRozptUse, c_.BtnRozptVsem, c_.BtnRozptNulNah}) {
+    button->setEnabled(s.SpreadButtonsEnabled);
   }
+  // "Edit" comes with the spread dialog; until then it stays disabled.
+  c_.BtnNastNahUmB->setEnabled(false);
 }
 
 }  // namespace kelvo

@@ -124,16 +124,18 @@ void TMainForm::ConnectControls() {
   click(c_.BtnNahAmer, &EditorModel::BtnNahAmerClick);
   click(c_.BtnNahArab, &EditorModel::BtnNahArabClick);
   click(c_.BtnNahRus, &EditorModel::BtnNahRusClick);
+  click(c_.BtnNahUmB, &EditorModel::BtnNahUmBClick);
+  click(c_.BtnRozptUse, &EditorModel::BtnRozptUseClick);
+  click(c_.BtnRozptVsem, &EditorModel::BtnRozptVsemClick);
+  click(c_.BtnRozptNulNah, &EditorModel::BtnRozptNulNahClick);
   click(c_.BtnUndo, &EditorModel::BtnUndoClick);
   click(c_.BtnUndoAll, &EditorModel::BtnUndoAllClick);
 
   // Commands that arrive with later work are shown but not yet available.
   for (QPushButton* later :
-       {c_.BtnNahUmB, c_.BtnNastNahUmB, c_.BtnRozptUse, c_.BtnRozptVsem, c_.BtnRozptNulNah,
-        c_.BtnAnimuj, c_.BtnAnimSet,    c_.BtnAnimAll,  c_.BtnImport,    c_.BtnNacist,
-        c_.BtnUloz,   c_.BtnEdKomp,     c_.BtnEdKont,   c_.BtnVlast,     c_.BtnMirror,
-        c_.Button6,   c_.BtnBarvy,      c_.BtnGal,      c_.BtnPridGal,   c_.BtnBackToGal,
-        c_.Button5}) {
+       {c_.BtnNastNahUmB, c_.BtnAnimuj, c_.BtnAnimSet, c_.BtnAnimAll, c_.BtnImport, c_.BtnNacist,
+        c_.BtnUloz, c_.BtnEdKomp, c_.BtnEdKont, c_.BtnVlast, c_.BtnMirror, c_.Button6, c_.BtnBarvy,
+        c_.BtnGal, c_.BtnPridGal, c_.BtnBackToGal, c_.Button5}) {
     later->setEnabled(false);
   }
 }

@@ -110,5 +110,34 @@ TEST_F(RandomButtonsTest, UndoAllTakesBackASetShift) {
   EXPECT_EQ(face->Sub(1)->X, x);
 }
 
+TEST_F(RandomButtonsTest, SpreadButtonsFollowWithSpreadAndApplyCanBeUndone) {
+  ASSERT_TRUE(Start());
+  QTest::mouseClick(form_->findChild<QPushButton*>("speedb1"), Qt::LeftButton);
+  auto* with_spread = form_->findChild<QCheckBox*>("ChkRozpt");
+  const char* const buttons[] = {"BtnNahUmB", "BtnRozptUse", "BtnRozptVsem", "BtnRozptNulNah"};
+  for (const char* name : buttons) EXPECT_FALSE(Button(name)->isEnabled()) << name;
+  ASSERT_TRUE(with_spread->isEnabled());
+  const QPoint indicator(6, with_spread->height() / 2);  // the box is wider than its text
+  QTest::mouseClick(with_spread, Qt::LeftButton, {}, indicator);
+  for (const char* name : buttons) EXPECT_TRUE(Button(name)->isEnabled()) << name;
+
+  SnapPoint& point = model_->Portrait().Selected[kBackgrounds]->Point(1);
+  const int x = point.X;
+  point.SpreadRight = 20;
+  for (int i = 0; i < 20 && point.SpreadOffsetX == 0; ++i) {
+    QTest::mouseClick(Button("BtnNahUmB"), Qt::LeftButton);
+  }
+  const int offset = point.SpreadOffsetX;
+  ASSERT_GT(offset, 0);
+  QTest::mouseClick(Button("BtnRozptUse"), Qt::LeftButton);
+  EXPECT_EQ(point.X, x + offset);
+  EXPECT_EQ(form_->findChild<QSpinBox*>("SpinUmistX")->value(), x + offset);
+  QTest::mouseClick(Button("BtnUndoAll"), Qt::LeftButton);
+  EXPECT_EQ(point.X, x);
+
+  QTest::mouseClick(with_spread, Qt::LeftButton, {}, indicator);
+  for (const char* name : buttons) EXPECT_FALSE(Button(name)->isEnabled()) << name;
+}
+
 }  // namespace
 }  // namespace kelvo
