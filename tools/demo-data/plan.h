@@ -10,30 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "library/categories.h"
 #include "sprite.h"
 
 namespace kelvo::demo {
 
 enum class Species { kMale, kFemale, kApe };
-
-// Category numbers, as the library counts them.
-enum Cat : int {
-  kBackgrounds = 1,
-  kNecks,
-  kFaces,
-  kCheeks,
-  kEyes,
-  kNoses,
-  kMouths,
-  kEars,
-  kEyebrows,
-  kHair,
-  kBeards,
-  kClothing,
-  kGlasses,
-  kForeground
-};
-constexpr int kCategoryCount = 14;
 
 // Colour types, 1..11.
 enum ColourTypeId : int {
