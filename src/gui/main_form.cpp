@@ -19,6 +19,7 @@
 #include "gui/preview_window.h"
 #include "gui/radio_group.h"
 #include "gui/settings_store.h"
+#include "gui/spread_dialog.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {
@@ -73,6 +74,7 @@ TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
   setWindowTitle("KelvoEd");
   c_ = BuildMainFormControls(this, CategoryDisplayNames());
   CreatePreviews();
+  spread_dialog_ = new TFRozpt(this);
   ConnectControls();
   model_.SetListener(this);
 }
@@ -234,6 +236,7 @@ void TMainForm::ShowState(unsigned changes) {
     }
   }
   if (changes & kChangeSignature) c_.EditSig->setText(FromAnsi(s.Signature));
+  if (changes & kChangeSpreadDialog) ShowSpreadDialog(s);
 }
 
 void TMainForm::ShowComponentList(const MainWindowState& s) {
@@ -269,8 +272,27 @@ void TMainForm::ShowSnapPoints(const MainWindowState& s) {
   for (QPushButton* button : {c_.BtnNahUmB, c_.BtnRozptUse, c_.BtnRozptVsem, c_.BtnRozptNulNah}) {
     button->setEnabled(s.SpreadButtonsEnabled);
   }
-  // "Edit" comes with the spread dialog; until then it stays disabled.
-  c_.BtnNastNahUmB->setEnabled(false);
+  c_.BtnNastNahUmB->setEnabled(s.SpreadButtonsEnabled);
+}
+
+// While the spread dialog is shown the form takes no input; the previews stay usable, since
+// clicks in preview 1 measure the limits.
+void TMainForm::ShowSpreadDialog(const MainWindowState& s) {
+  spread_dialog_->ShowState(s.Spread);
+  if (s.SpreadDialogShown == spread_dialog_->isVisible()) return;
+  if (s.SpreadDialogShown) {
+    for (QWidget* part : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (part->isWindow() || !part->isEnabled()) continue;
+      part->setEnabled(false);
+      blocked_by_dialog_.push_back(part);
+    }
+    spread_dialog_->show();
+    spread_dialog_->raise();
+  } else {
+    spread_dialog_->hide();
+    for (QWidget* part : blocked_by_dialog_) part->setEnabled(true);
+    blocked_by_dialog_.clear();
+  }
 }
 
 }  // namespace kelvo

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "editor/editor_model.h"
 #include "gui/main_form_controls.h"
@@ -16,6 +17,7 @@ namespace kelvo {
 
 class Prompter;
 class TFZobr;
+class TFRozpt;
 
 class TMainForm : public QWidget, public EditorListener {
   Q_OBJECT
@@ -33,6 +35,7 @@ class TMainForm : public QWidget, public EditorListener {
 
   TFZobr* Preview(int window) const { return previews_[static_cast<size_t>(window)]; }
   const MainFormControls& Controls() const { return c_; }
+  TFRozpt* SpreadDialog() const { return spread_dialog_; }
 
   void EditorChanged(unsigned changes) override;
 
@@ -56,11 +59,14 @@ class TMainForm : public QWidget, public EditorListener {
   void ShowValues(const MainWindowState& s);
   void ShowSnapPoints(const MainWindowState& s);
   void ApplyPreviewVisibility();
+  void ShowSpreadDialog(const MainWindowState& s);
 
   EditorModel& model_;
   Prompter& prompter_;
   MainFormControls c_;
   std::array<TFZobr*, kPreviewCount + 1> previews_{};
+  TFRozpt* spread_dialog_ = nullptr;
+  std::vector<QWidget*> blocked_by_dialog_;  // the form's parts the spread dialog disabled
   bool started_ = false;
   bool shown_once_ = false;
   std::array<PreviewSettings, kPreviewCount + 1> stored_previews_{};  // 0 unused

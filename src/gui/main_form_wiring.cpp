@@ -11,6 +11,7 @@
 #include "gui/main_form.h"
 #include "gui/preview_window.h"
 #include "gui/radio_group.h"
+#include "gui/spread_dialog.h"
 
 namespace kelvo {
 namespace {
@@ -128,14 +129,22 @@ void TMainForm::ConnectControls() {
   click(c_.BtnRozptUse, &EditorModel::BtnRozptUseClick);
   click(c_.BtnRozptVsem, &EditorModel::BtnRozptVsemClick);
   click(c_.BtnRozptNulNah, &EditorModel::BtnRozptNulNahClick);
+  click(c_.BtnNastNahUmB, &EditorModel::BtnNastNahUmBClick);
+  connect(spread_dialog_, &TFRozpt::LimitChanged, this, [this, &m](SpreadDirection d, int value) {
+    Run([&] { m.SpreadLimitChange(d, value); });
+  });
+  connect(spread_dialog_, &TFRozpt::DirectionClicked, this,
+          [this, &m](SpreadDirection d) { Run([&] { m.SpreadDirectionClick(d); }); });
+  connect(spread_dialog_, &TFRozpt::HideRequested, this,
+          [this, &m] { Run([&] { m.SpreadDialogHide(); }); });
   click(c_.BtnUndo, &EditorModel::BtnUndoClick);
   click(c_.BtnUndoAll, &EditorModel::BtnUndoAllClick);
 
   // Commands that arrive with later work are shown but not yet available.
   for (QPushButton* later :
-       {c_.BtnNastNahUmB, c_.BtnAnimuj, c_.BtnAnimSet, c_.BtnAnimAll, c_.BtnImport, c_.BtnNacist,
-        c_.BtnUloz, c_.BtnEdKomp, c_.BtnEdKont, c_.BtnVlast, c_.BtnMirror, c_.Button6, c_.BtnBarvy,
-        c_.BtnGal, c_.BtnPridGal, c_.BtnBackToGal, c_.Button5}) {
+       {c_.BtnAnimuj, c_.BtnAnimSet, c_.BtnAnimAll, c_.BtnImport, c_.BtnNacist, c_.BtnUloz,
+        c_.BtnEdKomp, c_.BtnEdKont, c_.BtnVlast, c_.BtnMirror, c_.Button6, c_.BtnBarvy, c_.BtnGal,
+        c_.BtnPridGal, c_.BtnBackToGal, c_.Button5}) {
     later->setEnabled(false);
   }
 }

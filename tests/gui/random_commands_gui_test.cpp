@@ -15,6 +15,7 @@
 #include "foundation/process_context.h"
 #include "gui/main_form.h"
 #include "gui/preview_window.h"
+#include "gui/spread_dialog.h"
 #include "gui_test_support.h"
 #include "library/type_library.h"
 #include "test_library.h"
@@ -137,6 +138,44 @@ TEST_F(RandomButtonsTest, SpreadButtonsFollowWithSpreadAndApplyCanBeUndone) {
 
   QTest::mouseClick(with_spread, Qt::LeftButton, {}, indicator);
   for (const char* name : buttons) EXPECT_FALSE(Button(name)->isEnabled()) << name;
+}
+
+TEST_F(RandomButtonsTest, SpreadDialogEditsTheChosenPointsLimitsAndBlocksTheForm) {
+  ASSERT_TRUE(Start());
+  QTest::mouseClick(form_->findChild<QPushButton*>("speedb1"), Qt::LeftButton);
+  auto* with_spread = form_->findChild<QCheckBox*>("ChkRozpt");
+  QTest::mouseClick(with_spread, Qt::LeftButton, {}, QPoint(6, with_spread->height() / 2));
+  SnapPoint& point = model_->Portrait().Selected[kBackgrounds]->Point(1);
+  point.SpreadLeft = 4;
+  QTest::mouseClick(Button("BtnNastNahUmB"), Qt::LeftButton);
+
+  TFRozpt* dialog = form_->SpreadDialog();
+  ASSERT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->windowTitle(), "Spread - Faces");
+  auto* left = dialog->findChild<QSpinBox*>("SELeft");
+  EXPECT_EQ(left->value(), 4);
+  EXPECT_FALSE(Button("speedb3")->isEnabled());
+  EXPECT_TRUE(form_->Preview(1)->isEnabled());
+  EXPECT_TRUE(model_->State().DrawSnapPoint.Checked);
+
+  dialog->findChild<QSpinBox*>("SERight")->setValue(7);
+  EXPECT_EQ(point.SpreadRight, 7);
+  QTest::mouseClick(dialog->findChild<QPushButton*>("SBLeft"), Qt::LeftButton);
+  EXPECT_EQ(model_->State().Spread.Direction, SpreadDirection::Left);
+  // A left click in preview 1 measures the chosen direction from the point.
+  const Offset at = model_->SnapPointAbsolute();
+  QTest::mouseClick(form_->Preview(1), Qt::LeftButton, {}, QPoint(at.x - 10, at.y + 3));
+  EXPECT_EQ(left->value(), 10);
+  EXPECT_EQ(point.SpreadLeft, 10);
+  QTest::mouseClick(dialog->findChild<QPushButton*>("BtnZero"), Qt::LeftButton);
+  EXPECT_EQ(point.SpreadRight, 0);
+  EXPECT_EQ(point.SpreadLeft, 0);
+
+  QTest::mouseClick(dialog->findChild<QPushButton*>("BtnOk"), Qt::LeftButton);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_FALSE(model_->State().SpreadDialogShown);
+  EXPECT_TRUE(Button("speedb3")->isEnabled());
+  EXPECT_TRUE(Button("BtnNahodAll")->isEnabled());
 }
 
 }  // namespace
