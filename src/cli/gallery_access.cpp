@@ -35,7 +35,17 @@ std::unique_ptr<CommandGallery> LoadGalleryWithImages(ProcessContext& context, T
   auto loaded = std::make_unique<CommandGallery>();
   const std::string file = GalleryPath(context, path);
   loaded->gallery = std::make_unique<TKelvoGallery>(context, library, file, file);
-  loaded->gallery->Load();
+  // The reader's messages name the fault but not the file; say which one it was.
+  const std::string where = "\n(in gallery file " + file + ")";
+  try {
+    loaded->gallery->Load();
+  } catch (const FatalDataError& error) {
+    throw FatalDataError(error.what() + where);
+  } catch (const IoError&) {
+    throw;
+  } catch (const KelvoError& error) {
+    throw KelvoError(error.what() + where);
+  }
   loaded->gallery->LoadImages();
   return loaded;
 }

@@ -223,7 +223,11 @@ TEST_F(KelvoTool, AMalformedGalleryLeavesTheOldOutputAlone) {
   for (const char* command : {"render", "sheet", "anim"}) {
     const ToolRun run = Kelvo(command, {"--gallery", Work("bad.xgl"), "--out", Work("old.png")});
     EXPECT_EQ(run.code, 1) << command;
-    EXPECT_EQ(run.err, "Kelvo ERROR: KelvoPortret: PORT_COMPONENTS expected instead of BOGUS\n");
+    // The reader's own text stands alone on the first line; the next names the file.
+    EXPECT_EQ(run.err,
+              "Kelvo ERROR: KelvoPortret: PORT_COMPONENTS expected instead of BOGUS\n"
+              "(in gallery file " +
+                  Work("bad.xgl") + ")\n");
   }
   EXPECT_EQ(ReadFileBytes(Work("old.png")), "old");
   EXPECT_EQ(WorkFiles(), (std::vector<std::string>{"bad.xgl", "g.xgl", "old.png"}));
