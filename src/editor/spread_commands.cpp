@@ -1,7 +1,9 @@
 // The spread commands: random offsets of the selected component's snapping points inside their
 // limits, making them permanent, copying one point's limits to all, and clearing them.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <numbers>
 
 #include "editor/editor_model.h"
@@ -14,6 +16,12 @@ namespace kelvo {
 
 namespace {
 
+// a + b kept inside int, so huge limits cannot push a point past the representable range.
+int SaturatedSum(int a, int b) {
+  return static_cast<int>(std::clamp<std::int64_t>(
+      std::int64_t{a} + b, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 double StandardNormal(RandomGenerators& random) {
   const double u1 = 1.0 - random.CommonUniform();  // (0, 1], so the logarithm is finite
   const double u2 = random.CommonUniform();
@@ -23,7 +31,8 @@ double StandardNormal(RandomGenerators& random) {
 }  // namespace
 
 int GaussLimited(int limit, int percent, RandomGenerators& random) {
-  const std::int64_t bound = std::llabs(static_cast<long long>(limit));
+  const std::int64_t bound = std::min<std::int64_t>(std::llabs(static_cast<long long>(limit)),
+                                                    std::numeric_limits<int>::max());
   // No spread width means no distance; a zero width would never end the redraws.
   if (bound == 0 || percent <= 0) return 0;
   const double scale = percent * 6.233 / 100.0;
@@ -56,9 +65,13 @@ void EditorModel::BtnRozptUseClick() {
   if (component == nullptr || !state_.SpreadButtonsEnabled) return;
   for (int j = 1; j <= component->PointCount(); ++j) {
     SnapPoint& p = component->Point(j);
-    const Offset offset{p.SpreadOffsetX, p.SpreadOffsetY};
-    p.X += offset.x;
-    p.Y += offset.y;
+    const int x = SaturatedSum(p.X, p.SpreadOffsetX);
+    const int y = SaturatedSum(p.Y, p.SpreadOffsetY);
+    // The record holds the actual movement, so undo lands back on the old place.
+    const Offset offset{static_cast<int>(std::int64_t{x} - p.X),
+                        static_cast<int>(std::int64_t{y} - p.Y)};
+    p.X = x;
+    p.Y = y;
     undo_.PushUndo(UndoKind::Point, j, component, offset, offset);
     p.SpreadOffsetX = 0;
     p.SpreadOffsetY = 0;

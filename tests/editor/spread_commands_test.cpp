@@ -1,5 +1,6 @@
 // The spread commands and their random draw.
 #include <algorithm>
+#include <limits>
 #include <set>
 #include <vector>
 
@@ -32,6 +33,9 @@ TEST(GaussLimited, StaysWithinTheLimitAndFavoursSmallDistances) {
       EXPECT_NEAR(static_cast<double>(sum) / draws, 25.6, 2.0);
       EXPECT_GT(*std::max_element(counts.begin() + 60, counts.end()), 0);
     }
+  }
+  for (int i = 0; i < 100; ++i) {
+    ASSERT_GE(GaussLimited(std::numeric_limits<int>::min(), 50, random), 0);
   }
   // No width: no distance, and no endless redraws.
   EXPECT_EQ(GaussLimited(9, 0, random), 0);
