@@ -60,17 +60,21 @@ void ConnectList(QListWidget* list, OnLine on_line) {
 
 void TMainForm::ConnectControls() {
   EditorModel& m = model_;
-  auto click = [this](QAbstractButton* button, void (EditorModel::*handler)()) {
+  // The inner actions name the model directly; they run synchronously inside Run.
+  EditorModel* model = &model_;
+  auto click = [this, model](QAbstractButton* button, void (EditorModel::*handler)()) {
     connect(button, &QAbstractButton::clicked, this,
-            [this, handler] { Run([&] { (model_.*handler)(); }); });
+            [this, model, handler] { Run([model, handler] { (model->*handler)(); }); });
   };
-  auto check = [this](QAbstractButton* box, void (EditorModel::*handler)(bool)) {
-    connect(box, &QAbstractButton::clicked, this,
-            [this, handler](bool on) { Run([&] { (model_.*handler)(on); }); });
+  auto check = [this, model](QAbstractButton* box, void (EditorModel::*handler)(bool)) {
+    connect(box, &QAbstractButton::clicked, this, [this, model, handler](bool on) {
+      Run([model, handler, on] { (model->*handler)(on); });
+    });
   };
-  auto spin = [this](QSpinBox* box, void (EditorModel::*handler)(int)) {
-    connect(box, &QSpinBox::valueChanged, this,
-            [this, handler](int value) { Run([&] { (model_.*handler)(value); }); });
+  auto spin = [this, model](QSpinBox* box, void (EditorModel::*handler)(int)) {
+    connect(box, &QSpinBox::valueChanged, this, [this, model, handler](int value) {
+      Run([model, handler, value] { (model->*handler)(value); });
+    });
   };
 
   connect(c_.category_group, &QButtonGroup::idClicked, this,
