@@ -150,6 +150,7 @@ class EditorModel {
   TKelvoKompKontejner& Container(int category) const;
   TKelvoKomp* Selected(int category) const;
   int SnapPointCount() const;  // of the current category
+  void ShowUndonePoint();
   void StoreDefaultSpan(bool vertical, int value);
   void StorePointCoordinate(bool vertical, int value);
   void SetDrawSnapPoint(bool checked);

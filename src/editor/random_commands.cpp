@@ -81,12 +81,14 @@ void EditorModel::BtnNahRusClick() {
 void EditorModel::BtnUndoClick() {
   Command cmd(*this);
   undo_.UndoStep();
+  ShowUndonePoint();
   RefreshPortrait();
 }
 
 void EditorModel::BtnUndoAllClick() {
   Command cmd(*this);
   while (!undo_.Empty()) undo_.UndoStep();
+  ShowUndonePoint();
   RefreshPortrait();
 }
 

@@ -97,6 +97,17 @@ void EditorModel::StorePointCoordinate(bool vertical, int value) {
   if (!state_.DragActive && state_.Mode == MouseMode::SnapPoints) RefreshPortrait();
 }
 
+// Undo moves points in the library; the point edits show the moved values without
+// storing them again.
+void EditorModel::ShowUndonePoint() {
+  if (SnapPointCount() == 0) return;
+  const SnapPoint* point = FindPoint(SelectedComponent(), state_.SnapPointLine + 1);
+  if (point == nullptr) return;
+  state_.PointX = point->X;
+  state_.PointY = point->Y;
+  Changed(kChangeSnapPoints);
+}
+
 void EditorModel::SpinUmistXChange(int value) {
   Command cmd(*this);
   if (value == state_.PointX) return;

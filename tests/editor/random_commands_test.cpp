@@ -180,6 +180,9 @@ TEST_F(UndoCommands, UndoAllRevertsDragAndShiftsThenNothingIsLeft) {
 
   model->BtnUndoClick();  // the drag
   EXPECT_EQ(Pt("f1"), (Offset{26, 39}));
+  // The point edits follow the undone point instead of keeping the dragged values.
+  EXPECT_EQ(model->State().PointX, 26);
+  EXPECT_EQ(model->State().PointY, 39);
   const auto refreshes = model->State().RefreshCount;
   model->BtnUndoAllClick();
   EXPECT_EQ(model->State().RefreshCount, refreshes + 1);
@@ -188,6 +191,8 @@ TEST_F(UndoCommands, UndoAllRevertsDragAndShiftsThenNothingIsLeft) {
     EXPECT_EQ(Sub(name), (Offset{-20, -30})) << name;
     EXPECT_EQ(Pt(name), (Offset{20, 40})) << name;
   }
+  EXPECT_EQ(model->State().PointX, 20);
+  EXPECT_EQ(model->State().PointY, 40);
 
   // An empty stack: nothing moves, the portrait is still redrawn.
   model->BtnUndoClick();
