@@ -35,7 +35,9 @@ int CheckCommand::Run() {
 }
 
 void CheckCommand::PrintSummary(const TKelvoTyp& library, std::ostream& out) {
-  out << "Library " << library.Path << "\n";
+  std::string shown = library.Path;  // the library keeps its folder with a trailing "\"
+  if (!shown.empty() && (shown.back() == '\\' || shown.back() == '/')) shown.pop_back();
+  out << "Library " << shown << "\n";
   out << "Components per category:\n";
   int totalLinks = 0;
   for (int c = 1; c <= kCategoryCount; ++c) {

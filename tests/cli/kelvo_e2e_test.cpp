@@ -67,6 +67,7 @@ class KelvoTool : public testing::Test {
 TEST_F(KelvoTool, CheckPrintsTheLibrarySummary) {
   const ToolRun run = Kelvo("check");
   ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out.rfind("Library tiny\n", 0), 0u) << run.out;
   EXPECT_TRUE(
       std::regex_search(run.out, std::regex("Faces +OBLICEJE +4 components, 1 animation step\n")));
   EXPECT_TRUE(std::regex_search(run.out, std::regex("Mouths +PUSY +2 components, 1 animation "
