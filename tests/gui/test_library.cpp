@@ -4,26 +4,10 @@
 #include <fstream>
 #include <vector>
 
+#include "foundation/test_support.h"
+
 namespace kelvo::test {
 namespace {
-
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-  std::filesystem::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << text;
-}
-
-// The library's image format: depth, width, height (16-bit little-endian), then the pixels.
-void WriteImage(const std::filesystem::path& path, int depth, int width, int height,
-                std::uint16_t value) {
-  std::filesystem::create_directories(path.parent_path());
-  std::vector<char> bytes{static_cast<char>(depth), static_cast<char>(width), 0,
-                          static_cast<char>(height), 0};
-  for (int i = 0; i < width * height; ++i) {
-    bytes.push_back(static_cast<char>(value & 0xFF));
-    if (depth == 16) bytes.push_back(static_cast<char>(value >> 8));
-  }
-  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
-}
 
 std::string Components(bool hair_without_head) {
   std::string text = "COMPONENTS\r\n";
