@@ -15,7 +15,7 @@
 #include "cli/render_pipeline.h"
 #include "foundation/diagnostics.h"
 #include "foundation/paths.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 

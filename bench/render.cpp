@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "foundation/diagnostics.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/colour_ramp.h"
 #include "portrait/draw_routines.h"

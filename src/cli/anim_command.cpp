@@ -8,7 +8,7 @@
 #include "cli/image_output.h"
 #include "cli/random_portraits.h"
 #include "cli/sheet_layout.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/frames.h"
 #include "portrait/gallery.h"

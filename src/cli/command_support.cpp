@@ -1,6 +1,6 @@
 #include "cli/command_support.h"
 
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 
 namespace kelvo::cli {

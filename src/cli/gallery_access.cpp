@@ -4,7 +4,7 @@
 
 #include "archive/pak.h"
 #include "foundation/errors.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 

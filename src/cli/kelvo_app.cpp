@@ -14,7 +14,7 @@
 #include "cli/stats_command.h"
 #include "foundation/diagnostics.h"
 #include "foundation/errors.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "foundation/version.h"
 
 namespace kelvo::cli {

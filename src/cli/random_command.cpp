@@ -7,7 +7,7 @@
 #include "cli/gallery_access.h"
 #include "cli/image_output.h"
 #include "cli/random_portraits.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 

@@ -10,7 +10,7 @@
 #include "cli/random_portraits.h"
 #include "cli/render_pipeline.h"
 #include "foundation/errors.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/gallery.h"
 #include "portrait/portrait.h"

@@ -7,7 +7,7 @@
 
 #include "cli/command_support.h"
 #include "cli/random_portraits.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/categories.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"

@@ -6,7 +6,7 @@
 #include "archive/pak.h"
 #include "archive/pak_vfs.h"
 #include "foundation/errors.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/frames.h"
 #include "portrait/portrait.h"

@@ -1,6 +1,6 @@
 // The random portrait commands and the undo buttons of the main window.
 #include "editor/editor_model.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 

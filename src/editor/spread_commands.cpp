@@ -8,7 +8,7 @@
 
 #include "editor/editor_model.h"
 #include "editor/spread_random.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "foundation/random_generators.h"
 #include "library/component.h"
 

@@ -3,7 +3,7 @@
 // data error at any point shows "Kelvo ERROR: " + text in an error box and gives exit code 1.
 #pragma once
 
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 
 namespace kelvo {
 

@@ -5,7 +5,7 @@
 #include "archive/pak.h"
 #include "foundation/errors.h"
 #include "foundation/keyword_file.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/categories.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"

@@ -9,7 +9,7 @@
 #include "archive/pak_vfs.h"
 #include "foundation/errors.h"
 #include "foundation/log_channels.h"
-#include "foundation/test_support.h"
+#include "support/test_support.h"
 
 namespace kelvo {
 namespace {

@@ -6,7 +6,7 @@
 #include "cli/gallery_access.h"
 #include "foundation/diagnostics.h"
 #include "foundation/paths.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 
 namespace kelvo::cli {
 namespace {

@@ -7,7 +7,7 @@
 #include "cli/render_command.h"
 #include "cli/tiny_library.h"
 #include "foundation/diagnostics.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 
 namespace kelvo::cli {
 namespace {

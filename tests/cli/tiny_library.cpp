@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "foundation/diagnostics.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/categories.h"
 #include "library/type_library.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <atomic>
 
-#include "foundation/test_support.h"
+#include "support/test_support.h"
 
 namespace kelvo::test {
 

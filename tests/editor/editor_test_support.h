@@ -14,7 +14,7 @@
 
 #include "editor/editor_model.h"
 #include "foundation/diagnostics.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 

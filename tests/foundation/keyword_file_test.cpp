@@ -7,7 +7,7 @@
 
 #include "archive/pak.h"
 #include "foundation/errors.h"
-#include "foundation/test_support.h"
+#include "support/test_support.h"
 
 namespace kelvo {
 namespace {

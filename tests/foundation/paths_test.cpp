@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/errors.h"
-#include "foundation/test_support.h"
+#include "support/test_support.h"
 
 namespace kelvo {
 namespace {

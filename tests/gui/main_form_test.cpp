@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "foundation/diagnostics.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "gui/editor_app.h"
 #include "gui/preview_window.h"
 #include "gui/radio_group.h"

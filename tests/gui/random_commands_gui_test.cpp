@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "foundation/diagnostics.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "gui/main_form.h"
 #include "gui/preview_window.h"
 #include "gui/spread_dialog.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <vector>
 
-#include "foundation/test_support.h"
+#include "support/test_support.h"
 
 namespace kelvo::test {
 namespace {

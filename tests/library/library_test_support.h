@@ -11,7 +11,7 @@
 #include "archive/pak.h"
 #include "foundation/errors.h"
 #include "foundation/keyword_file.h"
-#include "foundation/test_support.h"
+#include "support/test_support.h"
 
 namespace kelvo::test {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "foundation/test_support.h"
+#include "support/test_support.h"
 #include "library/library_registry.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"

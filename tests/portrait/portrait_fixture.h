@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "foundation/test_support.h"
+#include "support/test_support.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 

@@ -9,7 +9,7 @@
 #include <set>
 #include <string>
 
-#include "foundation/test_support.h"
+#include "support/test_support.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 

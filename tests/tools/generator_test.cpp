@@ -8,7 +8,7 @@
 #include "art.h"
 #include "art_util.h"
 #include "dataset.h"
-#include "foundation/test_support.h"
+#include "support/test_support.h"
 #include "generator.h"
 #include "library/type_library.h"
 #include "library_export.h"

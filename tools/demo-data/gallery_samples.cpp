@@ -1,6 +1,6 @@
 #include "gallery_samples.h"
 
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/gallery.h"
 #include "portrait/portrait.h"

@@ -6,7 +6,7 @@
 
 #include "dataset.h"
 #include "foundation/diagnostics.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 #include "gallery_samples.h"
 #include "library_export.h"
 

@@ -15,7 +15,7 @@
 
 #include "archive/pak.h"
 #include "foundation/diagnostics.h"
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 
 namespace kelvo::test {
 

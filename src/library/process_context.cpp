@@ -1,4 +1,4 @@
-#include "foundation/process_context.h"
+#include "library/process_context.h"
 
 #include "archive/pak.h"
 #include "archive/pak_unit.h"
