@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <limits>
@@ -206,9 +207,18 @@ void BuildPlacementPanel(QWidget* form, MainFormControls& c, QVBoxLayout* column
 void BuildUndoPanel(QWidget* form, MainFormControls& c, QVBoxLayout* column) {
   QGroupBox* undo = Group(form, "Undo", "PanUndo");
   c.BtnUndo = Button(undo, "BtnUndo", "Undo");
+  c.BtnRedo = Button(undo, "BtnRedo", "Redo");
   c.BtnUndoAll = Button(undo, "BtnUndoAll", "Undo all");
+  c.BtnUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  c.BtnRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+  // The second usual key of redo.
+  auto* redo_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), form);
+  redo_key->setObjectName("RedoKey");
+  QObject::connect(redo_key, &QShortcut::activated, c.BtnRedo, [button = c.BtnRedo] {
+    if (button->isEnabled()) button->click();
+  });
   auto* undo_box = new QVBoxLayout(undo);
-  undo_box->addLayout(ButtonGrid({c.BtnUndo, c.BtnUndoAll}, 2));
+  undo_box->addLayout(ButtonGrid({c.BtnUndo, c.BtnRedo, c.BtnUndoAll}, 2));
   column->addWidget(undo);
 }
 

@@ -33,15 +33,17 @@ TEST_P(BundledData, EveryCategoryComponentAndPointCanBeEdited) {
 
   for (int c = 1; c <= kCategoryCount; ++c) {
     model.CategoryButtonClick(c);
-    for (int filter = 0; filter < static_cast<int>(model.State().FilterItems.size()); ++filter) {
+    for (int filter = 0;
+         filter < static_cast<int>(model.ComponentList().State().FilterItems.size()); ++filter) {
       model.RGKompClick(filter);
-      for (int line = 0; line < static_cast<int>(model.State().ComponentLines.size()); ++line) {
+      for (int line = 0;
+           line < static_cast<int>(model.ComponentList().State().ComponentLines.size()); ++line) {
         model.LbxKompClick(line);
       }
     }
     model.RGKompClick(kWithoutAnimations);
     model.LbxKompClick(0);
-    for (int p = 0; p < static_cast<int>(model.State().SnapPointLines.size()); ++p) {
+    for (int p = 0; p < static_cast<int>(model.SnapPoints().State().SnapPointLines.size()); ++p) {
       model.LbxUmistClick(p);
       model.ChkUmBodClick(true);
       model.SnapPointAbsolute();

@@ -125,7 +125,7 @@ TKelvoKomp& EditorFixture::Komp(int category, const std::string& name) {
 }
 
 int EditorFixture::Line(const std::string& text) const {
-  const auto& lines = model->State().ComponentLines;
+  const auto& lines = model->ComponentList().State().ComponentLines;
   const auto found = std::find(lines.begin(), lines.end(), text);
   return found == lines.end() ? -1 : static_cast<int>(found - lines.begin());
 }

@@ -6,6 +6,7 @@
 
 #include "editor/editor_test_support.h"
 #include "editor/spread_random.h"
+#include "editor/undo/geometry_records.h"
 #include "foundation/random_generators.h"
 
 namespace kelvo::test {
@@ -86,7 +87,7 @@ TEST_F(SpreadCommands, SpreadButtonsDoNothingWithoutWithSpread) {
   Limits(1, 5, 5, 5, 5);
   Bg().Point(1).SpreadOffsetX = 4;
   model->ChkRozptClick(false);
-  EXPECT_FALSE(model->State().SpreadButtonsEnabled);
+  EXPECT_FALSE(model->Spread().State().SpreadButtonsEnabled);
   model->BtnRozptUseClick();
   model->BtnRozptNulNahClick();
   model->BtnRozptVsemClick();
@@ -105,12 +106,13 @@ TEST_F(SpreadCommands, ApplyMovesThePointsRecordsEveryOneAndUndoRestoresThem) {
   EXPECT_EQ(Off(1), (Offset{0, 0}));
   ASSERT_EQ(model->Undo().Size(), 2u);
   for (int j = 1; j <= 2; ++j) {
-    const UndoRecord& r = model->Undo().Records()[static_cast<size_t>(j - 1)];
-    EXPECT_EQ(r.Kind, UndoKind::Point);
-    EXPECT_EQ(r.PointIndex, j);
-    EXPECT_EQ(r.Component, &Bg());
+    const auto* r =
+        dynamic_cast<const PointRecord*>(model->Undo().Records()[static_cast<size_t>(j - 1)].get());
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->Point(), j);
+    EXPECT_EQ(&r->Component(), &Bg());
   }
-  EXPECT_EQ(model->State().PointX, 102);  // the first point is shown
+  EXPECT_EQ(model->SnapPoints().State().PointX, 102);  // the first point is shown
 
   Bg().Point(2).SpreadOffsetX = -1;
   Bg().Point(2).SpreadOffsetY = 4;
@@ -151,8 +153,8 @@ TEST_F(SpreadCommands, EditShowsTheDialogWithTheChosenPointsLimits) {
   Limits(2, 1, 2, 3, 4);
   model->LbxUmistClick(1);
   model->BtnNastNahUmBClick();
-  const MainWindowState& s = model->State();
-  EXPECT_TRUE(s.SpreadDialogShown);
+  const SpreadState& s = model->Spread().State();
+  EXPECT_TRUE(model->Session().State().SpreadDialogShown);
   EXPECT_TRUE(model->Session().State().DrawSnapPoint.Checked);
   EXPECT_EQ(s.Spread.Caption, "Spread - " + Lib().Container(kHair).DisplayName);
   EXPECT_EQ(s.Spread.Left, 1);

@@ -15,13 +15,13 @@
 #include <memory>
 
 #include "foundation/diagnostics.h"
-#include "library/process_context.h"
 #include "gui/editor_app.h"
 #include "gui/preview_window.h"
 #include "gui/radio_group.h"
 #include "gui/registry_key.h"
 #include "gui/settings_store.h"
 #include "gui_test_support.h"
+#include "library/process_context.h"
 #include "test_library.h"
 
 namespace kelvo {
@@ -179,12 +179,12 @@ TEST_F(MainFormTest, ComponentLinesAreReportedOncePerClickAndOnKeys) {
   };
   const uint64_t start = refreshes();
   click(1);  // moves the current line: one report
-  EXPECT_EQ(model_->State().ComponentLine, 1);
+  EXPECT_EQ(model_->ComponentList().State().ComponentLine, 1);
   EXPECT_EQ(refreshes(), start + 1);
   click(1);  // the current line again: reported as well
   EXPECT_EQ(refreshes(), start + 2);
   QTest::keyClick(list, Qt::Key_Down);
-  EXPECT_EQ(model_->State().ComponentLine, 2);
+  EXPECT_EQ(model_->ComponentList().State().ComponentLine, 2);
   EXPECT_EQ(refreshes(), start + 3);
   click(2);  // after a key move, a click on that line still counts
   EXPECT_EQ(refreshes(), start + 4);

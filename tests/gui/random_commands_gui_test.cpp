@@ -12,11 +12,11 @@
 #include <memory>
 
 #include "foundation/diagnostics.h"
-#include "library/process_context.h"
 #include "gui/main_form.h"
 #include "gui/preview_window.h"
 #include "gui/spread_dialog.h"
 #include "gui_test_support.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "test_library.h"
 
@@ -161,7 +161,7 @@ TEST_F(RandomButtonsTest, SpreadDialogEditsTheChosenPointsLimitsAndBlocksTheForm
   dialog->findChild<QSpinBox*>("SERight")->setValue(7);
   EXPECT_EQ(point.SpreadRight, 7);
   QTest::mouseClick(dialog->findChild<QPushButton*>("SBLeft"), Qt::LeftButton);
-  EXPECT_EQ(model_->State().Spread.Direction, SpreadDirection::Left);
+  EXPECT_EQ(model_->Spread().State().Spread.Direction, SpreadDirection::Left);
   // A left click in preview 1 measures the chosen direction from the point.
   const Offset at = model_->SnapPointAbsolute();
   QTest::mouseClick(form_->Preview(1), Qt::LeftButton, {}, QPoint(at.x - 10, at.y + 3));
@@ -173,7 +173,7 @@ TEST_F(RandomButtonsTest, SpreadDialogEditsTheChosenPointsLimitsAndBlocksTheForm
 
   QTest::mouseClick(dialog->findChild<QPushButton*>("BtnOk"), Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_FALSE(model_->State().SpreadDialogShown);
+  EXPECT_FALSE(model_->Session().State().SpreadDialogShown);
   EXPECT_TRUE(Button("speedb3")->isEnabled());
   EXPECT_TRUE(Button("BtnNahodAll")->isEnabled());
 }
