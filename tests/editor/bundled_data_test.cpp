@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "editor/editor_test_support.h"
+#include "support/test_support.h"
 
 namespace kelvo::test {
 namespace {
@@ -13,12 +14,11 @@ TEST_P(BundledData, EveryCategoryComponentAndPointCanBeEdited) {
   const std::filesystem::path base =
       std::filesystem::path(KELVO_PROGRAM_DIR) / "kelvoed" / "data_big";
   if (!std::filesystem::exists(base / GetParam() / "dro")) GTEST_SKIP() << "no bundled data";
-  const auto logs =
-      std::filesystem::temp_directory_path() / ("kelvo_editor_bundled_" + std::string(GetParam()));
-  std::filesystem::create_directories(logs);
+  // A folder of its own for the logs, so parallel runs do not share one.
+  const TestFolder logs;
   CollectingSink sink;
   ProcessOptions options;
-  options.program_dir = logs.string();
+  options.program_dir = logs.Dir();
   options.data_base = base.string();
   options.computer_name = "TEST";
   ProcessContext context(sink, options);
@@ -55,7 +55,6 @@ TEST_P(BundledData, EveryCategoryComponentAndPointCanBeEdited) {
   }
   EXPECT_TRUE(prompter.shown.empty());
   while (!model.Undo().Empty()) model.Undo().UndoStep();
-  std::filesystem::remove_all(logs);
 }
 
 INSTANTIATE_TEST_SUITE_P(DataSets, BundledData, ::testing::Values("male", "female", "ape"));
