@@ -261,7 +261,7 @@ PackBuildResult BuildPackFile(const std::string& folder, const std::string& pack
     }
   }
   writer.reset();  // the partial pack goes
-  result.empty_left = WriteEmptyPack(pack_path);
+  if (events.empty_on_failure) result.empty_left = WriteEmptyPack(pack_path);
   return result;
 }
 

@@ -51,6 +51,8 @@ struct PackBuildEvents {
   std::function<void(const std::string& path)> adding;
   // The pack cannot be created (message given): true tries again.
   std::function<bool(const std::string& error)> retry_create;
+  // When a write fails: true leaves an empty pack, false the file as it was.
+  bool empty_on_failure = true;
 };
 
 struct PackBuildResult {
