@@ -2,7 +2,10 @@
 // a damaged or hostile pack from being read out of bounds.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <string>
@@ -237,6 +240,27 @@ TEST_F(PackedMode, APackThatCannotBeCreatedAsksAbortRetryIgnore) {
   } catch (const ProgramEnd& end) {
     EXPECT_EQ(0, end.Code());
   }
+}
+
+TEST_F(PackedMode, AShortWriteLeavesAnEmptyPackAndWarns) {
+  ctx.folder.Write("data/big.bin", std::string(8192, 'b'));
+  prompter.missing = MissingPackAnswer::kBuild;
+  // Past the limit a write comes short (EFBIG) instead of raising SIGXFSZ.
+  rlimit old{};
+  ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &old));
+  rlimit small = old;
+  small.rlim_cur = 2048;
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &small));
+  std::unique_ptr<TPak> pak = Open();
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, handler);
+  EXPECT_EQ(std::string(4, '\0'), ctx.folder.Read("data.VXP"));
+  ASSERT_EQ(1u, ctx.sink.shown.size());
+  EXPECT_EQ("WARNING: Disk full, cannot add " + ctx.folder.Dir() + "data/big.bin to " + PackPath() +
+                "\r\nAn empty VXP file has been created. ",
+            ctx.sink.shown[0].text);
+  EXPECT_EQ(8192u, pak->LoadFile("big.bin").size());  // from disk
 }
 
 TEST(PackFile, BuildWalksFilesBeforeFoldersInNameOrderAndIsRepeatable) {
