@@ -1,6 +1,7 @@
 // Packed mode of TPak: the pack file, its index and building it. Files on disk
 // under the base directory always win over their copies in the pack.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -103,6 +104,13 @@ void TPak::ReadIndex() {
   }
   pack_handle_ = ::open(pack_file_name_.c_str(), O_RDONLY | O_CLOEXEC);
   if (pack_handle_ < 0) return;  // only the disk files are served
+  struct stat info {};
+  if (::fstat(pack_handle_, &info) != 0 || !S_ISREG(info.st_mode)) {
+    // A folder or device under the pack's name is not moved aside.
+    unit_.LogArchive("Not a pack file: " + pack_file_name_);
+    ClosePack();
+    return;
+  }
   PackDirectory directory = ReadPackDirectory(pack_handle_);
   for (TPakEntry& entry : directory.entries) {
     const std::string key = IndexKey(entry.Name);

@@ -195,6 +195,16 @@ TEST_F(PackedMode, DamagedPacksAreReportedAndNeverReadOutOfBounds) {
   EXPECT_NE(std::string::npos, ctx.UsedFilesLog().find("lies outside the data"));
 }
 
+TEST_F(PackedMode, AFolderUnderThePackNameIsNeitherReadNorMoved) {
+  fs::create_directories(PackPath());
+  ctx.folder.Write("data/a.txt", "disk");
+  auto pak = Open();
+  EXPECT_EQ("disk", Text(pak->LoadFile("a.txt")));
+  EXPECT_TRUE(fs::is_directory(PackPath()));
+  EXPECT_TRUE(ctx.sink.shown.empty());
+  EXPECT_TRUE(prompter.questions.empty());
+}
+
 TEST_F(PackedMode, TheMissingPackQuestionBuildsMakesEmptyOrEnds) {
   ctx.folder.Write("data/male/dro", "dro");
   prompter.missing = MissingPackAnswer::kCancel;
