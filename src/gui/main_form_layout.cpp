@@ -209,14 +209,16 @@ void BuildUndoPanel(QWidget* form, MainFormControls& c, QVBoxLayout* column) {
   c.BtnUndo = Button(undo, "BtnUndo", "Undo");
   c.BtnRedo = Button(undo, "BtnRedo", "Redo");
   c.BtnUndoAll = Button(undo, "BtnUndoAll", "Undo all");
-  c.BtnUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  c.BtnRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-  // The second usual key of redo.
-  auto* redo_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), form);
-  redo_key->setObjectName("RedoKey");
-  QObject::connect(redo_key, &QShortcut::activated, c.BtnRedo, [button = c.BtnRedo] {
-    if (button->isEnabled()) button->click();
-  });
+  // Keys click the button at once (a button's own shortcut clicks it only after an animation).
+  const auto key = [form](QKeySequence keys, QPushButton* button) {
+    auto* shortcut = new QShortcut(keys, form);
+    QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+      if (button->isEnabled()) button->click();
+    });
+  };
+  key(QKeySequence(Qt::CTRL | Qt::Key_Z), c.BtnUndo);
+  key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), c.BtnRedo);
+  key(QKeySequence(Qt::CTRL | Qt::Key_Y), c.BtnRedo);
   auto* undo_box = new QVBoxLayout(undo);
   undo_box->addLayout(ButtonGrid({c.BtnUndo, c.BtnRedo, c.BtnUndoAll}, 2));
   column->addWidget(undo);

@@ -22,13 +22,13 @@ TEST_P(BundledData, EveryCategoryComponentAndPointCanBeEdited) {
   options.data_base = base.string();
   options.computer_name = "TEST";
   ProcessContext context(sink, options);
-  TestPrompter prompter;
+  FakePrompter prompter;
   EditorModel model(context, prompter);
   EditorSettings settings;
   settings.KeyExists = true;
   settings.LoadDirectory = GetParam();
   ASSERT_TRUE(model.StartUp(settings));
-  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_TRUE(prompter.messages.empty());
   EXPECT_TRUE(sink.shown.empty());
 
   for (int c = 1; c <= kCategoryCount; ++c) {
@@ -53,7 +53,7 @@ TEST_P(BundledData, EveryCategoryComponentAndPointCanBeEdited) {
     model.ImageMouseUp(1, MouseButton::Left, 103, 98);
     model.BtnUsePosClick();
   }
-  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_TRUE(prompter.messages.empty());
   while (!model.Undo().Empty()) model.Undo().UndoStep();
 }
 

@@ -104,9 +104,9 @@ TEST_F(ComponentList, TheOnlyComponentCannotBeRemoved) {
   model->BtnUsePosClick();
   model->CategoryButtonClick(kBackgrounds);
   model->BtnSmazatClick();
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].Kind, MessageKind::Error);
-  EXPECT_EQ(prompter.shown[0].Text, "There must be at least one component");
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].Kind, MessageKind::Error);
+  EXPECT_EQ(prompter.messages[0].Text, "There must be at least one component");
   EXPECT_EQ(Lib().Container(kBackgrounds).ComponentCount(), 1);
   EXPECT_TRUE(model->Undo().Empty());
 }
@@ -116,8 +116,8 @@ TEST_F(ComponentList, HeadNumberCheckReportsOnlyTheFirstOrdinaryHair) {
   Komp(kHair, "h2").Kind = 0;
   Komp(kHair, "h3").Kind = 0;
   EXPECT_FALSE(model->CheckHeadNumbers());
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].Text,
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].Text,
             "Hair   h2   has NO HEAD NUMBER !!!\r\n\r\nVX WILL DEFINITELY DIE ON THIS !"
             "\r\n\r\nPlease correct this IMMEDIATELY !!!");
 }

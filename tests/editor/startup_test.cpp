@@ -49,8 +49,8 @@ TEST_F(StartUp, LoadDirectoryWithoutDrawOrderFallsBackToMale) {
   EXPECT_FALSE(model->StartUp(settings));
   EXPECT_EQ(model->Session().State().DataSetDir, "male");
   EXPECT_EQ(model->Session().State().Caption, "KelvoEd - male");
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].Caption, "Error");
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].Caption, "Error");
   EXPECT_FALSE(model->HasPortrait());
 }
 
@@ -61,8 +61,8 @@ TEST_F(StartUp, MalformedLibraryReportsTheFatalText) {
   settings.KeyExists = true;
   settings.LoadDirectory = "lib";
   EXPECT_FALSE(model->StartUp(settings));
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].Text, "Kelvo ERROR: Unknown DEPENDENCY POZADI:NOWHERE");
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].Text, "Kelvo ERROR: Unknown DEPENDENCY POZADI:NOWHERE");
 }
 
 TEST_F(StartUp, WithoutStoredSettingsEveryPreviewIsShown) {

@@ -15,40 +15,15 @@
 #include "gui/main_form.h"
 #include "gui/preview_window.h"
 #include "gui/spread_dialog.h"
-#include "gui_test_support.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
-#include "test_library.h"
+#include "support/gui_fixture.h"
 
 namespace kelvo {
 namespace {
 
-class RandomButtonsTest : public ::testing::Test {
+class RandomButtonsTest : public test::MainWindowFixture {
  protected:
-  RandomButtonsTest() {
-    const auto data = std::filesystem::path(folder_.Path().toStdString()) / "data";
-    test::WriteTestLibrary(data / "male");
-    ProcessOptions options;
-    options.program_dir = folder_.Path().toStdString() + "/";
-    options.data_base = data.string();
-    options.computer_name = "TEST";
-    context_ = std::make_unique<ProcessContext>(sink_, options);
-    model_ = std::make_unique<EditorModel>(*context_, prompter_);
-    form_ = std::make_unique<TMainForm>(*model_, prompter_);
-  }
-  ~RandomButtonsTest() override {
-    form_.reset();
-    model_.reset();
-    context_.reset();
-  }
-
-  bool Start() {
-    if (!form_->StartUp()) return false;
-    form_->show();
-    QApplication::processEvents();
-    return true;
-  }
-
   QPushButton* Button(const char* name) const {
     auto* button = form_->findChild<QPushButton*>(name);
     EXPECT_NE(button, nullptr) << name;
@@ -56,13 +31,6 @@ class RandomButtonsTest : public ::testing::Test {
   }
 
   QString Signature() const { return form_->findChild<QLineEdit*>("EditSig")->text(); }
-
-  test::SettingsFolder folder_;
-  CollectingSink sink_;
-  test::RecordingPrompter prompter_;
-  std::unique_ptr<ProcessContext> context_;
-  std::unique_ptr<EditorModel> model_;
-  std::unique_ptr<TMainForm> form_;
 };
 
 TEST_F(RandomButtonsTest, RandomAllChangesTheSignatureUnlessHairIsLocked) {
@@ -109,6 +77,32 @@ TEST_F(RandomButtonsTest, UndoAllTakesBackASetShift) {
   EXPECT_NE(preview->Image(), shifted);
   QTest::mouseClick(Button("BtnUndo"), Qt::LeftButton);  // an empty stack moves nothing
   EXPECT_EQ(face->Sub(1)->X, x);
+}
+
+TEST_F(RandomButtonsTest, RedoBesideUndoAndTheirKeys) {
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(Button("BtnRedo")->text(), "Redo");
+  EXPECT_TRUE(Button("BtnRedo")->isEnabled());
+  const TKelvoKomp* face = model_->Portrait().Selected[kFaces];
+  const int x = face->Sub(1)->X;
+  form_->findChild<QSpinBox*>("SpinEditPosX")->setValue(12);
+  QTest::mouseClick(Button("BtnUsePos"), Qt::LeftButton);
+  ASSERT_EQ(face->Sub(1)->X, x + 12);
+  form_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  Button("BtnUsePos")->setFocus();  // keys go to the form, not to a spin box's text
+  const std::vector<std::pair<QKeySequence, int>> rows = {
+      {QKeySequence(Qt::CTRL | Qt::Key_Z), x},
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), x + 12},
+      {QKeySequence(Qt::CTRL | Qt::Key_Z), x},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), x + 12}};
+  for (const auto& [keys, expected] : rows) {
+    QTest::keySequence(form_.get(), keys);
+    EXPECT_EQ(face->Sub(1)->X, expected) << keys.toString().toStdString();
+  }
+  QTest::mouseClick(Button("BtnUndo"), Qt::LeftButton);
+  QTest::mouseClick(Button("BtnRedo"), Qt::LeftButton);
+  EXPECT_EQ(face->Sub(1)->X, x + 12);
 }
 
 TEST_F(RandomButtonsTest, SpreadButtonsFollowWithSpreadAndApplyCanBeUndone) {
