@@ -1,6 +1,7 @@
 // Where the time of `kelvo render --random --count N` goes: rendering a portrait, encoding it
 // as BMP or PNG and writing the file, each per portrait, and the whole command on one thread
 // and on every core. Runs on the bundled "male" data set beside the program.
+#include <optional>
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -33,7 +34,7 @@ struct Fixture {
     library->LoadAll();
     library->LoadImages();
     for (int i = 0; i < 16; ++i) {
-      portraits.push_back(NextRandomPortrait(*library, context.Random(), Nation::kNone));
+      portraits.push_back(NextRandomPortrait(*library, context.Random(), std::nullopt));
     }
     image = RenderPortraitImage(*portraits[0], 1);
   }
