@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 
 #include "fuzz/fuzz_entries.h"
 
@@ -15,6 +16,15 @@ std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
+
+}  // namespace
+
+// The ctest name of a row shows the target rather than its bytes.
+void PrintTo(const Target& target, std::ostream* out) {
+  *out << target.name;
+}
+
+namespace {
 
 class CorpusReplay : public ::testing::TestWithParam<Target> {};
 
