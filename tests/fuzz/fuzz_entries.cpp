@@ -1,12 +1,17 @@
 #include "fuzz/fuzz_entries.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <memory>
 #include <new>
 
 #include "archive/pak.h"
+#include "archive/pak_file.h"
 #include "archive/pak_unit.h"
 #include "archive/pak_vfs.h"
 #include "foundation/errors.h"
@@ -272,11 +277,46 @@ std::string TypeLibraryEntry(Input input) {
   });
 }
 
+std::string PackIndexEntry(Input input) {
+  return Guarded([input](World& world) -> std::string {
+    world.Put("pack/in.VXP", input);
+    const std::string pack = world.context.folder.Dir() + "data/pack/in.VXP";
+    std::vector<TPakEntry> entries;
+    const int fd = ::open(pack.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return "cannot open the pack";
+    PackDirectory directory = ReadPackDirectory(fd);
+    for (const TPakEntry& entry : directory.entries) {
+      if (ReadPackData(fd, entry).size() != entry.Size) {
+        ::close(fd);
+        return "a sound entry whose data cannot be read: " + entry.Name;
+      }
+    }
+    ::close(fd);
+    // The same pack as an archive's pack (over an empty folder): every name it lists loads
+    // with the size its entry gives, and nothing stays open.
+    std::filesystem::create_directories(world.context.folder.Path() / "empty");
+    TPak archive(world.context->ArchiveUnit(), world.context.folder.Dir() + "empty", pack);
+    for (const TPakEntry& entry : directory.entries) {
+      if (!IsSafePackName(entry.Name)) continue;
+      const std::vector<uint8_t> bytes = archive.LoadFile(entry.Name);
+      // A name given twice serves its first entry.
+      const bool distinct = archive.PackIndexSize() == directory.entries.size();
+      if (directory.problem.empty() && distinct && bytes.size() != entry.Size) {
+        return "an entry that loads with another size: " + entry.Name;
+      }
+    }
+    if (archive.Files().OpenCount() != 0 || !archive.OpenNames().empty()) {
+      return "a pack file left open";
+    }
+    return "";
+  });
+}
+
 const std::vector<Target>& Targets() {
   static const std::vector<Target> targets = {
       {"keyword_file", KeywordFileEntry}, {"library_image", LibraryImageEntry},
       {"gallery", GalleryEntry},          {"bitmap_import", BitmapImportEntry},
-      {"type_library", TypeLibraryEntry},
+      {"type_library", TypeLibraryEntry}, {"pack_index", PackIndexEntry},
   };
   return targets;
 }

@@ -32,6 +32,10 @@ std::string BitmapImportEntry(Input input);
 // ani); the library is loaded with its images and a random portrait of it drawn.
 std::string TypeLibraryEntry(Input input);
 
+// Pack file: its directory read and every sound entry's data, then the same file as the pack
+// of an archive, whose every name must load with its entry's size.
+std::string PackIndexEntry(Input input);
+
 const std::vector<Target>& Targets();
 
 }  // namespace kelvo::fuzz

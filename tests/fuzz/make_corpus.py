@@ -236,6 +236,43 @@ TYPE_SEEDS = {
 }
 
 
+def pack(files, count=None, marker=0x0A0D, offsets=None, sizes=None):
+    """A pack: the data one after another, an 80-byte entry each, the count."""
+    data = b""
+    entries = b""
+    for i, (name, body) in enumerate(files):
+        offset = len(data) if offsets is None else offsets[i]
+        size = len(body) if sizes is None else sizes[i]
+        raw = name.encode("latin-1")
+        entry = struct.pack("<HHIII", marker, 0, 0x5A8B6000, size, offset)
+        entry += bytes([min(len(raw), 255)]) + raw[:63]
+        entries += entry.ljust(80, b"\x00")
+        data += body
+    return data + entries + struct.pack("<i", len(files) if count is None else count)
+
+
+TWO = [("male\\dro", b"DRAWORDER END_OF_DRAWORDER"), ("male\\obl\\f1", b"\x08\x01\x00\x01\x00\x05")]
+PACK_SEEDS = {
+    "empty": b"",
+    "count-only": pack([]),
+    "two-files": pack(TWO),
+    "empty-file": pack([("a", b"")]),
+    "long-name": pack([("x" * 60, b"sixty"), ("y" * 63, b"cut")]),
+    "same-name": pack([("a\\b", b"one"), ("A/B", b"two"), ("a\\b", b"three")]),
+    "unsafe-names": pack([("..\\up", b"1"), ("/abs", b"2"), ("C:\\x", b"3"),
+                          ("nul\x00in", b"4"), ("ok", b"5")]),
+    "negative-count": pack(TWO, count=-1),
+    "huge-count": pack(TWO, count=0x7FFFFFFF),
+    "count-too-small": pack(TWO, count=1),
+    "bad-marker": pack(TWO, marker=0x1234),
+    "offset-outside": pack(TWO, offsets=[0, 1000]),
+    "size-wraps": pack(TWO, offsets=[0, 0xFFFFFFF0], sizes=[26, 0x20]),
+    "size-into-directory": pack(TWO, sizes=[26, 100]),
+    "truncated": pack(TWO)[:-7],
+    "three-bytes": b"\x01\x00\x00",
+}
+
+
 def write(target, name, data):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -281,6 +318,8 @@ def main():
         write("type_library", "base-" + file, bytes([FILE_INDEX[file]]) + text.encode())
         write("keyword_file", "base-" + file, text)
     write("type_library", "empty", b"")
+    for name, data in PACK_SEEDS.items():
+        write("pack_index", name, data)
     for name, (file, text) in TYPE_SEEDS.items():
         write("type_library", name, bytes([FILE_INDEX[file]]) + text.encode("latin-1"))
     if args.data:

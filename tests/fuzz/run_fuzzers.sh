@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:?build directory with -DKELVO_FUZZ=ON}" && pwd)
 shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(keyword_file library_image gallery bitmap_import type_library)
+[ ${#targets[@]} -gt 0 ] || targets=(keyword_file library_image gallery bitmap_import type_library pack_index)
 work=${KELVO_FUZZ_WORK:-/tmp/kelvo-fuzz}
 for target in "${targets[@]}"; do
   mkdir -p "$work/$target"
