@@ -32,6 +32,7 @@ void KeywordFile::OpenRead(const std::string& name) {
   std::unique_ptr<TextDevice> device = archive_.AssignText(name);
   device->Open();
   device_ = std::move(device);
+  read_name_ = name;
   // The first character is taken as it is: no comment or blank handling.
   current_ = InputExhausted() ? 0 : static_cast<char>(device_->Read());
 }

@@ -47,6 +47,8 @@ class KeywordFile {
   void Close();
 
   bool IsReading() const { return device_ != nullptr; }
+  // The name the last file read was opened with, as the caller gave it.
+  const std::string& ReadName() const { return read_name_; }
   bool IsWriting() const { return writing_; }
   // The path being written, as FullName gave it.
   const std::string& WritePath() const { return write_path_; }
@@ -61,6 +63,7 @@ class KeywordFile {
   char current_ = 0;
   bool writing_ = false;
   std::string write_path_;
+  std::string read_name_;
   std::string output_;
   std::string indent_;
   bool at_line_start_ = true;

@@ -21,14 +21,34 @@ uint32_t U32(const std::array<uint8_t, kBitmapHeaderSize>& h, size_t at) {
          uint32_t{h[at + 3]} << 24;
 }
 
+// One archive read handle, closed when the owner goes, also when a constructor throws.
+class OpenFile {
+ public:
+  OpenFile(TPakVFS& files, const std::string& path) : files_(files), id_(files.FileOpen(path)) {}
+  ~OpenFile() { Close(); }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+
+  int32_t Id() const { return id_; }
+  bool IsOpen() const { return id_ != TPakVFS::kNoHandle; }
+  void Close() {
+    if (IsOpen()) files_.FileClose(id_);
+    id_ = TPakVFS::kNoHandle;
+  }
+
+ private:
+  TPakVFS& files_;
+  int32_t id_;
+};
+
 // An open bitmap file: its header is read and checked on construction, its rows on demand.
 class BitmapFile {
  public:
-  BitmapFile(TPak& archive, const std::string& path) : files_(archive.Files()), path_(path) {
-    handle_ = files_.FileOpen(path);
-    if (handle_ == TPakVFS::kNoHandle) throw KelvoError("Failed to open " + path);
+  BitmapFile(TPak& archive, const std::string& path)
+      : files_(archive.Files()), path_(path), file_(files_, path) {
+    if (!file_.IsOpen()) throw KelvoError("Failed to open " + path);
     std::array<uint8_t, kBitmapHeaderSize> h{};
-    if (files_.FileRead(handle_, h) != static_cast<int32_t>(h.size())) {
+    if (files_.FileRead(file_.Id(), h) != static_cast<int32_t>(h.size())) {
       Fail("Bitmap file too short: ");
     }
     width_ = static_cast<int32_t>(U32(h, 18));
@@ -44,12 +64,10 @@ class BitmapFile {
     }
     row_size_ = (3 * static_cast<size_t>(width_) + 3) / 4 * 4;
     const auto needed = static_cast<int64_t>(offset + row_size_ * static_cast<size_t>(height_));
-    if (files_.FileSize(handle_) < needed) Fail("Bitmap file shorter than its header announces: ");
+    if (files_.FileSize(file_.Id()) < needed)
+      Fail("Bitmap file shorter than its header announces: ");
     skip_ = offset - kBitmapHeaderSize;
   }
-  ~BitmapFile() { files_.FileClose(handle_); }
-  BitmapFile(const BitmapFile&) = delete;
-  BitmapFile& operator=(const BitmapFile&) = delete;
 
   int32_t Width() const { return width_; }
   int32_t Height() const { return height_; }
@@ -62,8 +80,7 @@ class BitmapFile {
     for (size_t r = 0; r < static_cast<size_t>(height_); ++r) {
       if (!ReadFully(rows.data() + r * row_size_, row_size_)) Fail("Bitmap file truncated: ");
     }
-    files_.FileClose(handle_);
-    handle_ = TPakVFS::kNoHandle;
+    file_.Close();
     return rows;
   }
   // Blue, green, red of pixel (x, y), y counted from the top row.
@@ -74,13 +91,13 @@ class BitmapFile {
  private:
   [[noreturn]] void Fail(const char* what) const { throw KelvoError(what + path_); }
   bool ReadFully(uint8_t* data, size_t count) {
-    const auto got = files_.FileRead(handle_, std::span<uint8_t>(data, count));
+    const auto got = files_.FileRead(file_.Id(), std::span<uint8_t>(data, count));
     return got >= 0 && static_cast<size_t>(got) == count;
   }
 
   TPakVFS& files_;
   std::string path_;
-  int32_t handle_ = TPakVFS::kNoHandle;
+  OpenFile file_;
   int32_t width_ = 0;
   int32_t height_ = 0;
   size_t row_size_ = 0;

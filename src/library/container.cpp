@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "foundation/diagnostics.h"
 #include "foundation/errors.h"
 #include "foundation/keyword_file.h"
 #include "library/categories.h"
@@ -48,7 +49,7 @@ void TKelvoKompKontejner::AddPoint(int32_t category) {
   PointOf[static_cast<size_t>(category)] = PointCount();
 }
 
-void TKelvoKompKontejner::ReadRecord(KeywordFile& file) {
+void TKelvoKompKontejner::ReadRecord(KeywordFile& file, DiagnosticsSink& sink) {
   for (;;) {
     const std::string token = file.ReadToken();
     if (token == "END_OF_TYP") return;
@@ -62,6 +63,12 @@ void TKelvoKompKontejner::ReadRecord(KeywordFile& file) {
       Source = file.ReadToken();
     } else if (token == "BITS") {
       Bits = file.ReadInt();
+      if (Bits != 8 && Bits != 16) {
+        // Old libraries carry odd values; drawing knows only these two depths.
+        DataWarning(sink, file.ReadName() + ": TYP " + DirName + " has BITS " +
+                              std::to_string(Bits) + ", which is neither 8 nor 16; using 8");
+        Bits = 8;
+      }
     } else if (token == "USUAL") {
       Usual = file.ReadInt();
     } else if (token == "STIN") {

@@ -13,6 +13,7 @@
 
 namespace kelvo {
 
+class DiagnosticsSink;
 class KeywordFile;
 class TPak;
 
@@ -62,7 +63,8 @@ class TKelvoKompKontejner {
   void AddPoint(int32_t category);
 
   // Reads a TYP record body up to and including END_OF_TYP (TYP and its name were read).
-  void ReadRecord(KeywordFile& file);
+  // A BITS value other than 8 or 16 is warned about through the sink and read as 8.
+  void ReadRecord(KeywordFile& file, DiagnosticsSink& sink);
   void WriteRecord(KeywordFile& file) const;
   void ReadAnimations(KeywordFile& file);
   void WriteAnimations(KeywordFile& file) const;

@@ -28,6 +28,10 @@ void TKelvoSubKomp::LoadImage(TPak& archive, const std::string& path) {
     throw KelvoError("Picture file shorter than its header: " + path);
   }
   const uint8_t bits = file[0];
+  if (bits != 8 && bits != 16) {
+    throw KelvoError("Picture of colour depth " + std::to_string(bits) +
+                     " (only 8 and 16 exist): " + path);
+  }
   const int16_t width = ReadInt16(file, 1);
   const int16_t height = ReadInt16(file, 3);
   const int32_t pixels = int32_t{width} * height;
@@ -35,7 +39,7 @@ void TKelvoSubKomp::LoadImage(TPak& archive, const std::string& path) {
     throw KelvoError("Picture 4x bigger than size of the window: " + path);
   }
   if (width < 0 || height < 0) throw KelvoError("Picture with a negative size: " + path);
-  const size_t bytes = static_cast<size_t>(pixels) * (bits == 16 ? 2 : 1);
+  const size_t bytes = static_cast<size_t>(pixels) * (bits / 8);
   if (file.size() - kImageHeaderSize < bytes) {
     throw KelvoError("Picture file shorter than its header announces: " + path);
   }

@@ -41,7 +41,8 @@ class TKelvoSubKomp {
 
   // Replaces pixels, size and depth from a library image file read through the archive.
   // Throws "Cannot load " + path, "Picture 4x bigger than size of the window: " + path, or an
-  // error naming the file when it is shorter than its header announces; the old image then stays.
+  // error naming the file when its depth is neither 8 nor 16 or it is shorter than its header
+  // announces; the old image then stays.
   void LoadImage(TPak& archive, const std::string& path);
 
   // Writes the image file on disk (not through the archive); nothing happens without pixels.

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "archive/pak.h"
+#include "archive/pak_unit.h"
 #include "archive/pak_vfs.h"
 #include "foundation/errors.h"
 #include "foundation/keyword_file.h"
@@ -136,7 +137,7 @@ void TKelvoTyp::NactiKomp() {
     const std::string dir = file.ReadToken();
     const int32_t category = CategoryByDir(dir);
     if (category == -1) throw FatalDataError("Unknown TYP " + dir);
-    Container(category).ReadRecord(file);
+    Container(category).ReadRecord(file, archive_->Unit().Sink());
   }
   file.Close();
   AddPlaceholders();

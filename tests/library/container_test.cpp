@@ -15,7 +15,7 @@ class ContainerTest : public LibraryTest {
   void ReadInto(TKelvoKompKontejner& container, const std::string& body) {
     KeywordFile file(Archive());
     OpenText(file, body);
-    container.ReadRecord(file);
+    container.ReadRecord(file, context.sink);
   }
   void ReadAnimationsInto(TKelvoKompKontejner& container, const std::string& body) {
     KeywordFile file(Archive());
@@ -109,7 +109,7 @@ TEST_F(ContainerTest, ReadsKeywordsInAnyOrderAndRoundTrips) {
   OpenText(file, text, "again.txt");
   ASSERT_EQ(file.ReadToken(), "TYP");
   ASSERT_EQ(file.ReadToken(), "VLASY");
-  again.ReadRecord(file);
+  again.ReadRecord(file, context.sink);
   EXPECT_TRUE(again.SameContent(hair));
 }
 

@@ -1,5 +1,6 @@
 #include "library/subcomponent.h"
 
+#include "archive/pak_vfs.h"
 #include "library_test_support.h"
 
 namespace kelvo::test {
@@ -78,6 +79,21 @@ TEST_F(SubcomponentTest, LoadRefusesOversizedShortAndMissingImages) {
   // Failed loads keep the image loaded before.
   EXPECT_EQ(sub.Width, 640);
   EXPECT_EQ(sub.Pixels.size(), 512000u);
+}
+
+TEST_F(SubcomponentTest, LoadRefusesDepthsOtherThan8And16NamingTheFile) {
+  TKelvoSubKomp sub;
+  context.folder.Write("data/good.img", ImageHeader(8, 1, 1) + "\x05");
+  sub.LoadImage(Archive(), "good.img");
+  for (const int depth : {0, 1, 7, 9, 15, 17, 24, 32, 255}) {
+    context.folder.Write("data/odd.img",
+                         ImageHeader(static_cast<uint8_t>(depth), 2, 2) + std::string(8, '\x01'));
+    EXPECT_EQ(
+        ErrorText<KelvoError>([&] { sub.LoadImage(Archive(), "odd.img"); }),
+        "Picture of colour depth " + std::to_string(depth) + " (only 8 and 16 exist): odd.img");
+    EXPECT_EQ(sub.Bits, 8);
+    EXPECT_EQ(sub.Pixels, std::vector<uint8_t>{5});
+  }
 }
 
 TEST_F(SubcomponentTest, SavingWithoutPixelsCreatesNoFile) {
@@ -219,6 +235,36 @@ TEST_F(SubcomponentTest, ImportRefusesBadFilesNamingThem) {
   context.folder.Write("data/pic.bmp", good);
   EXPECT_EQ(ErrorText<KelvoError>([&] { sub.ImportBitmap(Archive(), "pic.bmp", "gone.bmp"); }),
             "Failed to open gone.bmp");
+}
+
+TEST_F(SubcomponentTest, RejectedBitmapsLeaveNoFileOpen) {
+  const std::string good = MakeBitmap(4, 3, [](int, int) { return Rgb{9, 9, 9}; });
+  std::string eightBit = good;
+  eightBit[28] = 8;
+  std::string huge = good;
+  huge[19] = '\x80';  // width 32772
+  const std::string rejected[] = {good.substr(0, 20), eightBit, huge,
+                                  good.substr(0, good.size() - 1)};
+  for (size_t i = 0; i < std::size(rejected); ++i) {
+    context.folder.Write("data/bad" + std::to_string(i) + ".bmp", rejected[i]);
+  }
+  context.folder.Write("data/good.bmp", good);
+  TKelvoSubKomp sub;
+  sub.Bits = 8;
+  int failures = 0;
+  for (int n = 0; n < 10000; ++n) {
+    const std::string bad = "bad" + std::to_string(n % std::size(rejected)) + ".bmp";
+    // Every other try sends the rejected file in as the colour mask of a good bitmap.
+    const bool asMask = n % 2 == 1;
+    try {
+      sub.ImportBitmap(Archive(), asMask ? "good.bmp" : bad, asMask ? bad : "");
+    } catch (const KelvoError&) {
+      ++failures;
+    }
+  }
+  EXPECT_EQ(failures, 10000);
+  EXPECT_EQ(Archive().Files().OpenCount(), 0u);
+  EXPECT_TRUE(Archive().OpenNames().empty());
 }
 
 TEST_F(SubcomponentTest, MaskOfAnotherSizeIsAFatalDataError) {

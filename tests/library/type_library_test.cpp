@@ -201,6 +201,29 @@ TEST_F(TypeLibraryTest, MalformedFilesAreFatalDataErrors) {
   }
 }
 
+TEST_F(TypeLibraryTest, BitsOtherThan8Or16WarnsNamingFileAndValueAndCountsAs8) {
+  struct Row {
+    std::string bits;
+    int32_t read;
+    bool warned;
+  };
+  const Row rows[] = {{"8", 8, false}, {"16", 16, false},       {"7", 8, true},
+                      {"0", 8, true},  {"2147483647", 8, true}, {"-16", 8, true}};
+  for (const Row& row : rows) {
+    context.sink.shown.clear();
+    const auto library = Load(With("cmp", "COMPONENTS TYP OCI PATH oci BITS " + row.bits +
+                                              " COMP e1 END_OF_COMP END_OF_TYP END_OF_COMPONENTS"));
+    EXPECT_EQ(library->Container(kEyes).Bits, row.read) << row.bits;
+    if (!row.warned) {
+      EXPECT_TRUE(context.sink.shown.empty()) << row.bits;
+      continue;
+    }
+    ASSERT_EQ(context.sink.Texts().size(), 1u) << row.bits;
+    EXPECT_EQ(context.sink.Texts()[0], "Kelvo warning: lib\\cmp: TYP OCI has BITS " + row.bits +
+                                           ", which is neither 8 nor 16; using 8");
+  }
+}
+
 TEST_F(TypeLibraryTest, MissingRequiredFileIsAnInputOutputError) {
   context.folder.Write("data/lib/dro", "DRAWORDER END_OF_DRAWORDER");
   TKelvoTyp library(Archive(), "lib");
