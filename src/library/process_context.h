@@ -17,6 +17,7 @@ namespace kelvo {
 class DiagnosticsSink;
 class LoadedLibraries;
 class LogChannels;
+class PackPrompter;
 class PakUnit;
 class TPak;
 
@@ -31,6 +32,8 @@ struct ProcessOptions {
   // The folder of the program's own files (logs); "" = the program directory when it is
   // writable, else the XDG data home + "KelvoEd/".
   std::string user_files_dir;
+  std::string pack_name;                 // "" = directory mode; else the archive's pack
+  PackPrompter* pack_prompter = nullptr;  // answers of packed mode; outlives the context
 };
 
 class ProcessContext {

@@ -33,7 +33,9 @@ fi
 if command -v man >/dev/null; then
   page=$(MANWIDTH=100 man -l "$prefix/share/man/man1/kelvo.1" 2>"$work/man.err") ||
     fail "man -l failed: $(cat "$work/man.err")"
-  for command in check random render resave sheet anim stats; do
+  commands=$("$prefix/bin/kelvo" --help | sed -n '/^Commands:/,/^$/p' | awk 'NF > 1 {print $1}')
+  [ -n "$commands" ] || fail "no commands in kelvo --help"
+  for command in $commands; do
     help=$("$prefix/bin/kelvo" "$command" --help | sed -n 1p | sed 's/^Usage: //')
     grep -qF -- "$help" <<<"$page" || fail "the manual page lacks: $help"
   done
