@@ -1,6 +1,7 @@
 #include "cli/help_text.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace kelvo::cli {
 namespace {
@@ -79,6 +80,18 @@ bool UsesNation(std::string_view name) {
 
 }  // namespace
 
+std::vector<std::string_view> CommandNames() {
+  std::vector<std::string_view> names;
+  for (const CommandHelp& each : kCommands) names.push_back(each.name);
+  return names;
+}
+
+std::string_view CommandSummary(std::string_view command) {
+  const CommandHelp* c = FindCommand(command);
+  return c ? c->summary
+           : std::string_view("batch work on KelvoEd portrait libraries and galleries");
+}
+
 bool IsCommandName(std::string_view name) {
   return FindCommand(name) != nullptr;
 }
@@ -105,8 +118,9 @@ std::string HelpText(std::string_view command) {
     }
     text +=
         "\nOptions:\n"
-        "  --data DIR   base directory of the data sets (default: the program directory\n"
-        "               + kelvoed/data_big); relative library names are found under it\n"
+        "  --data DIR   base directory of the data sets (default: kelvoed/data_big beside\n"
+        "               the program, else ../share/kelvoed/data_big relative to it);\n"
+        "               relative library names are found under it\n"
         "  --pack FILE  read the data sets from this pack file too; files under the data\n"
         "               directory take precedence over their copies in the pack\n"
         "  -h, --help   show this help; after a command, that command's help\n"

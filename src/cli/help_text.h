@@ -3,10 +3,16 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvo::cli {
 
 bool IsCommandName(std::string_view name);
+
+// The commands in the order the help lists them.
+std::vector<std::string_view> CommandNames();
+// A command's one-line summary (lower case, no full stop); empty command: the program's.
+std::string_view CommandSummary(std::string_view command);
 
 // One or two lines: the synopsis of the program or of one command (empty command: the program).
 std::string UsageText(std::string_view command);

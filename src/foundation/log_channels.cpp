@@ -6,8 +6,8 @@
 
 namespace kelvo {
 
-LogChannels::LogChannels(std::string program_dir, std::string computer_name)
-    : program_dir_(std::move(program_dir)), computer_name_(std::move(computer_name)) {}
+LogChannels::LogChannels(std::string log_dir, std::string computer_name)
+    : log_dir_(std::move(log_dir)), computer_name_(std::move(computer_name)) {}
 
 const char* LogChannels::ChannelFileName(int channel) {
   switch (channel) {
@@ -28,7 +28,7 @@ const char* LogChannels::ChannelFileName(int channel) {
 
 std::string LogChannels::ChannelPath(int channel) const {
   if (channel == 3) return "";
-  return program_dir_ + "LOG_" + computer_name_ + "_" + ChannelFileName(channel);
+  return log_dir_ + "LOG_" + computer_name_ + "_" + ChannelFileName(channel);
 }
 
 void LogChannels::LogLine(int channel, std::string_view text) {

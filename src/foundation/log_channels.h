@@ -1,4 +1,5 @@
-// The log channels: text files in the program directory named
+// The log channels: text files in the log folder (the program directory, or the user's data
+// folder when that is not writable) named
 // "LOG_" + computer name + "_" + the channel's file name, to which the archive
 // appends its trace. Writes are serialised by one mutex and never fail visibly.
 #pragma once
@@ -11,8 +12,8 @@ namespace kelvo {
 
 class LogChannels {
  public:
-  // program_dir: the program directory with its trailing separator.
-  LogChannels(std::string program_dir, std::string computer_name);
+  // log_dir: the folder of the log files with its trailing separator.
+  LogChannels(std::string log_dir, std::string computer_name);
 
   // Appends text + CR LF to the channel's file; the one-character text of code 255
   // deletes the file instead. Channel 3 is ignored. Failures are swallowed.
@@ -34,7 +35,7 @@ class LogChannels {
   static constexpr int kUsedFiles = 0;
 
  private:
-  std::string program_dir_;
+  std::string log_dir_;
   std::string computer_name_;
   std::mutex mutex_;
 };

@@ -3,11 +3,44 @@
 #include <QApplication>
 
 #include "editor/editor_model.h"
+#include "editor/startup_gallery.h"
+#include "foundation/errors.h"
 #include "gui/main_form.h"
 #include "gui/message_box_sink.h"
 #include "gui/qt_prompter.h"
+#include "portrait/gallery.h"
 
 namespace kelvo {
+
+bool ParseEditorArguments(const std::vector<std::string>& args, EditorAppOptions& options,
+                          std::string& error) {
+  const std::string usage = "Usage: KelvoEd [GALLERY.xgl]";
+  std::vector<std::string> files;
+  bool only_files = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (!only_files && arg == "--") {
+      only_files = true;
+    } else if (!only_files && arg.size() > 1 && arg[0] == '-') {
+      error = "Unknown option " + arg + "\n" + usage;
+      return false;
+    } else {
+      files.push_back(arg);
+    }
+  }
+  if (files.size() > 1) {
+    error = "Only one gallery file can be opened.\n" + usage;
+    return false;
+  }
+  if (!files.empty()) {
+    if (files[0].empty()) {
+      error = "The gallery file name is empty.\n" + usage;
+      return false;
+    }
+    options.gallery_file = files[0];
+  }
+  return true;
+}
 
 int RunEditor(Prompter& prompter, const EditorAppOptions& options) {
   MessageBoxSink sink(prompter);
@@ -19,6 +52,9 @@ int RunEditor(Prompter& prompter, const EditorAppOptions& options) {
     if (qt_prompter) qt_prompter->SetParentWindow(&form);
     if (!form.StartUp()) return 1;
     form.show();
+    // Kept for the run; the gallery window shows it once that window exists.
+    std::unique_ptr<TKelvoGallery> gallery;
+    if (!options.gallery_file.empty()) gallery = OpenStartupGallery(model, options.gallery_file);
     return options.run_event_loop ? QApplication::exec() : 0;
   } catch (const std::exception& error) {
     ShowErrorBox(prompter, error);

@@ -1,10 +1,14 @@
 #include "library/process_context.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "archive/pak.h"
 #include "archive/pak_unit.h"
 #include "foundation/diagnostics.h"
 #include "foundation/log_channels.h"
 #include "foundation/paths.h"
+#include "foundation/program_places.h"
 #include "library/library_registry.h"
 
 namespace kelvo {
@@ -15,16 +19,29 @@ ProcessContext::ProcessContext(DiagnosticsSink& sink, ProcessOptions options) : 
   computer_name_ = options.computer_name.empty() ? kelvo::ComputerName() : options.computer_name;
   if (computer_name_.size() > 250) computer_name_.resize(250);
 
-  log_ = std::make_unique<LogChannels>(program_dir_, computer_name_);
+  user_files_dir_ =
+      options.user_files_dir.empty() ? UserFilesFolder(program_dir_) : options.user_files_dir;
+  if (!IsSeparator(user_files_dir_.back())) user_files_dir_ += '/';
+
+  log_ = std::make_unique<LogChannels>(user_files_dir_, computer_name_);
   log_->ResetAtStart();
   pak_unit_ = std::make_unique<PakUnit>(program_dir_, *log_, sink_);
   pak_unit_->SetPrompter(options.pack_prompter);
-  archive_ = std::make_unique<TPak>(*pak_unit_, options.data_base, options.pack_name);
+  archive_ = std::make_unique<TPak>(*pak_unit_, FindDataBase(program_dir_, options.data_base),
+                                    options.pack_name);
   libraries_ = std::make_unique<LoadedLibraries>();
   random_.SeedCommonFromClock();
 }
 
 ProcessContext::~ProcessContext() = default;
+
+std::string ProcessContext::ProgramFolder(const std::string& name) const {
+  const std::string beside = program_dir_ + name + "/";
+  std::error_code ec;
+  if (user_files_dir_ == program_dir_ || std::filesystem::is_directory(OsPath(beside), ec))
+    return beside;
+  return user_files_dir_ + name + "/";
+}
 
 void ProcessContext::LogLine(int channel, const std::string& text) {
   log_->LogLine(channel, text);

@@ -24,11 +24,16 @@ class TPak;
 inline constexpr const char* kDefaultDataBase = "kelvoed\\data_big";
 
 struct ProcessOptions {
-  std::string program_dir;                   // "" = the directory of the running program
-  std::string data_base = kDefaultDataBase;  // relative to the program directory, or absolute
-  std::string computer_name;                 // "" = the host name
-  std::string pack_name;                     // "" = directory mode; else the archive's pack
-  PackPrompter* pack_prompter = nullptr;     // answers of packed mode; outlives the context
+  std::string program_dir;  // "" = the directory of the running program
+  // Relative to the program directory, or absolute. A relative base missing beside the program
+  // is looked for in ../share/ relative to it (an installed copy).
+  std::string data_base = kDefaultDataBase;
+  std::string computer_name;  // "" = the host name
+  // The folder of the program's own files (logs); "" = the program directory when it is
+  // writable, else the XDG data home + "KelvoEd/".
+  std::string user_files_dir;
+  std::string pack_name;                 // "" = directory mode; else the archive's pack
+  PackPrompter* pack_prompter = nullptr;  // answers of packed mode; outlives the context
 };
 
 class ProcessContext {
@@ -46,6 +51,11 @@ class ProcessContext {
   // Ends in "/".
   const std::string& ProgramDir() const { return program_dir_; }
   const std::string& ComputerName() const { return computer_name_; }
+  // Where the logs go: the program directory or the user's data folder. Ends in "/".
+  const std::string& UserFilesDir() const { return user_files_dir_; }
+  // A folder the design keeps in the program directory ("Mods", "UserProfiles"): there when it
+  // exists there or the program directory is writable, else in UserFilesDir(). Ends in "/".
+  std::string ProgramFolder(const std::string& name) const;
 
   // The portrait sequence and the common generator (seeded from the clock at start-up).
   RandomGenerators& Random() { return random_; }
@@ -60,6 +70,7 @@ class ProcessContext {
   DiagnosticsSink& sink_;
   std::string program_dir_;
   std::string computer_name_;
+  std::string user_files_dir_;
   // Declared in start-up order; destroyed in reverse (shutdown) order.
   std::unique_ptr<LogChannels> log_;
   std::unique_ptr<PakUnit> pak_unit_;
