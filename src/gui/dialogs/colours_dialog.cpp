@@ -156,7 +156,7 @@ void TFBarvy::ShowState() {
     // The current tab hangs 16 pixels lower, its label and image moved down with it.
     const int grow = t == s.CurrentType ? kTabGrowth : 0;
     tab.panel->setGeometry((t - 1) * kTabWidth, -2, kTabWidth, kTabHeight + grow);
-    tab.panel->setFrameShadow(grow != 0 ? QFrame::Sunken : QFrame::Raised);
+    tab.panel->SetColour(grow != 0 ? palette().color(QPalette::Base) : QColor());
     tab.label->setGeometry(2, 6 + grow, kTabWidth - 4, 16);
     tab.label->setText(FromAnsi(data.Name));
     tab.label->setToolTip(FromAnsi(data.Name));

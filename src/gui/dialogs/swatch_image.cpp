@@ -35,7 +35,11 @@ void PaintSwatchList(QPainter& painter, const ColoursDialogState& state, const Q
                        ToQColor(swatch.Rows[static_cast<size_t>(j)]));
     }
   }
-  if (state.SelectedFrame) FrameRect(painter, *state.SelectedFrame, Qt::white);
+  if (const auto& f = state.SelectedFrame) {
+    // A dark line outside the white frame keeps it visible on the light button face.
+    FrameRect(painter, {f->X - 1, f->Y - 1, f->Width + 2, f->Height + 2}, QColor(64, 64, 64));
+    FrameRect(painter, *f, Qt::white);
+  }
   if (state.DefaultFrame) FrameRect(painter, *state.DefaultFrame, Qt::red);
 }
 
