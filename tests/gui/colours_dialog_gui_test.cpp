@@ -132,6 +132,11 @@ TEST_F(ColoursDialogGuiTest, ClickAddRemoveAndApplyReachThePortrait) {
 
   QTest::mouseClick(In<QCheckBox>(dialog, "ChkLock1"), Qt::LeftButton);
   EXPECT_TRUE(model_->Portrait().ColourTypeLocked[1]);
+  // Through the window, as the platform delivers a click: on a label and on a preview image.
+  QTest::mouseClick(dialog->windowHandle(), Qt::LeftButton, {}, QPoint(70 + 35, 12));
+  EXPECT_EQ(s.CurrentType, 2);
+  QTest::mouseClick(dialog->windowHandle(), Qt::LeftButton, {}, QPoint(140 + 35, 32));
+  EXPECT_EQ(s.CurrentType, 3);
   QTest::mouseClick(In<QWidget>(dialog, "PanBarva4"), Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(s.CurrentType, 4);
   EXPECT_EQ(In<QWidget>(dialog, "PanBarva4")->height(),
