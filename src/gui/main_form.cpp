@@ -17,6 +17,8 @@
 #include "foundation/errors.h"
 #include "gui/category_names.h"
 #include "gui/message_box_sink.h"
+#include "gui/dialogs/colours_dialog.h"
+#include "gui/dialogs/properties_dialog.h"
 #include "gui/preview_window.h"
 #include "gui/radio_group.h"
 #include "gui/settings_store.h"
@@ -76,6 +78,8 @@ TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
   c_ = BuildMainFormControls(this, CategoryDisplayNames());
   CreatePreviews();
   spread_dialog_ = new TFRozpt(this);
+  properties_dialog_ = new TFVlast(model_.Session(), this);
+  colours_dialog_ = new TFBarvy(model_.Session(), *properties_dialog_, this);
   ConnectControls();
   model_.SetListener(this);
 }

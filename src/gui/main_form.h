@@ -18,6 +18,8 @@ namespace kelvo {
 class Prompter;
 class TFZobr;
 class TFRozpt;
+class TFBarvy;
+class TFVlast;
 
 class TMainForm : public QWidget, public EditorListener {
   Q_OBJECT
@@ -36,6 +38,8 @@ class TMainForm : public QWidget, public EditorListener {
   TFZobr* Preview(int window) const { return previews_[static_cast<size_t>(window)]; }
   const MainFormControls& Controls() const { return c_; }
   TFRozpt* SpreadDialog() const { return spread_dialog_; }
+  TFBarvy* ColoursDialog() const { return colours_dialog_; }
+  TFVlast* PropertiesDialog() const { return properties_dialog_; }
 
   void EditorChanged(unsigned changes) override;
 
@@ -66,6 +70,8 @@ class TMainForm : public QWidget, public EditorListener {
   MainFormControls c_;
   std::array<TFZobr*, kPreviewCount + 1> previews_{};
   TFRozpt* spread_dialog_ = nullptr;
+  TFVlast* properties_dialog_ = nullptr;
+  TFBarvy* colours_dialog_ = nullptr;
   std::vector<QWidget*> blocked_by_dialog_;  // the form's parts the spread dialog disabled
   bool started_ = false;
   bool shown_once_ = false;

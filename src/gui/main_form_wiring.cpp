@@ -8,6 +8,8 @@
 #include <QSpinBox>
 #include <functional>
 
+#include "gui/dialogs/colours_dialog.h"
+#include "gui/dialogs/properties_dialog.h"
 #include "gui/main_form.h"
 #include "gui/preview_window.h"
 #include "gui/radio_group.h"
@@ -144,11 +146,21 @@ void TMainForm::ConnectControls() {
   click(c_.BtnUndo, &EditorModel::BtnUndoClick);
   click(c_.BtnUndoAll, &EditorModel::BtnUndoAllClick);
   click(c_.BtnRedo, &EditorModel::BtnRedoClick);
+  connect(c_.BtnVlast, &QPushButton::clicked, this, [this] {
+    Run([this] {
+      if (properties_dialog_->Model().OpenForSelectedComponent()) properties_dialog_->Execute();
+    });
+  });
+  connect(c_.BtnBarvy, &QPushButton::clicked, this, [this] {
+    colours_dialog_->show();
+    colours_dialog_->raise();
+    colours_dialog_->activateWindow();
+  });
 
   // Commands that arrive with later work are shown but not yet available.
   for (QPushButton* later :
        {c_.BtnAnimuj, c_.BtnAnimSet, c_.BtnAnimAll, c_.BtnImport, c_.BtnNacist, c_.BtnUloz,
-        c_.BtnEdKomp, c_.BtnEdKont, c_.BtnVlast, c_.BtnMirror, c_.Button6, c_.BtnBarvy, c_.BtnGal,
+        c_.BtnEdKomp, c_.BtnEdKont, c_.BtnMirror, c_.Button6, c_.BtnGal,
         c_.BtnPridGal, c_.BtnBackToGal, c_.Button5}) {
     later->setEnabled(false);
   }
