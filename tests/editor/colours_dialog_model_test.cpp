@@ -14,7 +14,7 @@ namespace kelvo::test {
 namespace {
 
 // Answers the colour chooser with a set colour; cancels while none is set.
-struct ChoosingPrompter : TestPrompter {
+struct ChoosingPrompter : FakePrompter {
   std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) override {
     asked = initial;
     return answer;

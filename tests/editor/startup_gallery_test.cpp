@@ -29,7 +29,7 @@ TEST_F(StartupGallery, ReadsTheFileOverTheCurrentLibrary) {
   ASSERT_NE(gallery, nullptr);
   EXPECT_EQ(2, gallery->Count());
   EXPECT_EQ(file, gallery->FilePath());
-  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_TRUE(prompter.messages.empty());
   EXPECT_TRUE(model->HasPortrait());
 }
 
@@ -45,16 +45,16 @@ TEST_F(StartupGallery, AFileThatCannotBeReadIsNamedAndTheEditorGoesOn) {
       {"PORTRET\r\n  NONSENSE 1\r\nEND_OF_PORTRET\r\n", "Kelvo ERROR: "},
   };
   for (const BadGalleryRow& row : rows) {
-    prompter.shown.clear();
+    prompter.messages.clear();
     const std::filesystem::path file = dir / "bad.xgl";
     std::filesystem::remove(file);
     if (!row.content.empty()) std::ofstream(file, std::ios::binary) << row.content;
     EXPECT_EQ(nullptr, OpenStartupGallery(*model, file.string()));
-    ASSERT_EQ(1u, prompter.shown.size()) << row.expected_start;
-    EXPECT_EQ("Error", prompter.shown[0].Caption);
-    EXPECT_EQ(0u, prompter.shown[0].Text.find(row.expected_start)) << prompter.shown[0].Text;
-    EXPECT_NE(std::string::npos, prompter.shown[0].Text.find(file.string()))
-        << prompter.shown[0].Text;
+    ASSERT_EQ(1u, prompter.messages.size()) << row.expected_start;
+    EXPECT_EQ("Error", prompter.messages[0].Caption);
+    EXPECT_EQ(0u, prompter.messages[0].Text.find(row.expected_start)) << prompter.messages[0].Text;
+    EXPECT_NE(std::string::npos, prompter.messages[0].Text.find(file.string()))
+        << prompter.messages[0].Text;
     EXPECT_TRUE(model->HasPortrait());
   }
 }

@@ -20,12 +20,11 @@
 #include "gui/dialogs/properties_dialog.h"
 #include "gui/dialogs/swatch_image.h"
 #include "gui/main_form.h"
-#include "gui_test_support.h"
+#include "support/gui_fixture.h"
 #include "library/colour_type.h"
 #include "library/component.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
-#include "test_library.h"
 
 namespace kelvo {
 namespace {
@@ -34,7 +33,7 @@ class ColoursDialogGuiTest : public ::testing::Test {
  protected:
   ColoursDialogGuiTest() {
     const auto data = std::filesystem::path(folder_.Path().toStdString()) / "data";
-    test::WriteTestLibrary(data / "male");
+    test::WriteWindowLibrary(data / "male");
     ProcessOptions options;
     options.program_dir = folder_.Path().toStdString() + "/";
     options.data_base = data.string();
@@ -89,7 +88,7 @@ class ColoursDialogGuiTest : public ::testing::Test {
 
   test::SettingsFolder folder_;
   CollectingSink sink_;
-  test::RecordingPrompter prompter_;
+  test::FakePrompter prompter_;
   std::unique_ptr<ProcessContext> context_;
   std::unique_ptr<EditorModel> model_;
   std::unique_ptr<TMainForm> form_;
