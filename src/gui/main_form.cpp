@@ -1,6 +1,7 @@
 #include "gui/main_form.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -16,6 +17,7 @@
 
 #include "foundation/errors.h"
 #include "gui/category_names.h"
+#include "gui/dialogs/gallery_window.h"
 #include "gui/preview_window.h"
 #include "gui/radio_group.h"
 #include "gui/settings_store.h"
@@ -75,7 +77,9 @@ TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
   c_ = BuildMainFormControls(this, CategoryDisplayNames());
   CreatePreviews();
   spread_dialog_ = new TFRozpt(this);
+  gallery_ = new TGalerie(model_.Session(), prompter_, this);
   ConnectControls();
+  ConnectGallery();
   model_.SetListener(this);
 }
 
@@ -173,6 +177,15 @@ void TMainForm::moveEvent(QMoveEvent* event) {
   if (delta.isNull()) return;
   for (int i = 1; i <= kPreviewCount; ++i) Preview(i)->move(Preview(i)->pos() + delta);
   last_pos_ = pos();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  const UnsavedGallery answer = gallery_->Model().AskToSaveUnsaved();
+  if (answer == UnsavedGallery::Cancelled || answer == UnsavedGallery::NotSaved) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -18,6 +18,7 @@ namespace kelvo {
 class Prompter;
 class TFZobr;
 class TFRozpt;
+class TGalerie;
 
 class TMainForm : public QWidget, public EditorListener {
   Q_OBJECT
@@ -36,17 +37,21 @@ class TMainForm : public QWidget, public EditorListener {
   TFZobr* Preview(int window) const { return previews_[static_cast<size_t>(window)]; }
   const MainFormControls& Controls() const { return c_; }
   TFRozpt* SpreadDialog() const { return spread_dialog_; }
+  TGalerie* GalleryWindow() const { return gallery_; }
 
   void EditorChanged(unsigned changes) override;
 
  protected:
   void moveEvent(QMoveEvent* event) override;
+  // An unsaved gallery is offered for saving first; Cancel keeps the program running.
+  void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
   void CreatePreviews();
   void ConnectControls();
   void ConnectPreview(TFZobr* preview);
+  void ConnectGallery();
   void PlaceWindows(const EditorSettings& settings);
   void PlaceDefaultPreviews();
   bool HasDefaultPreviews() const;
@@ -66,6 +71,7 @@ class TMainForm : public QWidget, public EditorListener {
   MainFormControls c_;
   std::array<TFZobr*, kPreviewCount + 1> previews_{};
   TFRozpt* spread_dialog_ = nullptr;
+  TGalerie* gallery_ = nullptr;
   std::vector<QWidget*> blocked_by_dialog_;  // the form's parts the spread dialog disabled
   bool started_ = false;
   bool shown_once_ = false;
