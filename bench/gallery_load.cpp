@@ -35,7 +35,7 @@ struct Fixture {
     path = (folder / "two_hundred.xgl").string();
     TKelvoGallery gallery(context, *library, path, path);
     for (int i = 0; i < kMaxGalleryPortraits; ++i) {
-      gallery.Add(*cli::NextRandomPortrait(*library, context.Random(), cli::Nation::kNone));
+      gallery.Add(*cli::NextRandomPortrait(*library, context.Random(), std::nullopt));
     }
     gallery.Save(path);
     loaded = std::make_unique<TKelvoGallery>(context, *library, path, path);

@@ -24,7 +24,7 @@ int AnimCommand::Run() {
   std::unique_ptr<TKelvoPortret> random;
   TKelvoPortret* portrait = nullptr;
   if (options_.source.IsRandom()) {
-    random = NextRandomPortrait(*library, context_.Random(), Nation::kNone);
+    random = NextRandomPortrait(*library, context_.Random(), std::nullopt);
     portrait = random.get();
   } else {
     gallery = LoadGalleryWithImages(context_, *library, options_.source.gallery);

@@ -98,8 +98,9 @@ class CommandParser {
     return IsSet("count") ? ParseCount("count", Value("count"), low, high) : fallback;
   }
 
-  Nation ReadNation() const {
-    return IsSet("nation") ? ParseNation(QValue("nation")) : Nation::kNone;
+  std::optional<Nation> ReadNation() const {
+    if (!IsSet("nation")) return std::nullopt;
+    return ParseNation(QValue("nation"));
   }
 
   // --gallery [--index N] [--all] | --random [--count N] [--nation N]
@@ -265,8 +266,6 @@ const char* NationName(Nation nation) {
       return "arabian";
     case Nation::kRussian:
       return "russian";
-    case Nation::kNone:
-      break;
   }
   return "none";
 }

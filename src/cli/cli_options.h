@@ -7,9 +7,9 @@
 #include <variant>
 #include <vector>
 
-namespace kelvo::cli {
+#include "portrait/nation.h"
 
-enum class Nation { kNone, kAmerican, kArabian, kRussian };
+namespace kelvo::cli {
 
 // Options every command that reads a library shares.
 struct LibraryOptions {
@@ -23,17 +23,17 @@ struct CheckOptions {
 struct RandomOptions {
   LibraryOptions lib;
   int count = 1;
-  Nation nation = Nation::kNone;
+  std::optional<Nation> nation;  // none: the plain draw
   std::string out;
 };
 
 // Where the portraits of render and anim come from.
 struct PortraitSource {
-  std::string gallery;  // empty: the random sequence
-  int index = 1;        // gallery portrait, from 1
-  bool all = false;     // every gallery portrait
-  int count = 1;        // random portraits
-  Nation nation = Nation::kNone;
+  std::string gallery;           // empty: the random sequence
+  int index = 1;                 // gallery portrait, from 1
+  bool all = false;              // every gallery portrait
+  int count = 1;                 // random portraits
+  std::optional<Nation> nation;  // none: the plain draw
   bool IsRandom() const { return gallery.empty(); }
 };
 
@@ -67,7 +67,7 @@ struct AnimOptions {
 struct StatsOptions {
   LibraryOptions lib;
   int count = 10000;
-  Nation nation = Nation::kNone;
+  std::optional<Nation> nation;  // none: the plain draw
 };
 
 // kelvo pack build|list|extract

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "cli/cli_options.h"
 
@@ -17,10 +18,7 @@ class TKelvoTyp;
 
 namespace kelvo::cli {
 
-// The portrait's property weights of the nation (no change for Nation::kNone).
-void ApplyNation(TKelvoPortret& portrait, Nation nation);
-
 std::unique_ptr<TKelvoPortret> NextRandomPortrait(TKelvoTyp& library, RandomGenerators& random,
-                                                  Nation nation);
+                                                  std::optional<Nation> nation);
 
 }  // namespace kelvo::cli

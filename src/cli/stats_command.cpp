@@ -7,8 +7,8 @@
 
 #include "cli/command_support.h"
 #include "cli/random_portraits.h"
-#include "library/process_context.h"
 #include "library/categories.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 
@@ -85,12 +85,12 @@ std::vector<double> IntendedShares(const TKelvoKompKontejner& container,
 int StatsCommand::Run() {
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
   std::array<int, 6> weights{0, 50, 50, 50, 50, 50};
-  if (options_.nation != Nation::kNone) {
+  if (options_.nation) {
     TKelvoPortret probe(*library);
-    ApplyNation(probe, options_.nation);
+    probe.ApplyNationPreset(*options_.nation);
     for (int j = 1; j <= kPropertyCount; ++j) weights[j] = probe.PropertyWeights[j];
   }
-  const std::array<int, 6>* weighting = options_.nation == Nation::kNone ? nullptr : &weights;
+  const std::array<int, 6>* weighting = options_.nation ? &weights : nullptr;
 
   std::array<std::map<const TKelvoKomp*, long>, 15> chosen;
   for (int n = 0; n < options_.count; ++n) {
@@ -99,7 +99,7 @@ int StatsCommand::Run() {
   }
 
   out_ << "Drew " << options_.count << " portraits of " << library->Path;
-  if (weighting) out_ << " with the " << NationName(options_.nation) << " weights";
+  if (weighting) out_ << " with the " << NationName(*options_.nation) << " weights";
   out_ << "\n";
   int never = 0;
   for (int c = 1; c <= kCategoryCount; ++c) {

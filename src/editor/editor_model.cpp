@@ -5,62 +5,57 @@
 
 #include "archive/pak.h"
 #include "archive/pak_vfs.h"
+#include "editor/snap_geometry.h"
 #include "foundation/errors.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
-#include "portrait/frames.h"
 #include "portrait/portrait.h"
 
 namespace kelvo {
 
 EditorModel::EditorModel(ProcessContext& context, Prompter& prompter)
-    : session_(context, prompter) {
-  session_.AddObserver(this);
-}
+    : session_(context, prompter),
+      list_(session_),
+      placement_(session_),
+      snapPoints_(session_),
+      spread_(session_),
+      random_(session_),
+      mouse_(session_, placement_, snapPoints_, spread_) {}
 
-EditorModel::~EditorModel() {
-  session_.RemoveObserver(this);
-}
+EditorModel::~EditorModel() = default;
 
-void EditorModel::OnRendered() {
-  if (shared_().DrawSnapPoint.Checked) DrawSnapMarks();
-}
-
-// Another area replaced or edited what the main window shows: refill every control and redraw.
-void EditorModel::OnSessionEvent(SessionEvent event) {
-  if (startingUp_ || !HasPortrait()) return;
-  Command cmd(*this);
-  if (event == SessionEvent::DataSetReplaced) state_.SpreadDialogShown = false;
-  ShowControls();
-  RefreshPortrait();
+Offset EditorModel::SnapPointAbsolute() const {
+  return kelvo::SnapPointAbsolute(session_);
 }
 
 bool EditorModel::StartUp(const EditorSettings& settings) {
-  Command cmd(*this);
+  EditorSession::Command cmd(session_);
+  SessionState& shared = session_.State();
   session_.Context().Random().SeedCommonFromClock();
   if (settings.KeyExists) {
-    shared_().SrcPath = settings.SrcPath.value_or("");
+    shared.SrcPath = settings.SrcPath.value_or("");
     for (int i = 1; i <= kPreviewCount; ++i) {
-      shared_().PreviewVisible[i] = settings.Previews[i - 1].Visible.value_or(true);
+      shared.PreviewVisible[i] = settings.Previews[i - 1].Visible.value_or(true);
     }
   } else {
-    shared_().SrcPath.clear();
-    shared_().PreviewVisible = {false, true, true, true, true};
+    shared.SrcPath.clear();
+    shared.PreviewVisible = {false, true, true, true, true};
   }
-  shared_().DragActive = false;
+  shared.DragActive = false;
 
   const std::string loadDirectory = settings.KeyExists ? settings.LoadDirectory.value_or("") : "";
-  shared_().DataSetDir = "male";
-  if (!loadDirectory.empty() && session_.Context().Archive().Files().FileExists(loadDirectory + "\\dro")) {
-    shared_().DataSetDir = loadDirectory;
+  shared.DataSetDir = "male";
+  if (!loadDirectory.empty() &&
+      session_.Context().Archive().Files().FileExists(loadDirectory + "\\dro")) {
+    shared.DataSetDir = loadDirectory;
   }
-  SetCaption(shared_().DataSetDir);
+  SetCaption(shared.DataSetDir);
 
   // A library or portrait that cannot be made ends the start-up with the message shown;
   // the caller then ends the program.
   std::unique_ptr<TKelvoTyp> library;
   try {
-    library = std::make_unique<TKelvoTyp>(session_.Context().Archive(), shared_().DataSetDir);
+    library = std::make_unique<TKelvoTyp>(session_.Context().Archive(), shared.DataSetDir);
     library->LoadAll();
     library->LoadImages();
   } catch (const FatalDataError& e) {
@@ -81,47 +76,34 @@ bool EditorModel::StartUp(const EditorSettings& settings) {
     ShowError(session_.prompter(), e.what());
     return false;
   }
-  startingUp_ = true;
+  shared.CurrentCategory = 3;
+  shared.SpreadDialogShown = false;
+  // Every area fills its controls from the new data set; the first picture is the one just
+  // prepared, so the redraw the replacement asks for is not needed.
   session_.ReplaceDataSet(std::move(library), std::move(portrait));
-  startingUp_ = false;
+  session_.CancelRefresh();
   CheckHeadNumbers();
   session_.Previews().ShowFull(*Portrait().RenderLayer);
   UpdateReducedPreviews();
-  shared_().Signature = Portrait().Signature;
-
-  shared_().CurrentCategory = 3;
-  state_.Mode = MouseMode::Components;
-  state_.SpreadDialogShown = false;
-  ShowControls();
+  shared.Signature = Portrait().Signature;
+  session_.Changed(kChangeAll);
   return true;
-}
-
-void EditorModel::ShowControls() {
-  Command cmd(*this);
-  UpdateSpanControls();
-  UpdateAnimationControls();
-  FillComponentList();
-  ShowFrequency();
-  ShowClipBoxes();
-  FillSnapPointList();
-  UpdateSpreadButtons();
-  Changed(kChangeAll);
 }
 
 void EditorModel::StoreSettings(EditorSettings& settings) const {
   settings.KeyExists = true;
-  settings.SrcPath = shared_().SrcPath;
+  settings.SrcPath = session_.State().SrcPath;
   for (int i = 1; i <= kPreviewCount; ++i) {
-    settings.Previews[i - 1].Visible = shared_().PreviewVisible[i];
+    settings.Previews[i - 1].Visible = session_.State().PreviewVisible[i];
   }
 }
 
 bool EditorModel::CheckHeadNumbers() {
   for (const auto& component : Library().Container(10).Components) {
     if (!component->IsFrame && component->Kind == 0) {
-      ShowError(session_.prompter(), "Hair   " + component->Name + "   has NO HEAD NUMBER !!!" + "\r\n\r\n" +
-                               "VX WILL DEFINITELY DIE ON THIS !" + "\r\n\r\n" +
-                               "Please correct this IMMEDIATELY !!!");
+      ShowError(session_.prompter(), "Hair   " + component->Name + "   has NO HEAD NUMBER !!!" +
+                                         "\r\n\r\n" + "VX WILL DEFINITELY DIE ON THIS !" +
+                                         "\r\n\r\n" + "Please correct this IMMEDIATELY !!!");
       return false;
     }
   }
@@ -129,88 +111,14 @@ bool EditorModel::CheckHeadNumbers() {
 }
 
 void EditorModel::ChkZobrClick(int window, bool checked) {
-  Command cmd(*this);
+  EditorSession::Command cmd(session_);
   if (window < 1 || window > kPreviewCount) return;
   if (checked && window != 1 && HasPortrait() && Portrait().RenderLayer != nullptr) {
     session_.Previews().ShowReduced(window, *Portrait().RenderLayer);
-    Changed(kChangeReducedImages);
+    session_.Changed(kChangeReducedImages);
   }
-  shared_().PreviewVisible[window] = checked;
-  Changed(kChangePreviewVisibility);
-}
-
-void EditorModel::ChkKompShowClick(int category, bool checked) {
-  Command cmd(*this);
-  if (category < 1 || category > kCategoryCount) return;
-  shared_().Hidden[category] = checked;
-  Portrait().Hidden.at(category) = checked;
-  Changed(kChangeCategory);
-  RefreshPortrait();
-}
-
-void EditorModel::ChkKompNahLockClick(int category, bool checked) {
-  Command cmd(*this);
-  if (category < 1 || category > kCategoryCount) return;
-  shared_().Locked[category] = checked;
-  Changed(kChangeCategory);
-}
-
-void EditorModel::ChkUmBodClick(bool checked) {
-  Command cmd(*this);
-  shared_().DrawSnapPoint.Checked = checked;
-  Changed(kChangeSnapPoints);
-  RefreshPortrait();
-}
-
-void EditorModel::SetDrawSnapPoint(bool checked) {
-  if (shared_().DrawSnapPoint.Checked != checked) ChkUmBodClick(checked);
-}
-
-void EditorModel::SetMouseMode(MouseMode mode) {
-  state_.Mode = mode;
-  Changed(kChangeSnapPoints);
-  SetDrawSnapPoint(mode == MouseMode::SnapPoints);
-}
-
-void EditorModel::RBNastKompClick() {
-  Command cmd(*this);
-  SetMouseMode(MouseMode::Components);
-}
-
-void EditorModel::RBNastBodClick() {
-  Command cmd(*this);
-  if (state_.SnapModeEnabled) SetMouseMode(MouseMode::SnapPoints);
-}
-
-void EditorModel::ChbLockUmClick(bool checked) {
-  Command cmd(*this);
-  state_.LockPoints = checked;
-  Changed(kChangeSnapPoints);
-}
-
-void EditorModel::ChbSelKompClick(bool checked) {
-  Command cmd(*this);
-  shared_().OnlySelected = checked;
-  Changed(kChangeSnapPoints);
-  RefreshPortrait();
-}
-
-void EditorModel::ChkRozptClick(bool checked) {
-  Command cmd(*this);
-  shared_().WithSpread.Checked = checked;
-  Changed(kChangeSnapPoints);
-  UpdateSpreadButtons();
-  RefreshPortrait();
-}
-
-void EditorModel::SetWithSpread(bool checked) {
-  if (shared_().WithSpread.Checked != checked) ChkRozptClick(checked);
-}
-
-void EditorModel::UpdateSpreadButtons() {
-  Command cmd(*this);
-  state_.SpreadButtonsEnabled = shared_().WithSpread.Checked;
-  Changed(kChangeSnapPoints);
+  session_.State().PreviewVisible[window] = checked;
+  session_.Changed(kChangePreviewVisibility);
 }
 
 }  // namespace kelvo

@@ -1,18 +1,25 @@
-// The editor's main window without the window: it owns the editor session (the data set, the
-// undo stack, the previews and the shared state), keeps the main window's own control values in
-// MainWindowState, and offers each user action as a method that takes the control's new value. Handlers are named
-// after their control (BtnUsePosClick is the "Set" button). The GUI shows State() and the
-// previews and redraws what the listener reports; tests drive the same methods directly.
+// The main window's model: it owns the editor session and the area models of the main window
+// (component list, placement, snapping points, spread, random commands) and offers each control
+// of the window as a method named after it (BtnUsePosClick is the "Set" button) that calls one
+// area model. The GUI shows the area models' states and the previews and redraws what the
+// listener reports; tests drive the same methods directly. New windows get the session with
+// Session() and bring their own area models.
 #pragma once
 
 #include <memory>
 #include <string>
 
+#include "editor/component_list_model.h"
 #include "editor/editor_session.h"
 #include "editor/editor_state.h"
+#include "editor/placement_model.h"
 #include "editor/preview_images.h"
+#include "editor/preview_mouse.h"
 #include "editor/prompter.h"
-#include "editor/undo_stack.h"
+#include "editor/random_model.h"
+#include "editor/snap_points_model.h"
+#include "editor/spread_model.h"
+#include "editor/undo/undo_stack.h"
 
 namespace kelvo {
 
@@ -20,10 +27,8 @@ class ProcessContext;
 class TKelvoTyp;
 class TKelvoPortret;
 class TKelvoKomp;
-class TKelvoKompKontejner;
-enum class Nation;
 
-class EditorModel : private SessionObserver {
+class EditorModel {
  public:
   EditorModel(ProcessContext& context, Prompter& prompter);
   ~EditorModel();
@@ -34,6 +39,17 @@ class EditorModel : private SessionObserver {
   EditorSession& Session() { return session_; }
   const EditorSession& Session() const { return session_; }
 
+  // The main window's areas and their control values.
+  ComponentListModel& ComponentList() { return list_; }
+  const ComponentListModel& ComponentList() const { return list_; }
+  PlacementModel& Placement() { return placement_; }
+  const PlacementModel& Placement() const { return placement_; }
+  SnapPointsModel& SnapPoints() { return snapPoints_; }
+  const SnapPointsModel& SnapPoints() const { return snapPoints_; }
+  SpreadModel& Spread() { return spread_; }
+  const SpreadModel& Spread() const { return spread_; }
+  RandomModel& Random() { return random_; }
+
   // Start-up: data set, library, head numbers, first random portrait, control values.
   // Returns false when the library cannot be loaded (the user has been told; exit code 1).
   bool StartUp(const EditorSettings& settings);
@@ -43,7 +59,6 @@ class EditorModel : private SessionObserver {
   bool CheckHeadNumbers();
   void ChkZobrClick(int window, bool checked);  // also a preview closed by its title bar
 
-  const MainWindowState& State() const { return state_; }
   const PreviewImages& Previews() const { return session_.Previews(); }
   bool HasPortrait() const { return session_.HasPortrait(); }
   TKelvoTyp& Library() { return session_.Library(); }
@@ -52,125 +67,89 @@ class EditorModel : private SessionObserver {
   Prompter& prompter() { return session_.prompter(); }
   ProcessContext& Context() { return session_.Context(); }
   TKelvoKomp* SelectedComponent() { return session_.SelectedComponent(); }
-
-  // The central redraw every command ends with.
   void RefreshPortrait() { session_.RefreshPortrait(); }
   void UpdateReducedPreviews() { session_.UpdateReducedPreviews(); }
 
   // Category and component list.
-  void CategoryButtonClick(int category);
-  void RGKompClick(int filter);
-  void LbxKompClick(int line);
-  void FillComponentList();
-  void SelectCurrentInList();
-  StepOwner FindStepOwner(int line) const;
-  void ShowFrequency();
-  void SpinEditCetnChange(int frequency);
-  void UpdateAnimationControls();
-  void UpdateSpanControls();
-  void ShowDefaultSpan();
-  void ShowPositionValues();
-  void ShowClipBoxes();
-  void ChkOrezClick(int subcomponent, bool checked);
-  void ChkKompShowClick(int category, bool checked);     // hide box
-  void ChkKompNahLockClick(int category, bool checked);  // lock box
+  void CategoryButtonClick(int category) { list_.ChooseCategory(category); }
+  void RGKompClick(int filter) { list_.ChooseFilter(filter); }
+  void LbxKompClick(int line) { list_.ChooseLine(line); }
+  void SelectCurrentInList() { list_.SelectCurrentInList(); }
+  StepOwner FindStepOwner(int line) const { return list_.FindStepOwner(line); }
+  void SpinEditCetnChange(int frequency) { list_.SetFrequency(frequency); }
+  void ChkOrezClick(int subcomponent, bool checked) { list_.SetClip(subcomponent, checked); }
+  void ChkKompShowClick(int category, bool checked) { list_.SetHidden(category, checked); }
+  void ChkKompNahLockClick(int category, bool checked) { list_.SetLocked(category, checked); }
+  void BtnSmazatClick() { list_.Remove(); }  // "&Remove"
 
-  // Shift, span and default span edits; the GUI calls them when the value changed.
-  void SpinEditPosXChange(int value);
-  void SpinEditPosYChange(int value);
-  void SpinEditRozXChange(int value);
-  void SpinEditRozYChange(int value);
-  void SEDefRozXChange(int value);
-  void SEDefRozYChange(int value);
-
-  void BakePosition(int category);
-  void BtnUsePosClick();      // "Set"
-  void BtnUsePosAllClick();   // "Set all"
-  void BtnNullClick();        // "Unset"
-  void BtnNullAllClick();     // "Unset all"
-  void BtnDefRozesunClick();  // "Def. span"
-  void BtnSmazatClick();      // "&Remove"
+  // Shift, span and default span; the GUI calls them when the value changed.
+  void SpinEditPosXChange(int value) { placement_.SetShiftX(value); }
+  void SpinEditPosYChange(int value) { placement_.SetShiftY(value); }
+  void SpinEditRozXChange(int value) { placement_.SetSpanX(value); }
+  void SpinEditRozYChange(int value) { placement_.SetSpanY(value); }
+  void SEDefRozXChange(int value) { placement_.SetDefaultSpanX(value); }
+  void SEDefRozYChange(int value) { placement_.SetDefaultSpanY(value); }
+  void BtnUsePosClick() { placement_.Set(); }              // "Set"
+  void BtnUsePosAllClick() { placement_.SetAll(); }        // "Set all"
+  void BtnNullClick() { placement_.Unset(); }              // "Unset"
+  void BtnNullAllClick() { placement_.UnsetAll(); }        // "Unset all"
+  void BtnDefRozesunClick() { placement_.DefaultSpan(); }  // "Def. span"
 
   // Snapping points and the drawing options.
-  void FillSnapPointList();
-  void LbxUmistClick(int line);
-  void ShowSnapPoint();
-  void SpinUmistXChange(int value);
-  void SpinUmistYChange(int value);
+  void LbxUmistClick(int line) { snapPoints_.ChooseLine(line); }
+  void SpinUmistXChange(int value) { snapPoints_.SetPointX(value); }
+  void SpinUmistYChange(int value) { snapPoints_.SetPointY(value); }
   Offset SnapPointAbsolute() const;  // full-image pixels; EditorError "A sakra"
-  void DrawSnapMarks();
-  void ChkUmBodClick(bool checked);    // "Draw snap point"
-  void RBNastKompClick();              // mouse used for components
-  void RBNastBodClick();               // mouse used for snapping points
-  void ChbLockUmClick(bool checked);   // "Lock" of the points
-  void ChbSelKompClick(bool checked);  // "Only selected comp."
-  void ChkRozptClick(bool checked);    // "w. spread"
-  void UpdateSpreadButtons();
-  void BtnNahUmBClick();       // "Rnd.spread"
-  void BtnRozptUseClick();     // "Apply"
-  void BtnRozptVsemClick();    // "Copy to all"
-  void BtnRozptNulNahClick();  // "Unset" of the spread
-  void BtnNastNahUmBClick();   // "Edit": the spread dialog
+  void ChkUmBodClick(bool checked) { snapPoints_.SetDrawSnapPoint(checked); }
+  void RBNastKompClick() { snapPoints_.ChooseComponentsMode(); }
+  void RBNastBodClick() { snapPoints_.ChoosePointsMode(); }
+  void ChbLockUmClick(bool checked) { snapPoints_.SetLockPoints(checked); }
+  void ChbSelKompClick(bool checked) { snapPoints_.SetOnlySelected(checked); }
 
-  // Spread limits dialog.
-  void SpreadDialogShow();
-  void SpreadDialogHide();
-  void SpreadLimitChange(SpreadDirection direction, int value);  // SEUp, SEDown, ...
-  void SpreadDirectionClick(SpreadDirection direction);
+  // Spread.
+  void ChkRozptClick(bool checked) { spread_.SetWithSpread(checked); }  // "w. spread"
+  void BtnNahUmBClick() { spread_.RandomSpread(); }                     // "Rnd.spread"
+  void BtnRozptUseClick() { spread_.Apply(); }                          // "Apply"
+  void BtnRozptVsemClick() { spread_.CopyToAll(); }                     // "Copy to all"
+  void BtnRozptNulNahClick() { spread_.Unset(); }                       // "Unset" of the spread
+  void BtnNastNahUmBClick() { spread_.Edit(); }                         // "Edit": the spread dialog
+  void SpreadDialogShow() { spread_.DialogShow(); }
+  void SpreadDialogHide() { spread_.DialogHide(); }
+  void SpreadLimitChange(SpreadDirection d, int value) { spread_.SetLimit(d, value); }
+  void SpreadDirectionClick(SpreadDirection d) { spread_.ChooseDirection(d); }
 
-  // Random portrait commands; the lock boxes keep a category's component.
-  void BtnNahodKompClick();     // "Random"
-  void BtnNahodAllClick();      // "Random all"
-  void BtnNahodKompAllClick();  // "Rand. comps."
-  void BtnBarvaNahAllClick();   // "Rand. colors"
-  void BtnNahAmerClick();       // "Amer."
-  void BtnNahArabClick();       // "Arab."
-  void BtnNahRusClick();        // "Rus."
+  // Random portrait commands.
+  void BtnNahodKompClick() { random_.RandomComponent(); }              // "Random"
+  void BtnNahodAllClick() { random_.RandomAll(); }                     // "Random all"
+  void BtnNahodKompAllClick() { random_.RandomComponents(); }          // "Rand. comps."
+  void BtnBarvaNahAllClick() { random_.RandomColours(); }              // "Rand. colors"
+  void BtnNahAmerClick() { random_.RandomNation(Nation::kAmerican); }  // "Amer."
+  void BtnNahArabClick() { random_.RandomNation(Nation::kArabian); }   // "Arab."
+  void BtnNahRusClick() { random_.RandomNation(Nation::kRussian); }    // "Rus."
 
-  // Undo of component geometry.
-  void BtnUndoClick();     // "Undo"
-  void BtnUndoAllClick();  // "Undo all"
+  // Undo and redo of component geometry.
+  void BtnUndoClick() { session_.UndoLast(); }           // "Undo"
+  void BtnUndoAllClick() { session_.UndoEverything(); }  // "Undo all"
+  void BtnRedoClick() { session_.RedoLast(); }           // "Redo"
 
-  // Mouse in a preview window (only window 1 reacts); image pixel coordinates.
-  void ImageMouseDown(int window, MouseButton button, int x, int y);
-  void ImageMouseMove(int window, int x, int y);
-  void ImageMouseUp(int window, MouseButton button, int x, int y);
+  // Mouse in a preview window; image pixel coordinates.
+  void ImageMouseDown(int window, MouseButton button, int x, int y) {
+    mouse_.Down(window, button, x, y);
+  }
+  void ImageMouseMove(int window, int x, int y) { mouse_.Move(window, x, y); }
+  void ImageMouseUp(int window, MouseButton button, int x, int y) {
+    mouse_.Up(window, button, x, y);
+  }
 
  private:
-  class Command : public EditorSession::Command {
-   public:
-    explicit Command(EditorModel& model) : EditorSession::Command(model.session_) {}
-  };
-
-  void OnSessionEvent(SessionEvent event) override;
-  void OnRendered() override;
-  void ShowControls();  // every control from the session's data set
-  SessionState& shared_() { return session_.State(); }
-  const SessionState& shared_() const { return session_.State(); }
-  void Changed(unsigned changes) { session_.Changed(changes); }
-  TKelvoKompKontejner& Container(int category) const { return session_.Container(category); }
-  TKelvoKomp* Selected(int category) const { return session_.Selected(category); }
-  int SnapPointCount() const;  // of the current category
-  void ShowUndonePoint();
-  void StoreDefaultSpan(bool vertical, int value);
-  void StorePointCoordinate(bool vertical, int value);
-  void SetDrawSnapPoint(bool checked);
-  void SetWithSpread(bool checked);
-  void SetMouseMode(MouseMode mode);
-  void BakeComponent(int category, TKelvoKomp& component, Offset shift, Offset span);
-  int DefaultSpanPoint(int category, int* parent);
-  void RandomUnlockedComponents();
-  void RandomNation(Nation nation);
-  void ShowRandomResult();
-
   EditorSession session_;
-  MainWindowState state_;
-  bool startingUp_ = false;
-  DragState drag_;
-  bool suppressSpanX_ = false;
-  bool suppressSpanY_ = false;
-  bool suppressDefSpanX_ = false;
-  bool suppressDefSpanY_ = false;
+  // Observers in this order: the list, then the areas that follow its choice.
+  ComponentListModel list_;
+  PlacementModel placement_;
+  SnapPointsModel snapPoints_;
+  SpreadModel spread_;
+  RandomModel random_;
+  PreviewMouse mouse_;
 };
 
 }  // namespace kelvo

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "library/component.h"
 #include "library/type_library.h"
 #include "portrait/frames.h"
 #include "portrait/portrait.h"
@@ -10,7 +11,15 @@
 namespace kelvo {
 
 EditorSession::Command::~Command() {
+  if (session_.commandDepth_ == 1 && session_.refreshWanted_ && session_.HasPortrait()) {
+    try {
+      session_.RefreshPortrait();
+    } catch (...) {
+      // A destructor must not throw; the next command redraws.
+    }
+  }
   if (--session_.commandDepth_ > 0) return;
+  session_.refreshWanted_ = false;
   const unsigned changes = std::exchange(session_.pending_, 0u);
   if (changes != 0 && session_.listener_ != nullptr) session_.listener_->EditorChanged(changes);
 }
@@ -35,6 +44,11 @@ void EditorSession::RemoveObserver(SessionObserver* observer) {
 
 void EditorSession::Notify(SessionEvent event, const SessionObserver* sender) {
   Command cmd(*this);
+  // What every area shows may have changed: one redraw when the command ends.
+  if (event == SessionEvent::DataSetReplaced || event == SessionEvent::PortraitReplaced ||
+      event == SessionEvent::LibraryEdited) {
+    RequestRefresh();
+  }
   // A copy: an observer may register another while it answers.
   const std::vector<SessionObserver*> observers = observers_;
   for (SessionObserver* observer : observers) {
@@ -85,9 +99,60 @@ void EditorSession::MarkLibraryChanged() {
   state_.LibraryChanged = true;
 }
 
+bool EditorSession::RemoveComponent(int category) {
+  Command cmd(*this);
+  TKelvoKompKontejner& container = Container(category);
+  TKelvoKomp* selected = Selected(category);
+  auto& components = container.Components;
+  const auto found = std::find_if(components.begin(), components.end(),
+                                  [&](const auto& c) { return c.get() == selected; });
+  if (found == components.end()) return false;
+  undo_.ClearUndo();
+  if (components.size() <= 1) {
+    ShowError(prompter_, "There must be at least one component");
+    Notify(SessionEvent::LibraryEdited);
+    return false;
+  }
+  // Other components may use the removed one as an animation step: they lose that step
+  // rather than keep a reference to a freed component.
+  for (const auto& component : components) {
+    for (std::size_t s = 1; s < component->Frames.size(); ++s) {
+      if (component->Frames[s] == selected) component->Frames[s] = nullptr;
+    }
+  }
+  const auto position = components.erase(found);
+  Portrait().Selected.at(category) =
+      position != components.end() ? position->get() : components.back().get();
+  Notify(SessionEvent::LibraryEdited);
+  return true;
+}
+
+void EditorSession::UndoLast() {
+  Command cmd(*this);
+  undo_.UndoStep();
+  Notify(SessionEvent::PointsMoved);
+  RefreshPortrait();
+}
+
+void EditorSession::UndoEverything() {
+  Command cmd(*this);
+  while (undo_.UndoStep()) {
+  }
+  Notify(SessionEvent::PointsMoved);
+  RefreshPortrait();
+}
+
+void EditorSession::RedoLast() {
+  Command cmd(*this);
+  undo_.RedoStep();
+  Notify(SessionEvent::PointsMoved);
+  RefreshPortrait();
+}
+
 void EditorSession::RefreshPortrait() {
   Command cmd(*this);
   TKelvoPortret& portrait = Portrait();
+  refreshWanted_ = false;
   ++state_.RefreshCount;
   if (state_.WithSpread.Checked) {
     portrait.ComputePositionsWithSpread();

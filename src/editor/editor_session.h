@@ -15,7 +15,7 @@
 #include "editor/editor_state.h"
 #include "editor/preview_images.h"
 #include "editor/prompter.h"
-#include "editor/undo_stack.h"
+#include "editor/undo/undo_stack.h"
 
 namespace kelvo {
 
@@ -33,23 +33,29 @@ struct SessionState {
   std::string Caption = "KelvoEd";
   int CurrentCategory = 3;
   bool DragActive = false;
+  int SnapPointLine = -1;          // the chosen snapping point's line (point SnapPointLine + 1)
+  bool SpreadDialogShown = false;  // the spread limits dialog is open
   std::array<bool, kPreviewCount + 1> PreviewVisible{false, true, true, true, true};
   std::array<bool, kCategoryCount + 1> Locked{};
   std::array<bool, kCategoryCount + 1> Hidden{};
-  CheckBoxState DrawSnapPoint;  // ChkUmBod
-  CheckBoxState WithSpread;     // ChkRozpt
-  bool OnlySelected = false;    // ChbSelKomp
-  bool LibraryChanged = false;  // edits not yet saved with the library
+  CheckBoxState DrawSnapPoint;     // ChkUmBod
+  CheckBoxState WithSpread;        // ChkRozpt
+  bool OnlySelected = false;       // ChbSelKomp
+  bool LibraryChanged = false;     // edits not yet saved with the library
   std::string Signature;           // EditSig
   std::uint64_t RefreshCount = 0;  // completed RefreshPortrait runs
 };
 
 // Announcements between area models.
 enum class SessionEvent {
-  DataSetReplaced,    // a new library and portrait: every area refills itself
-  PortraitReplaced,   // same library, other selections or colours (gallery, avatar, undo)
-  LibraryEdited,      // components added, removed or renamed in the current library
-  CategoryChanged,    // the current category moved
+  DataSetReplaced,   // a new library and portrait: every area refills itself
+  PortraitReplaced,  // same library, other selections or colours (gallery, avatar, undo)
+  LibraryEdited,     // components added, removed or renamed in the current library
+  CategoryChanged,   // the current category moved
+  ComponentChosen,   // the list chose another component of the current category
+  SelectionsDrawn,   // random commands drew components; the snapping points start over
+  SnapPointChosen,   // another snapping point is the chosen one
+  PointsMoved,       // undo, redo or the spread moved geometry in the library
 };
 
 class SessionObserver {
@@ -86,6 +92,11 @@ class EditorSession {
   // Tells every observer but the sender (which may be null).
   void Notify(SessionEvent event, const SessionObserver* sender = nullptr);
   void Changed(unsigned changes) { pending_ |= changes; }
+  // A redraw once the outermost command ends, unless RefreshPortrait runs before: observers
+  // that show changed values ask for it, so one command redraws once.
+  void RequestRefresh() { refreshWanted_ = true; }
+  // For a caller that has just put up the picture by other means (the start-up).
+  void CancelRefresh() { refreshWanted_ = false; }
 
   ProcessContext& Context() { return context_; }
   Prompter& prompter() { return prompter_; }
@@ -109,6 +120,16 @@ class EditorSession {
   void ReplaceDataSet(std::unique_ptr<TKelvoTyp> library, std::unique_ptr<TKelvoPortret> portrait);
   void SetCaption(const std::string& dataSetName);
   void MarkLibraryChanged();
+  // Removes the selected component of `category` from the library: the undo history ends (its
+  // records may name it), steps that used it are cleared, the one after it (or before, when it
+  // was the last) becomes selected, observers hear LibraryEdited. False, with the message shown,
+  // when it is the category's only component; the history ends then too, as it always has.
+  bool RemoveComponent(int category);
+
+  // "Undo", "Undo all" and "Redo": observers hear PointsMoved, then the portrait is redrawn.
+  void UndoLast();
+  void UndoEverything();
+  void RedoLast();
 
   // The central redraw every command ends with.
   void RefreshPortrait();
@@ -126,6 +147,7 @@ class EditorSession {
   SessionState state_;
   int commandDepth_ = 0;
   unsigned pending_ = 0;
+  bool refreshWanted_ = false;
 };
 
 }  // namespace kelvo

@@ -1,6 +1,6 @@
-// Plain data of the editor's main window: what every control shows, which controls are enabled,
-// and the shared state the previews and dialogs read. The editor model owns one MainWindowState
-// and changes it; the GUI only reads it and forwards user input to the model's methods.
+// Plain data the editor's areas share with the GUI: enumerations of the controls, the spread
+// dialog's values, the window settings and the change bits the listener hears. Each area model
+// keeps its own controls' values in its state struct; the GUI only reads them.
 // Arrays indexed by category run 0..14 with index 0 unused, so category numbers index directly.
 #pragma once
 
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/undo_stack.h"
+#include "editor/offset.h"
 #include "library/categories.h"
 
 namespace kelvo {
@@ -57,43 +57,6 @@ struct SpreadDialogState {
   int Left = 0;
   int Right = 0;
   SpreadDirection Direction = SpreadDirection::Up;
-};
-
-// The main window's own controls; what all areas share is the session's SessionState.
-struct MainWindowState {
-  MouseMode Mode = MouseMode::Components;
-  bool SpreadDialogShown = false;
-
-
-  // Component list and its filter.
-  std::vector<std::string> FilterItems{"without animations"};
-  int Filter = kWithoutAnimations;
-  std::vector<std::string> ComponentLines;
-  int ComponentLine = -1;
-  int Frequency = 999;
-  bool AnimationButtonsEnabled = false;  // "Anim. comp." and "Animation"
-
-  // Placement edits.
-  int ShiftX = 0;
-  int ShiftY = 0;
-  int SpanX = 0;
-  int SpanY = 0;
-  int DefSpanX = 0;
-  int DefSpanY = 0;
-  bool SpanControlsEnabled = false;  // span edits, "Def. span", default-span edits
-
-  // Snapping points.
-  std::vector<std::string> SnapPointLines;
-  int SnapPointLine = -1;
-  int PointX = 0;
-  int PointY = 0;
-  bool PointEditsEnabled = false;
-  bool LockPoints = false;            // ChbLockUm
-  bool SnapModeEnabled = true;        // RBNastBod
-  bool SpreadButtonsEnabled = false;  // "Rnd.spread", "Edit", "Apply", "Copy to all", "Unset"
-  std::array<CheckBoxState, kSubcomponentCount + 1> Clip{};  // ChkOrez1..4
-  SpreadDialogState Spread;
-
 };
 
 // Per-user window settings as the GUI stores them; a missing value is empty.

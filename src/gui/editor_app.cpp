@@ -3,7 +3,6 @@
 #include <QApplication>
 
 #include "editor/editor_model.h"
-#include "foundation/errors.h"
 #include "gui/main_form.h"
 #include "gui/message_box_sink.h"
 #include "gui/qt_prompter.h"
@@ -21,11 +20,8 @@ int RunEditor(Prompter& prompter, const EditorAppOptions& options) {
     if (!form.StartUp()) return 1;
     form.show();
     return options.run_event_loop ? QApplication::exec() : 0;
-  } catch (const FatalDataError& error) {
-    prompter.Message(MessageKind::Error, "Error", FatalDataText(error), MessageButtons::Ok);
-    return 1;
   } catch (const std::exception& error) {
-    prompter.Message(MessageKind::Error, "Error", error.what(), MessageButtons::Ok);
+    ShowErrorBox(prompter, error);
     return 1;
   }
 }

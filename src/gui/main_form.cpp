@@ -18,6 +18,7 @@
 #include "foundation/errors.h"
 #include "gui/category_names.h"
 #include "gui/dialogs/gallery_window.h"
+#include "gui/message_box_sink.h"
 #include "gui/preview_window.h"
 #include "gui/radio_group.h"
 #include "gui/settings_store.h"
@@ -212,10 +213,8 @@ void TMainForm::Run(const std::function<void()>& action) {
   try {
     action();
     return;
-  } catch (const FatalDataError& error) {
-    prompter_.Message(MessageKind::Error, "Error", FatalDataText(error), MessageButtons::Ok);
   } catch (const std::exception& error) {
-    prompter_.Message(MessageKind::Error, "Error", error.what(), MessageButtons::Ok);
+    ShowErrorBox(prompter_, error);
   }
   ShowState(kChangeAll);
 }
@@ -225,7 +224,6 @@ void TMainForm::EditorChanged(unsigned changes) {
 }
 
 void TMainForm::ShowState(unsigned changes) {
-  const MainWindowState& s = model_.State();
   const SessionState& shared = model_.Session().State();
   if (changes & kChangeCaption) setWindowTitle(FromAnsi(shared.Caption));
   if (changes & kChangeFullImage) Preview(1)->ShowImage(model_.Previews().View(1));
@@ -240,20 +238,22 @@ void TMainForm::ShowState(unsigned changes) {
       SetCheck(c_.hide[i], shared.Hidden[static_cast<size_t>(i)]);
     }
   }
-  if (changes & kChangeComponentList) ShowComponentList(s);
-  if (changes & kChangeValues) ShowValues(s);
-  if (changes & kChangeSnapPoints) ShowSnapPoints(s);
+  if (changes & kChangeComponentList) ShowComponentList();
+  if (changes & kChangeValues) ShowValues();
+  if (changes & kChangeSnapPoints) ShowSnapPoints();
   if (changes & kChangeClipBoxes) {
+    const ComponentListState& s = model_.ComponentList().State();
     for (int i = 1; i <= kSubcomponentCount; ++i) {
       SetCheck(c_.clip[i], s.Clip[static_cast<size_t>(i)].Checked,
                s.Clip[static_cast<size_t>(i)].Enabled);
     }
   }
   if (changes & kChangeSignature) c_.EditSig->setText(FromAnsi(shared.Signature));
-  if (changes & kChangeSpreadDialog) ShowSpreadDialog(s);
+  if (changes & kChangeSpreadDialog) ShowSpreadDialog();
 }
 
-void TMainForm::ShowComponentList(const MainWindowState& s) {
+void TMainForm::ShowComponentList() {
+  const ComponentListState& s = model_.ComponentList().State();
   c_.RGKomp->SetItems(ToQt(s.FilterItems));
   c_.RGKomp->SetItemIndex(s.Filter);
   SetLines(c_.LbxKomp, s.ComponentLines, s.ComponentLine);
@@ -262,8 +262,9 @@ void TMainForm::ShowComponentList(const MainWindowState& s) {
   c_.BtnAnimSet->setEnabled(false);
 }
 
-void TMainForm::ShowValues(const MainWindowState& s) {
-  SetSpin(c_.SpinEditCetn, s.Frequency);
+void TMainForm::ShowValues() {
+  SetSpin(c_.SpinEditCetn, model_.ComponentList().State().Frequency);
+  const PlacementState& s = model_.Placement().State();
   SetSpin(c_.SpinEditPosX, s.ShiftX);
   SetSpin(c_.SpinEditPosY, s.ShiftY);
   SetSpin(c_.SpinEditRozX, s.SpanX, s.SpanControlsEnabled);
@@ -273,8 +274,10 @@ void TMainForm::ShowValues(const MainWindowState& s) {
   c_.BtnDefRozesun->setEnabled(s.SpanControlsEnabled);
 }
 
-void TMainForm::ShowSnapPoints(const MainWindowState& s) {
-  SetLines(c_.LbxUmist, s.SnapPointLines, s.SnapPointLine);
+void TMainForm::ShowSnapPoints() {
+  const SnapPointsState& s = model_.SnapPoints().State();
+  const bool spread_buttons = model_.Spread().State().SpreadButtonsEnabled;
+  SetLines(c_.LbxUmist, s.SnapPointLines, model_.Session().State().SnapPointLine);
   SetSpin(c_.SpinUmistX, s.PointX, s.PointEditsEnabled);
   SetSpin(c_.SpinUmistY, s.PointY, s.PointEditsEnabled);
   SetCheck(c_.ChbLockUm, s.LockPoints);
@@ -285,17 +288,18 @@ void TMainForm::ShowSnapPoints(const MainWindowState& s) {
   SetCheck(c_.ChkRozpt, shared.WithSpread.Checked, shared.WithSpread.Enabled);
   SetCheck(c_.ChbSelKomp, shared.OnlySelected);
   for (QPushButton* button : {c_.BtnNahUmB, c_.BtnRozptUse, c_.BtnRozptVsem, c_.BtnRozptNulNah}) {
-    button->setEnabled(s.SpreadButtonsEnabled);
+    button->setEnabled(spread_buttons);
   }
-  c_.BtnNastNahUmB->setEnabled(s.SpreadButtonsEnabled);
+  c_.BtnNastNahUmB->setEnabled(spread_buttons);
 }
 
 // While the spread dialog is shown the form takes no input; the previews stay usable, since
 // clicks in preview 1 measure the limits.
-void TMainForm::ShowSpreadDialog(const MainWindowState& s) {
-  spread_dialog_->ShowState(s.Spread);
-  if (s.SpreadDialogShown == spread_dialog_->isVisible()) return;
-  if (s.SpreadDialogShown) {
+void TMainForm::ShowSpreadDialog() {
+  spread_dialog_->ShowState(model_.Spread().State().Spread);
+  const bool shown = model_.Session().State().SpreadDialogShown;
+  if (shown == spread_dialog_->isVisible()) return;
+  if (shown) {
     for (QWidget* part : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       if (part->isWindow() || !part->isEnabled()) continue;
       part->setEnabled(false);

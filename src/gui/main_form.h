@@ -60,11 +60,11 @@ class TMainForm : public QWidget, public EditorListener {
   // brought back in line with the model.
   void Run(const std::function<void()>& action);
   void ShowState(unsigned changes);
-  void ShowComponentList(const MainWindowState& s);
-  void ShowValues(const MainWindowState& s);
-  void ShowSnapPoints(const MainWindowState& s);
+  void ShowComponentList();
+  void ShowValues();
+  void ShowSnapPoints();
   void ApplyPreviewVisibility();
-  void ShowSpreadDialog(const MainWindowState& s);
+  void ShowSpreadDialog();
 
   EditorModel& model_;
   Prompter& prompter_;

@@ -77,6 +77,7 @@ struct MainFormControls {
   QPushButton* BtnRozptVsem = nullptr;
   QPushButton* BtnRozptNulNah = nullptr;
   QPushButton* BtnUndo = nullptr;
+  QPushButton* BtnRedo = nullptr;
   QPushButton* BtnUndoAll = nullptr;
 
   // Animation.

@@ -144,6 +144,7 @@ void TMainForm::ConnectControls() {
           [this, &m] { Run([&] { m.SpreadDialogHide(); }); });
   click(c_.BtnUndo, &EditorModel::BtnUndoClick);
   click(c_.BtnUndoAll, &EditorModel::BtnUndoAllClick);
+  click(c_.BtnRedo, &EditorModel::BtnRedoClick);
 
   // Commands that arrive with later work are shown but not yet available.
   for (QPushButton* later :

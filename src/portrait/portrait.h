@@ -14,6 +14,7 @@
 #include "library/categories.h"
 #include "library/colour_type.h"
 #include "portrait/layer.h"
+#include "portrait/nation.h"
 
 namespace kelvo {
 
@@ -37,8 +38,6 @@ struct FrameSlot {
   int32_t x = 0;
   int32_t y = 0;
 };
-
-enum class Nation { kAmerican, kArabian, kRussian };
 
 class TKelvoPortret {
  public:

@@ -26,7 +26,7 @@ TEST(CliOptions, DefaultsOfEachCommand) {
   EXPECT_EQ(Options<CheckOptions>({"check"}).lib.library, "male");
   const auto random = Options<RandomOptions>({"random", "--out", "a.xgl"});
   EXPECT_EQ(random.count, 1);
-  EXPECT_EQ(random.nation, Nation::kNone);
+  EXPECT_FALSE(random.nation.has_value());
   EXPECT_EQ(random.out, "a.xgl");
   const auto render = Options<RenderOptions>({"render", "--gallery", "g.xgl", "--out", "o.bmp"});
   EXPECT_EQ(render.source.gallery, "g.xgl");

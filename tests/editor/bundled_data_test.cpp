@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "editor/editor_test_support.h"
+#include "support/test_support.h"
 
 namespace kelvo::test {
 namespace {
@@ -13,35 +14,36 @@ TEST_P(BundledData, EveryCategoryComponentAndPointCanBeEdited) {
   const std::filesystem::path base =
       std::filesystem::path(KELVO_PROGRAM_DIR) / "kelvoed" / "data_big";
   if (!std::filesystem::exists(base / GetParam() / "dro")) GTEST_SKIP() << "no bundled data";
-  const auto logs =
-      std::filesystem::temp_directory_path() / ("kelvo_editor_bundled_" + std::string(GetParam()));
-  std::filesystem::create_directories(logs);
+  // A folder of its own for the logs, so parallel runs do not share one.
+  const TestFolder logs;
   CollectingSink sink;
   ProcessOptions options;
-  options.program_dir = logs.string();
+  options.program_dir = logs.Dir();
   options.data_base = base.string();
   options.computer_name = "TEST";
   ProcessContext context(sink, options);
-  TestPrompter prompter;
+  FakePrompter prompter;
   EditorModel model(context, prompter);
   EditorSettings settings;
   settings.KeyExists = true;
   settings.LoadDirectory = GetParam();
   ASSERT_TRUE(model.StartUp(settings));
-  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_TRUE(prompter.messages.empty());
   EXPECT_TRUE(sink.shown.empty());
 
   for (int c = 1; c <= kCategoryCount; ++c) {
     model.CategoryButtonClick(c);
-    for (int filter = 0; filter < static_cast<int>(model.State().FilterItems.size()); ++filter) {
+    for (int filter = 0;
+         filter < static_cast<int>(model.ComponentList().State().FilterItems.size()); ++filter) {
       model.RGKompClick(filter);
-      for (int line = 0; line < static_cast<int>(model.State().ComponentLines.size()); ++line) {
+      for (int line = 0;
+           line < static_cast<int>(model.ComponentList().State().ComponentLines.size()); ++line) {
         model.LbxKompClick(line);
       }
     }
     model.RGKompClick(kWithoutAnimations);
     model.LbxKompClick(0);
-    for (int p = 0; p < static_cast<int>(model.State().SnapPointLines.size()); ++p) {
+    for (int p = 0; p < static_cast<int>(model.SnapPoints().State().SnapPointLines.size()); ++p) {
       model.LbxUmistClick(p);
       model.ChkUmBodClick(true);
       model.SnapPointAbsolute();
@@ -51,9 +53,8 @@ TEST_P(BundledData, EveryCategoryComponentAndPointCanBeEdited) {
     model.ImageMouseUp(1, MouseButton::Left, 103, 98);
     model.BtnUsePosClick();
   }
-  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_TRUE(prompter.messages.empty());
   while (!model.Undo().Empty()) model.Undo().UndoStep();
-  std::filesystem::remove_all(logs);
 }
 
 INSTANTIATE_TEST_SUITE_P(DataSets, BundledData, ::testing::Values("male", "female", "ape"));

@@ -14,22 +14,24 @@ TEST_F(ComponentList, FiltersFollowTheCategorysAnimationSlots) {
   model->CategoryButtonClick(kFaces);
   model->RGKompClick(kAnimationSteps);
   model->CategoryButtonClick(kNecks);
-  EXPECT_EQ(model->State().FilterItems, std::vector<std::string>{"without animations"});
-  EXPECT_EQ(model->State().Filter, kWithoutAnimations);
-  EXPECT_FALSE(model->State().AnimationButtonsEnabled);
+  EXPECT_EQ(model->ComponentList().State().FilterItems,
+            std::vector<std::string>{"without animations"});
+  EXPECT_EQ(model->ComponentList().State().Filter, kWithoutAnimations);
+  EXPECT_FALSE(model->ComponentList().State().AnimationButtonsEnabled);
   model->CategoryButtonClick(kFaces);
-  EXPECT_EQ(model->State().FilterItems.size(), 3u);
-  EXPECT_EQ(model->State().Filter, kWithoutAnimations);
-  EXPECT_TRUE(model->State().AnimationButtonsEnabled);
+  EXPECT_EQ(model->ComponentList().State().FilterItems.size(), 3u);
+  EXPECT_EQ(model->ComponentList().State().Filter, kWithoutAnimations);
+  EXPECT_TRUE(model->ComponentList().State().AnimationButtonsEnabled);
 }
 
 TEST_F(ComponentList, ListsOrdinaryComponentsOrFramesOnly) {
   Select(kFaces, "f2");
-  EXPECT_EQ(model->State().ComponentLines, (std::vector<std::string>{"f1", "f2", "f3"}));
-  EXPECT_EQ(model->State().ComponentLine, 1);
+  EXPECT_EQ(model->ComponentList().State().ComponentLines,
+            (std::vector<std::string>{"f1", "f2", "f3"}));
+  EXPECT_EQ(model->ComponentList().State().ComponentLine, 1);
   model->RGKompClick(kOnlyAnimations);
-  EXPECT_EQ(model->State().ComponentLines, (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(model->State().ComponentLine, 0);  // f2 is not listed
+  EXPECT_EQ(model->ComponentList().State().ComponentLines, (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(model->ComponentList().State().ComponentLine, 0);  // f2 is not listed
 }
 
 TEST_F(ComponentList, AnimationStepsListingAndClickingSteps) {
@@ -37,8 +39,8 @@ TEST_F(ComponentList, AnimationStepsListingAndClickingSteps) {
   model->RGKompClick(kAnimationSteps);
   const std::vector<std::string> expected{"f1",   "   >a", "   >", "   >b", "f2",   "   >",
                                           "   >", "   >",  "f3",   "   >",  "   >", "   >"};
-  EXPECT_EQ(model->State().ComponentLines, expected);
-  EXPECT_EQ(model->State().ComponentLine, 4);
+  EXPECT_EQ(model->ComponentList().State().ComponentLines, expected);
+  EXPECT_EQ(model->ComponentList().State().ComponentLine, 4);
 
   const StepOwner owner = model->FindStepOwner(2);
   EXPECT_EQ(owner.Name, "f1");
@@ -48,19 +50,19 @@ TEST_F(ComponentList, AnimationStepsListingAndClickingSteps) {
   EXPECT_EQ(model->SelectedComponent(), &Komp(kFaces, "f1"));
   model->LbxKompClick(3);  // a named step selects that frame
   EXPECT_EQ(model->SelectedComponent(), &Komp(kFaces, "b"));
-  EXPECT_EQ(model->State().ComponentLine, 3);
+  EXPECT_EQ(model->ComponentList().State().ComponentLine, 3);
   model->SelectCurrentInList();  // a frame is not an ordinary line
-  EXPECT_EQ(model->State().ComponentLine, 0);
+  EXPECT_EQ(model->ComponentList().State().ComponentLine, 0);
 }
 
 TEST_F(ComponentList, ClickingALineShowsItsValues) {
   Komp(kFaces, "f3").Frequency = 77;
   Komp(kFaces, "f3").Sub(2)->Clip = true;
   Select(kFaces, "f3");
-  EXPECT_EQ(model->State().Frequency, 77);
-  EXPECT_TRUE(model->State().Clip[2].Checked);
-  EXPECT_TRUE(model->State().Clip[2].Enabled);
-  EXPECT_FALSE(model->State().Clip[3].Enabled);
+  EXPECT_EQ(model->ComponentList().State().Frequency, 77);
+  EXPECT_TRUE(model->ComponentList().State().Clip[2].Checked);
+  EXPECT_TRUE(model->ComponentList().State().Clip[2].Enabled);
+  EXPECT_FALSE(model->ComponentList().State().Clip[3].Enabled);
   model->SpinEditCetnChange(5);
   EXPECT_EQ(Komp(kFaces, "f3").Frequency, 5);
   model->ChkOrezClick(1, true);
@@ -76,8 +78,8 @@ TEST_F(ComponentList, RemovingTheLastListedSelectsTheOneBefore) {
   EXPECT_TRUE(model->Undo().Empty());
   EXPECT_EQ(Lib().Container(kFaces).FindByName("f3"), -1);
   EXPECT_EQ(model->SelectedComponent(), &Komp(kFaces, "f2"));
-  EXPECT_EQ(model->State().ComponentLines, (std::vector<std::string>{"f1", "f2"}));
-  EXPECT_EQ(model->State().ComponentLine, 1);
+  EXPECT_EQ(model->ComponentList().State().ComponentLines, (std::vector<std::string>{"f1", "f2"}));
+  EXPECT_EQ(model->ComponentList().State().ComponentLine, 1);
 }
 
 TEST_F(ComponentList, RemovingAMiddleComponentSelectsTheOneAfter) {
@@ -102,9 +104,9 @@ TEST_F(ComponentList, TheOnlyComponentCannotBeRemoved) {
   model->BtnUsePosClick();
   model->CategoryButtonClick(kBackgrounds);
   model->BtnSmazatClick();
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].Kind, MessageKind::Error);
-  EXPECT_EQ(prompter.shown[0].Text, "There must be at least one component");
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].Kind, MessageKind::Error);
+  EXPECT_EQ(prompter.messages[0].Text, "There must be at least one component");
   EXPECT_EQ(Lib().Container(kBackgrounds).ComponentCount(), 1);
   EXPECT_TRUE(model->Undo().Empty());
 }
@@ -114,8 +116,8 @@ TEST_F(ComponentList, HeadNumberCheckReportsOnlyTheFirstOrdinaryHair) {
   Komp(kHair, "h2").Kind = 0;
   Komp(kHair, "h3").Kind = 0;
   EXPECT_FALSE(model->CheckHeadNumbers());
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].Text,
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].Text,
             "Hair   h2   has NO HEAD NUMBER !!!\r\n\r\nVX WILL DEFINITELY DIE ON THIS !"
             "\r\n\r\nPlease correct this IMMEDIATELY !!!");
 }

@@ -26,7 +26,7 @@ TEST_F(Session, AnotherAreasPortraitChangeRefillsTheMainWindow) {
   const auto refreshes = session.State().RefreshCount;
   session.Portrait().Selected[kFaces] = &Komp(kFaces, "f3");
   session.Notify(SessionEvent::PortraitReplaced);
-  EXPECT_EQ(model->State().ComponentLine, Line("f3"));
+  EXPECT_EQ(model->ComponentList().State().ComponentLine, Line("f3"));
   EXPECT_EQ(session.State().RefreshCount, refreshes + 1);
 }
 
@@ -36,7 +36,7 @@ TEST_F(Session, ObserversHearOthersButNotTheSender) {
   RecordingObserver b;
   session.AddObserver(&a);
   session.AddObserver(&b);
-  session.AddObserver(&a);  // once only
+  session.AddObserver(&a);                          // once only
   session.Notify(SessionEvent::LibraryEdited, &a);  // the main window redraws
   EXPECT_TRUE(a.events.empty());
   EXPECT_EQ(b.events, std::vector<SessionEvent>{SessionEvent::LibraryEdited});

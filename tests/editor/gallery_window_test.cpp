@@ -23,14 +23,12 @@ namespace {
 
 // Answers boxes from a queue (first button when empty) and dialogs from their queues
 // (cancel when empty).
-class ScriptedPrompter : public TestPrompter {
+class ScriptedPrompter : public FakePrompter {
  public:
   MessageAnswer Message(MessageKind kind, const std::string& caption, const std::string& text,
                         MessageButtons buttons) override {
-    const MessageAnswer first = TestPrompter::Message(kind, caption, text, buttons);
-    if (answers.empty()) return first;
-    const MessageAnswer answer = answers.front();
-    answers.pop_front();
+    const MessageAnswer answer = FakePrompter::Message(kind, caption, text, buttons);
+    shown.push_back(messages.back());
     return answer;
   }
   std::optional<std::string> OpenFile(const FileDialogRequest& request) override {
@@ -45,7 +43,7 @@ class ScriptedPrompter : public TestPrompter {
     return Next(inputs, {});
   }
 
-  std::deque<MessageAnswer> answers;
+  std::vector<PromptedMessage> shown;
   std::deque<std::optional<std::string>> files;
   std::deque<std::optional<std::string>> inputs;
   std::vector<FileDialogRequest> file_requests;
@@ -90,7 +88,7 @@ std::vector<std::uint16_t> Pixels(const ImageView& view) {
 class GalleryWindowTest : public ::testing::Test {
  protected:
   GalleryWindowTest() : dir(FreshDir()) {
-    WriteTestLibrary(dir / "data");
+    WriteEditorLibrary(dir / "data" / "lib");
     ProcessOptions options;
     options.program_dir = dir.string();
     options.data_base = (dir / "data").string();
@@ -418,7 +416,7 @@ TEST_F(GalleryWindowTest, ClearAllAsksAndDisablesBackToGallery) {
 }
 
 TEST_F(GalleryWindowTest, DoubleClickOnAPortraitOfAnotherLibraryDoesNothing) {
-  WriteTestLibrary(dir / "data" / "sub");
+  WriteEditorLibrary(dir / "data" / "sub" / "lib");
   Add(0, "own");
   Add(5, "foreign");
   const std::string path = SaveTo("mixed.xgl");

@@ -1,5 +1,6 @@
 // The mouse in the full-size preview.
 #include "editor/editor_test_support.h"
+#include "editor/undo/geometry_records.h"
 
 namespace kelvo::test {
 namespace {
@@ -26,8 +27,8 @@ TEST_F(MouseEditing, LeftDragShiftsAndUpdatesReducedPreviewsOnRelease) {
   ASSERT_FALSE(listener.calls.empty());
   EXPECT_EQ(listener.calls.back() & kChangeReducedImages, 0u);
   EXPECT_NE(listener.calls.back() & kChangeFullImage, 0u);
-  EXPECT_EQ(model->State().ShiftX, 5);
-  EXPECT_EQ(model->State().ShiftY, 2);
+  EXPECT_EQ(model->Placement().State().ShiftX, 5);
+  EXPECT_EQ(model->Placement().State().ShiftY, 2);
   model->ImageMouseUp(1, MouseButton::Left, 15, 12);
   EXPECT_NE(listener.calls.back() & kChangeReducedImages, 0u);
   EXPECT_FALSE(model->Session().State().DragActive);
@@ -43,7 +44,7 @@ TEST_F(MouseEditing, RightDragChangesSpanOnlyOnPairedCategories) {
   model->CategoryButtonClick(kEyes);
   Drag(MouseButton::Right, {0, 0}, {4, 1});
   EXPECT_EQ(model->Portrait().Span[kEyes], (Point{4, 1}));
-  EXPECT_EQ(model->State().SpanX, 4);
+  EXPECT_EQ(model->Placement().State().SpanX, 4);
 }
 
 TEST_F(MouseEditing, PointDragPushesUndoOnlyWhenItMoved) {
@@ -56,13 +57,13 @@ TEST_F(MouseEditing, PointDragPushesUndoOnlyWhenItMoved) {
   TKelvoKomp& f1 = Komp(kFaces, "f1");
   EXPECT_EQ(f1.Point(1).X, 23);
   EXPECT_EQ(f1.Point(1).Y, 38);
-  EXPECT_EQ(model->State().PointX, 23);
+  EXPECT_EQ(model->SnapPoints().State().PointX, 23);
   ASSERT_EQ(model->Undo().Size(), 1u);
-  const UndoRecord& r = model->Undo().Records()[0];
-  EXPECT_EQ(r.Kind, UndoKind::Point);
-  EXPECT_EQ(r.PointIndex, 1);
-  EXPECT_EQ(r.Component, &f1);
-  EXPECT_EQ(r.Delta, (Offset{3, -2}));
+  const auto* r = dynamic_cast<const PointRecord*>(model->Undo().Records()[0].get());
+  ASSERT_NE(r, nullptr);
+  EXPECT_EQ(r->Point(), 1);
+  EXPECT_EQ(&r->Component(), &f1);
+  EXPECT_EQ(r->Delta(), (Offset{3, -2}));
   model->Undo().UndoStep();
   EXPECT_EQ(f1.Point(1).X, 20);
   EXPECT_EQ(f1.Point(1).Y, 40);
@@ -86,12 +87,12 @@ TEST_F(MouseEditing, RightClickInSnapModeChoosesTheNextPointCyclically) {
   Select(kBackgrounds, "normalni");
   model->RBNastBodClick();
   model->ImageMouseDown(1, MouseButton::Right, 0, 0);
-  EXPECT_EQ(model->State().SnapPointLine, 1);
+  EXPECT_EQ(model->Session().State().SnapPointLine, 1);
   EXPECT_FALSE(model->Session().State().DragActive);
   model->ImageMouseUp(1, MouseButton::Right, 0, 0);
   model->ImageMouseDown(1, MouseButton::Right, 0, 0);
-  EXPECT_EQ(model->State().SnapPointLine, 0);
-  EXPECT_EQ(model->State().PointX, 100);
+  EXPECT_EQ(model->Session().State().SnapPointLine, 0);
+  EXPECT_EQ(model->SnapPoints().State().PointX, 100);
 }
 
 TEST_F(MouseEditing, ReducedPreviewsIgnoreTheMouse) {
@@ -107,10 +108,10 @@ TEST_F(MouseEditing, WithSpreadDialogOnlyTheReleaseMeasuresLimits) {
   Drag(MouseButton::Left, {0, 0}, {200, 100});
   EXPECT_EQ(model->Portrait().Shift[kFaces], (Point{0, 0}));
   // The point is at (120, 90): up is |90 - 100|.
-  EXPECT_EQ(model->State().Spread.Up, 10);
+  EXPECT_EQ(model->Spread().State().Spread.Up, 10);
   EXPECT_EQ(Komp(kFaces, "f1").Point(1).SpreadUp, 10);
   model->ImageMouseUp(1, MouseButton::Right, 0, 0);
-  EXPECT_EQ(model->State().Spread.Direction, SpreadDirection::Right);
+  EXPECT_EQ(model->Spread().State().Spread.Direction, SpreadDirection::Right);
   model->ImageMouseUp(1, MouseButton::Left, 200, 0);
   EXPECT_EQ(Komp(kFaces, "f1").Point(1).SpreadRight, 80);
 }

@@ -1,5 +1,6 @@
 // "Set", "Unset", "Def. span" and their undo records.
 #include "editor/editor_test_support.h"
+#include "editor/undo/geometry_records.h"
 
 namespace kelvo::test {
 namespace {
@@ -25,12 +26,14 @@ TEST_F(Placement, SetOnPlainCategoryMovesComponentAndItsStepsOnce) {
   }
   EXPECT_EQ(Sub(Komp(kFaces, "f2"), 1), (Offset{-10, -30}));
   ASSERT_EQ(model->Undo().Size(), 3u);
-  for (const UndoRecord& r : model->Undo().Records()) {
-    EXPECT_EQ(r.Kind, UndoKind::Shift);
-    EXPECT_EQ(r.Delta, (Offset{5, -2}));
+  for (const auto& record : model->Undo().Records()) {
+    const auto* r = dynamic_cast<const ShiftRecord*>(record.get());
+    ASSERT_NE(r, nullptr);
+    EXPECT_FALSE(r->WithSpan());
+    EXPECT_EQ(r->Shift(), (Offset{5, -2}));
   }
-  EXPECT_EQ(model->State().ShiftX, 0);
-  EXPECT_EQ(model->State().ShiftY, 0);
+  EXPECT_EQ(model->Placement().State().ShiftX, 0);
+  EXPECT_EQ(model->Placement().State().ShiftY, 0);
   EXPECT_EQ(model->Portrait().Shift[kFaces], (Point{0, 0}));
 
   while (!model->Undo().Empty()) model->Undo().UndoStep();
@@ -59,12 +62,13 @@ TEST_F(Placement, SpanOnlySetPushesShiftWithSpanRecord) {
   EXPECT_EQ(Sub(e1, 2), (Offset{8, 0}));
   EXPECT_EQ(Pt(e1, 1), (Offset{3, -8}));
   ASSERT_EQ(model->Undo().Size(), 1u);
-  const UndoRecord& r = model->Undo().Records()[0];
-  EXPECT_EQ(r.Kind, UndoKind::ShiftWithSpan);
-  EXPECT_EQ(r.Component, &e1);
-  EXPECT_EQ(r.Delta, (Offset{0, 0}));
-  EXPECT_EQ(r.Span, (Offset{3, 0}));
-  EXPECT_EQ(model->State().SpanX, 0);
+  const auto* r = dynamic_cast<const ShiftRecord*>(model->Undo().Records()[0].get());
+  ASSERT_NE(r, nullptr);
+  EXPECT_TRUE(r->WithSpan());
+  EXPECT_EQ(&r->Component(), &e1);
+  EXPECT_EQ(r->Shift(), (Offset{0, 0}));
+  EXPECT_EQ(r->Span(), (Offset{3, 0}));
+  EXPECT_EQ(model->Placement().State().SpanX, 0);
   model->Undo().UndoStep();
   EXPECT_EQ(Sub(e1, 1), (Offset{-10, 0}));
   EXPECT_EQ(Sub(e1, 2), (Offset{5, 0}));
@@ -84,19 +88,19 @@ TEST_F(Placement, SetAllBakesEveryCategoryAndZeroShiftPushesNothing) {
 TEST_F(Placement, DefSpanMovesSpanIntoDefaultSpanWithOneRedraw) {
   Select(kFaces, "f1");
   model->CategoryButtonClick(kEyes);
-  EXPECT_TRUE(model->State().SpanControlsEnabled);
-  EXPECT_EQ(model->State().DefSpanX, 10);
-  EXPECT_EQ(model->State().DefSpanY, 10);
+  EXPECT_TRUE(model->Placement().State().SpanControlsEnabled);
+  EXPECT_EQ(model->Placement().State().DefSpanX, 10);
+  EXPECT_EQ(model->Placement().State().DefSpanY, 10);
   model->SpinEditRozXChange(4);
   model->SpinEditRozYChange(1);
   const auto before = model->Session().State().RefreshCount;
   model->BtnDefRozesunClick();
   EXPECT_EQ(model->Session().State().RefreshCount, before + 1);
-  EXPECT_EQ(model->State().SpanX, 0);
-  EXPECT_EQ(model->State().SpanY, 0);
+  EXPECT_EQ(model->Placement().State().SpanX, 0);
+  EXPECT_EQ(model->Placement().State().SpanY, 0);
   EXPECT_EQ(model->Portrait().Span[kEyes], (Point{0, 0}));
-  EXPECT_EQ(model->State().DefSpanX, 14);
-  EXPECT_EQ(model->State().DefSpanY, 11);
+  EXPECT_EQ(model->Placement().State().DefSpanX, 14);
+  EXPECT_EQ(model->Placement().State().DefSpanY, 11);
   EXPECT_EQ(Komp(kFaces, "f1").Point(1).SpanX, 14);
   EXPECT_EQ(Komp(kFaces, "f1").Point(1).SpanY, 11);
 }
@@ -133,7 +137,7 @@ TEST_F(Placement, UnsetRedrawsOnlyThroughChangedEdits) {
   auto before = model->Session().State().RefreshCount;
   model->BtnNullClick();
   EXPECT_EQ(model->Portrait().Shift[kFaces], (Point{0, 0}));
-  EXPECT_EQ(model->State().ShiftX, 0);
+  EXPECT_EQ(model->Placement().State().ShiftX, 0);
   EXPECT_EQ(model->Session().State().RefreshCount, before + 1);
 
   model->Portrait().Shift[kHair] = {3, 3};
@@ -145,10 +149,10 @@ TEST_F(Placement, UnsetRedrawsOnlyThroughChangedEdits) {
 
 TEST_F(Placement, SpanControlsFollowTheCategorysSpreadFlag) {
   model->CategoryButtonClick(kFaces);
-  EXPECT_FALSE(model->State().SpanControlsEnabled);
-  EXPECT_EQ(model->State().DefSpanX, 0);
+  EXPECT_FALSE(model->Placement().State().SpanControlsEnabled);
+  EXPECT_EQ(model->Placement().State().DefSpanX, 0);
   model->CategoryButtonClick(kEyes);
-  EXPECT_TRUE(model->State().SpanControlsEnabled);
+  EXPECT_TRUE(model->Placement().State().SpanControlsEnabled);
 }
 
 }  // namespace

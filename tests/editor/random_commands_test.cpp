@@ -59,7 +59,7 @@ TEST_F(RandomCommands, RandomIgnoresTheLockAndUpdatesTheList) {
   for (int i = 0; i < 30; ++i) {
     model->BtnNahodKompClick();
     faces.insert(Name(kFaces));
-    ASSERT_EQ(model->State().ComponentLine, Line(Name(kFaces)));
+    ASSERT_EQ(model->ComponentList().State().ComponentLine, Line(Name(kFaces)));
     for (int c = 1; c <= kCategoryCount; ++c) {
       if (c != kFaces) {
         ASSERT_EQ(model->Portrait().Selected[c], before[c]) << c;
@@ -75,7 +75,7 @@ TEST_F(RandomCommands, RandomShowsTheNewComponentsSnapPoint) {
   Komp(kFaces, "f3").Point(1).X = 70;
   Komp(kFaces, "f1").Point(1).X = 70;
   model->BtnNahodKompClick();
-  EXPECT_EQ(model->State().PointX, 70);
+  EXPECT_EQ(model->SnapPoints().State().PointX, 70);
 }
 
 TEST_F(RandomCommands, NationCommandsSetTheWeightsWhateverTheyWere) {
@@ -181,8 +181,8 @@ TEST_F(UndoCommands, UndoAllRevertsDragAndShiftsThenNothingIsLeft) {
   model->BtnUndoClick();  // the drag
   EXPECT_EQ(Pt("f1"), (Offset{26, 39}));
   // The point edits follow the undone point instead of keeping the dragged values.
-  EXPECT_EQ(model->State().PointX, 26);
-  EXPECT_EQ(model->State().PointY, 39);
+  EXPECT_EQ(model->SnapPoints().State().PointX, 26);
+  EXPECT_EQ(model->SnapPoints().State().PointY, 39);
   const auto refreshes = model->Session().State().RefreshCount;
   model->BtnUndoAllClick();
   EXPECT_EQ(model->Session().State().RefreshCount, refreshes + 1);
@@ -191,8 +191,8 @@ TEST_F(UndoCommands, UndoAllRevertsDragAndShiftsThenNothingIsLeft) {
     EXPECT_EQ(Sub(name), (Offset{-20, -30})) << name;
     EXPECT_EQ(Pt(name), (Offset{20, 40})) << name;
   }
-  EXPECT_EQ(model->State().PointX, 20);
-  EXPECT_EQ(model->State().PointY, 40);
+  EXPECT_EQ(model->SnapPoints().State().PointX, 20);
+  EXPECT_EQ(model->SnapPoints().State().PointY, 40);
 
   // An empty stack: nothing moves, the portrait is still redrawn.
   model->BtnUndoClick();

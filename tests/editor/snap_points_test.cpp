@@ -15,28 +15,29 @@ class SnapPoints : public EditorFixture {
 
 TEST_F(SnapPoints, ListNamesTheChildCategories) {
   model->CategoryButtonClick(kBackgrounds);
-  EXPECT_EQ(model->State().SnapPointLines, (std::vector<std::string>{"Faces", "Hair"}));
-  EXPECT_EQ(model->State().SnapPointLine, 0);
-  EXPECT_EQ(model->State().PointX, 100);
-  EXPECT_EQ(model->State().PointY, 50);
+  EXPECT_EQ(model->SnapPoints().State().SnapPointLines,
+            (std::vector<std::string>{"Faces", "Hair"}));
+  EXPECT_EQ(model->Session().State().SnapPointLine, 0);
+  EXPECT_EQ(model->SnapPoints().State().PointX, 100);
+  EXPECT_EQ(model->SnapPoints().State().PointY, 50);
   model->LbxUmistClick(1);
-  EXPECT_EQ(model->State().PointX, 90);
-  EXPECT_EQ(model->State().Spread.Caption, "Spread - Hair");
+  EXPECT_EQ(model->SnapPoints().State().PointX, 90);
+  EXPECT_EQ(model->Spread().State().Spread.Caption, "Spread - Hair");
 }
 
 TEST_F(SnapPoints, CategoryWithoutPointsTurnsSnapModeOff) {
   model->RBNastBodClick();
   model->ChkRozptClick(true);
-  ASSERT_EQ(model->State().Mode, MouseMode::SnapPoints);
+  ASSERT_EQ(model->SnapPoints().State().Mode, MouseMode::SnapPoints);
   model->CategoryButtonClick(kEyebrows);
-  EXPECT_EQ(model->State().Mode, MouseMode::Components);
+  EXPECT_EQ(model->SnapPoints().State().Mode, MouseMode::Components);
   EXPECT_FALSE(model->Session().State().DrawSnapPoint.Checked);
   EXPECT_FALSE(model->Session().State().DrawSnapPoint.Enabled);
-  EXPECT_FALSE(model->State().SnapModeEnabled);
+  EXPECT_FALSE(model->SnapPoints().State().SnapModeEnabled);
   EXPECT_FALSE(model->Session().State().WithSpread.Checked);
-  EXPECT_FALSE(model->State().SpreadButtonsEnabled);
-  EXPECT_FALSE(model->State().PointEditsEnabled);
-  EXPECT_TRUE(model->State().SnapPointLines.empty());
+  EXPECT_FALSE(model->Spread().State().SpreadButtonsEnabled);
+  EXPECT_FALSE(model->SnapPoints().State().PointEditsEnabled);
+  EXPECT_TRUE(model->SnapPoints().State().SnapPointLines.empty());
 }
 
 TEST_F(SnapPoints, PointEditsRedrawOnlyInSnappingPointsMode) {
@@ -90,7 +91,7 @@ TEST_F(SnapPoints, MarksAreDrawnAtTheAbsolutePosition) {
   EXPECT_EQ(full.At(126, 82), 0xFFFF);
   Komp(kEyes, "e1").Point(1).SpreadLeft = 10;
   model->SpreadDialogShow();
-  EXPECT_TRUE(model->State().SpreadDialogShown);
+  EXPECT_TRUE(model->Session().State().SpreadDialogShown);
   EXPECT_EQ(model->Previews().View(1).At(113, 82), 0xFFE0);  // yellow
 }
 

@@ -15,15 +15,15 @@ TEST_F(StartUp, LoadsTheStoredDataSetAndShowsAPortrait) {
   settings.SrcPath = "C:\\art\\";
   settings.Previews[2].Visible = false;
   ASSERT_TRUE(model->StartUp(settings));
-  const MainWindowState& s = model->State();
   const SessionState& shared = model->Session().State();
   EXPECT_EQ(shared.DataSetDir, "lib");
   EXPECT_EQ(shared.Caption, "KelvoEd - lib");
   EXPECT_EQ(shared.CurrentCategory, kFaces);
-  EXPECT_EQ(s.Mode, MouseMode::Components);
-  EXPECT_EQ(s.FilterItems.size(), 3u);
-  EXPECT_EQ(s.ComponentLines, (std::vector<std::string>{"f1", "f2", "f3"}));
-  EXPECT_EQ(s.SnapPointLines, std::vector<std::string>{"Eyes"});
+  EXPECT_EQ(model->SnapPoints().State().Mode, MouseMode::Components);
+  EXPECT_EQ(model->ComponentList().State().FilterItems.size(), 3u);
+  EXPECT_EQ(model->ComponentList().State().ComponentLines,
+            (std::vector<std::string>{"f1", "f2", "f3"}));
+  EXPECT_EQ(model->SnapPoints().State().SnapPointLines, std::vector<std::string>{"Eyes"});
   EXPECT_EQ(shared.Signature, "2 x");
   EXPECT_FALSE(shared.PreviewVisible[3]);
   EXPECT_TRUE(shared.PreviewVisible[4]);
@@ -49,8 +49,8 @@ TEST_F(StartUp, LoadDirectoryWithoutDrawOrderFallsBackToMale) {
   EXPECT_FALSE(model->StartUp(settings));
   EXPECT_EQ(model->Session().State().DataSetDir, "male");
   EXPECT_EQ(model->Session().State().Caption, "KelvoEd - male");
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].Caption, "Error");
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].Caption, "Error");
   EXPECT_FALSE(model->HasPortrait());
 }
 
@@ -61,8 +61,8 @@ TEST_F(StartUp, MalformedLibraryReportsTheFatalText) {
   settings.KeyExists = true;
   settings.LoadDirectory = "lib";
   EXPECT_FALSE(model->StartUp(settings));
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].Text, "Kelvo ERROR: Unknown DEPENDENCY POZADI:NOWHERE");
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].Text, "Kelvo ERROR: Unknown DEPENDENCY POZADI:NOWHERE");
 }
 
 TEST_F(StartUp, WithoutStoredSettingsEveryPreviewIsShown) {

@@ -18,9 +18,10 @@
 
 #include "foundation/diagnostics.h"
 #include "gui/main_form.h"
-#include "gui_test_support.h"
 #include "library/process_context.h"
-#include "test_library.h"
+#include "support/fake_prompter.h"
+#include "support/gui_fixture.h"
+#include "support/test_libraries.h"
 
 namespace kelvo {
 namespace {
@@ -29,7 +30,7 @@ class GalleryWindowGuiTest : public ::testing::Test {
  protected:
   GalleryWindowGuiTest() {
     data_ = std::filesystem::path(folder_.Path().toStdString()) / "data";
-    test::WriteTestLibrary(data_ / "male");
+    test::WriteWindowLibrary(data_ / "male");
     ProcessOptions options;
     options.program_dir = folder_.Path().toStdString() + "/";
     options.data_base = data_.string();
@@ -69,7 +70,7 @@ class GalleryWindowGuiTest : public ::testing::Test {
   test::SettingsFolder folder_;
   std::filesystem::path data_;
   CollectingSink sink_;
-  test::RecordingPrompter prompter_;
+  test::FakePrompter prompter_;
   std::unique_ptr<ProcessContext> context_;
   std::unique_ptr<EditorModel> model_;
   std::unique_ptr<TMainForm> form_;

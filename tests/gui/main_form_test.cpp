@@ -15,74 +15,18 @@
 #include <memory>
 
 #include "foundation/diagnostics.h"
-#include "library/process_context.h"
 #include "gui/editor_app.h"
 #include "gui/preview_window.h"
 #include "gui/radio_group.h"
 #include "gui/registry_key.h"
 #include "gui/settings_store.h"
-#include "gui_test_support.h"
-#include "test_library.h"
+#include "library/process_context.h"
+#include "support/gui_fixture.h"
 
 namespace kelvo {
 namespace {
 
-class MainFormTest : public ::testing::Test {
- protected:
-  MainFormTest() {
-    data_ = std::filesystem::path(folder_.Path().toStdString()) / "data";
-    test::WriteTestLibrary(data_ / "male");
-    test::WriteTestLibrary(data_ / "female");
-  }
-  ~MainFormTest() override { Stop(); }
-
-  ProcessOptions Options() const {
-    ProcessOptions options;
-    options.program_dir = folder_.Path().toStdString() + "/";
-    options.data_base = data_.string();
-    options.computer_name = "TEST";
-    return options;
-  }
-
-  // Starts the editor as the program does; false when start-up failed.
-  bool Start() {
-    context_ = std::make_unique<ProcessContext>(sink_, Options());
-    model_ = std::make_unique<EditorModel>(*context_, prompter_);
-    form_ = std::make_unique<TMainForm>(*model_, prompter_);
-    if (!form_->StartUp()) return false;
-    form_->show();
-    QApplication::processEvents();
-    return true;
-  }
-
-  void Stop() {
-    form_.reset();
-    model_.reset();
-    context_.reset();
-  }
-
-  template <typename T = QWidget>
-  T* Find(const QString& name) const {
-    T* widget = form_->findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name.toStdString();
-    return widget;
-  }
-
-  QStringList Lines(const QString& list) const {
-    QStringList lines;
-    auto* widget = Find<QListWidget>(list);
-    for (int i = 0; i < widget->count(); ++i) lines << widget->item(i)->text();
-    return lines;
-  }
-
-  test::SettingsFolder folder_;
-  std::filesystem::path data_;
-  CollectingSink sink_;
-  test::RecordingPrompter prompter_;
-  std::unique_ptr<ProcessContext> context_;
-  std::unique_ptr<EditorModel> model_;
-  std::unique_ptr<TMainForm> form_;
-};
+using MainFormTest = test::MainWindowFixture;
 
 TEST_F(MainFormTest, ControlsCarryTheirNamesAndCaptions) {
   ASSERT_TRUE(Start());
@@ -179,12 +123,12 @@ TEST_F(MainFormTest, ComponentLinesAreReportedOncePerClickAndOnKeys) {
   };
   const uint64_t start = refreshes();
   click(1);  // moves the current line: one report
-  EXPECT_EQ(model_->State().ComponentLine, 1);
+  EXPECT_EQ(model_->ComponentList().State().ComponentLine, 1);
   EXPECT_EQ(refreshes(), start + 1);
   click(1);  // the current line again: reported as well
   EXPECT_EQ(refreshes(), start + 2);
   QTest::keyClick(list, Qt::Key_Down);
-  EXPECT_EQ(model_->State().ComponentLine, 2);
+  EXPECT_EQ(model_->ComponentList().State().ComponentLine, 2);
   EXPECT_EQ(refreshes(), start + 3);
   click(2);  // after a key move, a click on that line still counts
   EXPECT_EQ(refreshes(), start + 4);
@@ -267,7 +211,7 @@ TEST_F(MainFormTest, StoredDataSetWithADrawOrderIsChosen) {
 }
 
 TEST_F(MainFormTest, HairWithoutHeadNumberIsReportedAndStartUpGoesOn) {
-  test::WriteTestLibrary(data_ / "male", /*hair_without_head=*/true);
+  test::WriteWindowLibrary(data_ / "male", /*hair_without_head=*/true);
   ASSERT_TRUE(Start());
   ASSERT_EQ(prompter_.messages.size(), 1u);
   EXPECT_EQ(prompter_.messages[0].Kind, MessageKind::Error);

@@ -12,43 +12,18 @@
 #include <memory>
 
 #include "foundation/diagnostics.h"
-#include "library/process_context.h"
 #include "gui/main_form.h"
 #include "gui/preview_window.h"
 #include "gui/spread_dialog.h"
-#include "gui_test_support.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
-#include "test_library.h"
+#include "support/gui_fixture.h"
 
 namespace kelvo {
 namespace {
 
-class RandomButtonsTest : public ::testing::Test {
+class RandomButtonsTest : public test::MainWindowFixture {
  protected:
-  RandomButtonsTest() {
-    const auto data = std::filesystem::path(folder_.Path().toStdString()) / "data";
-    test::WriteTestLibrary(data / "male");
-    ProcessOptions options;
-    options.program_dir = folder_.Path().toStdString() + "/";
-    options.data_base = data.string();
-    options.computer_name = "TEST";
-    context_ = std::make_unique<ProcessContext>(sink_, options);
-    model_ = std::make_unique<EditorModel>(*context_, prompter_);
-    form_ = std::make_unique<TMainForm>(*model_, prompter_);
-  }
-  ~RandomButtonsTest() override {
-    form_.reset();
-    model_.reset();
-    context_.reset();
-  }
-
-  bool Start() {
-    if (!form_->StartUp()) return false;
-    form_->show();
-    QApplication::processEvents();
-    return true;
-  }
-
   QPushButton* Button(const char* name) const {
     auto* button = form_->findChild<QPushButton*>(name);
     EXPECT_NE(button, nullptr) << name;
@@ -56,13 +31,6 @@ class RandomButtonsTest : public ::testing::Test {
   }
 
   QString Signature() const { return form_->findChild<QLineEdit*>("EditSig")->text(); }
-
-  test::SettingsFolder folder_;
-  CollectingSink sink_;
-  test::RecordingPrompter prompter_;
-  std::unique_ptr<ProcessContext> context_;
-  std::unique_ptr<EditorModel> model_;
-  std::unique_ptr<TMainForm> form_;
 };
 
 TEST_F(RandomButtonsTest, RandomAllChangesTheSignatureUnlessHairIsLocked) {
@@ -109,6 +77,32 @@ TEST_F(RandomButtonsTest, UndoAllTakesBackASetShift) {
   EXPECT_NE(preview->Image(), shifted);
   QTest::mouseClick(Button("BtnUndo"), Qt::LeftButton);  // an empty stack moves nothing
   EXPECT_EQ(face->Sub(1)->X, x);
+}
+
+TEST_F(RandomButtonsTest, RedoBesideUndoAndTheirKeys) {
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(Button("BtnRedo")->text(), "Redo");
+  EXPECT_TRUE(Button("BtnRedo")->isEnabled());
+  const TKelvoKomp* face = model_->Portrait().Selected[kFaces];
+  const int x = face->Sub(1)->X;
+  form_->findChild<QSpinBox*>("SpinEditPosX")->setValue(12);
+  QTest::mouseClick(Button("BtnUsePos"), Qt::LeftButton);
+  ASSERT_EQ(face->Sub(1)->X, x + 12);
+  form_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  Button("BtnUsePos")->setFocus();  // keys go to the form, not to a spin box's text
+  const std::vector<std::pair<QKeySequence, int>> rows = {
+      {QKeySequence(Qt::CTRL | Qt::Key_Z), x},
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), x + 12},
+      {QKeySequence(Qt::CTRL | Qt::Key_Z), x},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), x + 12}};
+  for (const auto& [keys, expected] : rows) {
+    QTest::keySequence(form_.get(), keys);
+    EXPECT_EQ(face->Sub(1)->X, expected) << keys.toString().toStdString();
+  }
+  QTest::mouseClick(Button("BtnUndo"), Qt::LeftButton);
+  QTest::mouseClick(Button("BtnRedo"), Qt::LeftButton);
+  EXPECT_EQ(face->Sub(1)->X, x + 12);
 }
 
 TEST_F(RandomButtonsTest, SpreadButtonsFollowWithSpreadAndApplyCanBeUndone) {
@@ -161,7 +155,7 @@ TEST_F(RandomButtonsTest, SpreadDialogEditsTheChosenPointsLimitsAndBlocksTheForm
   dialog->findChild<QSpinBox*>("SERight")->setValue(7);
   EXPECT_EQ(point.SpreadRight, 7);
   QTest::mouseClick(dialog->findChild<QPushButton*>("SBLeft"), Qt::LeftButton);
-  EXPECT_EQ(model_->State().Spread.Direction, SpreadDirection::Left);
+  EXPECT_EQ(model_->Spread().State().Spread.Direction, SpreadDirection::Left);
   // A left click in preview 1 measures the chosen direction from the point.
   const Offset at = model_->SnapPointAbsolute();
   QTest::mouseClick(form_->Preview(1), Qt::LeftButton, {}, QPoint(at.x - 10, at.y + 3));
@@ -173,7 +167,7 @@ TEST_F(RandomButtonsTest, SpreadDialogEditsTheChosenPointsLimitsAndBlocksTheForm
 
   QTest::mouseClick(dialog->findChild<QPushButton*>("BtnOk"), Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_FALSE(model_->State().SpreadDialogShown);
+  EXPECT_FALSE(model_->Session().State().SpreadDialogShown);
   EXPECT_TRUE(Button("speedb3")->isEnabled());
   EXPECT_TRUE(Button("BtnNahodAll")->isEnabled());
 }

@@ -5,7 +5,7 @@
 #include <QFile>
 
 #include "gui/registry_key.h"
-#include "gui_test_support.h"
+#include "support/gui_fixture.h"
 
 namespace kelvo {
 namespace {

@@ -1,10 +1,10 @@
-// Shared helpers of the GUI tests: a settings folder per test and a prompter that answers
-// without a person and remembers what it was asked.
+// A prompter that answers without a person: it remembers every message, answers from a queue
+// when one is given (else Ok, or Yes to a question) and cancels every dialog.
 #pragma once
 
-#include <QSettings>
-#include <QTemporaryDir>
+#include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,26 +12,13 @@
 
 namespace kelvo::test {
 
-// Points the per-user settings at a fresh folder for the lifetime of the object.
-class SettingsFolder {
- public:
-  SettingsFolder() {
-    qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
-  }
-  QString Path() const { return dir_.path(); }
-
- private:
-  QTemporaryDir dir_;
-};
-
 struct PromptedMessage {
   MessageKind Kind;
   std::string Caption;
   std::string Text;
 };
 
-class RecordingPrompter : public Prompter {
+class FakePrompter : public Prompter {
  public:
   MessageAnswer Message(MessageKind kind, const std::string& caption, const std::string& text,
                         MessageButtons buttons) override {
@@ -41,7 +28,9 @@ class RecordingPrompter : public Prompter {
       answers.pop_front();
       return answer;
     }
-    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
+               ? MessageAnswer::Ok
+               : MessageAnswer::Yes;
   }
   std::optional<std::string> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
   std::optional<std::string> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
