@@ -1,6 +1,7 @@
 #include "gui/main_form.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -16,6 +17,7 @@
 
 #include "foundation/errors.h"
 #include "gui/category_names.h"
+#include "gui/dialogs/gallery_window.h"
 #include "gui/message_box_sink.h"
 #include "gui/dialogs/colours_dialog.h"
 #include "gui/dialogs/properties_dialog.h"
@@ -80,7 +82,9 @@ TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
   spread_dialog_ = new TFRozpt(this);
   properties_dialog_ = new TFVlast(model_.Session(), this);
   colours_dialog_ = new TFBarvy(model_.Session(), *properties_dialog_, this);
+  gallery_ = new TGalerie(model_.Session(), prompter_, this);
   ConnectControls();
+  ConnectGallery();
   model_.SetListener(this);
 }
 
@@ -178,6 +182,15 @@ void TMainForm::moveEvent(QMoveEvent* event) {
   if (delta.isNull()) return;
   for (int i = 1; i <= kPreviewCount; ++i) Preview(i)->move(Preview(i)->pos() + delta);
   last_pos_ = pos();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  const UnsavedGallery answer = gallery_->Model().AskToSaveUnsaved();
+  if (answer == UnsavedGallery::Cancelled || answer == UnsavedGallery::NotSaved) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

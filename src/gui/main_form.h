@@ -20,6 +20,7 @@ class TFZobr;
 class TFRozpt;
 class TFBarvy;
 class TFVlast;
+class TGalerie;
 
 class TMainForm : public QWidget, public EditorListener {
   Q_OBJECT
@@ -40,17 +41,21 @@ class TMainForm : public QWidget, public EditorListener {
   TFRozpt* SpreadDialog() const { return spread_dialog_; }
   TFBarvy* ColoursDialog() const { return colours_dialog_; }
   TFVlast* PropertiesDialog() const { return properties_dialog_; }
+  TGalerie* GalleryWindow() const { return gallery_; }
 
   void EditorChanged(unsigned changes) override;
 
  protected:
   void moveEvent(QMoveEvent* event) override;
+  // An unsaved gallery is offered for saving first; Cancel keeps the program running.
+  void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
   void CreatePreviews();
   void ConnectControls();
   void ConnectPreview(TFZobr* preview);
+  void ConnectGallery();
   void PlaceWindows(const EditorSettings& settings);
   void PlaceDefaultPreviews();
   bool HasDefaultPreviews() const;
@@ -72,6 +77,7 @@ class TMainForm : public QWidget, public EditorListener {
   TFRozpt* spread_dialog_ = nullptr;
   TFVlast* properties_dialog_ = nullptr;
   TFBarvy* colours_dialog_ = nullptr;
+  TGalerie* gallery_ = nullptr;
   std::vector<QWidget*> blocked_by_dialog_;  // the form's parts the spread dialog disabled
   bool started_ = false;
   bool shown_once_ = false;

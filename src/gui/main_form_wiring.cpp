@@ -10,6 +10,7 @@
 
 #include "gui/dialogs/colours_dialog.h"
 #include "gui/dialogs/properties_dialog.h"
+#include "gui/dialogs/gallery_window.h"
 #include "gui/main_form.h"
 #include "gui/preview_window.h"
 #include "gui/radio_group.h"
@@ -160,10 +161,22 @@ void TMainForm::ConnectControls() {
   // Commands that arrive with later work are shown but not yet available.
   for (QPushButton* later :
        {c_.BtnAnimuj, c_.BtnAnimSet, c_.BtnAnimAll, c_.BtnImport, c_.BtnNacist, c_.BtnUloz,
-        c_.BtnEdKomp, c_.BtnEdKont, c_.BtnMirror, c_.Button6, c_.BtnGal,
-        c_.BtnPridGal, c_.BtnBackToGal, c_.Button5}) {
+        c_.BtnEdKomp, c_.BtnEdKont, c_.BtnMirror, c_.Button6, c_.Button5}) {
     later->setEnabled(false);
   }
+}
+
+void TMainForm::ConnectGallery() {
+  TGalerie* gallery = gallery_;
+  EditorModel* model = &model_;
+  connect(c_.BtnGal, &QPushButton::clicked, gallery, &TGalerie::ShowWindow);
+  connect(c_.BtnPridGal, &QPushButton::clicked, this, [this, gallery, model] {
+    Run([&] { gallery->Model().AddPortrait(model->Portrait()); });
+  });
+  connect(c_.BtnBackToGal, &QPushButton::clicked, this,
+          [this, gallery] { Run([&] { gallery->Model().BackToGallery(); }); });
+  connect(gallery, &TGalerie::BackToGalleryEnabled, c_.BtnBackToGal, &QPushButton::setEnabled);
+  c_.BtnBackToGal->setEnabled(false);
 }
 
 void TMainForm::ConnectPreview(TFZobr* preview) {
