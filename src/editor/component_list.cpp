@@ -36,7 +36,7 @@ int LineOf(const TKelvoKompKontejner& container, const TKelvoKomp* selected, int
 void EditorModel::CategoryButtonClick(int category) {
   Command cmd(*this);
   if (category < 1 || category > kCategoryCount) return;
-  state_.CurrentCategory = category;
+  shared_().CurrentCategory = category;
   Changed(kChangeCategory);
   UpdateSpanControls();
   UpdateAnimationControls();
@@ -46,12 +46,12 @@ void EditorModel::CategoryButtonClick(int category) {
   FillSnapPointList();
   ShowFrequency();
   ShowClipBoxes();
-  if (state_.OnlySelected) RefreshPortrait();
+  if (shared_().OnlySelected) RefreshPortrait();
 }
 
 void EditorModel::UpdateAnimationControls() {
   Command cmd(*this);
-  const bool animated = Container(state_.CurrentCategory).AnimLimit() > 0;
+  const bool animated = Container(shared_().CurrentCategory).AnimLimit() > 0;
   state_.AnimationButtonsEnabled = animated;
   if (animated) {
     if (state_.FilterItems.size() == 1) {
@@ -74,7 +74,7 @@ void EditorModel::RGKompClick(int filter) {
 
 void EditorModel::FillComponentList() {
   Command cmd(*this);
-  const TKelvoKompKontejner& container = Container(state_.CurrentCategory);
+  const TKelvoKompKontejner& container = Container(shared_().CurrentCategory);
   const int steps = container.AnimLimit();
   std::vector<std::string>& lines = state_.ComponentLines;
   lines.clear();
@@ -99,7 +99,7 @@ void EditorModel::SelectCurrentInList() {
   Command cmd(*this);
   if (state_.Filter == kOnlyAnimations || state_.ComponentLines.empty()) return;
   state_.ComponentLine =
-      LineOf(Container(state_.CurrentCategory), SelectedComponent(), state_.Filter);
+      LineOf(Container(shared_().CurrentCategory), SelectedComponent(), state_.Filter);
   Changed(kChangeComponentList);
 }
 
@@ -121,10 +121,10 @@ void EditorModel::LbxKompClick(int line) {
   if (state_.Filter == kAnimationSteps && IsStepLine(name)) name.erase(0, kStepPrefix.size());
   if (name.empty()) name = FindStepOwner(line).Name;
   if (name.empty()) return;
-  TKelvoKompKontejner& container = Container(state_.CurrentCategory);
+  TKelvoKompKontejner& container = Container(shared_().CurrentCategory);
   const int index = container.FindByName(name);
   if (index < 1) return;
-  Portrait().Selected.at(state_.CurrentCategory) = &container.Komp(index);
+  Portrait().Selected.at(shared_().CurrentCategory) = &container.Komp(index);
   ShowFrequency();
   ShowClipBoxes();
   ShowSnapPoint();
@@ -169,16 +169,16 @@ void EditorModel::ChkOrezClick(int subcomponent, bool checked) {
 
 void EditorModel::BtnSmazatClick() {
   Command cmd(*this);
-  const int category = state_.CurrentCategory;
+  const int category = shared_().CurrentCategory;
   TKelvoKompKontejner& container = Container(category);
   TKelvoKomp* selected = SelectedComponent();
   auto& components = container.Components;
   const auto found = std::find_if(components.begin(), components.end(),
                                   [&](const auto& c) { return c.get() == selected; });
   if (found == components.end()) return;
-  undo_.ClearUndo();
+  session_.Undo().ClearUndo();
   if (components.size() <= 1) {
-    ShowError(prompter_, "There must be at least one component");
+    ShowError(session_.prompter(), "There must be at least one component");
   } else {
     // Other components may use the removed one as an animation step: they lose that step
     // rather than keep a reference to a freed component.

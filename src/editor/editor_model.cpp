@@ -13,107 +13,91 @@
 
 namespace kelvo {
 
-struct EditorModel::DataSet {
-  std::unique_ptr<TKelvoTyp> Library;
-  std::unique_ptr<TKelvoPortret> Portrait;
-};
-
-EditorModel::Command::~Command() {
-  if (--model_.commandDepth_ > 0) return;
-  const unsigned changes = std::exchange(model_.pending_, 0u);
-  if (changes != 0 && model_.listener_ != nullptr) model_.listener_->EditorChanged(changes);
-}
-
 EditorModel::EditorModel(ProcessContext& context, Prompter& prompter)
-    : context_(context), prompter_(prompter) {}
-
-EditorModel::~EditorModel() = default;
-
-bool EditorModel::HasPortrait() const {
-  return data_ != nullptr && data_->Portrait != nullptr;
+    : session_(context, prompter) {
+  session_.AddObserver(this);
 }
 
-TKelvoTyp& EditorModel::Library() {
-  if (data_ == nullptr) throw EditorError("EditorModel: no library loaded");
-  return *data_->Library;
+EditorModel::~EditorModel() {
+  session_.RemoveObserver(this);
 }
 
-TKelvoPortret& EditorModel::Portrait() {
-  if (!HasPortrait()) throw EditorError("EditorModel: no portrait");
-  return *data_->Portrait;
+void EditorModel::OnRendered() {
+  if (shared_().DrawSnapPoint.Checked) DrawSnapMarks();
 }
 
-// The model's constness covers its own state, not the library and portrait it edits.
-TKelvoKompKontejner& EditorModel::Container(int category) const {
-  if (data_ == nullptr) throw EditorError("EditorModel: no library loaded");
-  return data_->Library->Container(category);
-}
-
-TKelvoKomp* EditorModel::Selected(int category) const {
-  if (!HasPortrait()) throw EditorError("EditorModel: no portrait");
-  return data_->Portrait->Selected.at(category);
-}
-
-TKelvoKomp* EditorModel::SelectedComponent() {
-  return HasPortrait() ? Selected(state_.CurrentCategory) : nullptr;
+// Another area replaced or edited what the main window shows: refill every control and redraw.
+void EditorModel::OnSessionEvent(SessionEvent event) {
+  if (startingUp_ || !HasPortrait()) return;
+  Command cmd(*this);
+  if (event == SessionEvent::DataSetReplaced) state_.SpreadDialogShown = false;
+  ShowControls();
+  RefreshPortrait();
 }
 
 bool EditorModel::StartUp(const EditorSettings& settings) {
   Command cmd(*this);
-  context_.Random().SeedCommonFromClock();
+  session_.Context().Random().SeedCommonFromClock();
   if (settings.KeyExists) {
-    state_.SrcPath = settings.SrcPath.value_or("");
+    shared_().SrcPath = settings.SrcPath.value_or("");
     for (int i = 1; i <= kPreviewCount; ++i) {
-      state_.PreviewVisible[i] = settings.Previews[i - 1].Visible.value_or(true);
+      shared_().PreviewVisible[i] = settings.Previews[i - 1].Visible.value_or(true);
     }
   } else {
-    state_.SrcPath.clear();
-    state_.PreviewVisible = {false, true, true, true, true};
+    shared_().SrcPath.clear();
+    shared_().PreviewVisible = {false, true, true, true, true};
   }
-  state_.DragActive = false;
+  shared_().DragActive = false;
 
   const std::string loadDirectory = settings.KeyExists ? settings.LoadDirectory.value_or("") : "";
-  state_.DataSetDir = "male";
-  if (!loadDirectory.empty() && context_.Archive().Files().FileExists(loadDirectory + "\\dro")) {
-    state_.DataSetDir = loadDirectory;
+  shared_().DataSetDir = "male";
+  if (!loadDirectory.empty() && session_.Context().Archive().Files().FileExists(loadDirectory + "\\dro")) {
+    shared_().DataSetDir = loadDirectory;
   }
-  SetCaption(state_.DataSetDir);
+  SetCaption(shared_().DataSetDir);
 
   // A library or portrait that cannot be made ends the start-up with the message shown;
   // the caller then ends the program.
-  auto data = std::make_unique<DataSet>();
+  std::unique_ptr<TKelvoTyp> library;
   try {
-    data->Library = std::make_unique<TKelvoTyp>(context_.Archive(), state_.DataSetDir);
-    data->Library->LoadAll();
-    data->Library->LoadImages();
+    library = std::make_unique<TKelvoTyp>(session_.Context().Archive(), shared_().DataSetDir);
+    library->LoadAll();
+    library->LoadImages();
   } catch (const FatalDataError& e) {
-    ShowError(prompter_, FatalDataText(e));
+    ShowError(session_.prompter(), FatalDataText(e));
     return false;
   } catch (const std::exception& e) {
-    ShowError(prompter_, e.what());
+    ShowError(session_.prompter(), e.what());
     return false;
   }
-  data_ = std::move(data);
-  CheckHeadNumbers();
+  std::unique_ptr<TKelvoPortret> portrait;
   try {
-    auto portrait = std::make_unique<TKelvoPortret>(*data_->Library);
-    portrait->RandomComponents(context_.Random());
-    portrait->RandomColours(context_.Random());
+    portrait = std::make_unique<TKelvoPortret>(*library);
+    portrait->RandomComponents(session_.Context().Random());
+    portrait->RandomColours(session_.Context().Random());
     portrait->ComputePositions();
     portrait->PripravPortret(false);
-    data_->Portrait = std::move(portrait);
   } catch (const std::exception& e) {
-    ShowError(prompter_, e.what());
+    ShowError(session_.prompter(), e.what());
     return false;
   }
-  previews_.ShowFull(*Portrait().RenderLayer);
+  startingUp_ = true;
+  session_.ReplaceDataSet(std::move(library), std::move(portrait));
+  startingUp_ = false;
+  CheckHeadNumbers();
+  session_.Previews().ShowFull(*Portrait().RenderLayer);
   UpdateReducedPreviews();
-  state_.Signature = Portrait().Signature;
+  shared_().Signature = Portrait().Signature;
 
-  state_.CurrentCategory = 3;
+  shared_().CurrentCategory = 3;
   state_.Mode = MouseMode::Components;
   state_.SpreadDialogShown = false;
-  undo_.ClearUndo();
+  ShowControls();
+  return true;
+}
+
+void EditorModel::ShowControls() {
+  Command cmd(*this);
   UpdateSpanControls();
   UpdateAnimationControls();
   FillComponentList();
@@ -122,27 +106,20 @@ bool EditorModel::StartUp(const EditorSettings& settings) {
   FillSnapPointList();
   UpdateSpreadButtons();
   Changed(kChangeAll);
-  return true;
 }
 
 void EditorModel::StoreSettings(EditorSettings& settings) const {
   settings.KeyExists = true;
-  settings.SrcPath = state_.SrcPath;
+  settings.SrcPath = shared_().SrcPath;
   for (int i = 1; i <= kPreviewCount; ++i) {
-    settings.Previews[i - 1].Visible = state_.PreviewVisible[i];
+    settings.Previews[i - 1].Visible = shared_().PreviewVisible[i];
   }
-}
-
-void EditorModel::SetCaption(const std::string& dataSetName) {
-  Command cmd(*this);
-  state_.Caption = dataSetName.empty() ? "KelvoEd" : "KelvoEd - " + dataSetName;
-  Changed(kChangeCaption);
 }
 
 bool EditorModel::CheckHeadNumbers() {
   for (const auto& component : Library().Container(10).Components) {
     if (!component->IsFrame && component->Kind == 0) {
-      ShowError(prompter_, "Hair   " + component->Name + "   has NO HEAD NUMBER !!!" + "\r\n\r\n" +
+      ShowError(session_.prompter(), "Hair   " + component->Name + "   has NO HEAD NUMBER !!!" + "\r\n\r\n" +
                                "VX WILL DEFINITELY DIE ON THIS !" + "\r\n\r\n" +
                                "Please correct this IMMEDIATELY !!!");
       return false;
@@ -155,52 +132,17 @@ void EditorModel::ChkZobrClick(int window, bool checked) {
   Command cmd(*this);
   if (window < 1 || window > kPreviewCount) return;
   if (checked && window != 1 && HasPortrait() && Portrait().RenderLayer != nullptr) {
-    previews_.ShowReduced(window, *Portrait().RenderLayer);
+    session_.Previews().ShowReduced(window, *Portrait().RenderLayer);
     Changed(kChangeReducedImages);
   }
-  state_.PreviewVisible[window] = checked;
+  shared_().PreviewVisible[window] = checked;
   Changed(kChangePreviewVisibility);
-}
-
-void EditorModel::RefreshPortrait() {
-  Command cmd(*this);
-  TKelvoPortret& portrait = Portrait();
-  ++state_.RefreshCount;
-  if (state_.WithSpread.Checked) {
-    portrait.ComputePositionsWithSpread();
-  } else {
-    portrait.ComputePositions();
-  }
-  if (state_.OnlySelected) {
-    portrait.RenderOnly(state_.CurrentCategory);
-  } else {
-    portrait.RenderVisible();
-  }
-  previews_.ShowFull(*portrait.RenderLayer);
-  Changed(kChangeFullImage);
-  if (!state_.DragActive) UpdateReducedPreviews();
-  if (state_.DrawSnapPoint.Checked) DrawSnapMarks();
-  if (!state_.DragActive) {
-    state_.Signature = portrait.Signature;
-    Changed(kChangeSignature);
-  }
-  // Prepared animation frames show the old picture.
-  ResetFrames(portrait);
-}
-
-void EditorModel::UpdateReducedPreviews() {
-  Command cmd(*this);
-  if (!HasPortrait() || Portrait().RenderLayer == nullptr) return;
-  for (int window = 2; window <= kPreviewCount; ++window) {
-    if (state_.PreviewVisible[window]) previews_.ShowReduced(window, *Portrait().RenderLayer);
-  }
-  Changed(kChangeReducedImages);
 }
 
 void EditorModel::ChkKompShowClick(int category, bool checked) {
   Command cmd(*this);
   if (category < 1 || category > kCategoryCount) return;
-  state_.Hidden[category] = checked;
+  shared_().Hidden[category] = checked;
   Portrait().Hidden.at(category) = checked;
   Changed(kChangeCategory);
   RefreshPortrait();
@@ -209,19 +151,19 @@ void EditorModel::ChkKompShowClick(int category, bool checked) {
 void EditorModel::ChkKompNahLockClick(int category, bool checked) {
   Command cmd(*this);
   if (category < 1 || category > kCategoryCount) return;
-  state_.Locked[category] = checked;
+  shared_().Locked[category] = checked;
   Changed(kChangeCategory);
 }
 
 void EditorModel::ChkUmBodClick(bool checked) {
   Command cmd(*this);
-  state_.DrawSnapPoint.Checked = checked;
+  shared_().DrawSnapPoint.Checked = checked;
   Changed(kChangeSnapPoints);
   RefreshPortrait();
 }
 
 void EditorModel::SetDrawSnapPoint(bool checked) {
-  if (state_.DrawSnapPoint.Checked != checked) ChkUmBodClick(checked);
+  if (shared_().DrawSnapPoint.Checked != checked) ChkUmBodClick(checked);
 }
 
 void EditorModel::SetMouseMode(MouseMode mode) {
@@ -248,26 +190,26 @@ void EditorModel::ChbLockUmClick(bool checked) {
 
 void EditorModel::ChbSelKompClick(bool checked) {
   Command cmd(*this);
-  state_.OnlySelected = checked;
+  shared_().OnlySelected = checked;
   Changed(kChangeSnapPoints);
   RefreshPortrait();
 }
 
 void EditorModel::ChkRozptClick(bool checked) {
   Command cmd(*this);
-  state_.WithSpread.Checked = checked;
+  shared_().WithSpread.Checked = checked;
   Changed(kChangeSnapPoints);
   UpdateSpreadButtons();
   RefreshPortrait();
 }
 
 void EditorModel::SetWithSpread(bool checked) {
-  if (state_.WithSpread.Checked != checked) ChkRozptClick(checked);
+  if (shared_().WithSpread.Checked != checked) ChkRozptClick(checked);
 }
 
 void EditorModel::UpdateSpreadButtons() {
   Command cmd(*this);
-  state_.SpreadButtonsEnabled = state_.WithSpread.Checked;
+  state_.SpreadButtonsEnabled = shared_().WithSpread.Checked;
   Changed(kChangeSnapPoints);
 }
 

@@ -1,6 +1,6 @@
-// The editor's main window without the window: it owns the current type library, the portrait,
-// the undo stack and the preview pictures, keeps every control value in MainWindowState, and
-// offers each user action as a method that takes the control's new value. Handlers are named
+// The editor's main window without the window: it owns the editor session (the data set, the
+// undo stack, the previews and the shared state), keeps the main window's own control values in
+// MainWindowState, and offers each user action as a method that takes the control's new value. Handlers are named
 // after their control (BtnUsePosClick is the "Set" button). The GUI shows State() and the
 // previews and redraws what the listener reports; tests drive the same methods directly.
 #pragma once
@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "editor/editor_session.h"
 #include "editor/editor_state.h"
 #include "editor/preview_images.h"
 #include "editor/prompter.h"
@@ -22,37 +23,39 @@ class TKelvoKomp;
 class TKelvoKompKontejner;
 enum class Nation;
 
-class EditorModel {
+class EditorModel : private SessionObserver {
  public:
   EditorModel(ProcessContext& context, Prompter& prompter);
   ~EditorModel();
   EditorModel(const EditorModel&) = delete;
   EditorModel& operator=(const EditorModel&) = delete;
 
-  void SetListener(EditorListener* listener) { listener_ = listener; }
+  void SetListener(EditorListener* listener) { session_.SetListener(listener); }
+  EditorSession& Session() { return session_; }
+  const EditorSession& Session() const { return session_; }
 
   // Start-up: data set, library, head numbers, first random portrait, control values.
   // Returns false when the library cannot be loaded (the user has been told; exit code 1).
   bool StartUp(const EditorSettings& settings);
   // Writes SrcPath and the preview visibility; window positions are the GUI's.
   void StoreSettings(EditorSettings& settings) const;
-  void SetCaption(const std::string& dataSetName);
+  void SetCaption(const std::string& dataSetName) { session_.SetCaption(dataSetName); }
   bool CheckHeadNumbers();
   void ChkZobrClick(int window, bool checked);  // also a preview closed by its title bar
 
   const MainWindowState& State() const { return state_; }
-  const PreviewImages& Previews() const { return previews_; }
-  bool HasPortrait() const;
-  TKelvoTyp& Library();
-  TKelvoPortret& Portrait();
-  UndoStack& Undo() { return undo_; }
-  Prompter& prompter() { return prompter_; }
-  ProcessContext& Context() { return context_; }
-  TKelvoKomp* SelectedComponent();  // of the current category
+  const PreviewImages& Previews() const { return session_.Previews(); }
+  bool HasPortrait() const { return session_.HasPortrait(); }
+  TKelvoTyp& Library() { return session_.Library(); }
+  TKelvoPortret& Portrait() { return session_.Portrait(); }
+  UndoStack& Undo() { return session_.Undo(); }
+  Prompter& prompter() { return session_.prompter(); }
+  ProcessContext& Context() { return session_.Context(); }
+  TKelvoKomp* SelectedComponent() { return session_.SelectedComponent(); }
 
   // The central redraw every command ends with.
-  void RefreshPortrait();
-  void UpdateReducedPreviews();
+  void RefreshPortrait() { session_.RefreshPortrait(); }
+  void UpdateReducedPreviews() { session_.UpdateReducedPreviews(); }
 
   // Category and component list.
   void CategoryButtonClick(int category);
@@ -134,21 +137,19 @@ class EditorModel {
   void ImageMouseUp(int window, MouseButton button, int x, int y);
 
  private:
-  // Every command opens one; the outermost reports to the listener what the command changed.
-  class Command {
+  class Command : public EditorSession::Command {
    public:
-    explicit Command(EditorModel& model) : model_(model) { ++model_.commandDepth_; }
-    ~Command();
-    Command(const Command&) = delete;
-    Command& operator=(const Command&) = delete;
-
-   private:
-    EditorModel& model_;
+    explicit Command(EditorModel& model) : EditorSession::Command(model.session_) {}
   };
 
-  void Changed(unsigned changes) { pending_ |= changes; }
-  TKelvoKompKontejner& Container(int category) const;
-  TKelvoKomp* Selected(int category) const;
+  void OnSessionEvent(SessionEvent event) override;
+  void OnRendered() override;
+  void ShowControls();  // every control from the session's data set
+  SessionState& shared_() { return session_.State(); }
+  const SessionState& shared_() const { return session_.State(); }
+  void Changed(unsigned changes) { session_.Changed(changes); }
+  TKelvoKompKontejner& Container(int category) const { return session_.Container(category); }
+  TKelvoKomp* Selected(int category) const { return session_.Selected(category); }
   int SnapPointCount() const;  // of the current category
   void ShowUndonePoint();
   void StoreDefaultSpan(bool vertical, int value);
@@ -162,21 +163,14 @@ class EditorModel {
   void RandomNation(Nation nation);
   void ShowRandomResult();
 
-  ProcessContext& context_;
-  Prompter& prompter_;
-  EditorListener* listener_ = nullptr;
-  struct DataSet;  // the library and the portrait over it, replaced as a whole
-  std::unique_ptr<DataSet> data_;
-  UndoStack undo_;
-  PreviewImages previews_;
+  EditorSession session_;
   MainWindowState state_;
+  bool startingUp_ = false;
   DragState drag_;
   bool suppressSpanX_ = false;
   bool suppressSpanY_ = false;
   bool suppressDefSpanX_ = false;
   bool suppressDefSpanY_ = false;
-  int commandDepth_ = 0;
-  unsigned pending_ = 0;
 };
 
 }  // namespace kelvo

@@ -59,19 +59,11 @@ struct SpreadDialogState {
   SpreadDirection Direction = SpreadDirection::Up;
 };
 
+// The main window's own controls; what all areas share is the session's SessionState.
 struct MainWindowState {
-  std::string DataSetDir;
-  std::string SrcPath;
-  std::string Caption = "KelvoEd";
-  int CurrentCategory = 3;
   MouseMode Mode = MouseMode::Components;
-  bool DragActive = false;
   bool SpreadDialogShown = false;
-  std::array<bool, kPreviewCount + 1> PreviewVisible{false, true, true, true, true};
 
-  // Category panel: lock and hide boxes.
-  std::array<bool, kCategoryCount + 1> Locked{};
-  std::array<bool, kCategoryCount + 1> Hidden{};
 
   // Component list and its filter.
   std::vector<std::string> FilterItems{"without animations"};
@@ -97,16 +89,11 @@ struct MainWindowState {
   int PointY = 0;
   bool PointEditsEnabled = false;
   bool LockPoints = false;            // ChbLockUm
-  CheckBoxState DrawSnapPoint;        // ChkUmBod
   bool SnapModeEnabled = true;        // RBNastBod
-  CheckBoxState WithSpread;           // ChkRozpt
   bool SpreadButtonsEnabled = false;  // "Rnd.spread", "Edit", "Apply", "Copy to all", "Unset"
-  bool OnlySelected = false;          // ChbSelKomp
   std::array<CheckBoxState, kSubcomponentCount + 1> Clip{};  // ChkOrez1..4
   SpreadDialogState Spread;
 
-  std::string Signature;           // EditSig
-  std::uint64_t RefreshCount = 0;  // completed RefreshPortrait runs
 };
 
 // Per-user window settings as the GUI stores them; a missing value is empty.

@@ -21,14 +21,14 @@ void EditorModel::ImageMouseDown(int window, MouseButton button, int x, int y) {
   }
   drag_.Last = drag_.Press = Offset{x, y};
   drag_.Button = button;
-  state_.DragActive = true;
+  shared_().DragActive = true;
 }
 
 void EditorModel::ImageMouseMove(int window, int x, int y) {
   Command cmd(*this);
-  if (window != 1 || !state_.DragActive || state_.SpreadDialogShown) return;
+  if (window != 1 || !shared_().DragActive || state_.SpreadDialogShown) return;
   const Offset d{x - drag_.Last.x, y - drag_.Last.y};
-  const int category = state_.CurrentCategory;
+  const int category = shared_().CurrentCategory;
   TKelvoPortret& portrait = Portrait();
   if (state_.Mode == MouseMode::Components) {
     if (drag_.Button == MouseButton::Left) {
@@ -86,18 +86,18 @@ void EditorModel::ImageMouseUp(int window, MouseButton button, int x, int y) {
   }
   if (state_.Mode == MouseMode::Components) {
     ShowPositionValues();
-  } else if (button == MouseButton::Left && state_.DragActive) {
+  } else if (button == MouseButton::Left && shared_().DragActive) {
     // The record holds the movement the point really made; a release away from the last
     // move did not move it further.
     const Offset moved{drag_.Last.x - drag_.Press.x, drag_.Last.y - drag_.Press.y};
     TKelvoKomp* component = SelectedComponent();
     if (moved != Offset{} && component != nullptr && component->PointCount() > 0) {
       const int point = state_.LockPoints ? kAllPoints : state_.SnapPointLine + 1;
-      undo_.PushUndo(UndoKind::Point, point, component, moved, moved);
+      session_.Undo().PushUndo(UndoKind::Point, point, component, moved, moved);
     }
   }
   UpdateReducedPreviews();
-  state_.DragActive = false;
+  shared_().DragActive = false;
 }
 
 }  // namespace kelvo

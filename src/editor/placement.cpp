@@ -11,7 +11,7 @@ namespace kelvo {
 
 void EditorModel::UpdateSpanControls() {
   Command cmd(*this);
-  const bool withSpan = Container(state_.CurrentCategory).WithSpan;
+  const bool withSpan = Container(shared_().CurrentCategory).WithSpan;
   state_.SpanControlsEnabled = withSpan;
   Changed(kChangeValues);
   if (withSpan) return;
@@ -33,7 +33,7 @@ void EditorModel::ShowDefaultSpan() {
   state_.DefSpanX = 0;
   state_.DefSpanY = 0;
   Changed(kChangeValues);
-  const int category = state_.CurrentCategory;
+  const int category = shared_().CurrentCategory;
   if (!Container(category).WithSpan) return;
   int parent = 0;
   const int point = DefaultSpanPoint(category, &parent);
@@ -46,7 +46,7 @@ void EditorModel::ShowDefaultSpan() {
 void EditorModel::ShowPositionValues() {
   Command cmd(*this);
   const TKelvoPortret& portrait = Portrait();
-  const int c = state_.CurrentCategory;
+  const int c = shared_().CurrentCategory;
   SpinEditPosXChange(portrait.Shift.at(c).x);
   SpinEditPosYChange(portrait.Shift.at(c).y);
   SpinEditRozXChange(portrait.Span.at(c).x);
@@ -58,8 +58,8 @@ void EditorModel::SpinEditPosXChange(int value) {
   if (value == state_.ShiftX) return;
   state_.ShiftX = value;
   Changed(kChangeValues);
-  Portrait().Shift.at(state_.CurrentCategory).x = value;
-  if (!state_.DragActive) RefreshPortrait();
+  Portrait().Shift.at(shared_().CurrentCategory).x = value;
+  if (!shared_().DragActive) RefreshPortrait();
 }
 
 void EditorModel::SpinEditPosYChange(int value) {
@@ -67,8 +67,8 @@ void EditorModel::SpinEditPosYChange(int value) {
   if (value == state_.ShiftY) return;
   state_.ShiftY = value;
   Changed(kChangeValues);
-  Portrait().Shift.at(state_.CurrentCategory).y = value;
-  if (!state_.DragActive) RefreshPortrait();
+  Portrait().Shift.at(shared_().CurrentCategory).y = value;
+  if (!shared_().DragActive) RefreshPortrait();
 }
 
 void EditorModel::SpinEditRozXChange(int value) {
@@ -76,10 +76,10 @@ void EditorModel::SpinEditRozXChange(int value) {
   if (value == state_.SpanX) return;
   state_.SpanX = value;
   Changed(kChangeValues);
-  Portrait().Span.at(state_.CurrentCategory).x = value;
+  Portrait().Span.at(shared_().CurrentCategory).x = value;
   if (suppressSpanX_) {
     suppressSpanX_ = false;
-  } else if (!state_.DragActive) {
+  } else if (!shared_().DragActive) {
     RefreshPortrait();
   }
 }
@@ -89,17 +89,17 @@ void EditorModel::SpinEditRozYChange(int value) {
   if (value == state_.SpanY) return;
   state_.SpanY = value;
   Changed(kChangeValues);
-  Portrait().Span.at(state_.CurrentCategory).y = value;
+  Portrait().Span.at(shared_().CurrentCategory).y = value;
   if (suppressSpanY_) {
     suppressSpanY_ = false;
-  } else if (!state_.DragActive) {
+  } else if (!shared_().DragActive) {
     RefreshPortrait();
   }
 }
 
 // Stores a default-span edit into the snapping point the current category sits on.
 void EditorModel::StoreDefaultSpan(bool vertical, int value) {
-  const int category = state_.CurrentCategory;
+  const int category = shared_().CurrentCategory;
   if (!Container(category).WithSpan) return;
   int parent = 0;
   const int point = DefaultSpanPoint(category, &parent);
@@ -175,9 +175,9 @@ void EditorModel::BakeComponent(int category, TKelvoKomp& component, Offset shif
   }
   // A paired category records only a span change; a shift alone is baked without a record.
   if (withSpan && span != Offset{}) {
-    undo_.PushUndo(UndoKind::ShiftWithSpan, 0, &component, shift, span);
+    session_.Undo().PushUndo(UndoKind::ShiftWithSpan, 0, &component, shift, span);
   } else if (!withSpan && shift != Offset{}) {
-    undo_.PushUndo(UndoKind::Shift, 0, &component, shift, Offset{});
+    session_.Undo().PushUndo(UndoKind::Shift, 0, &component, shift, Offset{});
   }
 }
 
@@ -206,7 +206,7 @@ void EditorModel::BakePosition(int category) {
 
 void EditorModel::BtnUsePosClick() {
   Command cmd(*this);
-  BakePosition(state_.CurrentCategory);
+  BakePosition(shared_().CurrentCategory);
   ShowPositionValues();
   RefreshPortrait();
 }
@@ -221,8 +221,8 @@ void EditorModel::BtnUsePosAllClick() {
 void EditorModel::BtnNullClick() {
   Command cmd(*this);
   TKelvoPortret& portrait = Portrait();
-  portrait.Shift.at(state_.CurrentCategory) = {};
-  portrait.Span.at(state_.CurrentCategory) = {};
+  portrait.Shift.at(shared_().CurrentCategory) = {};
+  portrait.Span.at(shared_().CurrentCategory) = {};
   ShowPositionValues();
 }
 

@@ -17,13 +17,13 @@ void EditorModel::ShowRandomResult() {
 void EditorModel::RandomUnlockedComponents() {
   TKelvoPortret& portrait = Portrait();
   for (int c = 1; c <= kCategoryCount; ++c) {
-    if (!state_.Locked[static_cast<size_t>(c)]) portrait.RandomComponent(c, context_.Random());
+    if (!shared_().Locked[static_cast<size_t>(c)]) portrait.RandomComponent(c, session_.Context().Random());
   }
 }
 
 void EditorModel::BtnNahodKompClick() {
   Command cmd(*this);
-  Portrait().RandomComponent(state_.CurrentCategory, context_.Random());
+  Portrait().RandomComponent(shared_().CurrentCategory, session_.Context().Random());
   ShowRandomResult();
   ShowSnapPoint();
   RefreshPortrait();
@@ -32,7 +32,7 @@ void EditorModel::BtnNahodKompClick() {
 void EditorModel::BtnNahodAllClick() {
   Command cmd(*this);
   RandomUnlockedComponents();
-  Portrait().RandomColours(context_.Random());
+  Portrait().RandomColours(session_.Context().Random());
   ShowRandomResult();
   RefreshPortrait();
 }
@@ -46,7 +46,7 @@ void EditorModel::BtnNahodKompAllClick() {
 
 void EditorModel::BtnBarvaNahAllClick() {
   Command cmd(*this);
-  Portrait().RandomColours(context_.Random());
+  Portrait().RandomColours(session_.Context().Random());
   RefreshPortrait();
 }
 
@@ -55,15 +55,15 @@ void EditorModel::RandomNation(Nation nation) {
   TKelvoPortret& portrait = Portrait();
   portrait.ApplyNationPreset(nation);
   for (int c = 1; c <= kCategoryCount; ++c) {
-    if (state_.Locked[static_cast<size_t>(c)]) continue;
-    const int i = portrait.RandomComponentIndexByProperties(c, context_.Random());
+    if (shared_().Locked[static_cast<size_t>(c)]) continue;
+    const int i = portrait.RandomComponentIndexByProperties(c, session_.Context().Random());
     TKelvoKompKontejner& container = Container(c);
     // An empty category has nothing to choose.
     if (i >= 1 && i <= container.ComponentCount()) {
       portrait.Selected.at(static_cast<size_t>(c)) = &container.Komp(i);
     }
   }
-  portrait.RandomColoursByProperties(context_.Random());
+  portrait.RandomColoursByProperties(session_.Context().Random());
   ShowRandomResult();
   RefreshPortrait();
 }
@@ -80,14 +80,14 @@ void EditorModel::BtnNahRusClick() {
 
 void EditorModel::BtnUndoClick() {
   Command cmd(*this);
-  undo_.UndoStep();
+  session_.Undo().UndoStep();
   ShowUndonePoint();
   RefreshPortrait();
 }
 
 void EditorModel::BtnUndoAllClick() {
   Command cmd(*this);
-  while (!undo_.Empty()) undo_.UndoStep();
+  while (!session_.Undo().Empty()) session_.Undo().UndoStep();
   ShowUndonePoint();
   RefreshPortrait();
 }

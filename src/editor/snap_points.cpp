@@ -23,12 +23,12 @@ SnapPoint* FindPoint(TKelvoKomp* component, int point) {
 }  // namespace
 
 int EditorModel::SnapPointCount() const {
-  return Container(state_.CurrentCategory).PointCount();
+  return Container(shared_().CurrentCategory).PointCount();
 }
 
 void EditorModel::FillSnapPointList() {
   Command cmd(*this);
-  const TKelvoKompKontejner& container = Container(state_.CurrentCategory);
+  const TKelvoKompKontejner& container = Container(shared_().CurrentCategory);
   state_.SnapPointLines.clear();
   for (const int child : container.PointCategory) {
     state_.SnapPointLines.push_back(
@@ -47,9 +47,9 @@ void EditorModel::FillSnapPointList() {
     SpinUmistYChange(0);
   }
   state_.PointEditsEnabled = any;
-  state_.DrawSnapPoint.Enabled = any;
+  shared_().DrawSnapPoint.Enabled = any;
   state_.SnapModeEnabled = any;
-  state_.WithSpread.Enabled = any;
+  shared_().WithSpread.Enabled = any;
   if (!any) {
     SetDrawSnapPoint(false);
     if (state_.Mode != MouseMode::Components) SetMouseMode(MouseMode::Components);
@@ -68,7 +68,7 @@ void EditorModel::ShowSnapPoint() {
   const SnapPoint* point = FindPoint(SelectedComponent(), j);
   SpinUmistXChange(point != nullptr ? point->X : 0);
   SpinUmistYChange(point != nullptr ? point->Y : 0);
-  const int child = Container(state_.CurrentCategory).PointCategory.at(j - 1);
+  const int child = Container(shared_().CurrentCategory).PointCategory.at(j - 1);
   const std::string name =
       child >= 1 && child <= kCategoryCount ? Container(child).DisplayName : std::string();
   SpreadDialogState& spread = state_.Spread;
@@ -83,10 +83,10 @@ void EditorModel::LbxUmistClick(int line) {
   Command cmd(*this);
   if (line < 0 || line >= static_cast<int>(state_.SnapPointLines.size())) return;
   state_.SnapPointLine = line;
-  const auto refreshes = state_.RefreshCount;
+  const auto refreshes = shared_().RefreshCount;
   ShowSnapPoint();
   // The mark follows the chosen point even when the point edits did not redraw.
-  if (state_.DrawSnapPoint.Checked && refreshes == state_.RefreshCount) RefreshPortrait();
+  if (shared_().DrawSnapPoint.Checked && refreshes == shared_().RefreshCount) RefreshPortrait();
 }
 
 void EditorModel::StorePointCoordinate(bool vertical, int value) {
@@ -94,7 +94,7 @@ void EditorModel::StorePointCoordinate(bool vertical, int value) {
   if (SnapPoint* point = FindPoint(SelectedComponent(), state_.SnapPointLine + 1)) {
     (vertical ? point->Y : point->X) = value;
   }
-  if (!state_.DragActive && state_.Mode == MouseMode::SnapPoints) RefreshPortrait();
+  if (!shared_().DragActive && state_.Mode == MouseMode::SnapPoints) RefreshPortrait();
 }
 
 // Undo moves points in the library; the point edits show the moved values without
@@ -126,7 +126,7 @@ void EditorModel::SpinUmistYChange(int value) {
 
 Offset EditorModel::SnapPointAbsolute() const {
   Offset sum;
-  int category = state_.CurrentCategory;
+  int category = shared_().CurrentCategory;
   int point = state_.SnapPointLine + 1;
   // A parent chain longer than the number of categories runs in a circle.
   for (int hops = 0; category != 0; ++hops) {
@@ -152,12 +152,12 @@ void EditorModel::DrawSnapMarks() {
   const Offset at = SnapPointAbsolute();
   const SnapPoint* point = FindPoint(SelectedComponent(), state_.SnapPointLine + 1);
   if (state_.SpreadDialogShown && point != nullptr) {
-    previews_.DrawCross(at.x - point->SpreadLeft, at.y, kYellow);
-    previews_.DrawCross(at.x + point->SpreadRight, at.y, kYellow);
-    previews_.DrawCross(at.x, at.y - point->SpreadUp, kYellow);
-    previews_.DrawCross(at.x, at.y + point->SpreadDown, kYellow);
+    session_.Previews().DrawCross(at.x - point->SpreadLeft, at.y, kYellow);
+    session_.Previews().DrawCross(at.x + point->SpreadRight, at.y, kYellow);
+    session_.Previews().DrawCross(at.x, at.y - point->SpreadUp, kYellow);
+    session_.Previews().DrawCross(at.x, at.y + point->SpreadDown, kYellow);
   }
-  previews_.DrawCross(at.x, at.y, kWhite);
+  session_.Previews().DrawCross(at.x, at.y, kWhite);
   Changed(kChangeFullImage);
 }
 
@@ -165,7 +165,7 @@ void EditorModel::SpreadDialogShow() {
   Command cmd(*this);
   state_.SpreadDialogShown = true;
   Changed(kChangeSpreadDialog);
-  if (state_.DrawSnapPoint.Checked) {
+  if (shared_().DrawSnapPoint.Checked) {
     RefreshPortrait();
   } else {
     ChkUmBodClick(true);

@@ -46,7 +46,7 @@ void EditorModel::BtnNahUmBClick() {
   Command cmd(*this);
   TKelvoKomp* component = SelectedComponent();
   if (component == nullptr || !state_.SpreadButtonsEnabled) return;
-  RandomGenerators& random = context_.Random();
+  RandomGenerators& random = session_.Context().Random();
   for (SnapPoint& p : component->Points) {
     const int right = GaussLimited(p.SpreadRight, 50, random);
     const int left = GaussLimited(p.SpreadLeft, 50, random);
@@ -72,7 +72,7 @@ void EditorModel::BtnRozptUseClick() {
                         static_cast<int>(std::int64_t{y} - p.Y)};
     p.X = x;
     p.Y = y;
-    undo_.PushUndo(UndoKind::Point, j, component, offset, offset);
+    session_.Undo().PushUndo(UndoKind::Point, j, component, offset, offset);
     p.SpreadOffsetX = 0;
     p.SpreadOffsetY = 0;
   }

@@ -187,7 +187,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::ApplyPreviewVisibility() {
-  const MainWindowState& s = model_.State();
+  const SessionState& s = model_.Session().State();
   for (int i = 1; i <= kPreviewCount; ++i) {
     SetCheck(c_.preview_boxes[i], s.PreviewVisible[static_cast<size_t>(i)]);
     // The previews appear with the main window, not before it.
@@ -213,7 +213,8 @@ void TMainForm::EditorChanged(unsigned changes) {
 
 void TMainForm::ShowState(unsigned changes) {
   const MainWindowState& s = model_.State();
-  if (changes & kChangeCaption) setWindowTitle(FromAnsi(s.Caption));
+  const SessionState& shared = model_.Session().State();
+  if (changes & kChangeCaption) setWindowTitle(FromAnsi(shared.Caption));
   if (changes & kChangeFullImage) Preview(1)->ShowImage(model_.Previews().View(1));
   if (changes & kChangeReducedImages) {
     for (int i = 2; i <= kPreviewCount; ++i) Preview(i)->ShowImage(model_.Previews().View(i));
@@ -221,9 +222,9 @@ void TMainForm::ShowState(unsigned changes) {
   if (changes & kChangePreviewVisibility) ApplyPreviewVisibility();
   if (changes & kChangeCategory) {
     for (int i = 1; i <= kCategoryCount; ++i) {
-      SetCheck(c_.speedb[i], i == s.CurrentCategory);
-      SetCheck(c_.lock[i], s.Locked[static_cast<size_t>(i)]);
-      SetCheck(c_.hide[i], s.Hidden[static_cast<size_t>(i)]);
+      SetCheck(c_.speedb[i], i == shared.CurrentCategory);
+      SetCheck(c_.lock[i], shared.Locked[static_cast<size_t>(i)]);
+      SetCheck(c_.hide[i], shared.Hidden[static_cast<size_t>(i)]);
     }
   }
   if (changes & kChangeComponentList) ShowComponentList(s);
@@ -235,7 +236,7 @@ void TMainForm::ShowState(unsigned changes) {
                s.Clip[static_cast<size_t>(i)].Enabled);
     }
   }
-  if (changes & kChangeSignature) c_.EditSig->setText(FromAnsi(s.Signature));
+  if (changes & kChangeSignature) c_.EditSig->setText(FromAnsi(shared.Signature));
   if (changes & kChangeSpreadDialog) ShowSpreadDialog(s);
 }
 
@@ -264,11 +265,12 @@ void TMainForm::ShowSnapPoints(const MainWindowState& s) {
   SetSpin(c_.SpinUmistX, s.PointX, s.PointEditsEnabled);
   SetSpin(c_.SpinUmistY, s.PointY, s.PointEditsEnabled);
   SetCheck(c_.ChbLockUm, s.LockPoints);
-  SetCheck(c_.ChkUmBod, s.DrawSnapPoint.Checked, s.DrawSnapPoint.Enabled);
+  const SessionState& shared = model_.Session().State();
+  SetCheck(c_.ChkUmBod, shared.DrawSnapPoint.Checked, shared.DrawSnapPoint.Enabled);
   SetCheck(c_.RBNastKomp, s.Mode == MouseMode::Components);
   SetCheck(c_.RBNastBod, s.Mode == MouseMode::SnapPoints, s.SnapModeEnabled);
-  SetCheck(c_.ChkRozpt, s.WithSpread.Checked, s.WithSpread.Enabled);
-  SetCheck(c_.ChbSelKomp, s.OnlySelected);
+  SetCheck(c_.ChkRozpt, shared.WithSpread.Checked, shared.WithSpread.Enabled);
+  SetCheck(c_.ChbSelKomp, shared.OnlySelected);
   for (QPushButton* button : {c_.BtnNahUmB, c_.BtnRozptUse, c_.BtnRozptVsem, c_.BtnRozptNulNah}) {
     button->setEnabled(s.SpreadButtonsEnabled);
   }

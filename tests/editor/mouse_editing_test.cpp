@@ -21,7 +21,7 @@ class MouseEditing : public EditorFixture {
 
 TEST_F(MouseEditing, LeftDragShiftsAndUpdatesReducedPreviewsOnRelease) {
   model->ImageMouseDown(1, MouseButton::Left, 10, 10);
-  EXPECT_TRUE(model->State().DragActive);
+  EXPECT_TRUE(model->Session().State().DragActive);
   model->ImageMouseMove(1, 15, 12);
   ASSERT_FALSE(listener.calls.empty());
   EXPECT_EQ(listener.calls.back() & kChangeReducedImages, 0u);
@@ -30,16 +30,16 @@ TEST_F(MouseEditing, LeftDragShiftsAndUpdatesReducedPreviewsOnRelease) {
   EXPECT_EQ(model->State().ShiftY, 2);
   model->ImageMouseUp(1, MouseButton::Left, 15, 12);
   EXPECT_NE(listener.calls.back() & kChangeReducedImages, 0u);
-  EXPECT_FALSE(model->State().DragActive);
+  EXPECT_FALSE(model->Session().State().DragActive);
   EXPECT_EQ(model->Portrait().Shift[kFaces], (Point{5, 2}));
   EXPECT_TRUE(model->Undo().Empty());
 }
 
 TEST_F(MouseEditing, RightDragChangesSpanOnlyOnPairedCategories) {
-  auto before = model->State().RefreshCount;
+  auto before = model->Session().State().RefreshCount;
   Drag(MouseButton::Right, {0, 0}, {4, 4});
   EXPECT_EQ(model->Portrait().Span[kFaces], (Point{0, 0}));
-  EXPECT_EQ(model->State().RefreshCount, before + 1);
+  EXPECT_EQ(model->Session().State().RefreshCount, before + 1);
   model->CategoryButtonClick(kEyes);
   Drag(MouseButton::Right, {0, 0}, {4, 1});
   EXPECT_EQ(model->Portrait().Span[kEyes], (Point{4, 1}));
@@ -87,7 +87,7 @@ TEST_F(MouseEditing, RightClickInSnapModeChoosesTheNextPointCyclically) {
   model->RBNastBodClick();
   model->ImageMouseDown(1, MouseButton::Right, 0, 0);
   EXPECT_EQ(model->State().SnapPointLine, 1);
-  EXPECT_FALSE(model->State().DragActive);
+  EXPECT_FALSE(model->Session().State().DragActive);
   model->ImageMouseUp(1, MouseButton::Right, 0, 0);
   model->ImageMouseDown(1, MouseButton::Right, 0, 0);
   EXPECT_EQ(model->State().SnapPointLine, 0);
@@ -98,7 +98,7 @@ TEST_F(MouseEditing, ReducedPreviewsIgnoreTheMouse) {
   model->ImageMouseDown(2, MouseButton::Left, 0, 0);
   model->ImageMouseMove(2, 5, 5);
   model->ImageMouseUp(2, MouseButton::Left, 5, 5);
-  EXPECT_FALSE(model->State().DragActive);
+  EXPECT_FALSE(model->Session().State().DragActive);
   EXPECT_EQ(model->Portrait().Shift[kFaces], (Point{0, 0}));
 }
 

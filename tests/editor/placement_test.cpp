@@ -89,9 +89,9 @@ TEST_F(Placement, DefSpanMovesSpanIntoDefaultSpanWithOneRedraw) {
   EXPECT_EQ(model->State().DefSpanY, 10);
   model->SpinEditRozXChange(4);
   model->SpinEditRozYChange(1);
-  const auto before = model->State().RefreshCount;
+  const auto before = model->Session().State().RefreshCount;
   model->BtnDefRozesunClick();
-  EXPECT_EQ(model->State().RefreshCount, before + 1);
+  EXPECT_EQ(model->Session().State().RefreshCount, before + 1);
   EXPECT_EQ(model->State().SpanX, 0);
   EXPECT_EQ(model->State().SpanY, 0);
   EXPECT_EQ(model->Portrait().Span[kEyes], (Point{0, 0}));
@@ -106,12 +106,12 @@ TEST_F(Placement, DefSpanLeavesNoMarkThatSwallowsALaterRedraw) {
   model->CategoryButtonClick(kEyes);
   model->SpinEditRozXChange(4);  // the vertical span stays 0
   model->BtnDefRozesunClick();
-  auto before = model->State().RefreshCount;
+  auto before = model->Session().State().RefreshCount;
   model->SEDefRozYChange(12);
-  EXPECT_EQ(model->State().RefreshCount, before + 1);
-  before = model->State().RefreshCount;
+  EXPECT_EQ(model->Session().State().RefreshCount, before + 1);
+  before = model->Session().State().RefreshCount;
   model->SpinEditRozYChange(2);
-  EXPECT_EQ(model->State().RefreshCount, before + 1);
+  EXPECT_EQ(model->Session().State().RefreshCount, before + 1);
 }
 
 TEST_F(Placement, DefaultSpanWithoutServingPointIsAnError) {
@@ -130,17 +130,17 @@ TEST_F(Placement, DefaultSpanWithoutServingPointIsAnError) {
 TEST_F(Placement, UnsetRedrawsOnlyThroughChangedEdits) {
   Select(kFaces, "f1");
   model->SpinEditPosXChange(7);
-  auto before = model->State().RefreshCount;
+  auto before = model->Session().State().RefreshCount;
   model->BtnNullClick();
   EXPECT_EQ(model->Portrait().Shift[kFaces], (Point{0, 0}));
   EXPECT_EQ(model->State().ShiftX, 0);
-  EXPECT_EQ(model->State().RefreshCount, before + 1);
+  EXPECT_EQ(model->Session().State().RefreshCount, before + 1);
 
   model->Portrait().Shift[kHair] = {3, 3};
-  before = model->State().RefreshCount;
+  before = model->Session().State().RefreshCount;
   model->BtnNullAllClick();
   EXPECT_EQ(model->Portrait().Shift[kHair], (Point{0, 0}));
-  EXPECT_EQ(model->State().RefreshCount, before);
+  EXPECT_EQ(model->Session().State().RefreshCount, before);
 }
 
 TEST_F(Placement, SpanControlsFollowTheCategorysSpreadFlag) {

@@ -43,12 +43,12 @@ TEST_F(RandomCommands, RandomAllAndRandComponentsChangeOnlyUnlockedCategories) {
 TEST_F(RandomCommands, WithEveryCategoryLockedComponentsStayAndThePortraitIsRedrawn) {
   LockAllBut(0);
   const auto before = Selection();
-  const auto refreshes = model->State().RefreshCount;
+  const auto refreshes = model->Session().State().RefreshCount;
   model->BtnNahodKompAllClick();
   model->BtnNahodAllClick();
   model->BtnNahAmerClick();
   EXPECT_EQ(Selection(), before);
-  EXPECT_EQ(model->State().RefreshCount, refreshes + 3);
+  EXPECT_EQ(model->Session().State().RefreshCount, refreshes + 3);
 }
 
 TEST_F(RandomCommands, RandomIgnoresTheLockAndUpdatesTheList) {
@@ -117,10 +117,10 @@ TEST_F(RandomCommands, NationCommandsChooseByPropertiesAndKeepLockedCategories) 
 
 TEST_F(RandomCommands, RandomColoursRedrawsWithoutTouchingComponents) {
   const auto before = Selection();
-  const auto refreshes = model->State().RefreshCount;
+  const auto refreshes = model->Session().State().RefreshCount;
   model->BtnBarvaNahAllClick();
   EXPECT_EQ(Selection(), before);
-  EXPECT_EQ(model->State().RefreshCount, refreshes + 1);
+  EXPECT_EQ(model->Session().State().RefreshCount, refreshes + 1);
 }
 
 TEST_F(RandomCommands, EachCommandNotifiesOnce) {
@@ -159,9 +159,9 @@ class UndoCommands : public EditorFixture {
 TEST_F(UndoCommands, UndoTakesBackTheLastRecordOnly) {
   Set(5, -2);  // f1 and its steps a and b, b last
   ASSERT_EQ(model->Undo().Size(), 3u);
-  const auto refreshes = model->State().RefreshCount;
+  const auto refreshes = model->Session().State().RefreshCount;
   model->BtnUndoClick();
-  EXPECT_EQ(model->State().RefreshCount, refreshes + 1);
+  EXPECT_EQ(model->Session().State().RefreshCount, refreshes + 1);
   EXPECT_EQ(model->Undo().Size(), 2u);
   EXPECT_EQ(Sub("b"), (Offset{-20, -30}));
   EXPECT_EQ(Sub("a"), (Offset{-15, -32}));
@@ -183,9 +183,9 @@ TEST_F(UndoCommands, UndoAllRevertsDragAndShiftsThenNothingIsLeft) {
   // The point edits follow the undone point instead of keeping the dragged values.
   EXPECT_EQ(model->State().PointX, 26);
   EXPECT_EQ(model->State().PointY, 39);
-  const auto refreshes = model->State().RefreshCount;
+  const auto refreshes = model->Session().State().RefreshCount;
   model->BtnUndoAllClick();
-  EXPECT_EQ(model->State().RefreshCount, refreshes + 1);
+  EXPECT_EQ(model->Session().State().RefreshCount, refreshes + 1);
   EXPECT_TRUE(model->Undo().Empty());
   for (const char* name : {"f1", "a", "b"}) {
     EXPECT_EQ(Sub(name), (Offset{-20, -30})) << name;
@@ -198,7 +198,7 @@ TEST_F(UndoCommands, UndoAllRevertsDragAndShiftsThenNothingIsLeft) {
   model->BtnUndoClick();
   model->BtnUndoAllClick();
   EXPECT_EQ(Sub("f1"), (Offset{-20, -30}));
-  EXPECT_EQ(model->State().RefreshCount, refreshes + 3);
+  EXPECT_EQ(model->Session().State().RefreshCount, refreshes + 3);
 }
 
 }  // namespace

@@ -30,27 +30,27 @@ TEST_F(SnapPoints, CategoryWithoutPointsTurnsSnapModeOff) {
   ASSERT_EQ(model->State().Mode, MouseMode::SnapPoints);
   model->CategoryButtonClick(kEyebrows);
   EXPECT_EQ(model->State().Mode, MouseMode::Components);
-  EXPECT_FALSE(model->State().DrawSnapPoint.Checked);
-  EXPECT_FALSE(model->State().DrawSnapPoint.Enabled);
+  EXPECT_FALSE(model->Session().State().DrawSnapPoint.Checked);
+  EXPECT_FALSE(model->Session().State().DrawSnapPoint.Enabled);
   EXPECT_FALSE(model->State().SnapModeEnabled);
-  EXPECT_FALSE(model->State().WithSpread.Checked);
+  EXPECT_FALSE(model->Session().State().WithSpread.Checked);
   EXPECT_FALSE(model->State().SpreadButtonsEnabled);
   EXPECT_FALSE(model->State().PointEditsEnabled);
   EXPECT_TRUE(model->State().SnapPointLines.empty());
 }
 
 TEST_F(SnapPoints, PointEditsRedrawOnlyInSnappingPointsMode) {
-  auto before = model->State().RefreshCount;
+  auto before = model->Session().State().RefreshCount;
   model->SpinUmistXChange(25);
   EXPECT_EQ(Komp(kFaces, "f1").Point(1).X, 25);
-  EXPECT_EQ(model->State().RefreshCount, before);
+  EXPECT_EQ(model->Session().State().RefreshCount, before);
 
   model->RBNastBodClick();
-  EXPECT_TRUE(model->State().DrawSnapPoint.Checked);
-  before = model->State().RefreshCount;
+  EXPECT_TRUE(model->Session().State().DrawSnapPoint.Checked);
+  before = model->Session().State().RefreshCount;
   model->SpinUmistYChange(41);
   EXPECT_EQ(Komp(kFaces, "f1").Point(1).Y, 41);
-  EXPECT_EQ(model->State().RefreshCount, before + 1);
+  EXPECT_EQ(model->Session().State().RefreshCount, before + 1);
 }
 
 TEST_F(SnapPoints, AbsolutePositionAddsPointsThroughTwoParents) {

@@ -65,7 +65,7 @@ TEST_F(SpreadCommands, RandomSpreadStaysInsideEachPointsLimits) {
   Limits(2, 0, 0, 0, 0);
   std::set<int> xs;
   std::set<int> ys;
-  const auto refreshes = model->State().RefreshCount;
+  const auto refreshes = model->Session().State().RefreshCount;
   for (int i = 0; i < 300; ++i) {
     model->BtnNahUmBClick();
     ASSERT_GE(Off(1).x, -3);
@@ -76,7 +76,7 @@ TEST_F(SpreadCommands, RandomSpreadStaysInsideEachPointsLimits) {
     xs.insert(Off(1).x);
     ys.insert(Off(1).y);
   }
-  EXPECT_EQ(model->State().RefreshCount, refreshes + 300);
+  EXPECT_EQ(model->Session().State().RefreshCount, refreshes + 300);
   EXPECT_TRUE(xs.count(-3) && xs.count(5) && xs.count(0)) << xs.size();
   EXPECT_EQ(ys.size(), 3u);
   EXPECT_EQ(Pt(1), (Offset{100, 50}));  // the points themselves stay
@@ -127,7 +127,7 @@ TEST_F(SpreadCommands, CopyToAllTakesTheChosenPointsLimitsOnly) {
   Limits(2, 1, 2, 3, 4);
   Bg().Point(1).SpreadOffsetY = 6;
   model->LbxUmistClick(1);
-  const auto refreshes = model->State().RefreshCount;
+  const auto refreshes = model->Session().State().RefreshCount;
   model->BtnRozptVsemClick();
   const SnapPoint& p = Bg().Point(1);
   EXPECT_EQ(p.SpreadLeft, 1);
@@ -136,7 +136,7 @@ TEST_F(SpreadCommands, CopyToAllTakesTheChosenPointsLimitsOnly) {
   EXPECT_EQ(p.SpreadDown, 4);
   EXPECT_EQ(Pt(1), (Offset{100, 50}));
   EXPECT_EQ(Off(1), (Offset{0, 6}));
-  EXPECT_EQ(model->State().RefreshCount, refreshes);
+  EXPECT_EQ(model->Session().State().RefreshCount, refreshes);
 }
 
 TEST_F(SpreadCommands, UnsetClearsTheOffsets) {
@@ -153,7 +153,7 @@ TEST_F(SpreadCommands, EditShowsTheDialogWithTheChosenPointsLimits) {
   model->BtnNastNahUmBClick();
   const MainWindowState& s = model->State();
   EXPECT_TRUE(s.SpreadDialogShown);
-  EXPECT_TRUE(s.DrawSnapPoint.Checked);
+  EXPECT_TRUE(model->Session().State().DrawSnapPoint.Checked);
   EXPECT_EQ(s.Spread.Caption, "Spread - " + Lib().Container(kHair).DisplayName);
   EXPECT_EQ(s.Spread.Left, 1);
   EXPECT_EQ(s.Spread.Right, 2);

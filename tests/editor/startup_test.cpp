@@ -16,16 +16,17 @@ TEST_F(StartUp, LoadsTheStoredDataSetAndShowsAPortrait) {
   settings.Previews[2].Visible = false;
   ASSERT_TRUE(model->StartUp(settings));
   const MainWindowState& s = model->State();
-  EXPECT_EQ(s.DataSetDir, "lib");
-  EXPECT_EQ(s.Caption, "KelvoEd - lib");
-  EXPECT_EQ(s.CurrentCategory, kFaces);
+  const SessionState& shared = model->Session().State();
+  EXPECT_EQ(shared.DataSetDir, "lib");
+  EXPECT_EQ(shared.Caption, "KelvoEd - lib");
+  EXPECT_EQ(shared.CurrentCategory, kFaces);
   EXPECT_EQ(s.Mode, MouseMode::Components);
   EXPECT_EQ(s.FilterItems.size(), 3u);
   EXPECT_EQ(s.ComponentLines, (std::vector<std::string>{"f1", "f2", "f3"}));
   EXPECT_EQ(s.SnapPointLines, std::vector<std::string>{"Eyes"});
-  EXPECT_EQ(s.Signature, "2 x");
-  EXPECT_FALSE(s.PreviewVisible[3]);
-  EXPECT_TRUE(s.PreviewVisible[4]);
+  EXPECT_EQ(shared.Signature, "2 x");
+  EXPECT_FALSE(shared.PreviewVisible[3]);
+  EXPECT_TRUE(shared.PreviewVisible[4]);
   for (int c = 1; c <= kCategoryCount; ++c) EXPECT_NE(model->Portrait().Selected[c], nullptr);
   // The blue background is in preview 1 and, averaged, in the 8x preview.
   EXPECT_EQ(model->Previews().View(1).At(0, 0), 0x001F);
@@ -46,8 +47,8 @@ TEST_F(StartUp, LoadDirectoryWithoutDrawOrderFallsBackToMale) {
   settings.LoadDirectory = "lib";
   std::filesystem::remove(dir / "data" / "lib" / "dro");
   EXPECT_FALSE(model->StartUp(settings));
-  EXPECT_EQ(model->State().DataSetDir, "male");
-  EXPECT_EQ(model->State().Caption, "KelvoEd - male");
+  EXPECT_EQ(model->Session().State().DataSetDir, "male");
+  EXPECT_EQ(model->Session().State().Caption, "KelvoEd - male");
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].Caption, "Error");
   EXPECT_FALSE(model->HasPortrait());
@@ -67,9 +68,9 @@ TEST_F(StartUp, MalformedLibraryReportsTheFatalText) {
 TEST_F(StartUp, WithoutStoredSettingsEveryPreviewIsShown) {
   std::filesystem::rename(dir / "data" / "lib", dir / "data" / "male");
   ASSERT_TRUE(model->StartUp(EditorSettings{}));
-  EXPECT_EQ(model->State().Caption, "KelvoEd - male");
-  for (int i = 1; i <= kPreviewCount; ++i) EXPECT_TRUE(model->State().PreviewVisible[i]);
-  EXPECT_EQ(model->State().SrcPath, "");
+  EXPECT_EQ(model->Session().State().Caption, "KelvoEd - male");
+  for (int i = 1; i <= kPreviewCount; ++i) EXPECT_TRUE(model->Session().State().PreviewVisible[i]);
+  EXPECT_EQ(model->Session().State().SrcPath, "");
 }
 
 TEST_F(StartUp, CheckingAPreviewRecomputesItFirst) {
@@ -80,7 +81,7 @@ TEST_F(StartUp, CheckingAPreviewRecomputesItFirst) {
   ASSERT_TRUE(model->StartUp(settings));
   EXPECT_EQ(model->Previews().View(2).At(0, 0), 0);
   model->ChkZobrClick(2, true);
-  EXPECT_TRUE(model->State().PreviewVisible[2]);
+  EXPECT_TRUE(model->Session().State().PreviewVisible[2]);
   EXPECT_EQ(model->Previews().View(2).At(0, 0), 0x001F);
 }
 

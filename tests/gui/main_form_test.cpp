@@ -172,7 +172,7 @@ TEST_F(MainFormTest, CategoryButtonsSwitchListSpanControlsAndFilters) {
 TEST_F(MainFormTest, ComponentLinesAreReportedOncePerClickAndOnKeys) {
   ASSERT_TRUE(Start());
   auto* list = Find<QListWidget>("LbxKomp");
-  const auto refreshes = [this] { return model_->State().RefreshCount; };
+  const auto refreshes = [this] { return model_->Session().State().RefreshCount; };
   const auto click = [list](int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(row)).center());
@@ -194,7 +194,7 @@ TEST_F(MainFormTest, DragInPreviewOneShiftsTheCurrentCategory) {
   ASSERT_TRUE(Start());
   TFZobr* preview = form_->Preview(1);
   const QImage before = preview->Image().copy();
-  const uint64_t refreshes = model_->State().RefreshCount;
+  const uint64_t refreshes = model_->Session().State().RefreshCount;
 
   QTest::mousePress(preview, Qt::LeftButton, {}, QPoint(100, 100));
   QTest::mouseMove(preview, QPoint(104, 98));
@@ -203,8 +203,8 @@ TEST_F(MainFormTest, DragInPreviewOneShiftsTheCurrentCategory) {
 
   EXPECT_EQ(Find<QSpinBox>("SpinEditPosX")->value(), 10);
   EXPECT_EQ(Find<QSpinBox>("SpinEditPosY")->value(), -5);
-  EXPECT_GT(model_->State().RefreshCount, refreshes);
-  EXPECT_FALSE(model_->State().DragActive);
+  EXPECT_GT(model_->Session().State().RefreshCount, refreshes);
+  EXPECT_FALSE(model_->Session().State().DragActive);
   EXPECT_NE(preview->Image(), before);
 
   // The reduced previews take no mouse input.

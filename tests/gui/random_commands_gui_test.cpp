@@ -79,7 +79,7 @@ TEST_F(RandomButtonsTest, RandomAllChangesTheSignatureUnlessHairIsLocked) {
   const QString start = Signature();
 
   QTest::mouseClick(form_->findChild<QCheckBox*>("ChkKompNahLock10"), Qt::LeftButton);
-  ASSERT_TRUE(model_->State().Locked[kHair]);
+  ASSERT_TRUE(model_->Session().State().Locked[kHair]);
   for (int i = 0; i < 10; ++i) QTest::mouseClick(Button("BtnNahodAll"), Qt::LeftButton);
   EXPECT_EQ(Signature(), start);
 
@@ -96,7 +96,7 @@ TEST_F(RandomButtonsTest, UndoAllTakesBackASetShift) {
   ASSERT_TRUE(Start());
   TFZobr* preview = form_->Preview(1);
   const TKelvoKomp* face = model_->Portrait().Selected[kFaces];
-  ASSERT_EQ(model_->State().CurrentCategory, kFaces);
+  ASSERT_EQ(model_->Session().State().CurrentCategory, kFaces);
   const int x = face->Sub(1)->X;
   form_->findChild<QSpinBox*>("SpinEditPosX")->setValue(12);
   QTest::mouseClick(Button("BtnUsePos"), Qt::LeftButton);
@@ -156,7 +156,7 @@ TEST_F(RandomButtonsTest, SpreadDialogEditsTheChosenPointsLimitsAndBlocksTheForm
   EXPECT_EQ(left->value(), 4);
   EXPECT_FALSE(Button("speedb3")->isEnabled());
   EXPECT_TRUE(form_->Preview(1)->isEnabled());
-  EXPECT_TRUE(model_->State().DrawSnapPoint.Checked);
+  EXPECT_TRUE(model_->Session().State().DrawSnapPoint.Checked);
 
   dialog->findChild<QSpinBox*>("SERight")->setValue(7);
   EXPECT_EQ(point.SpreadRight, 7);

@@ -1,0 +1,124 @@
+#include "editor/editor_session.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "library/type_library.h"
+#include "portrait/frames.h"
+#include "portrait/portrait.h"
+
+namespace kelvo {
+
+EditorSession::Command::~Command() {
+  if (--session_.commandDepth_ > 0) return;
+  const unsigned changes = std::exchange(session_.pending_, 0u);
+  if (changes != 0 && session_.listener_ != nullptr) session_.listener_->EditorChanged(changes);
+}
+
+EditorSession::EditorSession(ProcessContext& context, Prompter& prompter)
+    : context_(context), prompter_(prompter) {}
+
+EditorSession::~EditorSession() {
+  undo_.ClearUndo();
+  portrait_.reset();
+}
+
+void EditorSession::AddObserver(SessionObserver* observer) {
+  if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end()) {
+    observers_.push_back(observer);
+  }
+}
+
+void EditorSession::RemoveObserver(SessionObserver* observer) {
+  std::erase(observers_, observer);
+}
+
+void EditorSession::Notify(SessionEvent event, const SessionObserver* sender) {
+  Command cmd(*this);
+  // A copy: an observer may register another while it answers.
+  const std::vector<SessionObserver*> observers = observers_;
+  for (SessionObserver* observer : observers) {
+    if (observer != sender) observer->OnSessionEvent(event);
+  }
+}
+
+TKelvoTyp& EditorSession::Library() const {
+  if (library_ == nullptr) throw EditorError("EditorSession: no library loaded");
+  return *library_;
+}
+
+TKelvoPortret& EditorSession::Portrait() const {
+  if (portrait_ == nullptr) throw EditorError("EditorSession: no portrait");
+  return *portrait_;
+}
+
+TKelvoKompKontejner& EditorSession::Container(int category) const {
+  return Library().Container(category);
+}
+
+TKelvoKomp* EditorSession::Selected(int category) const {
+  return Portrait().Selected.at(category);
+}
+
+TKelvoKomp* EditorSession::SelectedComponent() const {
+  return HasPortrait() ? Selected(state_.CurrentCategory) : nullptr;
+}
+
+void EditorSession::ReplaceDataSet(std::unique_ptr<TKelvoTyp> library,
+                                   std::unique_ptr<TKelvoPortret> portrait) {
+  Command cmd(*this);
+  undo_.ClearUndo();  // its records point into the old library
+  portrait_.reset();
+  library_ = std::move(library);
+  portrait_ = std::move(portrait);
+  state_.LibraryChanged = false;
+  Notify(SessionEvent::DataSetReplaced);
+}
+
+void EditorSession::SetCaption(const std::string& dataSetName) {
+  Command cmd(*this);
+  state_.Caption = dataSetName.empty() ? "KelvoEd" : "KelvoEd - " + dataSetName;
+  Changed(kChangeCaption);
+}
+
+void EditorSession::MarkLibraryChanged() {
+  state_.LibraryChanged = true;
+}
+
+void EditorSession::RefreshPortrait() {
+  Command cmd(*this);
+  TKelvoPortret& portrait = Portrait();
+  ++state_.RefreshCount;
+  if (state_.WithSpread.Checked) {
+    portrait.ComputePositionsWithSpread();
+  } else {
+    portrait.ComputePositions();
+  }
+  if (state_.OnlySelected) {
+    portrait.RenderOnly(state_.CurrentCategory);
+  } else {
+    portrait.RenderVisible();
+  }
+  previews_.ShowFull(*portrait.RenderLayer);
+  Changed(kChangeFullImage);
+  if (!state_.DragActive) UpdateReducedPreviews();
+  const std::vector<SessionObserver*> observers = observers_;
+  for (SessionObserver* observer : observers) observer->OnRendered();
+  if (!state_.DragActive) {
+    state_.Signature = portrait.Signature;
+    Changed(kChangeSignature);
+  }
+  // Prepared animation frames show the old picture.
+  ResetFrames(portrait);
+}
+
+void EditorSession::UpdateReducedPreviews() {
+  Command cmd(*this);
+  if (!HasPortrait() || Portrait().RenderLayer == nullptr) return;
+  for (int window = 2; window <= kPreviewCount; ++window) {
+    if (state_.PreviewVisible[window]) previews_.ShowReduced(window, *Portrait().RenderLayer);
+  }
+  Changed(kChangeReducedImages);
+}
+
+}  // namespace kelvo
