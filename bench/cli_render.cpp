@@ -212,7 +212,9 @@ int main(int argc, char** argv) {
                          "BM_WriteNewFiles/1000/iterations:3/real_time") /
                      10,
                  "within 1.1");
-    r.PrintRatio("one-pass BMP encode speed-up over the 24-bit picture path",
-                 r.Ratio("BM_EncodeBmpThroughRgb", "BM_Encode/0"), "same bytes");
+    r.PrintRatios("one-pass BMP encode speed-up over the 24-bit picture path",
+                  "BM_EncodeBmpThroughRgb", "BM_Encode/0", "same bytes");
+    r.PrintRatios("write through the atomic writer / plain open-write-close", "BM_Write",
+                  "BM_PlainWrite", "none");
   });
 }

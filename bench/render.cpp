@@ -357,14 +357,14 @@ BENCHMARK(BM_ReduceLayer)->Arg(2)->Arg(4)->Arg(8);
 
 int main(int argc, char** argv) {
   return kelvo::bench::RunWithRatios(argc, argv, [](const kelvo::bench::RatioReporter& r) {
-    r.PrintRatio("Full render of " + std::to_string(kelvo::TheSample().VisitedPixels()) +
-                     " synthetic pixels / plain copy of as many",
-                 r.Ratio("BM_FullRender", "BM_PlainCopy"), "within 3");
+    r.PrintRatios("Full render of " + std::to_string(kelvo::TheSample().VisitedPixels()) +
+                      " synthetic pixels / plain copy of as many",
+                  "BM_FullRender", "BM_PlainCopy", "within 3");
     for (int i = 0; i < 3; ++i) {
       const std::string arg = "/" + std::to_string(i);
-      r.PrintRatio(std::string("Render of 16 random ") + kelvo::kDataSets[i] +
-                       " portraits / plain copy of the pixels they touch",
-                   r.Ratio("BM_DataSetRender" + arg, "BM_DataSetCopy" + arg), "at most 2.0");
+      r.PrintRatios(std::string("Render of 16 random ") + kelvo::kDataSets[i] +
+                        " portraits / plain copy of the pixels they touch",
+                    "BM_DataSetRender" + arg, "BM_DataSetCopy" + arg, "at most 2.0");
     }
   });
 }
