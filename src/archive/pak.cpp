@@ -45,6 +45,7 @@ TPak::TPak(PakUnit& unit, const std::string& base, const std::string& pack_name)
     try {
       OpenPack(pack_name);
     } catch (...) {
+      ClosePack();
       unit_.Unregister(this);
       throw;
     }
@@ -110,10 +111,11 @@ std::optional<TPakEntry> TPak::FindEntry(const std::string& name_in, std::string
         return entry;
       }
       // Packed mode indexes the disk entry and finds it there.
+      IndexDiskFile(name, entry, path);
     }
   }
   if (packed_) {
-    if (auto entry = FindInPack(name)) {
+    if (auto entry = FindInPack(name, disk_path)) {
       AddOpenName(entry->Name);
       return entry;
     }

@@ -6,8 +6,10 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -57,12 +59,27 @@ class TPak : public TextArchive {
   // Sorted without regard to case; duplicates kept.
   const std::vector<std::string>& OpenNames() const { return open_names_; }
 
+  // Packed mode: up to buffer.size() bytes of a pack entry's data from position on;
+  // position grows by the number read. 0 once the pack is closed.
+  int32_t ReadPacked(const TPakEntry& entry, uint32_t& position, std::span<uint8_t> buffer);
+  // Packed mode: the number of names in the PackIndex.
+  size_t PackIndexSize() const { return pack_index_.size(); }
+
  private:
   void AddOpenName(const std::string& name);
   void LogMiss(const std::string& name);
   // Packed mode (pak_packed.cpp).
+  struct PackIndexItem {
+    TPakEntry entry;
+    std::string disk_path;  // file-system path of a disk entry
+  };
   void OpenPack(const std::string& pack_name);
-  std::optional<TPakEntry> FindInPack(const std::string& name);
+  void BuildPack(bool empty_only);
+  void ReadIndex();
+  void SetAsideCorruptPack(const std::string& problem);
+  // Adds a disk entry for an absolute name unless the name is indexed already.
+  void IndexDiskFile(const std::string& name, const TPakEntry& entry, const std::string& path);
+  std::optional<TPakEntry> FindInPack(const std::string& name, std::string* disk_path);
   void ClosePack();
 
   PakUnit& unit_;
@@ -72,6 +89,9 @@ class TPak : public TextArchive {
   bool probing_ = false;
   std::vector<std::string> open_names_;
   std::unique_ptr<TPakVFS> files_;
+  int pack_handle_ = -1;
+  // Keyed by the name folded to lower case with "\" separators; the first name wins.
+  std::map<std::string, PackIndexItem> pack_index_;
 };
 
 }  // namespace kelvo

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "archive/pak_prompter.h"
+
 namespace kelvo {
 
 class DiagnosticsSink;
@@ -33,6 +35,10 @@ class PakUnit {
   const std::string& ProgramDir() const { return program_dir_; }
   LogChannels& Log() { return log_; }
   DiagnosticsSink& Sink() { return sink_; }
+  // The answers of packed-mode archives; without one set, nothing is built.
+  PackPrompter& Prompter() { return prompter_ ? *prompter_ : no_prompter_; }
+  // The prompter outlives the unit's archives; nullptr restores the default.
+  void SetPrompter(PackPrompter* prompter) { prompter_ = prompter; }
 
   // A used-files log line, when archive logging is on.
   void LogArchive(std::string_view text);
@@ -53,6 +59,8 @@ class PakUnit {
   std::string program_dir_;
   LogChannels& log_;
   DiagnosticsSink& sink_;
+  PackPrompter* prompter_ = nullptr;
+  NoPackPrompter no_prompter_;
   std::mutex open_mutex_;
   std::vector<std::pair<std::string, TPak*>> open_archives_;
   uint32_t total_read_ = 0;

@@ -57,8 +57,10 @@ int32_t TPakVFS::FileRead(int32_t id, std::span<uint8_t> buffer) {
       if (n <= 0) break;
       done += static_cast<size_t>(n);
     }
+  } else {
+    done = static_cast<size_t>(
+        pak_.ReadPacked(handle->entry, handle->position, std::span<uint8_t>(buffer.data(), count)));
   }
-  // Pack data is read by the packed mode, which is not available yet.
   const int32_t read = static_cast<int32_t>(done);
   PakUnit& unit = pak_.Unit();
   unit.AddRead(read);

@@ -65,14 +65,16 @@ class CommandParser {
   }
   void AddFlag(const char* name) { parser_.addOption(FlagOption(name)); }
 
-  // False when the command's help was asked for.
-  bool Parse() {
+  // False when the command's help was asked for. Up to `allowed` plain arguments.
+  bool Parse(int allowed = 0) {
     if (!parser_.parse(args_)) throw UsageError(ToStd(parser_.errorText()));
     if (parser_.isSet(QStringLiteral("help"))) return false;
-    const QStringList extra = parser_.positionalArguments();
-    if (!extra.isEmpty()) throw UsageError("Unexpected argument '" + ToStd(extra.first()) + "'.");
+    positionals_ = parser_.positionalArguments();
+    if (positionals_.size() > allowed)
+      throw UsageError("Unexpected argument '" + ToStd(positionals_[allowed]) + "'.");
     return true;
   }
+  const QStringList& Positionals() const { return positionals_; }
 
   bool IsSet(const char* name) const { return parser_.isSet(QString::fromLatin1(name)); }
   std::string Value(const char* name) const {
@@ -146,7 +148,33 @@ class CommandParser {
  private:
   QCommandLineParser parser_;
   QStringList args_;
+  QStringList positionals_;
 };
+
+// The action word after "pack": build, list or extract.
+PackOptions::Action PackAction(const std::string& word) {
+  if (word == "build") return PackOptions::Action::kBuild;
+  if (word == "list") return PackOptions::Action::kList;
+  if (word == "extract") return PackOptions::Action::kExtract;
+  throw UsageError("Give build, list or extract after pack" +
+                   (word.empty() ? std::string(".") : ", not '" + word + "'."));
+}
+
+PackOptions ParsePack(const CommandParser& p, PackOptions::Action action) {
+  PackOptions o;
+  o.action = action;
+  if (action != PackOptions::Action::kBuild) {
+    if (p.Positionals().isEmpty()) throw UsageError("Give the pack file FILE.VXP to read.");
+    o.pack = ToStd(p.Positionals().first());
+  }
+  if (action != PackOptions::Action::kList) o.out = p.Required("out");
+  if (action == PackOptions::Action::kList && p.IsSet("out"))
+    throw UsageError("--out goes with pack build and pack extract, not with pack list.");
+  if (p.IsSet("verbose") && action != PackOptions::Action::kBuild)
+    throw UsageError("--verbose goes with pack build only.");
+  o.verbose = p.IsSet("verbose");
+  return o;
+}
 
 CommandOptions ParseCommand(CommandParser& p, const std::string& command) {
   if (command == "check") {
@@ -211,6 +239,11 @@ CommandOptions ParseCommand(CommandParser& p, const std::string& command) {
 }
 
 void DeclareOptions(CommandParser& p, const std::string& command) {
+  if (command == "pack") {
+    p.AddValue("out", "PATH");
+    p.AddFlag("verbose");
+    return;
+  }
   p.AddValue("library", "NAME");
   if (command == "random" || command == "render" || command == "stats") {
     p.AddValue("count", "N");
@@ -273,6 +306,7 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
       QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QString()));
   global.addOption(FlagOption("version"));
   global.addOption(ValueOption("data", "DIR"));
+  global.addOption(ValueOption("pack", "FILE"));
   if (!global.parse(all)) return UsageFault(ToStd(global.errorText()), "");
 
   ParseOutcome outcome;
@@ -298,14 +332,31 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
   }
 
   try {
+    std::optional<PackOptions::Action> packAction;
+    if (command == "pack") {
+      const bool word = !rest.isEmpty() && !rest.first().startsWith(QLatin1Char('-'));
+      if (word ||
+          (!rest.contains(QStringLiteral("--help")) && !rest.contains(QStringLiteral("-h"))))
+        packAction = PackAction(word ? ToStd(rest.takeFirst()) : std::string());
+    }
     CommandParser parser(rest);
     DeclareOptions(parser, command);
-    if (!parser.Parse()) {
+    if (!parser.Parse(packAction && *packAction != PackOptions::Action::kBuild ? 1 : 0)) {
       outcome.kind = ParseOutcome::Kind::kHelp;
       outcome.text = HelpText(command);
       return outcome;
     }
-    outcome.commandLine.command = ParseCommand(parser, command);
+    if (packAction) {
+      outcome.commandLine.command = ParsePack(parser, *packAction);
+    } else {
+      outcome.commandLine.command = ParseCommand(parser, command);
+    }
+    if (global.isSet(QStringLiteral("pack"))) {
+      outcome.commandLine.packFile = ToStd(global.value(QStringLiteral("pack")));
+      if (outcome.commandLine.packFile.empty())
+        throw UsageError("The option --pack needs a value.");
+      if (packAction) throw UsageError("--pack does not go with the pack command.");
+    }
     outcome.commandLine.dataDir = parser.DataDir();
     if (outcome.commandLine.dataDir.empty() && global.isSet(QStringLiteral("data"))) {
       outcome.commandLine.dataDir = ToStd(global.value(QStringLiteral("data")));

@@ -80,11 +80,21 @@ struct StatsOptions {
   Nation nation = Nation::kNone;
 };
 
+// kelvo pack build|list|extract
+struct PackOptions {
+  enum class Action { kBuild, kList, kExtract };
+  Action action = Action::kBuild;
+  std::string pack;  // list, extract: the pack to read
+  std::string out;   // build: the pack to write; extract: the folder
+  bool verbose = false;
+};
+
 using CommandOptions = std::variant<CheckOptions, RandomOptions, RenderOptions, ResaveOptions,
-                                    SheetOptions, AnimOptions, StatsOptions>;
+                                    SheetOptions, AnimOptions, StatsOptions, PackOptions>;
 
 struct CommandLine {
-  std::string dataDir;  // empty: the program directory's data sets
+  std::string dataDir;   // empty: the program directory's data sets
+  std::string packFile;  // empty: read the data sets from disk only
   CommandOptions command;
 };
 

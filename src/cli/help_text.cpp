@@ -63,6 +63,17 @@ constexpr CommandHelp kCommands[] = {
     {"stats", "count how often random portraits choose each component",
      "kelvo stats [--library NAME] [--count N] [--nation NATION]",
      "  --count N        number of portraits to draw (default: 10000)\n"},
+    {"pack", "build, list or extract a pack file (.VXP) of the data directory",
+     "kelvo [--data DIR] pack build --out FILE.VXP [--verbose]\n"
+     "       kelvo pack list FILE.VXP\n"
+     "       kelvo pack extract FILE.VXP --out DIR",
+     "  build            pack every file under the data directory (--data), files of a\n"
+     "                   folder in name order before its subfolders\n"
+     "  list             print name, size, offset and date of every stored file\n"
+     "  extract          write every stored file under DIR; names that would leave\n"
+     "                   DIR are skipped\n"
+     "  --out PATH       the pack to write (build) or the folder to write to (extract)\n"
+     "  --verbose        build: print \"Adding: \" and the path of every file on stderr\n"},
 };
 
 const CommandHelp* FindCommand(std::string_view name) {
@@ -88,7 +99,7 @@ bool IsCommandName(std::string_view name) {
 std::string UsageText(std::string_view command) {
   const CommandHelp* c = FindCommand(command);
   std::string text = "Usage: ";
-  text += c ? c->synopsis : "kelvo [--data DIR] COMMAND [OPTIONS]";
+  text += c ? c->synopsis : "kelvo [--data DIR] [--pack FILE.VXP] COMMAND [OPTIONS]";
   text += "\n";
   return text;
 }
@@ -109,14 +120,17 @@ std::string HelpText(std::string_view command) {
         "\nOptions:\n"
         "  --data DIR   base directory of the data sets (default: the program directory\n"
         "               + kelvoed/data_big); relative library names are found under it\n"
+        "  --pack FILE  read the data sets from this pack file too; files under the data\n"
+        "               directory take precedence over their copies in the pack\n"
         "  -h, --help   show this help; after a command, that command's help\n"
         "  --version    show the version\n"
-        "\nExit codes: 0 success, 1 fatal data error, 2 any other error.\n";
+        "\nExit codes: 0 success, 1 fatal data error or a missing --pack file, 2 any other "
+        "error.\n";
     return text;
   }
   text += "\n" + std::string(1, static_cast<char>(c->summary[0] - 'a' + 'A')) +
           std::string(c->summary.substr(1)) + ".\n\nOptions:\n";
-  text += kLibraryOption;
+  if (command != "pack") text += kLibraryOption;
   text += c->options;
   if (UsesNation(command)) text += kNationOption;
   if (WritesImages(command)) text += kImageOutputOptions;

@@ -7,6 +7,7 @@
 #include "cli/cli_options.h"
 #include "cli/command_support.h"
 #include "cli/image_output.h"
+#include "cli/pack_command.h"
 #include "cli/random_command.h"
 #include "cli/render_command.h"
 #include "cli/resave_command.h"
@@ -14,8 +15,8 @@
 #include "cli/stats_command.h"
 #include "foundation/diagnostics.h"
 #include "foundation/errors.h"
-#include "library/process_context.h"
 #include "foundation/version.h"
+#include "library/process_context.h"
 
 namespace kelvo::cli {
 namespace {
@@ -27,7 +28,8 @@ struct Overloaded : Ts... {
 template <typename... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
 
-int RunCommand(ProcessContext& context, const CommandOptions& command, std::ostream& out) {
+int RunCommand(ProcessContext& context, const CommandOptions& command, std::ostream& out,
+               std::ostream& err) {
   return std::visit(
       Overloaded{
           [&](const CheckOptions& o) { return CheckCommand(context, o, out).Run(); },
@@ -37,6 +39,7 @@ int RunCommand(ProcessContext& context, const CommandOptions& command, std::ostr
           [&](const SheetOptions& o) { return SheetCommand(context, o, out).Run(); },
           [&](const AnimOptions& o) { return AnimCommand(context, o, out).Run(); },
           [&](const StatsOptions& o) { return StatsCommand(context, o, out).Run(); },
+          [&](const PackOptions& o) { return PackCommand(context, o, out, err).Run(); },
       },
       command);
 }
@@ -59,6 +62,7 @@ int RunKelvo(const std::vector<std::string>& args, std::ostream& out, std::ostre
       break;
   }
   StreamSink sink(err);
+  CliPackPrompter prompter(err);
   try {
     const int code = RunReportingErrors(sink, [&] {
       ProcessOptions process;
@@ -66,11 +70,19 @@ int RunKelvo(const std::vector<std::string>& args, std::ostream& out, std::ostre
       if (!parsed.commandLine.dataDir.empty()) {
         process.data_base = CommandLinePath(parsed.commandLine.dataDir);
       }
+      if (!parsed.commandLine.packFile.empty()) {
+        process.pack_name = CommandLinePath(parsed.commandLine.packFile);
+        process.pack_prompter = &prompter;
+      }
       ProcessContext context(sink, process);
-      return RunCommand(context, parsed.commandLine.command, out);
+      return RunCommand(context, parsed.commandLine.command, out, err);
     });
     out.flush();
     return code;
+  } catch (const ProgramEnd& end) {
+    // An answer to the archive's question ended the run.
+    out.flush();
+    return end.Code();
   } catch (const std::exception& e) {
     // Failures outside the program's own error types (memory, layers, ranges).
     out.flush();

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "foundation/atomic_file.h"
 #include "foundation/errors.h"
 
 namespace kelvo {
@@ -188,59 +189,11 @@ std::string ComputerName() {
   return name;
 }
 
-namespace {
-// The umask can only be read by setting it; doing that once keeps concurrent writers
-// from ever seeing (and leaving) a zero mask.
-mode_t ProcessUmask() {
-  static const mode_t mask = [] {
-    const mode_t current = ::umask(0);
-    ::umask(current);
-    return current;
-  }();
-  return mask;
-}
-}  // namespace
-
 void WriteFileAtomically(std::string_view name, std::span<const uint8_t> bytes,
                          const WriteOptions& options) {
-  const std::string target = OsPath(name, options.listings).string();
-  const std::string file_name(name);
-  fs::path folder = fs::path(target).parent_path();
-  std::string pattern = (folder.empty() ? std::string(".") : folder.string()) + "/.kelvo-XXXXXX";
-  std::vector<char> temp(pattern.begin(), pattern.end());
-  temp.push_back('\0');
-  int fd = mkstemp(temp.data());
-  if (fd < 0) throw IoError(errno, file_name, "create");
-  size_t done = 0;
-  int error = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      error = n < 0 ? errno : EIO;
-      break;
-    }
-    done += static_cast<size_t>(n);
-  }
-  // Keep the target's permissions, or those an ordinary create gives; mkstemp
-  // makes the file private.
-  struct stat old {};
-  const bool existed = ::stat(target.c_str(), &old) == 0;
-  if (existed) {
-    ::fchmod(fd, old.st_mode & 07777);
-  } else {
-    ::fchmod(fd, 0666 & ~ProcessUmask());
-  }
-  if (error == 0 && options.sync && ::fsync(fd) != 0) error = errno;
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && std::rename(temp.data(), target.c_str()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(temp.data());
-    throw IoError(error, file_name, "write");
-  }
-  if (!existed && options.listings) {
-    options.listings->Add(folder, fs::path(target).filename().string());
-  }
+  AtomicFileWriter writer(name, options);
+  writer.Write(bytes);
+  writer.Commit();
 }
 
 void WriteFileAtomically(std::string_view name, std::string_view bytes,

@@ -18,7 +18,8 @@ ProcessContext::ProcessContext(DiagnosticsSink& sink, ProcessOptions options) : 
   log_ = std::make_unique<LogChannels>(program_dir_, computer_name_);
   log_->ResetAtStart();
   pak_unit_ = std::make_unique<PakUnit>(program_dir_, *log_, sink_);
-  archive_ = std::make_unique<TPak>(*pak_unit_, options.data_base);
+  pak_unit_->SetPrompter(options.pack_prompter);
+  archive_ = std::make_unique<TPak>(*pak_unit_, options.data_base, options.pack_name);
   libraries_ = std::make_unique<LoadedLibraries>();
   random_.SeedCommonFromClock();
 }

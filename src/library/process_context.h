@@ -17,6 +17,7 @@ namespace kelvo {
 class DiagnosticsSink;
 class LoadedLibraries;
 class LogChannels;
+class PackPrompter;
 class PakUnit;
 class TPak;
 
@@ -26,6 +27,8 @@ struct ProcessOptions {
   std::string program_dir;                   // "" = the directory of the running program
   std::string data_base = kDefaultDataBase;  // relative to the program directory, or absolute
   std::string computer_name;                 // "" = the host name
+  std::string pack_name;                     // "" = directory mode; else the archive's pack
+  PackPrompter* pack_prompter = nullptr;     // answers of packed mode; outlives the context
 };
 
 class ProcessContext {

@@ -1,0 +1,162 @@
+#include "cli/pack_command.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <iomanip>
+#include <set>
+
+#include "archive/pak.h"
+#include "archive/pak_file.h"
+#include "cli/image_output.h"
+#include "cli/kelvo_app.h"
+#include "foundation/errors.h"
+#include "foundation/paths.h"
+#include "library/process_context.h"
+
+namespace kelvo::cli {
+namespace fs = std::filesystem;
+
+namespace {
+
+// The pack open for reading, closed when it goes.
+class OpenPack {
+ public:
+  explicit OpenPack(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (fd_ < 0) throw IoError(errno, path, "open");
+  }
+  ~OpenPack() { ::close(fd_); }
+  OpenPack(const OpenPack&) = delete;
+  OpenPack& operator=(const OpenPack&) = delete;
+  int Fd() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+std::string LowerKey(std::string name) {
+  for (char& c : name) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c == '/') c = '\\';
+  }
+  return name;
+}
+
+[[noreturn]] void Corrupt(const std::string& path, const std::string& problem) {
+  throw KelvoError("The pack " + path + " is corrupt: " + problem + ".");
+}
+
+}  // namespace
+
+std::string DosTimeText(uint32_t time) {
+  const uint32_t date = time >> 16;
+  char text[32];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", (date >> 9) + 1980,
+                (date >> 5) & 15, date & 31, (time >> 11) & 31, (time >> 5) & 63, (time & 31) * 2);
+  return text;
+}
+
+MissingPackAnswer CliPackPrompter::AskMissingPack(const std::string& text) {
+  err_ << text << "\n"
+       << "kelvo answers Cancel; build the pack first with 'kelvo pack build --out FILE.VXP'.\n"
+       << std::flush;
+  return MissingPackAnswer::kCancel;
+}
+
+CreateFailedAnswer CliPackPrompter::AskCreateFailed(const std::string& text) {
+  err_ << text << "\n" << std::flush;
+  return CreateFailedAnswer::kIgnore;
+}
+
+int PackCommand::Run() {
+  switch (options_.action) {
+    case PackOptions::Action::kBuild:
+      return Build();
+    case PackOptions::Action::kList:
+      return List();
+    case PackOptions::Action::kExtract:
+      return Extract();
+  }
+  return kExitOtherError;
+}
+
+int PackCommand::Build() {
+  const std::string base = context_.Archive().BaseDir();
+  std::error_code ec;
+  if (!fs::is_directory(OsPath(base), ec))
+    throw KelvoError("The data folder " + base + " does not exist.");
+  const std::string target = CommandLinePath(options_.out);
+  PackBuildEvents events;
+  events.empty_on_failure = false;  // a failed build leaves the old file alone
+  if (options_.verbose) {
+    events.adding = [this](const std::string& path) {
+      err_ << "Adding: " << path << "\n" << std::flush;
+    };
+  }
+  const PackBuildResult result = BuildPackFile(base, target, false, events);
+  if (!result.created) throw KelvoError(result.error);
+  if (!result.complete) {
+    if (!result.failed_path.empty())
+      throw KelvoError("Cannot add " + result.failed_path + " to " + target + ": " + result.error +
+                       ".");
+    throw KelvoError(result.error);
+  }
+  out_ << "Packed " << result.files << (result.files == 1 ? " file, " : " files, ") << result.bytes
+       << (result.bytes == 1 ? " byte" : " bytes") << " into " << target << "\n";
+  return kExitSuccess;
+}
+
+int PackCommand::List() {
+  const std::string path = CommandLinePath(options_.pack);
+  OpenPack pack(path);
+  const PackDirectory directory = ReadPackDirectory(pack.Fd());
+  size_t width = 4;
+  for (const TPakEntry& entry : directory.entries) width = std::max(width, entry.Name.size());
+  for (const TPakEntry& entry : directory.entries) {
+    out_ << std::left << std::setw(static_cast<int>(width)) << entry.Name << std::right << " "
+         << std::setw(10) << entry.Size << " " << std::setw(10) << entry.Offset << " "
+         << DosTimeText(entry.Time) << "\n";
+  }
+  if (!directory.problem.empty()) Corrupt(path, directory.problem);
+  return kExitSuccess;
+}
+
+int PackCommand::Extract() {
+  const std::string path = CommandLinePath(options_.pack);
+  const std::string folder = CommandLinePath(options_.out);
+  OpenPack pack(path);
+  const PackDirectory directory = ReadPackDirectory(pack.Fd());
+  fs::create_directories(folder);
+  std::set<std::string> written;
+  int files = 0;
+  uint64_t bytes = 0;
+  bool skipped = false;
+  for (const TPakEntry& entry : directory.entries) {
+    if (!IsSafePackName(entry.Name)) {
+      err_ << "Skipped " << entry.Name << ": the name would leave " << folder << ".\n";
+      skipped = true;
+      continue;
+    }
+    // The first of two names that differ only in case wins, as in a lookup.
+    if (!written.insert(LowerKey(entry.Name)).second) continue;
+    const std::vector<uint8_t> data = ReadPackData(pack.Fd(), entry);
+    if (data.size() != entry.Size) Corrupt(path, "the data of " + entry.Name + " cannot be read");
+    std::string relative = entry.Name;
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    const fs::path file = fs::path(folder) / relative;
+    fs::create_directories(file.parent_path());
+    WriteFileAtomically(file.string(), std::span<const uint8_t>(data));
+    ++files;
+    bytes += data.size();
+  }
+  out_ << "Extracted " << files << (files == 1 ? " file, " : " files, ") << bytes
+       << (bytes == 1 ? " byte" : " bytes") << " into " << folder << "\n";
+  if (!directory.problem.empty()) Corrupt(path, directory.problem);
+  return skipped ? kExitOtherError : kExitSuccess;
+}
+
+}  // namespace kelvo::cli
