@@ -1,8 +1,11 @@
 // Where the time of `kelvo render --random --count N` goes: rendering a portrait, encoding it
-// as BMP or PNG and writing the file, each per portrait, and the whole command on one thread
-// and on every core. Runs on the bundled "male" data set beside the program.
-#include <optional>
+// as BMP or PNG and writing the file, each per portrait; the whole command for 1000 portraits
+// on one and on two workers; writing 1000 and 10,000 new files into one fresh folder. Runs on
+// the bundled "male" data set beside the program.
 #include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -19,6 +22,7 @@
 #include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
+#include "ratio_reporter.h"
 
 namespace kelvo::cli {
 namespace {
@@ -34,15 +38,17 @@ struct Fixture {
     library->LoadAll();
     library->LoadImages();
     for (int i = 0; i < 16; ++i) {
-      portraits.push_back(NextRandomPortrait(*library, context.Random(), std::nullopt));
+      portraits.push_back(NextRandomPortrait(*library, context.Random(), Nation::kNone));
     }
     image = RenderPortraitImage(*portraits[0], 1);
+    EncodeImage(image, ImageFileType::kBmp, kDefaultPngLevel, bmp);
   }
   CollectingSink sink;
   ProcessContext context;
   std::unique_ptr<TKelvoTyp> library;
   std::vector<std::unique_ptr<TKelvoPortret>> portraits;
   Layer image;
+  std::string bmp;
 };
 
 Fixture* Shared() {
@@ -61,45 +67,67 @@ void BM_RenderPortrait(benchmark::State& state) {
   Fixture* f = Shared();
   if (!f) return state.SkipWithError("no bundled data set beside the program");
   std::size_t i = 0;
+  RenderScratch scratch;
   for (auto _ : state) {
-    Layer image = RenderPortraitImage(*f->portraits[i++ % f->portraits.size()], 1);
+    const Layer& image = RenderPortraitImage(*f->portraits[i++ % f->portraits.size()], 1, scratch);
     benchmark::DoNotOptimize(image.pixels.data());
   }
 }
 BENCHMARK(BM_RenderPortrait)->Unit(benchmark::kMillisecond);
 
+// One-pass BMP, and PNG at the default level, into a reused buffer; and the BMP encoder
+// through a 24-bit picture it replaced.
 void BM_Encode(benchmark::State& state) {
   Fixture* f = Shared();
   if (!f) return state.SkipWithError("no bundled data set beside the program");
   const auto type = static_cast<ImageFileType>(state.range(0));
   state.SetLabel(type == ImageFileType::kBmp ? "bmp" : "png");
-  for (auto _ : state) benchmark::DoNotOptimize(EncodeImage(f->image, type));
+  std::string out;
+  for (auto _ : state) {
+    EncodeImage(f->image, type, kDefaultPngLevel, out);
+    benchmark::DoNotOptimize(out.data());
+  }
 }
 BENCHMARK(BM_Encode)
     ->Arg(static_cast<int>(ImageFileType::kBmp))
     ->Arg(static_cast<int>(ImageFileType::kPng))
     ->Unit(benchmark::kMillisecond);
 
+void BM_EncodeBmpThroughRgb(benchmark::State& state) {
+  Fixture* f = Shared();
+  if (!f) return state.SkipWithError("no bundled data set beside the program");
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeBmp24(LayerToRgb(f->image)));
+}
+BENCHMARK(BM_EncodeBmpThroughRgb)->Unit(benchmark::kMillisecond);
+
 void BM_Write(benchmark::State& state) {
   Fixture* f = Shared();
   if (!f) return state.SkipWithError("no bundled data set beside the program");
-  const auto type = static_cast<ImageFileType>(state.range(0));
-  state.SetLabel(type == ImageFileType::kBmp ? "bmp" : "png");
-  const std::string bytes = EncodeImage(f->image, type);
-  const std::string path =
-      TempFolder() + "/write" + (type == ImageFileType::kBmp ? ".bmp" : ".png");
-  for (auto _ : state) WriteOutputFile(path, bytes);
+  const std::string path = TempFolder() + "/write.bmp";
+  for (auto _ : state) WriteOutputFile(path, f->bmp);
 }
-BENCHMARK(BM_Write)
-    ->Arg(static_cast<int>(ImageFileType::kBmp))
-    ->Arg(static_cast<int>(ImageFileType::kPng))
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Write)->Unit(benchmark::kMillisecond);
 
-// The whole command for 64 portraits; range(0) threads (0 = every core), range(1) PNG or BMP.
+// open, write, close of the same bytes, the floor of any writer.
+void BM_PlainWrite(benchmark::State& state) {
+  Fixture* f = Shared();
+  if (!f) return state.SkipWithError("no bundled data set beside the program");
+  const std::string path = TempFolder() + "/plain.bmp";
+  for (auto _ : state) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0 || ::write(fd, f->bmp.data(), f->bmp.size()) != ssize_t(f->bmp.size())) {
+      return state.SkipWithError("cannot write");
+    }
+    ::close(fd);
+  }
+}
+BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
+
+// The whole command for 1000 portraits in-process; range(0) workers, range(1) PNG or BMP.
 void BM_RenderCommand(benchmark::State& state) {
   if (!HaveData()) return state.SkipWithError("no bundled data set beside the program");
   const bool png = state.range(1) == 1;
-  const int portraits = 64;
+  const int portraits = 1000;
   for (auto _ : state) {
     CollectingSink sink;
     ProcessContext context(sink);
@@ -111,16 +139,47 @@ void BM_RenderCommand(benchmark::State& state) {
     RenderCommand(context, options, out).Run();
   }
   state.SetItemsProcessed(state.iterations() * portraits);
-  state.SetLabel(std::string(png ? "png" : "bmp") + ", " +
-                 (state.range(0) == 0 ? std::to_string(std::thread::hardware_concurrency())
-                                      : std::to_string(state.range(0))) +
-                 " threads, 64 portraits");
+  state.SetLabel(std::string(png ? "png" : "bmp") + ", " + std::to_string(state.range(0)) +
+                 " jobs, 1000 portraits");
 }
 BENCHMARK(BM_RenderCommand)
     ->Args({1, 0})
-    ->Args({0, 0})
+    ->Args({2, 0})
     ->Args({1, 1})
-    ->Args({0, 1})
+    ->Args({2, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+
+// range(0) new files of a small thumbnail written into a fresh folder, as a batch writes them.
+void BM_WriteNewFiles(benchmark::State& state) {
+  Fixture* f = Shared();
+  if (!f) return state.SkipWithError("no bundled data set beside the program");
+  Layer small = std::move(*create_layer(40, 50));
+  reduce_layer(8, f->image, small);
+  const std::string bytes = EncodeImage(small, ImageFileType::kBmp);
+  const int files = static_cast<int>(state.range(0));
+  int round = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    const std::string folder = TempFolder() + "/fresh" + std::to_string(round++);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    state.ResumeTiming();
+    FolderListings listings;
+    for (int n = 1; n <= files; ++n) {
+      WriteOutputFile(folder + "/t" + std::to_string(n) + ".bmp", bytes,
+                      {.sync = false, .listings = &listings});
+    }
+    state.PauseTiming();
+    std::filesystem::remove_all(folder);
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * files);
+}
+BENCHMARK(BM_WriteNewFiles)
+    ->Arg(1000)
+    ->Arg(10000)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
@@ -128,4 +187,34 @@ BENCHMARK(BM_RenderCommand)
 }  // namespace
 }  // namespace kelvo::cli
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  using kelvo::bench::RatioReporter;
+  return kelvo::bench::RunWithRatios(argc, argv, [](const RatioReporter& r) {
+    r.PrintRatio("render --count 1000 (bmp): --jobs 1 / --jobs 2",
+                 r.Ratio("BM_RenderCommand/1/0/iterations:3/real_time",
+                         "BM_RenderCommand/2/0/iterations:3/real_time"),
+                 "at least 1.8");
+    const auto find = [&](const std::string& name) {
+      const auto it = r.times.find(name);
+      return it == r.times.end() ? 0.0 : it->second;
+    };
+    // Benchmark times are in milliseconds here.
+    const double parts = find("BM_RenderPortrait") + find("BM_Encode/0") + find("BM_PlainWrite");
+    const double command = find("BM_RenderCommand/1/0/iterations:3/real_time") / 1000;
+    if (parts > 0) {
+      r.PrintRatio(
+          "render --count 1000 --jobs 1 (bmp) per portrait / render + one-pass encode "
+          "+ plain write",
+          command / parts, "at most 1.3");
+    }
+    r.PrintRatio("10,000 new files / 10 x 1,000 new files",
+                 r.Ratio("BM_WriteNewFiles/10000/iterations:3/real_time",
+                         "BM_WriteNewFiles/1000/iterations:3/real_time") /
+                     10,
+                 "within 1.1");
+    r.PrintRatios("one-pass BMP encode speed-up over the 24-bit picture path",
+                  "BM_EncodeBmpThroughRgb", "BM_Encode/0", "same bytes");
+    r.PrintRatios("write through the atomic writer / plain open-write-close", "BM_Write",
+                  "BM_PlainWrite", "none");
+  });
+}

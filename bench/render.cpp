@@ -1,6 +1,7 @@
-// Renderer speed: a full render of a 25-entry portrait against a plain copy of the same number
-// of pixels, each drawing routine per megapixel, and the box-averaging reductions. Also counts
-// heap allocations inside renders after the first (the goal is none).
+// Renderer speed: a full render of a 25-entry portrait, and of 16 random portraits of each
+// bundled data set, against a plain copy of the pixels each touches; each drawing routine per
+// megapixel, and the box-averaging reductions. Also counts heap allocations inside renders
+// after the first (the goal is none).
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -15,11 +16,13 @@
 #include <vector>
 
 #include "foundation/diagnostics.h"
+#include "foundation/paths.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/colour_ramp.h"
 #include "portrait/draw_routines.h"
 #include "portrait/portrait.h"
+#include "ratio_reporter.h"
 
 namespace {
 std::atomic<long> g_allocations{0};
@@ -206,6 +209,85 @@ void BM_PlainCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_PlainCopy);
 
+// Pixels an entry's image covers on the canvas, as the renderer clips it.
+long VisitedPixels(TKelvoPortret& portrait) {
+  long total = 0;
+  for (const DrawOrderEntry& e : portrait.Library().DrawOrder) {
+    if (e.Category < 1 || e.Category > kCategoryCount) continue;
+    const TKelvoKomp* komp = portrait.Selected[e.Category];
+    const TKelvoSubKomp* sub = komp ? komp->Sub(e.Subcomponent) : nullptr;
+    if (!sub || !sub->HasPixels() || komp->ImagesLoaded <= 0) continue;
+    const auto at = portrait.PripravParametry(e.Category, e.Subcomponent);
+    if (!at) continue;
+    const auto place = PlaceImage(at->x, at->y, sub->Width, sub->Height, nullptr);
+    if (place) total += long{place->w} * place->h;
+  }
+  return total;
+}
+
+// 16 random portraits of a bundled data set, positioned and rendered once.
+struct DataSetSample {
+  explicit DataSetSample(const std::string& name) : context(sink) {
+    library = std::make_unique<TKelvoTyp>(context.Archive(), name);
+    library->LoadAll();
+    library->LoadImages();
+    for (int i = 0; i < 16; ++i) {
+      auto p = std::make_unique<TKelvoPortret>(*library);
+      p->RandomComponents(context.Random());
+      p->RandomColours(context.Random());
+      p->ComputePositions();
+      p->PripravPortret(false);
+      visited += VisitedPixels(*p);
+      portraits.push_back(std::move(p));
+    }
+  }
+  CollectingSink sink;
+  ProcessContext context;
+  std::unique_ptr<TKelvoTyp> library;
+  std::vector<std::unique_ptr<TKelvoPortret>> portraits;
+  long visited = 0;  // by all 16
+};
+
+const char* const kDataSets[] = {"male", "female", "ape"};
+
+DataSetSample* DataSet(int index) {
+  static std::map<int, std::unique_ptr<DataSetSample>> samples;
+  if (!std::filesystem::exists(ProgramDirectory() + "kelvoed/data_big/male")) return nullptr;
+  auto& sample = samples[index];
+  if (!sample) sample = std::make_unique<DataSetSample>(kDataSets[index]);
+  return sample.get();
+}
+
+void BM_DataSetRender(benchmark::State& state) {
+  DataSetSample* sample = DataSet(static_cast<int>(state.range(0)));
+  if (!sample) return state.SkipWithError("no bundled data set beside the program");
+  state.SetLabel(kDataSets[state.range(0)]);
+  for (auto _ : state) {
+    for (const auto& p : sample->portraits) {
+      p->PripravPortret(false);
+      benchmark::DoNotOptimize(p->RenderLayer->pixels.data());
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * sample->visited);
+}
+BENCHMARK(BM_DataSetRender)->DenseRange(0, 2);
+
+void BM_DataSetCopy(benchmark::State& state) {
+  DataSetSample* sample = DataSet(static_cast<int>(state.range(0)));
+  if (!sample) return state.SkipWithError("no bundled data set beside the program");
+  state.SetLabel(kDataSets[state.range(0)]);
+  std::vector<uint16_t> source(320 * 400, 0x1234), target(320 * 400);
+  for (auto _ : state) {
+    for (long left = sample->visited; left > 0; left -= 320 * 400) {
+      const size_t n = static_cast<size_t>(std::min<long>(left, 320 * 400));
+      std::memcpy(target.data(), source.data(), n * 2);
+      benchmark::ClobberMemory();
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * sample->visited);
+}
+BENCHMARK(BM_DataSetCopy)->DenseRange(0, 2);
+
 using Routine = void (*)(const uint8_t*, int32_t, const Placement&, DrawTarget&);
 
 void RunRoutine(benchmark::State& state, Routine routine, bool wide) {
@@ -270,33 +352,19 @@ void BM_ReduceLayer(benchmark::State& state) {
 }
 BENCHMARK(BM_ReduceLayer)->Arg(2)->Arg(4)->Arg(8);
 
-// Keeps the time per iteration of every run for the closing ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.iterations > 0) times[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
-
 }  // namespace
 }  // namespace kelvo
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  kelvo::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const auto render = reporter.times.find("BM_FullRender");
-  const auto copy = reporter.times.find("BM_PlainCopy");
-  if (render != reporter.times.end() && copy != reporter.times.end() && copy->second > 0) {
-    std::cout << "Full render of " << kelvo::TheSample().VisitedPixels()
-              << " pixels / plain copy of as many: " << render->second / copy->second
-              << " (goal: within 3)\n";
-  }
-  benchmark::Shutdown();
-  return 0;
+  return kelvo::bench::RunWithRatios(argc, argv, [](const kelvo::bench::RatioReporter& r) {
+    r.PrintRatios("Full render of " + std::to_string(kelvo::TheSample().VisitedPixels()) +
+                      " synthetic pixels / plain copy of as many",
+                  "BM_FullRender", "BM_PlainCopy", "within 3");
+    for (int i = 0; i < 3; ++i) {
+      const std::string arg = "/" + std::to_string(i);
+      r.PrintRatios(std::string("Render of 16 random ") + kelvo::kDataSets[i] +
+                        " portraits / plain copy of the pixels they touch",
+                    "BM_DataSetRender" + arg, "BM_DataSetCopy" + arg, "at most 2.0");
+    }
+  });
 }

@@ -47,7 +47,8 @@ int AnimCommand::Run() {
     }
   }
   const Layer sheet = DrawTileSheet(tiles, kMouthSteps, kThumbnailWidth, kThumbnailHeight);
-  WriteOutputFile(out, EncodeImage(sheet, type));
+  WriteOutputFile(out, EncodeImage(sheet, type, options_.output.png_level),
+                  {.sync = options_.output.sync, .listings = nullptr});
   out_ << "Wrote the animation sheet (" << sheet.width << " x " << sheet.height << ") to " << out
        << "\n";
   return 0;

@@ -16,6 +16,7 @@ struct UsageError : std::runtime_error {
 };
 
 constexpr int kMaxGalleryPortraits = 200;
+constexpr int kMaxJobs = 256;
 
 std::string ToStd(const QString& s) {
   return s.toStdString();
@@ -132,6 +133,17 @@ class CommandParser {
     return source;
   }
 
+  // --png-level N and --sync
+  ImageOutputOptions ReadOutput() const {
+    ImageOutputOptions output;
+    if (IsSet("png-level")) output.png_level = ParseCount("png-level", Value("png-level"), 0, 9);
+    output.sync = IsSet("sync");
+    return output;
+  }
+
+  // --jobs N; 0 (one per core) when not given.
+  int Jobs() const { return IsSet("jobs") ? ParseCount("jobs", Value("jobs"), 1, kMaxJobs) : 0; }
+
   std::string DataDir() const { return IsSet("data") ? Value("data") : std::string(); }
 
  private:
@@ -192,6 +204,8 @@ CommandOptions ParseCommand(CommandParser& p, const std::string& command) {
     }
     o.out = p.Required("out");
     o.verbose = p.IsSet("verbose");
+    o.threads = p.Jobs();
+    o.output = p.ReadOutput();
     return o;
   }
   if (command == "resave") {
@@ -206,6 +220,8 @@ CommandOptions ParseCommand(CommandParser& p, const std::string& command) {
     p.ReadLibrary(o.lib);
     o.gallery = p.Required("gallery");
     o.out = p.Required("out");
+    o.threads = p.Jobs();
+    o.output = p.ReadOutput();
     return o;
   }
   if (command == "anim") {
@@ -213,6 +229,7 @@ CommandOptions ParseCommand(CommandParser& p, const std::string& command) {
     p.ReadLibrary(o.lib);
     o.source = p.ReadSource(false, false);
     o.out = p.Required("out");
+    o.output = p.ReadOutput();
     return o;
   }
   StatsOptions o;
@@ -244,6 +261,11 @@ void DeclareOptions(CommandParser& p, const std::string& command) {
     p.AddFlag("verbose");
   }
   if (command == "sheet") p.AddValue("gallery", "FILE");
+  if (command == "render" || command == "sheet") p.AddValue("jobs", "N");
+  if (command == "render" || command == "sheet" || command == "anim") {
+    p.AddValue("png-level", "N");
+    p.AddFlag("sync");
+  }
   if (command == "resave") p.AddFlag("images");
   if (command != "check" && command != "stats") p.AddValue("out", "PATH");
 }

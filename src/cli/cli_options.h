@@ -27,6 +27,12 @@ struct RandomOptions {
   std::string out;
 };
 
+// How the image files of render, sheet and anim are encoded and written.
+struct ImageOutputOptions {
+  int png_level = 1;  // zlib level 0-9 of PNG files
+  bool sync = false;  // flush each file to the disk before it replaces the old one
+};
+
 // Where the portraits of render and anim come from.
 struct PortraitSource {
   std::string gallery;           // empty: the random sequence
@@ -43,7 +49,8 @@ struct RenderOptions {
   int scale = 1;
   std::string out;
   bool verbose = false;
-  int threads = 0;  // 0: one per core; not on the command line
+  int threads = 0;  // --jobs; 0: one per core
+  ImageOutputOptions output;
 };
 
 struct ResaveOptions {
@@ -56,12 +63,15 @@ struct SheetOptions {
   LibraryOptions lib;
   std::string gallery;
   std::string out;
+  int threads = 0;  // --jobs; 0: one per core
+  ImageOutputOptions output;
 };
 
 struct AnimOptions {
   LibraryOptions lib;
   PortraitSource source;
   std::string out;
+  ImageOutputOptions output;
 };
 
 struct StatsOptions {

@@ -19,6 +19,10 @@ constexpr std::string_view kLibraryOption =
 constexpr std::string_view kNationOption =
     "  --nation N       american, arabian or russian: draw with that nation's weights\n";
 
+constexpr std::string_view kImageOutputOptions =
+    "  --png-level N    zlib level of PNG files, 0 (fastest) to 9 (smallest) (default: 1)\n"
+    "  --sync           flush every file to the disk before it replaces the old one\n";
+
 constexpr CommandHelp kCommands[] = {
     {"check", "load a library and print a summary of it", "kelvo check [--library NAME]", ""},
     {"random", "write random portraits as one gallery file",
@@ -27,7 +31,8 @@ constexpr CommandHelp kCommands[] = {
      "  --out FILE.xgl   the gallery file to write\n"},
     {"render", "render portraits to 24-bit BMP or PNG files",
      "kelvo render [--library NAME] (--gallery FILE.xgl [--index N | --all]\n"
-     "             | --random [--count N] [--nation NATION]) [--scale 1|2|4|8] --out PATH",
+     "             | --random [--count N] [--nation NATION]) [--scale 1|2|4|8]\n"
+     "             [--jobs N] [--png-level N] [--sync] --out PATH",
      "  --gallery FILE   render portraits of this gallery file\n"
      "  --index N        the gallery portrait to render, from 1 (default: 1)\n"
      "  --all            render every gallery portrait\n"
@@ -36,17 +41,21 @@ constexpr CommandHelp kCommands[] = {
      "  --scale F        reduce the 320 x 400 portrait by 1, 2, 4 or 8 (default: 1)\n"
      "  --out PATH       a .bmp or .png file; with more than one portrait PATH must\n"
      "                   contain %d, replaced by the portrait number from 1\n"
-     "  --verbose        print the time spent per portrait rendering, encoding and writing\n"},
+     "  --verbose        print the time spent per portrait rendering, encoding and writing\n"
+     "  --jobs N         render on N threads (default: one per core); the files are the same\n"},
     {"resave", "write a library's text files (and images) into another folder",
      "kelvo resave [--library NAME] --out DIR [--images]",
      "  --out DIR        the folder to write to; created when missing\n"
      "  --images         write the component images too\n"},
     {"sheet", "draw a gallery as a contact sheet of thumbnails with names and voices",
-     "kelvo sheet [--library NAME] --gallery FILE.xgl --out FILE.png",
+     "kelvo sheet [--library NAME] --gallery FILE.xgl [--jobs N] [--png-level N] [--sync]\n"
+     "            --out FILE.png",
      "  --gallery FILE   the gallery file to draw\n"
+     "  --jobs N         render the thumbnails on N threads (default: one per core)\n"
      "  --out FILE.png   the sheet to write\n"},
     {"anim", "draw a portrait's animation frames as a sheet of 80 x 100 tiles",
-     "kelvo anim [--library NAME] (--gallery FILE.xgl [--index N] | --random) --out FILE.png",
+     "kelvo anim [--library NAME] (--gallery FILE.xgl [--index N] | --random)\n"
+     "           [--png-level N] [--sync] --out FILE.png",
      "  --gallery FILE   take the portrait from this gallery file\n"
      "  --index N        the gallery portrait, from 1 (default: 1)\n"
      "  --random         take the first portrait of the random sequence\n"
@@ -76,6 +85,10 @@ const CommandHelp* FindCommand(std::string_view name) {
 
 bool UsesNation(std::string_view name) {
   return name == "random" || name == "render" || name == "stats";
+}
+
+bool WritesImages(std::string_view name) {
+  return name == "render" || name == "sheet" || name == "anim";
 }
 
 }  // namespace
@@ -134,6 +147,7 @@ std::string HelpText(std::string_view command) {
   if (command != "pack") text += kLibraryOption;
   text += c->options;
   if (UsesNation(command)) text += kNationOption;
+  if (WritesImages(command)) text += kImageOutputOptions;
   text +=
       "  --data DIR       base directory of the data sets\n"
       "  -h, --help       show this help\n";

@@ -18,6 +18,8 @@
 namespace kelvo::cli {
 namespace {
 
+static_assert(ImageOutputOptions{}.png_level == kDefaultPngLevel);
+
 void RequireNumberField(const std::string& path, int count) {
   if (count > 1 && !HasNumberField(path)) {
     throw KelvoError("With " + std::to_string(count) +
@@ -68,7 +70,8 @@ int RenderCommand::Run() {
   }
 
   const auto start = std::chrono::steady_clock::now();
-  RenderPipeline pipeline(options_.threads, options_.scale, type);
+  RenderPipeline pipeline(options_.threads, options_.scale, type,
+                          {.png_level = options_.output.png_level, .sync = options_.output.sync});
   for (int n : numbers) {
     if (gallery) {
       pipeline.Submit(n, &gallery->Portrait(n), nullptr, NumberedPath(out, n));

@@ -1,6 +1,7 @@
 #include "cli/render_pipeline.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 
 #include "portrait/portrait.h"
@@ -16,27 +17,73 @@ double SecondsSince(Clock::time_point start) {
 
 }  // namespace
 
-Layer RenderPortraitImage(TKelvoPortret& portrait, int scale) {
-  portrait.FreeRenderLayer();
+const Layer& RenderPortraitImage(TKelvoPortret& portrait, int scale, RenderScratch& scratch) {
+  if (scratch.canvas) {
+    std::fill(scratch.canvas->pixels.begin(), scratch.canvas->pixels.end(), uint16_t{0});
+  } else {
+    scratch.canvas = create_layer(kCanvasWidth, kCanvasHeight, "TKelvoPortret.PripravPortret");
+  }
+  portrait.RenderLayer = std::move(scratch.canvas);
+  // The canvas goes back to the scratch however the render ends.
+  struct GiveBack {
+    TKelvoPortret& portrait;
+    RenderScratch& scratch;
+    ~GiveBack() { scratch.canvas = std::move(portrait.RenderLayer); }
+  } give_back{portrait, scratch};
   portrait.ComputePositions();
   portrait.PripravPortret(false);
-  Layer image;
-  if (scale <= 1) {
-    image = std::move(*portrait.RenderLayer);
-  } else {
-    const Layer& full = *portrait.RenderLayer;
-    image = std::move(*create_layer(full.width / scale, full.height / scale, "kelvo render"));
-    reduce_layer(scale, full, image);
+  const Layer& full = *portrait.RenderLayer;
+  if (scale <= 1) return full;
+  Layer& reduced = scratch.reduced;
+  if (reduced.width != full.width / scale || reduced.height != full.height / scale) {
+    reduced = std::move(*create_layer(full.width / scale, full.height / scale, "kelvo render"));
   }
-  portrait.FreeRenderLayer();
-  return image;
+  reduce_layer(scale, full, reduced);
+  return reduced;
 }
 
-RenderPipeline::RenderPipeline(int threads, int scale, ImageFileType type)
-    : threads_(threads >= 1 ? threads
-                            : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()))),
-      scale_(scale),
-      type_(type) {
+Layer RenderPortraitImage(TKelvoPortret& portrait, int scale) {
+  RenderScratch scratch;
+  RenderPortraitImage(portrait, scale, scratch);
+  return scale <= 1 ? std::move(*scratch.canvas) : std::move(scratch.reduced);
+}
+
+int WorkerCount(int jobs) {
+  return jobs >= 1 ? jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+void ForEachInParallel(int jobs, int count, const std::function<void(int, RenderScratch&)>& task) {
+  const int workers = std::min(WorkerCount(jobs), std::max(count, 1));
+  std::vector<std::exception_ptr> errors(static_cast<std::size_t>(std::max(count, 0)));
+  std::atomic<int> next{0};
+  std::atomic<int> first_failure{count};
+  auto work = [&] {
+    RenderScratch scratch;
+    for (int i = next++; i < count && i < first_failure; i = next++) {
+      try {
+        task(i, scratch);
+      } catch (...) {
+        errors[static_cast<std::size_t>(i)] = std::current_exception();
+        int seen = first_failure.load();
+        while (i < seen && !first_failure.compare_exchange_weak(seen, i)) {
+        }
+      }
+    }
+  };
+  if (workers <= 1) {
+    work();
+  } else {
+    std::vector<std::thread> threads;
+    for (int t = 0; t < workers; ++t) threads.emplace_back(work);
+    for (std::thread& thread : threads) thread.join();
+  }
+  for (const std::exception_ptr& error : errors) {
+    if (error) std::rethrow_exception(error);
+  }
+}
+
+RenderPipeline::RenderPipeline(int threads, int scale, ImageFileType type, OutputSettings output)
+    : threads_(WorkerCount(threads)), scale_(scale), type_(type), output_(output) {
   if (threads_ > 1) {
     for (int i = 0; i < threads_; ++i) workers_.emplace_back([this] { WorkerLoop(); });
   }
@@ -52,18 +99,18 @@ RenderPipeline::~RenderPipeline() {
   for (std::thread& worker : workers_) worker.join();
 }
 
-PortraitTimes RenderPipeline::RunJob(Job& job) const {
+PortraitTimes RenderPipeline::RunJob(Job& job, RenderScratch& scratch) {
   PortraitTimes times;
   times.number = job.number;
   auto start = Clock::now();
-  const Layer image = RenderPortraitImage(*job.portrait, scale_);
+  const Layer& image = RenderPortraitImage(*job.portrait, scale_, scratch);
   job.owned.reset();
   times.render = SecondsSince(start);
   start = Clock::now();
-  const std::string bytes = EncodeImage(image, type_);
+  EncodeImage(image, type_, output_.png_level, scratch.encoded);
   times.encode = SecondsSince(start);
   start = Clock::now();
-  WriteOutputFile(job.path, bytes);
+  WriteOutputFile(job.path, scratch.encoded, {.sync = output_.sync, .listings = &listings_});
   times.write = SecondsSince(start);
   return times;
 }
@@ -72,7 +119,7 @@ void RenderPipeline::Submit(int number, TKelvoPortret* portrait,
                             std::unique_ptr<TKelvoPortret> owned, std::string path) {
   Job job{number, owned ? owned.get() : portrait, std::move(owned), std::move(path)};
   if (workers_.empty()) {
-    times_.push_back(RunJob(job));
+    times_.push_back(RunJob(job, scratch_));
     return;
   }
   std::unique_lock lock(mutex_);
@@ -98,6 +145,7 @@ std::vector<PortraitTimes> RenderPipeline::Finish() {
 }
 
 void RenderPipeline::WorkerLoop() {
+  RenderScratch scratch;
   for (;;) {
     Job job;
     {
@@ -109,7 +157,7 @@ void RenderPipeline::WorkerLoop() {
     }
     changed_.notify_all();
     try {
-      const PortraitTimes times = RunJob(job);
+      const PortraitTimes times = RunJob(job, scratch);
       std::lock_guard lock(mutex_);
       times_.push_back(times);
     } catch (...) {

@@ -18,13 +18,15 @@ int SheetCommand::Run() {
   const std::string out = CommandLinePath(options_.out);
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
   auto gallery = LoadGalleryWithImages(context_, *library, options_.gallery);
-  std::vector<SheetPortrait> cells;
-  for (int n = 1; n <= gallery->Count(); ++n) {
-    TKelvoPortret& portrait = gallery->Portrait(n);
+  std::vector<SheetPortrait> cells(static_cast<std::size_t>(gallery->Count()));
+  ForEachInParallel(options_.threads, gallery->Count(), [&](int i, RenderScratch& scratch) {
+    TKelvoPortret& portrait = gallery->Portrait(i + 1);
     // The thumbnail is the 4 x 4 box average of the full render.
-    cells.push_back({RenderPortraitImage(portrait, 4), portrait.Name, portrait.Voice});
-  }
-  WriteOutputFile(out, EncodeImage(DrawContactSheet(cells), type));
+    cells[static_cast<std::size_t>(i)] = {RenderPortraitImage(portrait, 4, scratch), portrait.Name,
+                                          portrait.Voice};
+  });
+  WriteOutputFile(out, EncodeImage(DrawContactSheet(cells), type, options_.output.png_level),
+                  {.sync = options_.output.sync, .listings = nullptr});
   out_ << "Wrote the sheet of " << cells.size() << (cells.size() == 1 ? " portrait" : " portraits")
        << " to " << out << "\n";
   return 0;

@@ -27,8 +27,8 @@ mode_t ProcessUmask() {
 }
 }  // namespace
 
-AtomicFileWriter::AtomicFileWriter(std::string_view name)
-    : name_(name), target_(OsPath(name).string()) {
+AtomicFileWriter::AtomicFileWriter(std::string_view name, const WriteOptions& options)
+    : name_(name), target_(OsPath(name, options.listings).string()), options_(options) {
   const std::filesystem::path folder = std::filesystem::path(target_).parent_path();
   std::string pattern = (folder.empty() ? std::string(".") : folder.string()) + "/.kelvo-XXXXXX";
   std::vector<char> temp(pattern.begin(), pattern.end());
@@ -65,17 +65,19 @@ bool AtomicFileWriter::Write(std::span<const uint8_t> bytes) {
 }
 
 void AtomicFileWriter::Commit() {
+  bool existed = true;
   if (fd_ < 0 && error_ == 0) error_ = EBADF;
   if (fd_ >= 0) {
     // Keep the target's permissions, or those an ordinary create gives; mkstemp
     // makes the file private.
     struct stat old {};
-    if (::stat(target_.c_str(), &old) == 0) {
+    existed = ::stat(target_.c_str(), &old) == 0;
+    if (existed) {
       ::fchmod(fd_, old.st_mode & 07777);
     } else {
       ::fchmod(fd_, 0666 & ~ProcessUmask());
     }
-    if (error_ == 0 && ::fsync(fd_) != 0) error_ = errno;
+    if (error_ == 0 && options_.sync && ::fsync(fd_) != 0) error_ = errno;
     if (::close(fd_) != 0 && error_ == 0) error_ = errno;
     fd_ = -1;
   }
@@ -85,6 +87,10 @@ void AtomicFileWriter::Commit() {
     throw IoError(error_, name_, "write");
   }
   temp_.clear();
+  if (!existed && options_.listings) {
+    const std::filesystem::path target(target_);
+    options_.listings->Add(target.parent_path(), target.filename().string());
+  }
 }
 
 }  // namespace kelvo

@@ -8,13 +8,16 @@
 #include <string>
 #include <string_view>
 
+#include "foundation/paths.h"
+
 namespace kelvo {
 
 class AtomicFileWriter {
  public:
   // Creates the temporary file in the target's folder; throws IoError (action
-  // "create") naming the target when that fails.
-  explicit AtomicFileWriter(std::string_view name);
+  // "create") naming the target when that fails. `options` say whether Commit
+  // flushes to the disk and which folder listings find the target.
+  explicit AtomicFileWriter(std::string_view name, const WriteOptions& options = {});
   // Removes the temporary file unless Commit succeeded.
   ~AtomicFileWriter();
   AtomicFileWriter(const AtomicFileWriter&) = delete;
@@ -34,6 +37,7 @@ class AtomicFileWriter {
   std::string name_;    // as given, for messages
   std::string target_;  // the file-system path
   std::string temp_;
+  WriteOptions options_;
   int fd_ = -1;
   int error_ = 0;
 };

@@ -26,6 +26,12 @@ bool SameNameChar(char a, char b) {
   return LowerAscii(a) == LowerAscii(b);
 }
 
+std::string LowerName(std::string_view name) {
+  std::string lower(name);
+  for (char& c : lower) c = LowerAscii(c);
+  return lower;
+}
+
 // The entry of folder whose name equals component without regard to case.
 bool FindIgnoringCase(const fs::path& folder, const std::string& component, std::string& found) {
   std::error_code ec;
@@ -101,7 +107,39 @@ std::string NormalizeName(std::string_view name) {
   return result;
 }
 
-fs::path OsPath(std::string_view name) {
+FolderListings::Listing& FolderListings::ListingOf(const std::string& folder) {
+  auto it = folders_.find(folder);
+  if (it != folders_.end()) return it->second;
+  Listing& listing = folders_[folder];
+  std::error_code ec;
+  fs::directory_iterator entry(folder.empty() ? fs::path(".") : fs::path(folder), ec);
+  for (; !ec && entry != fs::directory_iterator(); entry.increment(ec)) {
+    std::string name = entry->path().filename().string();
+    auto [slot, added] = listing.try_emplace(LowerName(name), name);
+    if (!added && name < slot->second) slot->second = std::move(name);
+  }
+  return listing;
+}
+
+bool FolderListings::Find(const fs::path& folder, const std::string& component,
+                          std::string& found) {
+  std::lock_guard lock(mutex_);
+  const Listing& listing = ListingOf(folder.string());
+  const auto it = listing.find(LowerName(component));
+  if (it == listing.end()) return false;
+  found = it->second;
+  return true;
+}
+
+void FolderListings::Add(const fs::path& folder, const std::string& name) {
+  std::lock_guard lock(mutex_);
+  const auto it = folders_.find(folder.string());
+  if (it == folders_.end()) return;  // read in full when first needed
+  auto [slot, added] = it->second.try_emplace(LowerName(name), name);
+  if (!added && name < slot->second) slot->second = name;
+}
+
+fs::path OsPath(std::string_view name, FolderListings* listings) {
   const std::string os = ToOsForm(name);
   fs::path exact(os);
   std::error_code ec;
@@ -120,7 +158,9 @@ fs::path OsPath(std::string_view name) {
       fs::path candidate = result / part;
       if (!fs::exists(fs::symlink_status(candidate, ec))) {
         std::string found;
-        if (FindIgnoringCase(result, part, found))
+        const bool matched =
+            listings ? listings->Find(result, part, found) : FindIgnoringCase(result, part, found);
+        if (matched)
           part = found;
         else
           resolving = false;
@@ -149,15 +189,18 @@ std::string ComputerName() {
   return name;
 }
 
-void WriteFileAtomically(std::string_view name, std::span<const uint8_t> bytes) {
-  AtomicFileWriter writer(name);
+void WriteFileAtomically(std::string_view name, std::span<const uint8_t> bytes,
+                         const WriteOptions& options) {
+  AtomicFileWriter writer(name, options);
   writer.Write(bytes);
   writer.Commit();
 }
 
-void WriteFileAtomically(std::string_view name, std::string_view bytes) {
+void WriteFileAtomically(std::string_view name, std::string_view bytes,
+                         const WriteOptions& options) {
   WriteFileAtomically(
-      name, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+      name, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()),
+      options);
 }
 
 }  // namespace kelvo

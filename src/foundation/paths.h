@@ -6,9 +6,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <mutex>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace kelvo {
 
@@ -23,11 +25,30 @@ inline bool IsSeparator(char c) {
 // The name with "/" separators and no drive letter; no file-system access.
 std::string ToOsForm(std::string_view name);
 
+// Folder listings read once and kept for a batch of lookups in the same folders, so
+// writing n new files into one folder reads it once instead of n times. Entries made
+// by others after a folder was read are not seen. Safe to share between threads.
+class FolderListings {
+ public:
+  // The entry of the folder that matches component without regard to case (the first
+  // in name order); false when there is none or the folder cannot be read.
+  bool Find(const std::filesystem::path& folder, const std::string& component, std::string& found);
+  // Records an entry made in a folder that may already be listed.
+  void Add(const std::filesystem::path& folder, const std::string& name);
+
+ private:
+  using Listing = std::unordered_map<std::string, std::string>;  // lower case -> first name
+  Listing& ListingOf(const std::string& folder);
+  std::mutex mutex_;
+  std::unordered_map<std::string, Listing> folders_;
+};
+
 // The file-system path for a name: ToOsForm, then each component that does not
 // exist with its exact case is replaced by the first entry of its folder (in name
 // order) that matches without regard to case. Components after the first one
-// that cannot be found are kept as written.
-std::filesystem::path OsPath(std::string_view name);
+// that cannot be found are kept as written. Folders are read only when a component
+// is missing, and through `listings` when given.
+std::filesystem::path OsPath(std::string_view name, FolderListings* listings = nullptr);
 
 // "." and ".." parts resolved without touching the disk; separators become "/".
 std::string NormalizeName(std::string_view name);
@@ -44,10 +65,19 @@ std::string ProgramDirectory();
 // The computer name, at most 250 characters; "" when it cannot be read.
 std::string ComputerName();
 
+struct WriteOptions {
+  // Flush the file to the disk before it replaces the target: for files the user
+  // edits; batch outputs that can be made again may leave it to the system.
+  bool sync = true;
+  FolderListings* listings = nullptr;  // for the case-insensitive lookup of the target
+};
+
 // Writes the bytes to a temporary file in the target's folder and renames it over
 // the target when complete, so a failure never leaves a truncated file.
 // Throws IoError naming the file.
-void WriteFileAtomically(std::string_view name, std::span<const uint8_t> bytes);
-void WriteFileAtomically(std::string_view name, std::string_view bytes);
+void WriteFileAtomically(std::string_view name, std::span<const uint8_t> bytes,
+                         const WriteOptions& options = {});
+void WriteFileAtomically(std::string_view name, std::string_view bytes,
+                         const WriteOptions& options = {});
 
 }  // namespace kelvo

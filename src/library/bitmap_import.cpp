@@ -157,6 +157,7 @@ bool TKelvoSubKomp::ImportBitmap(TPak& archive, const std::string& bitmapPath,
     Pixels = std::move(pixels);
     Width = static_cast<int16_t>(w);
     Height = static_cast<int16_t>(h);
+    UpdateOpaque();
     return true;
   }
 
@@ -211,6 +212,7 @@ bool TKelvoSubKomp::ImportBitmap(TPak& archive, const std::string& bitmapPath,
   Width = static_cast<int16_t>(cropWidth);
   Height = static_cast<int16_t>(cropHeight);
   Pixels = std::move(cropped);
+  Opaque = false;
   return true;
 }
 

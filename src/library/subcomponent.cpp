@@ -48,6 +48,24 @@ void TKelvoSubKomp::LoadImage(TPak& archive, const std::string& path) {
   Bits = bits;
   Width = width;
   Height = height;
+  UpdateOpaque();
+}
+
+void TKelvoSubKomp::UpdateOpaque() {
+  Opaque = false;
+  if (Bits != 16 || Width < 1 || Height < 1) return;
+  const size_t words = static_cast<size_t>(Width) * static_cast<size_t>(Height);
+  if (Pixels.size() < 2 * words) return;
+  for (size_t i = 0; i < words; ++i) {
+    if ((Pixels[2 * i] | (Pixels[2 * i + 1] << 8)) == kTransparentKey) return;
+  }
+  Opaque = true;
+}
+
+bool TKelvoSubKomp::operator==(const TKelvoSubKomp& other) const {
+  return FileName == other.FileName && X == other.X && Y == other.Y && Clip == other.Clip &&
+         Pixels == other.Pixels && Width == other.Width && Height == other.Height &&
+         Bits == other.Bits;
 }
 
 void TKelvoSubKomp::SaveImage(const std::string& path) const {

@@ -12,6 +12,8 @@ class TPak;
 
 // Largest image (width x height) accepted from an image file: four times the 320 x 400 canvas.
 inline constexpr int32_t kMaxImagePixels = 512000;
+// The transparent pixel of depth-16 images (pure green).
+inline constexpr uint16_t kTransparentKey = 0x07E0;
 
 class TKelvoSubKomp {
  public:
@@ -26,7 +28,11 @@ class TKelvoSubKomp {
   int16_t Width = 0;
   int16_t Height = 0;
   uint8_t Bits = 0;  // 8 or 16; set from the container before an import
+  // Depth 16 without a transparent pixel, so the renderer may copy it plainly. Decided when
+  // the pixels load or import; code that writes Pixels directly calls UpdateOpaque after.
+  bool Opaque = false;
 
+  void UpdateOpaque();
   bool HasPixels() const { return !Pixels.empty(); }
   uint8_t Pixel8(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
   uint16_t Pixel16(int x, int y) const {
@@ -37,6 +43,7 @@ class TKelvoSubKomp {
     const size_t i = 2 * (static_cast<size_t>(y) * Width + x);
     Pixels[i] = static_cast<uint8_t>(v & 0xFF);
     Pixels[i + 1] = static_cast<uint8_t>(v >> 8);
+    if (v == kTransparentKey) Opaque = false;
   }
 
   // Replaces pixels, size and depth from a library image file read through the archive.
@@ -57,7 +64,8 @@ class TKelvoSubKomp {
   // mask's size differs from the bitmap's.
   bool ImportBitmap(TPak& archive, const std::string& bitmapPath, const std::string& maskPath);
 
-  bool operator==(const TKelvoSubKomp&) const = default;
+  // Compares the image, not the derived Opaque flag.
+  bool operator==(const TKelvoSubKomp& other) const;
 };
 
 }  // namespace kelvo

@@ -1,6 +1,8 @@
 #include "portrait/bmp_writer.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "foundation/paths.h"
 
@@ -18,7 +20,53 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
   Put16(out, v >> 16);
 }
 
+// Blue, green and red bytes of every 5-6-5 pixel, as split_rgb16 gives them.
+struct BgrTable {
+  BgrTable() {
+    for (uint32_t p = 0; p < 65536; ++p) {
+      const Rgb c = split_rgb16(static_cast<uint16_t>(p));
+      bgr[3 * p] = c.b;
+      bgr[3 * p + 1] = c.g;
+      bgr[3 * p + 2] = c.r;
+    }
+  }
+  std::array<uint8_t, 3 * 65536> bgr{};
+};
+
+void Store32(char* at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<char>(v >> (8 * i));
+}
+
 }  // namespace
+
+void EncodeBmp24(const Layer& layer, std::string& out) {
+  static const BgrTable table;
+  const uint32_t width = static_cast<uint32_t>(std::max(layer.width, 0));
+  const uint32_t height = static_cast<uint32_t>(std::max(layer.height, 0));
+  const size_t row_size = (3 * size_t{width} + 3) / 4 * 4;
+  out.resize(kBmpHeaderSize + row_size * height);
+  char* p = out.data();
+  std::memset(p, 0, kBmpHeaderSize);
+  p[0] = 'B';
+  p[1] = 'M';
+  Store32(p + 2, static_cast<uint32_t>(out.size()));
+  Store32(p + 10, kBmpHeaderSize);
+  Store32(p + 14, 40);
+  Store32(p + 18, width);
+  Store32(p + 22, height);
+  p[26] = 1;
+  p[28] = 24;
+  Store32(p + 38, 3149);
+  Store32(p + 42, 3149);
+  char* row = p + kBmpHeaderSize;
+  const uint8_t* bgr = table.bgr.data();
+  for (uint32_t r = height; r-- > 0; row += row_size) {
+    const uint16_t* src = layer.Row(static_cast<int32_t>(r));
+    char* d = row;
+    for (uint32_t x = 0; x < width; ++x, d += 3) std::memcpy(d, bgr + 3 * size_t{src[x]}, 3);
+    std::memset(d, 0, row_size - 3 * size_t{width});
+  }
+}
 
 std::vector<uint8_t> EncodeBmp24(const RgbImage& image) {
   const uint32_t width = static_cast<uint32_t>(std::max(image.width, 0));

@@ -27,6 +27,9 @@ inline constexpr size_t kBmpHeaderSize = 54;
 
 // The whole file image: header, then rows of (3 * width + 3) rounded down to 4 bytes.
 std::vector<uint8_t> EncodeBmp24(const RgbImage& image);
+// The same bytes as EncodeBmp24(LayerToRgb(layer)), made in one pass into `out`, whose
+// storage is reused from call to call.
+void EncodeBmp24(const Layer& layer, std::string& out);
 // Writes the file at a path in Windows form, through a temporary file renamed when complete;
 // throws IoError naming the file.
 void WriteBmp24(const std::string& path, const RgbImage& image);

@@ -1,6 +1,7 @@
 #include "portrait/draw_routines.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "portrait/draw_rows.h"
@@ -69,61 +70,58 @@ void DrawImage16(const uint8_t* source, int32_t source_width, const Placement& p
       [row](const uint8_t* src, uint16_t* dst, const uint8_t*, int32_t w) { row(src, dst, w); });
 }
 
-void DrawColoured(const uint8_t* source, int32_t source_width, const Placement& p, DrawTarget& t) {
-  const draw_rows::Row8 row = draw_rows::Kernels().coloured;
+void DrawOpaque16(const uint8_t* source, int32_t source_width, const Placement& p, DrawTarget& t) {
+  if constexpr (std::endian::native != std::endian::little) {
+    return DrawImage16(source, source_width, p, t);
+  }
+  ForEachRow(source, source_width, 2, p, t,
+             [](const uint8_t* src, uint16_t* dst, const uint8_t*, int32_t w) {
+               std::memcpy(dst, src, static_cast<size_t>(w) * 2);
+             });
+}
+
+namespace {
+
+template <draw_rows::Row8 draw_rows::RowKernels::*kKernel>
+void Draw8(const uint8_t* source, int32_t source_width, const Placement& p, DrawTarget& t) {
+  const draw_rows::Row8 row = draw_rows::Kernels().*kKernel;
   ForEachRow(source, source_width, 1, p, t,
              [row, &t](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
                row(src, dst, mask, w, t.ramp);
              });
 }
 
-void DrawColouredInside(const uint8_t* source, int32_t source_width, const Placement& p,
-                        DrawTarget& t) {
-  const draw_rows::Row8 row = draw_rows::Kernels().coloured_inside;
-  ForEachRow(source, source_width, 1, p, t,
-             [row, &t](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
-               row(src, dst, mask, w, t.ramp);
-             });
-}
+using draw_rows::RowKernels;
 
-void DrawColouredOutside(const uint8_t* source, int32_t source_width, const Placement& p,
-                         DrawTarget& t) {
-  const draw_rows::Row8 row = draw_rows::Kernels().coloured_outside;
-  ForEachRow(source, source_width, 1, p, t,
-             [row, &t](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
-               row(src, dst, mask, w, t.ramp);
-             });
-}
+}  // namespace
 
-void DrawShadow(const uint8_t* source, int32_t source_width, const Placement& p, DrawTarget& t) {
-  const draw_rows::Row8 row = draw_rows::Kernels().shadow;
-  ForEachRow(source, source_width, 1, p, t,
-             [row, &t](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
-               row(src, dst, mask, w, t.ramp);
-             });
-}
-
-void DrawShadowInside(const uint8_t* source, int32_t source_width, const Placement& p,
-                      DrawTarget& t) {
-  const draw_rows::Row8 row = draw_rows::Kernels().shadow_inside;
-  ForEachRow(source, source_width, 1, p, t,
-             [row, &t](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
-               row(src, dst, mask, w, t.ramp);
-             });
-}
-
-void DrawShadowOutside(const uint8_t* source, int32_t source_width, const Placement& p,
-                       DrawTarget& t) {
-  const draw_rows::Row8 row = draw_rows::Kernels().shadow_outside;
-  ForEachRow(source, source_width, 1, p, t,
-             [row, &t](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
-               row(src, dst, mask, w, t.ramp);
-             });
-}
+const DrawRoutine DrawColoured = Draw8<&RowKernels::coloured>;
+const DrawRoutine DrawColouredInside = Draw8<&RowKernels::coloured_inside>;
+const DrawRoutine DrawColouredOutside = Draw8<&RowKernels::coloured_outside>;
+const DrawRoutine DrawShadow = Draw8<&RowKernels::shadow>;
+const DrawRoutine DrawShadowInside = Draw8<&RowKernels::shadow_inside>;
+const DrawRoutine DrawShadowOutside = Draw8<&RowKernels::shadow_outside>;
 
 void BuildClipMask(const uint8_t* source, int32_t source_width, const std::optional<Placement>& p,
                    uint8_t* mask) {
-  std::memset(mask, 0, static_cast<size_t>(kWidth * kHeight));
+  Rect whole{0, 0, static_cast<int32_t>(kWidth), static_cast<int32_t>(kHeight)};
+  BuildClipMask(source, source_width, p, mask, whole);
+}
+
+void BuildClipMask(const uint8_t* source, int32_t source_width, const std::optional<Placement>& p,
+                   uint8_t* mask, Rect& extent) {
+  const int64_t left = std::clamp<int64_t>(extent.left, 0, kWidth);
+  const int64_t right = std::clamp<int64_t>(extent.right, left, kWidth);
+  const int64_t top = std::clamp<int64_t>(extent.top, 0, kHeight);
+  const int64_t bottom = std::clamp<int64_t>(extent.bottom, top, kHeight);
+  if (left == 0 && right == kWidth) {
+    std::memset(mask + top * kWidth, 0, static_cast<size_t>((bottom - top) * kWidth));
+  } else {
+    for (int64_t y = top; y < bottom; ++y) {
+      std::memset(mask + y * kWidth + left, 0, static_cast<size_t>(right - left));
+    }
+  }
+  extent = Rect{};
   if (!p) return;
   const uint8_t* src = source + static_cast<size_t>(p->skip_y) * source_width + p->skip_x;
   for (int32_t row = 0; row < p->h; ++row) {
@@ -131,6 +129,7 @@ void BuildClipMask(const uint8_t* source, int32_t source_width, const std::optio
                 static_cast<size_t>(p->w));
     src += source_width;
   }
+  extent = Rect{p->x, p->y, p->x + p->w, p->y + p->h};
 }
 
 }  // namespace kelvo

@@ -38,19 +38,26 @@ struct DrawTarget {
 
 // Source images are row-major with a row length of `source_width` pixels; 16-bit pixels are
 // little-endian words.
+using DrawRoutine = void (*)(const uint8_t* source, int32_t source_width, const Placement& p,
+                             DrawTarget& t);
+
 void DrawImage16(const uint8_t* source, int32_t source_width, const Placement& p, DrawTarget& t);
-void DrawColoured(const uint8_t* source, int32_t source_width, const Placement& p, DrawTarget& t);
-void DrawColouredInside(const uint8_t* source, int32_t source_width, const Placement& p,
-                        DrawTarget& t);
-void DrawColouredOutside(const uint8_t* source, int32_t source_width, const Placement& p,
-                         DrawTarget& t);
-void DrawShadow(const uint8_t* source, int32_t source_width, const Placement& p, DrawTarget& t);
-void DrawShadowInside(const uint8_t* source, int32_t source_width, const Placement& p,
-                      DrawTarget& t);
-void DrawShadowOutside(const uint8_t* source, int32_t source_width, const Placement& p,
-                       DrawTarget& t);
+// DrawImage16 for an image known to hold no transparent pixel: a plain copy of the rows.
+void DrawOpaque16(const uint8_t* source, int32_t source_width, const Placement& p, DrawTarget& t);
+// The 8-bit routines differ only in their row kernel.
+extern const DrawRoutine DrawColoured;
+extern const DrawRoutine DrawColouredInside;
+extern const DrawRoutine DrawColouredOutside;
+extern const DrawRoutine DrawShadow;
+extern const DrawRoutine DrawShadowInside;
+extern const DrawRoutine DrawShadowOutside;
+
 // Clears the whole mask, then copies the visible source bytes into it.
 void BuildClipMask(const uint8_t* source, int32_t source_width, const std::optional<Placement>& p,
                    uint8_t* mask);
+// The same for a mask that is zero outside `extent`: only that rectangle is cleared, and
+// `extent` becomes the rectangle the new mask sets (empty when nothing is visible).
+void BuildClipMask(const uint8_t* source, int32_t source_width, const std::optional<Placement>& p,
+                   uint8_t* mask, Rect& extent);
 
 }  // namespace kelvo

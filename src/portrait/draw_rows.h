@@ -1,5 +1,6 @@
 // Inner row loops of the drawing routines, in a portable form and, where the processor has
-// them, with 512-bit vector instructions (chosen once at run time). Internal to the renderer.
+// them, with AVX2 or 512-bit vector instructions (chosen once at run time). Internal to the
+// renderer.
 #pragma once
 
 #include <cstdint>
@@ -19,10 +20,15 @@ struct RowKernels {
   Row8 shadow, shadow_inside, shadow_outside;
 };
 
-// The fastest kernels this processor runs.
+// The kernels the renderer uses: 512-bit where the processor has them, else portable (the
+// AVX2 ones gather the ramp more slowly than the SSE2 loops look it up). The environment
+// variable KELVO_ROW_KERNELS ("portable" or "avx2"), read once, picks another set the processor
+// has, so benchmarks can compare them in one build.
 const RowKernels& Kernels();
-// The portable kernels, and the wide ones (null when the processor or build lacks them).
+// The portable kernels (SSE2 where the build has it), and the AVX2 and 512-bit ones (null when
+// the processor or build lacks them).
 const RowKernels& PortableKernels();
+const RowKernels* Avx2Kernels();
 const RowKernels* WideKernels();
 
 }  // namespace kelvo::draw_rows

@@ -26,9 +26,7 @@ std::string WithoutTrailingBackslash(const std::string& path) {
 }  // namespace
 
 TKelvoPortret::TKelvoPortret(TKelvoTyp& library)
-    : LibraryName(WithoutTrailingBackslash(library.Path)),
-      ClipMask(static_cast<size_t>(kCanvasWidth) * kCanvasHeight, 0),
-      library_(&library) {
+    : LibraryName(WithoutTrailingBackslash(library.Path)), library_(&library) {
   ExtraColour.Colour() = 0x808080;
   ExtraColour.Contrast() = 85;
 }

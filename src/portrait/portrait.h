@@ -81,7 +81,7 @@ class TKelvoPortret {
   std::unique_ptr<Layer> RenderLayer;  // 320 x 400, made by the first render
   bool OwnLibrary = true;
   std::array<uint16_t, 256> ColourRamp{};
-  std::vector<uint8_t> ClipMask;  // 320 x 400 bytes, non-zero = inside
+  std::vector<uint8_t> ClipMask;  // 320 x 400 bytes, non-zero = inside; made by the first render
   bool MaskInverted = false;
   std::string Signature;
   std::array<bool, 15> Hidden{};
@@ -144,6 +144,8 @@ class TKelvoPortret {
 
   TKelvoTyp* library_;
   std::array<RampCache, 15> ramp_cache_{};
+  // Where ClipMask may be non-zero, so the next mask clears only that much.
+  Rect mask_extent_{};
 };
 
 }  // namespace kelvo

@@ -37,7 +37,11 @@ void TKelvoPortret::Render(bool clipping_on, DrawFilter filter, int32_t only) {
   if (!RenderLayer || RenderLayer->width != kCanvasWidth || RenderLayer->height != kCanvasHeight) {
     RenderLayer = create_layer(kCanvasWidth, kCanvasHeight, "TKelvoPortret.PripravPortret");
   }
-  ClipMask.resize(static_cast<size_t>(kCanvasWidth) * kCanvasHeight);
+  const size_t mask_size = static_cast<size_t>(kCanvasWidth) * kCanvasHeight;
+  if (ClipMask.size() != mask_size) {
+    ClipMask.assign(mask_size, 0);
+    mask_extent_ = Rect{};
+  }
   ClippingOn = clipping_on;
   for (const DrawOrderEntry& entry : library_->DrawOrder) {
     const int32_t c = entry.Category;
@@ -55,7 +59,10 @@ void TKelvoPortret::DrawEntry(int32_t c, int32_t s, char kind, bool draw) {
   const TKelvoKomp* komp = valid_category ? Selected[static_cast<size_t>(c)] : nullptr;
   const TKelvoSubKomp* sub = komp ? komp->Sub(s) : nullptr;
   if (!draw || !sub || komp->ImagesLoaded <= 0 || !HasImage(*sub)) {
-    if (kind == 'M') std::memset(ClipMask.data(), 255, ClipMask.size());
+    if (kind == 'M') {
+      std::memset(ClipMask.data(), 255, ClipMask.size());
+      mask_extent_ = Rect{0, 0, kCanvasWidth, kCanvasHeight};
+    }
     return;
   }
   const TKelvoKompKontejner& container = library_->Container(c);
@@ -66,12 +73,12 @@ void TKelvoPortret::DrawEntry(int32_t c, int32_t s, char kind, bool draw) {
   DrawTarget target{*RenderLayer, ClipMask.data(), ColourRamp.data()};
   const uint8_t* pixels = sub->Pixels.data();
   if (sub->Bits == 16) {
-    if (place) DrawImage16(pixels, sub->Width, *place, target);
+    if (place) (sub->Opaque ? DrawOpaque16 : DrawImage16)(pixels, sub->Width, *place, target);
     return;
   }
   if (kind == 'M') {
     MaskInverted = container.InvertMask;
-    BuildClipMask(pixels, sub->Width, place, ClipMask.data());
+    BuildClipMask(pixels, sub->Width, place, ClipMask.data(), mask_extent_);
     return;
   }
   const bool clipped = kind == 'O' || (kind == 'C' && sub->Clip);

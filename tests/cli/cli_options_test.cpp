@@ -63,6 +63,20 @@ TEST(CliOptions, ValuesReachTheirFields) {
   EXPECT_TRUE(Options<ResaveOptions>({"resave", "--out", "d", "--images"}).images);
   EXPECT_EQ(Options<StatsOptions>({"stats", "--nation", "russian", "--count", "5"}).nation,
             Nation::kRussian);
+  // Workers and output settings of the commands that write images.
+  const auto jobs = Options<RenderOptions>(
+      {"render", "--random", "--jobs", "3", "--png-level", "9", "--sync", "--out", "a"});
+  EXPECT_EQ(jobs.threads, 3);
+  EXPECT_EQ(jobs.output.png_level, 9);
+  EXPECT_TRUE(jobs.output.sync);
+  EXPECT_EQ(all.threads, 0);
+  EXPECT_EQ(all.output.png_level, 1);
+  EXPECT_FALSE(all.output.sync);
+  const auto sheet = Options<SheetOptions>(
+      {"sheet", "--gallery", "g", "--jobs", "2", "--png-level=0", "--out", "s"});
+  EXPECT_EQ(sheet.threads, 2);
+  EXPECT_EQ(sheet.output.png_level, 0);
+  EXPECT_TRUE(Options<AnimOptions>({"anim", "--random", "--sync", "--out", "a"}).output.sync);
   // --data is taken after the command too.
   EXPECT_EQ(Parse({"check", "--data", "/d"}).commandLine.dataDir, "/d");
 }
@@ -112,6 +126,13 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{{"anim", "--gallery", "g", "--all", "--out", "a"}, "Unknown option 'all'."},
         UsageRow{{"sheet", "--out", "a.png"}, "The option --gallery is required."},
         UsageRow{{"resave"}, "The option --out is required."},
+        UsageRow{{"render", "--random", "--jobs", "0", "--out", "a"},
+                 "--jobs must be a whole number from 1 to 256, not '0'."},
+        UsageRow{{"sheet", "--gallery", "g", "--jobs", "two", "--out", "a"}, "not 'two'"},
+        UsageRow{{"render", "--random", "--png-level", "10", "--out", "a"},
+                 "--png-level must be a whole number from 0 to 9, not '10'."},
+        UsageRow{{"anim", "--random", "--jobs", "2", "--out", "a"}, "Unknown option 'jobs'."},
+        UsageRow{{"random", "--sync", "--out", "a"}, "Unknown option 'sync'."},
         UsageRow{{"stats", "--out", "x"}, "Unknown option 'out'."}));
 
 TEST(CliOptions, HelpAndVersion) {

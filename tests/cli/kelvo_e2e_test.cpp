@@ -159,6 +159,33 @@ TEST_F(KelvoTool, SheetDrawsTheGalleryGrid) {
   EXPECT_EQ(PngPixel(png, 4 + 40, 4 + 50), kBlack);
 }
 
+// The number of workers, the PNG level and --sync change how fast, never what is drawn.
+TEST_F(KelvoTool, JobsOneAndThreeWriteIdenticalFiles) {
+  for (const char* jobs : {"1", "3"}) {
+    const std::string tag = std::string("j") + jobs;
+    ToolRun run = Kelvo(
+        "render", {"--random", "--count", "7", "--jobs", jobs, "--out", Work(tag + "_%d.bmp")});
+    ASSERT_EQ(run.code, 0) << run.err;
+    run = Kelvo("render", {"--gallery", Work("g.xgl"), "--all", "--jobs", jobs, "--sync", "--out",
+                           Work(tag + "_g%d.png")});
+    ASSERT_EQ(run.code, 0) << run.err;
+    run = Kelvo("sheet",
+                {"--gallery", Work("g.xgl"), "--jobs", jobs, "--out", Work(tag + "_sheet.png")});
+    ASSERT_EQ(run.code, 0) << run.err;
+  }
+  for (const std::string name : {"_1.bmp", "_7.bmp", "_g1.png", "_sheet.png"}) {
+    EXPECT_EQ(ReadFileBytes(Work("j1" + name)), ReadFileBytes(Work("j3" + name))) << name;
+  }
+  const ToolRun smallest =
+      Kelvo("sheet", {"--gallery", Work("g.xgl"), "--png-level", "9", "--out", Work("s9.png")});
+  ASSERT_EQ(smallest.code, 0) << smallest.err;
+  const std::string fast = ReadFileBytes(Work("j1_sheet.png"));
+  const std::string small = ReadFileBytes(Work("s9.png"));
+  EXPECT_LE(small.size(), fast.size());
+  EXPECT_EQ(PngPixel(small, 4 + 13, 4 + 14), PngPixel(fast, 4 + 13, 4 + 14));
+  EXPECT_EQ(PngPixel(small, 0, 0), PngPixel(fast, 0, 0));
+}
+
 TEST_F(KelvoTool, AnimSheetHasFiveColumnsOfFourRows) {
   const ToolRun run = Kelvo("anim", {"--gallery", Work("g.xgl"), "--out", Work("a.png")});
   ASSERT_EQ(run.code, 0) << run.err;

@@ -76,6 +76,30 @@ TEST(WriteFileAtomically, FailureNamesTheFile) {
   }
 }
 
+// A batch's listings give the same paths as reading the folders each time, and see the files
+// the batch itself writes.
+TEST(FolderListings, LookUpLikeTheFolderAndLearnNewFiles) {
+  test::TestFolder folder;
+  folder.Write("Out/Name.BMP", "old");
+  folder.Write("Out/name.bmp.txt", "other");
+  FolderListings listings;
+  for (const char* name : {"out\\name.bmp", "OUT\\NAME.BMP", "out\\fresh.bmp", "Out\\Name.BMP"}) {
+    EXPECT_EQ(OsPath(folder.Dir() + name).string(), OsPath(folder.Dir() + name, &listings).string())
+        << name;
+  }
+  WriteFileAtomically(folder.Dir() + "out\\name.bmp", std::string_view("new"),
+                      {.sync = false, .listings = &listings});
+  EXPECT_EQ("new", folder.Read("Out/Name.BMP"));
+  WriteFileAtomically(folder.Dir() + "Out\\Fresh.bmp", std::string_view("1"),
+                      {.sync = false, .listings = &listings});
+  // The file just made is found under another case, as the folder now shows it.
+  WriteFileAtomically(folder.Dir() + "out\\FRESH.BMP", std::string_view("2"),
+                      {.sync = true, .listings = &listings});
+  EXPECT_EQ("2", folder.Read("Out/Fresh.bmp"));
+  EXPECT_EQ(3, std::distance(std::filesystem::directory_iterator(folder.Path() / "Out"),
+                             std::filesystem::directory_iterator()));
+}
+
 TEST(ProgramDirectory, IsTheFolderOfTheTestProgram) {
   const std::string dir = ProgramDirectory();
   ASSERT_FALSE(dir.empty());

@@ -57,6 +57,7 @@ TEST_P(RowKernelsAgree, WithThePerPixelRules) {
   std::vector<uint16_t> under(static_cast<size_t>(w) + 1);
   for (auto& u : under) u = static_cast<uint16_t>(gen());
   std::vector<const RowKernels*> sets = {&PortableKernels()};
+  if (Avx2Kernels()) sets.push_back(Avx2Kernels());
   if (WideKernels()) sets.push_back(WideKernels());
   for (const RowKernels* set : sets) {
     for (int o = 0; o < 6; ++o) {
@@ -66,7 +67,10 @@ TEST_P(RowKernelsAgree, WithThePerPixelRules) {
       for (int i = 0; i < w; ++i) {
         const size_t k = static_cast<size_t>(i);
         ASSERT_EQ(Reference(op, under[k], src[k], mask[k], ramp.data()), dst[k])
-            << "op " << o << " pixel " << i << (set == &PortableKernels() ? " portable" : " wide");
+            << "op " << o << " pixel " << i
+            << (set == &PortableKernels() ? " portable"
+                : set == Avx2Kernels()    ? " avx2"
+                                          : " wide");
       }
       ASSERT_EQ(under[static_cast<size_t>(w)], dst[static_cast<size_t>(w)]) << "guard";
     }

@@ -132,6 +132,39 @@ TEST_F(Renderer, MaskEntryWithoutItsImageOpensTheWholeMask) {
   EXPECT_EQ(0, CountNot(*portrait, 0));
 }
 
+// The open mask covers the whole canvas; the next mask must close all of it again.
+TEST_F(Renderer, MaskAfterAnOpenMaskClosesTheWholeCanvas) {
+  RedSlots();
+  Image8(kFaces, 1, 0, 0, 3, 400, std::vector<uint8_t>(3 * 400, 32));
+  Image8(kEyebrows, 2, 0, 0, 2, 1, {0, 7});
+  Draw(kEyes, 2, 'M');  // no such subcomponent: everything inside
+  Draw(kEyebrows, 2, 'M');
+  Draw(kFaces, 1, 'O');
+  auto portrait = Rendered();
+  EXPECT_EQ(1, CountNot(*portrait, 0));
+  EXPECT_EQ(0xF800, At(*portrait, 1, 0));
+  EXPECT_EQ(1, std::count_if(portrait->ClipMask.begin(), portrait->ClipMask.end(),
+                             [](uint8_t m) { return m != 0; }));
+}
+
+// 16-bit images without a transparent pixel are copied; one pixel set to the key afterwards
+// sends the image back to the keyed routine.
+TEST_F(Renderer, OpaqueImageStaysKeyedOncePixelsChange) {
+  Container(kBackgrounds).Bits = 16;
+  Image16(kBackgrounds, 1, 0, 0, 2, 1, {0x1111, 0x2222});
+  Image16(kFaces, 1, 0, 0, 2, 1, {0x3333, 0x4444});
+  TKelvoSubKomp& face = *Container(kFaces).Komp(1).Sub(1);
+  face.UpdateOpaque();
+  EXPECT_TRUE(face.Opaque);
+  face.SetPixel16(1, 0, 0x07E0);
+  EXPECT_FALSE(face.Opaque);
+  Draw(kBackgrounds, 1, 'N');
+  Draw(kFaces, 1, 'N');
+  auto portrait = Rendered();
+  EXPECT_EQ(0x3333, At(*portrait, 0, 0));
+  EXPECT_EQ(0x2222, At(*portrait, 1, 0));
+}
+
 TEST_F(Renderer, ConditionalEntryFollowsTheClipFlag) {
   RedSlots();
   Image8(kEyes, 2, 0, 0, 1, 2, {5, 5});  // the mask covers column 0

@@ -1,0 +1,159 @@
+// The renderer's shortcuts on the bundled data sets: plain copies of 16-bit images without a
+// transparent pixel, and clip masks cleared only where the previous mask was set, against a
+// per-pixel render with none of them.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "library/type_library.h"
+#include "portrait/draw_routines.h"
+#include "portrait/pixel.h"
+#include "portrait/portrait.h"
+#include "support/test_support.h"
+
+namespace kelvo {
+namespace {
+
+constexpr int kW = kCanvasWidth, kH = kCanvasHeight;
+
+struct Picture {
+  std::vector<uint16_t> canvas;  // kW x kH, no padding
+  std::vector<uint8_t> mask;
+  bool inverted = false;
+  friend bool operator==(const Picture&, const Picture&) = default;
+};
+
+Picture Snapshot(const TKelvoPortret& p) {
+  Picture picture{std::vector<uint16_t>(kW * kH, 0), std::vector<uint8_t>(kW * kH, 0),
+                  p.MaskInverted};
+  if (p.RenderLayer) {
+    for (int y = 0; y < kH; ++y) {
+      for (int x = 0; x < kW; ++x) picture.canvas[y * kW + x] = p.RenderLayer->At(x, y);
+    }
+  }
+  if (!p.ClipMask.empty()) picture.mask = p.ClipMask;
+  return picture;
+}
+
+// Draw order rules pixel by pixel, starting from `picture`.
+void ReferenceRender(TKelvoPortret& p, bool clipping, Picture& picture) {
+  for (const DrawOrderEntry& e : p.Library().DrawOrder) {
+    const int c = e.Category, s = e.Subcomponent;
+    const TKelvoKomp* komp = p.Selected[c];
+    const TKelvoSubKomp* sub = komp ? komp->Sub(s) : nullptr;
+    const size_t depth = sub && sub->Bits == 16 ? 2 : 1;
+    if (!sub || komp->ImagesLoaded <= 0 || sub->Width < 1 || sub->Height < 1 ||
+        sub->Pixels.size() < depth * sub->Width * sub->Height) {
+      if (e.Kind == 'M') std::fill(picture.mask.begin(), picture.mask.end(), uint8_t{255});
+      continue;
+    }
+    const TKelvoKompKontejner& box = p.Library().Container(c);
+    const std::optional<Point> at = p.PripravParametry(c, s);
+    if (!at) continue;
+    const auto place =
+        PlaceImage(at->x, at->y, sub->Width, sub->Height, clipping ? &p.ClipRect : nullptr);
+    if (e.Kind == 'M' && sub->Bits != 16) {
+      picture.inverted = box.InvertMask;
+      std::fill(picture.mask.begin(), picture.mask.end(), uint8_t{0});
+    }
+    const bool clipped = e.Kind == 'O' || (e.Kind == 'C' && sub->Clip);
+    if (sub->Bits != 16 && e.Kind != 'M' && (clipped || e.Kind == 'N' || e.Kind == 'C')) {
+      p.BuildColourRamp(c);
+    }
+    if (!place) continue;
+    for (int y = 0; y < place->h; ++y) {
+      for (int x = 0; x < place->w; ++x) {
+        const int sx = place->skip_x + x, sy = place->skip_y + y;
+        const size_t at_canvas = static_cast<size_t>(place->y + y) * kW + place->x + x;
+        uint16_t& out = picture.canvas[at_canvas];
+        if (sub->Bits == 16) {
+          if (sub->Pixel16(sx, sy) != kTransparent565) out = sub->Pixel16(sx, sy);
+          continue;
+        }
+        const uint8_t v = sub->Pixel8(sx, sy);
+        if (e.Kind == 'M') {
+          picture.mask[at_canvas] = v;
+          continue;
+        }
+        if (v == 0 || (!clipped && e.Kind != 'N' && e.Kind != 'C')) continue;
+        if (clipped && (picture.mask[at_canvas] != 0) == picture.inverted) continue;
+        out = s == box.Shadow ? min_rgb16(out, p.ColourRamp[v]) : p.ColourRamp[v];
+      }
+    }
+  }
+}
+
+class RenderFastPaths : public ::testing::TestWithParam<std::string> {
+ protected:
+  RenderFastPaths() : context(std::string(KELVO_PROGRAM_DIR) + "/kelvoed/data_big") {}
+  void SetUp() override {
+    library = std::make_unique<TKelvoTyp>(context->Archive(), GetParam());
+    library->LoadAll();
+    library->LoadImages();
+  }
+  test::TestContext context;
+  std::unique_ptr<TKelvoTyp> library;
+};
+
+// One portrait redrawn with new components: canvas and mask carry over from render to render.
+TEST_P(RenderFastPaths, RendersMatchThePixelByPixelRules) {
+  TKelvoPortret p(*library);
+  for (int i = 0; i < 24; ++i) {
+    p.RandomComponents(context->Random());
+    p.RandomColours(context->Random());
+    p.ComputePositions();
+    const bool clipping = i % 4 == 3;
+    p.ClipRect = Rect{-8 + 13 * i, 40 + 3 * i, 250 + 9 * i, 300 + 5 * i};
+    Picture expected = Snapshot(p);
+    ReferenceRender(p, clipping, expected);
+    p.PripravPortret(clipping);
+    ASSERT_EQ(expected, Snapshot(p)) << GetParam() << " portrait " << i;
+  }
+}
+
+// Every 16-bit image: marked opaque exactly when it has no transparent pixel, and then copied
+// as the keyed routine draws it, whole and cut at the canvas edges.
+TEST_P(RenderFastPaths, OpaqueImagesCopyAsTheKeyedRoutineDraws) {
+  int images = 0, opaque = 0;
+  for (int c = 1; c <= kCategoryCount; ++c) {
+    for (const auto& komp : library->Container(c).Components) {
+      for (int s = 1; s <= 4; ++s) {
+        const TKelvoSubKomp* sub = komp->Sub(s);
+        if (!sub || sub->Bits != 16 || !sub->HasPixels()) continue;
+        ++images;
+        bool keyed = false;
+        for (int y = 0; y < sub->Height; ++y) {
+          for (int x = 0; x < sub->Width; ++x) keyed = keyed || sub->Pixel16(x, y) == 0x07E0;
+        }
+        ASSERT_EQ(!keyed, sub->Opaque) << sub->FileName;
+        if (!sub->Opaque) continue;
+        ++opaque;
+        for (const Point at : {Point{0, 0}, Point{-37, 11}, Point{150, -20}, Point{301, 390}}) {
+          const auto place = PlaceImage(at.x, at.y, sub->Width, sub->Height, nullptr);
+          if (!place) continue;
+          std::vector<uint8_t> mask(kW * kH, 0);
+          auto keyed_canvas = create_layer(kW, kH);
+          for (size_t k = 0; k < keyed_canvas->pixels.size(); ++k) {
+            keyed_canvas->pixels[k] = static_cast<uint16_t>(k * 31);
+          }
+          auto copied_canvas = std::make_unique<Layer>(*keyed_canvas);
+          DrawTarget keyed_target{*keyed_canvas, mask.data(), nullptr};
+          DrawTarget copied_target{*copied_canvas, mask.data(), nullptr};
+          DrawImage16(sub->Pixels.data(), sub->Width, *place, keyed_target);
+          DrawOpaque16(sub->Pixels.data(), sub->Width, *place, copied_target);
+          ASSERT_EQ(keyed_canvas->pixels, copied_canvas->pixels) << sub->FileName;
+        }
+      }
+    }
+  }
+  EXPECT_GT(images, 0);
+  EXPECT_GT(opaque, 0);  // the data sets have backgrounds without holes
+}
+
+INSTANTIATE_TEST_SUITE_P(DataSets, RenderFastPaths, ::testing::Values("male", "female", "ape"));
+
+}  // namespace
+}  // namespace kelvo
