@@ -38,7 +38,7 @@ struct Fixture {
     library->LoadAll();
     library->LoadImages();
     for (int i = 0; i < 16; ++i) {
-      portraits.push_back(NextRandomPortrait(*library, context.Random(), Nation::kNone));
+      portraits.push_back(NextRandomPortrait(*library, context.Random(), std::nullopt));
     }
     image = RenderPortraitImage(*portraits[0], 1);
     EncodeImage(image, ImageFileType::kBmp, kDefaultPngLevel, bmp);

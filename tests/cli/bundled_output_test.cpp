@@ -55,7 +55,7 @@ class BundledOutput : public ::testing::TestWithParam<std::string> {
 TEST_P(BundledOutput, BytesAndPixelsMatchTheReferenceEncoders) {
   RenderScratch scratch;  // shared by the whole batch, as a worker's is
   for (int i = 0; i < 6; ++i) {
-    auto portrait = NextRandomPortrait(*library, context->Random(), Nation::kNone);
+    auto portrait = NextRandomPortrait(*library, context->Random(), std::nullopt);
     const int scale = i % 2 == 0 ? 1 : 4;
     const std::unique_ptr<TKelvoPortret> twin = portrait->Clone();
     const Layer& image = RenderPortraitImage(*portrait, scale, scratch);
