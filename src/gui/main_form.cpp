@@ -1,9 +1,9 @@
 #include "gui/main_form.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,10 +17,10 @@
 
 #include "foundation/errors.h"
 #include "gui/category_names.h"
-#include "gui/dialogs/gallery_window.h"
-#include "gui/message_box_sink.h"
 #include "gui/dialogs/colours_dialog.h"
+#include "gui/dialogs/gallery_window.h"
 #include "gui/dialogs/properties_dialog.h"
+#include "gui/message_box_sink.h"
 #include "gui/preview_window.h"
 #include "gui/radio_group.h"
 #include "gui/settings_store.h"

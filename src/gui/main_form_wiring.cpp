@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "gui/dialogs/colours_dialog.h"
-#include "gui/dialogs/properties_dialog.h"
 #include "gui/dialogs/gallery_window.h"
+#include "gui/dialogs/properties_dialog.h"
 #include "gui/main_form.h"
 #include "gui/preview_window.h"
 #include "gui/radio_group.h"

@@ -20,11 +20,11 @@
 #include "gui/dialogs/properties_dialog.h"
 #include "gui/dialogs/swatch_image.h"
 #include "gui/main_form.h"
-#include "support/gui_fixture.h"
 #include "library/colour_type.h"
 #include "library/component.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
+#include "support/gui_fixture.h"
 
 namespace kelvo {
 namespace {
