@@ -5,10 +5,10 @@
 #include "editor/editor_model.h"
 #include "editor/startup_gallery.h"
 #include "foundation/errors.h"
+#include "gui/dialogs/gallery_window.h"
 #include "gui/main_form.h"
 #include "gui/message_box_sink.h"
 #include "gui/qt_prompter.h"
-#include "portrait/gallery.h"
 
 namespace kelvo {
 
@@ -52,9 +52,10 @@ int RunEditor(Prompter& prompter, const EditorAppOptions& options) {
     if (qt_prompter) qt_prompter->SetParentWindow(&form);
     if (!form.StartUp()) return 1;
     form.show();
-    // Kept for the run; the gallery window shows it once that window exists.
-    std::unique_ptr<TKelvoGallery> gallery;
-    if (!options.gallery_file.empty()) gallery = OpenStartupGallery(model, options.gallery_file);
+    if (!options.gallery_file.empty() &&
+        OpenStartupGallery(form.GalleryWindow()->Model(), prompter, options.gallery_file)) {
+      form.GalleryWindow()->ShowWindow();
+    }
     return options.run_event_loop ? QApplication::exec() : 0;
   } catch (const std::exception& error) {
     ShowErrorBox(prompter, error);

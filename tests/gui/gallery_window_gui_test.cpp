@@ -16,6 +16,7 @@
 #include <QtTest/QTest>
 #include <memory>
 
+#include "editor/startup_gallery.h"
 #include "foundation/diagnostics.h"
 #include "gui/main_form.h"
 #include "library/process_context.h"
@@ -143,6 +144,22 @@ TEST_F(GalleryWindowGuiTest, AddDragTakeAndGiveBack) {
   if (const QByteArray shot = qgetenv("KELVO_GALLERY_SHOT"); !shot.isEmpty()) {
     window_->grab().save(QString::fromLocal8Bit(shot));
   }
+}
+
+TEST_F(GalleryWindowGuiTest, AGalleryLoadedBeforeTheWindowIsShownFillsItsWidth) {
+  const std::string file = (data_ / "three.xgl").string();
+  {
+    TKelvoGallery gallery(*context_, model_->Library(), "t", file);
+    for (int n = 0; n < 3; ++n) gallery.Add(model_->Portrait());
+    gallery.Save(file);
+  }
+  auto second = std::make_unique<TGalerie>(model_->Session(), prompter_, nullptr);
+  ASSERT_TRUE(OpenStartupGallery(second->Model(), prompter_, file));
+  second->ShowWindow();
+  QApplication::processEvents();
+  EXPECT_EQ(second->Model().Count(), 3);
+  EXPECT_EQ(second->Model().Columns(), 8) << "one row, not one column";
+  EXPECT_EQ(second->windowTitle(), "Gallery - three.xgl");
 }
 
 TEST_F(GalleryWindowGuiTest, ClosingTheEditorWithAnUnsavedGalleryAsksFirst) {

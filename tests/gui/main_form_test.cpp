@@ -242,5 +242,16 @@ TEST_F(MainFormTest, ProgramStartsAndStopsOnAGoodLibrary) {
   EXPECT_TRUE(ReadEditorSettings().KeyExists);
 }
 
+TEST_F(MainFormTest, AGalleryFileThatCannotBeReadIsNamedAndTheEditorRuns) {
+  EditorAppOptions options;
+  options.process = Options();
+  options.run_event_loop = false;
+  options.gallery_file = (data_ / "missing.xgl").string();
+  EXPECT_EQ(RunEditor(prompter_, options), 0);
+  ASSERT_EQ(prompter_.messages.size(), 1u);
+  EXPECT_NE(prompter_.messages[0].Text.find("missing.xgl"), std::string::npos)
+      << prompter_.messages[0].Text;
+}
+
 }  // namespace
 }  // namespace kelvo

@@ -113,6 +113,7 @@ TGalerie::TGalerie(EditorSession& session, Prompter& prompter, QWidget* owner)
   canvas_ = new GalleryCanvas(this);
   scroll_->setWidget(canvas_);
   scroll_->setWidgetResizable(false);
+  scroll_->viewport()->installEventFilter(this);
 
   auto button = [this](const char* name, const char* caption, void (GalleryWindowModel::*click)()) {
     auto* b = new QPushButton(caption, canvas_);
@@ -217,6 +218,11 @@ QPoint TGalerie::ToClient(const QPoint& canvas) const {
 void TGalerie::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   LayOutCanvas();
+}
+
+bool TGalerie::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == scroll_->viewport() && event->type() == QEvent::Resize) LayOutCanvas();
+  return QWidget::eventFilter(watched, event);
 }
 
 void TGalerie::LayOutCanvas() {

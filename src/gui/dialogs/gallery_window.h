@@ -46,6 +46,9 @@ class TGalerie : public QWidget, private GalleryListener {
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // The viewport gets its size from the layout after the window's own resize (at the first
+  // show, for one): the grid follows the viewport.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   friend class GalleryCanvas;
