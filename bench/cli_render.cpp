@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "bundled_data.h"
 #include "cli/image_output.h"
 #include "cli/random_portraits.h"
 #include "cli/render_command.h"
@@ -27,16 +28,10 @@
 namespace kelvo::cli {
 namespace {
 
-bool HaveData() {
-  return std::filesystem::exists(ProgramDirectory() + "kelvoed/data_big/male/dro");
-}
-
 // The library and a few random portraits, made once.
 struct Fixture {
   Fixture() : context(sink) {
-    library = std::make_unique<TKelvoTyp>(context.Archive(), "male");
-    library->LoadAll();
-    library->LoadImages();
+    library = bench::LoadBundledLibrary(context, "male");
     for (int i = 0; i < 16; ++i) {
       portraits.push_back(NextRandomPortrait(*library, context.Random(), std::nullopt));
     }
@@ -53,7 +48,7 @@ struct Fixture {
 
 Fixture* Shared() {
   static const std::unique_ptr<Fixture> fixture =
-      HaveData() ? std::make_unique<Fixture>() : nullptr;
+      bench::HaveBundledData() ? std::make_unique<Fixture>() : nullptr;
   return fixture.get();
 }
 
@@ -125,7 +120,8 @@ BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
 
 // The whole command for 1000 portraits in-process; range(0) workers, range(1) PNG or BMP.
 void BM_RenderCommand(benchmark::State& state) {
-  if (!HaveData()) return state.SkipWithError("no bundled data set beside the program");
+  if (!bench::HaveBundledData())
+    return state.SkipWithError("no bundled data set beside the program");
   const bool png = state.range(1) == 1;
   const int portraits = 1000;
   for (auto _ : state) {

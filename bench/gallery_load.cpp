@@ -17,19 +17,15 @@
 #include "portrait/portrait.h"
 #include "portrait/thumbnails.h"
 
+#include "bundled_data.h"
+
 namespace kelvo {
 namespace {
-
-bool HaveData() {
-  return std::filesystem::exists(ProgramDirectory() + "kelvoed/data_big/male/dro");
-}
 
 // The library and a gallery file of 200 random portraits, made once.
 struct Fixture {
   Fixture() : context(sink) {
-    library = std::make_unique<TKelvoTyp>(context.Archive(), "male");
-    library->LoadAll();
-    library->LoadImages();
+    library = bench::LoadBundledLibrary(context, "male");
     const auto folder = std::filesystem::temp_directory_path() / "kelvo-bench-gallery";
     std::filesystem::create_directories(folder);
     path = (folder / "two_hundred.xgl").string();
@@ -51,7 +47,7 @@ struct Fixture {
 
 Fixture* Shared() {
   static const std::unique_ptr<Fixture> fixture =
-      HaveData() ? std::make_unique<Fixture>() : nullptr;
+      bench::HaveBundledData() ? std::make_unique<Fixture>() : nullptr;
   return fixture.get();
 }
 

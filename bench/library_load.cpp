@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "bundled_data.h"
 #include "foundation/diagnostics.h"
 #include "foundation/paths.h"
 #include "library/process_context.h"
@@ -76,9 +77,7 @@ BENCHMARK(BM_RawReadLibrary)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 // The "male" library and a gallery file of 200 of its random portraits, made once.
 struct GallerySample {
   GallerySample() : context(sink) {
-    library = std::make_unique<TKelvoTyp>(context.Archive(), "male");
-    library->LoadAll();
-    library->LoadImages();
+    library = bench::LoadBundledLibrary(context, "male");
     folder = std::filesystem::temp_directory_path() /
              ("kelvo-bench-gallery-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
