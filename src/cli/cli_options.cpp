@@ -232,6 +232,22 @@ CommandOptions ParseCommand(CommandParser& p, const std::string& command) {
     o.output = p.ReadOutput();
     return o;
   }
+  if (command == "import") {
+    ImportOptions o;
+    p.ReadLibrary(o.lib);
+    o.category = p.Required("category");
+    if (p.IsSet("like")) {
+      o.like = p.Value("like");
+      if (o.like.empty()) throw UsageError("The option --like needs a value.");
+    }
+    o.animation = p.IsSet("animation");
+    o.useShift = p.IsSet("use-shift");
+    o.placeClipMask = p.IsSet("place-clip-mask");
+    if (p.Positionals().isEmpty()) throw UsageError("Give the bitmap FILE.bmp to import.");
+    o.file = ToStd(p.Positionals().first());
+    o.out = p.Required("out");
+    return o;
+  }
   StatsOptions o;
   p.ReadLibrary(o.lib);
   o.count = p.Count(1, 100000000, 10000);
@@ -267,6 +283,13 @@ void DeclareOptions(CommandParser& p, const std::string& command) {
     p.AddFlag("sync");
   }
   if (command == "resave") p.AddFlag("images");
+  if (command == "import") {
+    p.AddValue("category", "CATEGORY");
+    p.AddValue("like", "COMPONENT");
+    p.AddFlag("animation");
+    p.AddFlag("use-shift");
+    p.AddFlag("place-clip-mask");
+  }
   if (command != "check" && command != "stats") p.AddValue("out", "PATH");
 }
 
@@ -340,7 +363,9 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     }
     CommandParser parser(rest);
     DeclareOptions(parser, command);
-    if (!parser.Parse(packAction && *packAction != PackOptions::Action::kBuild ? 1 : 0)) {
+    const bool withFile =
+        command == "import" || (packAction && *packAction != PackOptions::Action::kBuild);
+    if (!parser.Parse(withFile ? 1 : 0)) {
       outcome.kind = ParseOutcome::Kind::kHelp;
       outcome.text = HelpText(command);
       return outcome;

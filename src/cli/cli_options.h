@@ -80,6 +80,18 @@ struct StatsOptions {
   std::optional<Nation> nation;  // none: the plain draw
 };
 
+// kelvo import: one bitmap (and the files beside it) into a category, the library written to out.
+struct ImportOptions {
+  LibraryOptions lib;
+  std::string category;  // directory name, display name or number
+  std::string like;      // empty: the category's first component
+  bool animation = false;
+  bool useShift = false;
+  bool placeClipMask = false;
+  std::string file;
+  std::string out;
+};
+
 // kelvo pack build|list|extract
 struct PackOptions {
   enum class Action { kBuild, kList, kExtract };
@@ -89,8 +101,9 @@ struct PackOptions {
   bool verbose = false;
 };
 
-using CommandOptions = std::variant<CheckOptions, RandomOptions, RenderOptions, ResaveOptions,
-                                    SheetOptions, AnimOptions, StatsOptions, PackOptions>;
+using CommandOptions =
+    std::variant<CheckOptions, RandomOptions, RenderOptions, ResaveOptions, SheetOptions,
+                 AnimOptions, StatsOptions, PackOptions, ImportOptions>;
 
 struct CommandLine {
   std::string dataDir;   // empty: the program directory's data sets

@@ -64,6 +64,20 @@ constexpr CommandHelp kCommands[] = {
     {"stats", "count how often random portraits choose each component",
      "kelvo stats [--library NAME] [--count N] [--nation NATION]",
      "  --count N        number of portraits to draw (default: 10000)\n"},
+    {"import", "bring a bitmap and the files beside it into a category as one component",
+     "kelvo import [--library NAME] --category CATEGORY [--like COMPONENT] [--animation]\n"
+     "             [--use-shift] [--place-clip-mask] FILE.bmp --out DIR",
+     "  --category C     the category: its directory name (NOSY), name (Noses) or number (6)\n"
+     "  --like COMP      the component whose snapping points and shift a new component takes\n"
+     "                   (default: the category's first)\n"
+     "  --animation      a new component is an animation step\n"
+     "  --use-shift      a new component takes the shift and span of --like\n"
+     "  --place-clip-mask\n"
+     "                   place a clipping mask the replaced component lacked\n"
+     "  FILE.bmp         one file of the set; the others are found by their name endings\n"
+     "                   (_z, _s, _p, _msk, _omsk, _shd) as the category expects them\n"
+     "  --out DIR        the folder the library (text files and images) is written to;\n"
+     "                   created when missing. No expected file found: exit code 2\n"},
     {"pack", "build, list or extract a pack file (.VXP) of the data directory",
      "kelvo [--data DIR] pack build --out FILE.VXP [--verbose]\n"
      "       kelvo pack list FILE.VXP\n"

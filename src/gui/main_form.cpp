@@ -85,6 +85,7 @@ TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
   gallery_ = new TGalerie(model_.Session(), prompter_, this);
   ConnectControls();
   ConnectGallery();
+  ConnectImport();
   model_.SetListener(this);
 }
 

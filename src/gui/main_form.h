@@ -56,6 +56,7 @@ class TMainForm : public QWidget, public EditorListener {
   void ConnectControls();
   void ConnectPreview(TFZobr* preview);
   void ConnectGallery();
+  void ConnectImport();  // import_commands.cpp
   void PlaceWindows(const EditorSettings& settings);
   void PlaceDefaultPreviews();
   bool HasDefaultPreviews() const;

@@ -39,11 +39,12 @@ QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
   return QMessageBox::Ok;
 }
 
-// The dialog's answer back in the program's form: Windows separators, Windows-1250 bytes.
+// The dialog's answer back in the program's form: Windows separators, Windows-1250 bytes. The
+// leading "/" stays: it is what makes the name absolute ("\tmp" would be read as relative).
 std::string FromDialogPath(const QString& path) {
   std::string name = ToAnsi(path);
-  for (char& c : name) {
-    if (c == '/') c = '\\';
+  for (size_t i = 1; i < name.size(); ++i) {
+    if (name[i] == '/') name[i] = '\\';
   }
   return name;
 }

@@ -138,12 +138,13 @@ bool TKelvoSubKomp::ImportBitmap(TPak& archive, const std::string& bitmapPath,
   BitmapFile bitmap(archive, bitmapPath);
   const int32_t w = bitmap.Width();
   const int32_t h = bitmap.Height();
+  // Refused before its rows are read, whatever part of it is visible.
+  if (int64_t{w} * h > kMaxImagePixels) {
+    throw KelvoError("Picture 4x bigger than size of the window: " + bitmapPath);
+  }
   const std::vector<uint8_t> rows = bitmap.ReadRows();
 
   if (Bits == 16) {
-    if (int64_t{w} * h > kMaxImagePixels) {
-      throw KelvoError("Picture 4x bigger than size of the window: " + bitmapPath);
-    }
     std::vector<uint8_t> pixels;
     pixels.reserve(2 * static_cast<size_t>(w) * static_cast<size_t>(h));
     for (int32_t y = 0; y < h; ++y) {
@@ -198,9 +199,6 @@ bool TKelvoSubKomp::ImportBitmap(TPak& archive, const std::string& bitmapPath,
 
   const int32_t cropWidth = right - left + 1;
   const int32_t cropHeight = bottom - top + 1;
-  if (cropWidth * cropHeight > kMaxImagePixels) {
-    throw KelvoError("Picture 4x bigger than size of the window: " + bitmapPath);
-  }
   std::vector<uint8_t> cropped;
   cropped.reserve(static_cast<size_t>(cropWidth) * static_cast<size_t>(cropHeight));
   for (int32_t y = top; y <= bottom; ++y) {

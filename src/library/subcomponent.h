@@ -60,8 +60,9 @@ class TKelvoSubKomp {
   // colour-mask bitmap of the same size; an empty mask path means none). Depth 16 packs 5-6-5;
   // depth 8 makes grey levels with colour slots from the mask, centred and cropped to the
   // visible pixels. Returns false when a depth-8 bitmap has no visible pixel. Throws "Failed to
-  // open " + path, an error naming a malformed or truncated file, and FatalDataError when the
-  // mask's size differs from the bitmap's.
+  // open " + path, "Picture 4x bigger than size of the window: " + path above 512000 pixels, an
+  // error naming a malformed or truncated file, and FatalDataError when the mask's size differs
+  // from the bitmap's.
   bool ImportBitmap(TPak& archive, const std::string& bitmapPath, const std::string& maskPath);
 
   // Compares the image, not the derived Opaque flag.

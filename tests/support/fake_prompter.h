@@ -1,5 +1,6 @@
 // A prompter that answers without a person: it remembers every message, answers from a queue
-// when one is given (else Ok, or Yes to a question) and cancels every dialog.
+// when one is given (else Ok, or Yes to a question) and cancels every dialog but an open-file
+// dialog given names to return.
 #pragma once
 
 #include <cstdint>
@@ -32,7 +33,14 @@ class FakePrompter : public Prompter {
                ? MessageAnswer::Ok
                : MessageAnswer::Yes;
   }
-  std::optional<std::string> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
+  // Answers from `files` while it holds names, else cancels.
+  std::optional<std::string> OpenFile(const FileDialogRequest& request) override {
+    fileRequests.push_back(request);
+    if (files.empty()) return std::nullopt;
+    std::string name = files.front();
+    files.pop_front();
+    return name;
+  }
   std::optional<std::string> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
   std::optional<std::string> ChooseDirectory(const std::string&, const std::string&) override {
     return std::nullopt;
@@ -45,6 +53,8 @@ class FakePrompter : public Prompter {
 
   std::vector<PromptedMessage> messages;
   std::deque<MessageAnswer> answers;
+  std::deque<std::string> files;  // what the open-file dialog returns, in turn
+  std::vector<FileDialogRequest> fileRequests;
 };
 
 }  // namespace kelvo::test
