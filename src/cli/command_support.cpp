@@ -1,5 +1,10 @@
 #include "cli/command_support.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "cli/image_output.h"
+#include "foundation/errors.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
 
@@ -14,6 +19,18 @@ std::unique_ptr<TKelvoTyp> LoadLibraryWithImages(ProcessContext& context, const 
   library->LoadAll();
   library->LoadImages();
   return library;
+}
+
+std::string WriteLibraryTo(TKelvoTyp& library, const std::string& out, bool images) {
+  const std::string folder = CommandLinePath(out);
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  if (ec || !std::filesystem::is_directory(folder)) {
+    throw KelvoError("Cannot create the folder " + folder + ": " + ec.message());
+  }
+  library.SaveTextAs(folder);
+  if (images) library.SaveImagesAs(folder);
+  return folder;
 }
 
 }  // namespace kelvo::cli

@@ -1,5 +1,5 @@
-// What the commands share: loading the library named on the command line and the
-// diagnostics sink that puts warnings on the tool's error stream.
+// What the commands share: loading the library named on the command line, writing one into
+// an output folder and the diagnostics sink that puts warnings on the tool's error stream.
 #pragma once
 
 #include <memory>
@@ -28,5 +28,10 @@ class StreamSink : public DiagnosticsSink {
 // The library `name` (relative names under the data directory) with all its images; errors of
 // the library's readers propagate.
 std::unique_ptr<TKelvoTyp> LoadLibraryWithImages(ProcessContext& context, const std::string& name);
+
+// Writes the library's text files, and with `images` its images, into the folder named on the
+// command line (made with its parents); returns the folder as written. Throws when the folder
+// cannot be made.
+std::string WriteLibraryTo(TKelvoTyp& library, const std::string& out, bool images);
 
 }  // namespace kelvo::cli

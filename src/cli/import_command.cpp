@@ -81,14 +81,7 @@ int ImportCommand::Run() {
   FlagAnswers answers(options_);
   const ImportResult result = ImportComponent(context_.Archive(), container, plan, like, answers);
   // Made only once the import worked, so a failed one leaves no half-written folder.
-  const std::string folder = CommandLinePath(options_.out);
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  if (ec || !std::filesystem::is_directory(folder)) {
-    throw KelvoError("Cannot create the folder " + folder + ": " + ec.message());
-  }
-  library->SaveTextAs(folder);
-  library->SaveImagesAs(folder);
+  const std::string folder = WriteLibraryTo(*library, options_.out, /*images=*/true);
   out_ << (result.Added ? "Added the component " : "Replaced the images of the component ")
        << result.Component->Name << " and wrote the library to " << folder << "\n";
   return 0;

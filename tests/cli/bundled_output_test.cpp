@@ -14,6 +14,7 @@
 #include "library/type_library.h"
 #include "portrait/bmp_writer.h"
 #include "portrait/portrait.h"
+#include "support/bundled_library.h"
 #include "support/test_support.h"
 
 #include <QBuffer>
@@ -40,17 +41,7 @@ std::string QualityFiftyPng(const RgbImage& rgb) {
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-class BundledOutput : public ::testing::TestWithParam<std::string> {
- protected:
-  BundledOutput() : context(std::string(KELVO_PROGRAM_DIR) + "/kelvoed/data_big") {}
-  void SetUp() override {
-    library = std::make_unique<TKelvoTyp>(context->Archive(), GetParam());
-    library->LoadAll();
-    library->LoadImages();
-  }
-  test::TestContext context;
-  std::unique_ptr<TKelvoTyp> library;
-};
+using BundledOutput = test::BundledLibraryTest;
 
 TEST_P(BundledOutput, BytesAndPixelsMatchTheReferenceEncoders) {
   RenderScratch scratch;  // shared by the whole batch, as a worker's is

@@ -12,6 +12,7 @@
 #include "portrait/draw_routines.h"
 #include "portrait/pixel.h"
 #include "portrait/portrait.h"
+#include "support/bundled_library.h"
 #include "support/test_support.h"
 
 namespace kelvo {
@@ -86,17 +87,7 @@ void ReferenceRender(TKelvoPortret& p, bool clipping, Picture& picture) {
   }
 }
 
-class RenderFastPaths : public ::testing::TestWithParam<std::string> {
- protected:
-  RenderFastPaths() : context(std::string(KELVO_PROGRAM_DIR) + "/kelvoed/data_big") {}
-  void SetUp() override {
-    library = std::make_unique<TKelvoTyp>(context->Archive(), GetParam());
-    library->LoadAll();
-    library->LoadImages();
-  }
-  test::TestContext context;
-  std::unique_ptr<TKelvoTyp> library;
-};
+using RenderFastPaths = test::BundledLibraryTest;
 
 // One portrait redrawn with new components: canvas and mask carry over from render to render.
 TEST_P(RenderFastPaths, RendersMatchThePixelByPixelRules) {
