@@ -5,6 +5,7 @@
 
 #include "archive/pak.h"
 #include "archive/pak_vfs.h"
+#include "editor/data_set_loading.h"
 #include "editor/snap_geometry.h"
 #include "foundation/errors.h"
 #include "library/process_context.h"
@@ -54,24 +55,13 @@ bool EditorModel::StartUp(const EditorSettings& settings) {
   // A library or portrait that cannot be made ends the start-up with the message shown;
   // the caller then ends the program.
   std::unique_ptr<TKelvoTyp> library;
+  std::unique_ptr<TKelvoPortret> portrait;
   try {
-    library = std::make_unique<TKelvoTyp>(session_.Context().Archive(), shared.DataSetDir);
-    library->LoadAll();
-    library->LoadImages();
+    library = LoadDataSetLibrary(session_.Context().Archive(), shared.DataSetDir);
+    portrait = NewRandomPortrait(*library, session_.Context().Random(), shared.Hidden);
   } catch (const FatalDataError& e) {
     ShowError(session_.prompter(), FatalDataText(e));
     return false;
-  } catch (const std::exception& e) {
-    ShowError(session_.prompter(), e.what());
-    return false;
-  }
-  std::unique_ptr<TKelvoPortret> portrait;
-  try {
-    portrait = std::make_unique<TKelvoPortret>(*library);
-    portrait->RandomComponents(session_.Context().Random());
-    portrait->RandomColours(session_.Context().Random());
-    portrait->ComputePositions();
-    portrait->PripravPortret(false);
   } catch (const std::exception& e) {
     ShowError(session_.prompter(), e.what());
     return false;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "editor/data_set_loading.h"
 #include "library/component.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/frames.h"
 #include "portrait/portrait.h"
@@ -87,6 +89,19 @@ void EditorSession::ReplaceDataSet(std::unique_ptr<TKelvoTyp> library,
   portrait_ = std::move(portrait);
   state_.LibraryChanged = false;
   Notify(SessionEvent::DataSetReplaced);
+}
+
+void EditorSession::LoadDataSet(const std::string& name) {
+  Command cmd(*this);
+  // The new library is read before the old one goes, so a failed load keeps the user's work.
+  std::unique_ptr<TKelvoTyp> library = LoadDataSetLibrary(context_.Archive(), name);
+  std::unique_ptr<TKelvoPortret> portrait =
+      NewRandomPortrait(*library, context_.Random(), state_.Hidden);
+  state_.DataSetDir = name;
+  SetCaption(name);
+  ReplaceDataSet(std::move(library), std::move(portrait));
+  Changed(kChangeAll);
+  RefreshPortrait();
 }
 
 void EditorSession::SetCaption(const std::string& dataSetName) {

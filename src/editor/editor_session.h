@@ -118,6 +118,11 @@ class EditorSession {
   // Swaps in a complete data set (the portrait over the library); the old one is freed, so the
   // undo stack is emptied first. Observers hear DataSetReplaced.
   void ReplaceDataSet(std::unique_ptr<TKelvoTyp> library, std::unique_ptr<TKelvoPortret> portrait);
+  // Another data set (or the same one anew): its library, a new random portrait with the hide
+  // boxes as its hide flags, an empty undo stack, the caption, every area refilled and the
+  // picture redrawn. A library that fails to load throws and leaves the current data set as it
+  // was. The caller checks the head numbers.
+  void LoadDataSet(const std::string& name);
   void SetCaption(const std::string& dataSetName);
   void MarkLibraryChanged();
   // Removes the selected component of `category` from the library: the undo history ends (its
