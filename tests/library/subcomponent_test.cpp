@@ -281,3 +281,40 @@ TEST_F(SubcomponentTest, MaskOfAnotherSizeIsAFatalDataError) {
 
 }  // namespace
 }  // namespace kelvo::test
+
+namespace kelvo::test {
+namespace {
+
+// The opaque flag decides whether a 16-bit image is copied without its key: one keyed pixel
+// anywhere, in the vector body or the tail, must clear it.
+TEST(SubcomponentOpaque, OneKeyedPixelAnywhereMakesTheImageKeyed) {
+  for (int16_t width : {1, 7, 8, 9, 31, 320}) {
+    const int16_t height = 3;
+    TKelvoSubKomp sub;
+    sub.Bits = 16;
+    sub.Width = width;
+    sub.Height = height;
+    const size_t words = static_cast<size_t>(width) * height;
+    sub.Pixels.assign(2 * words, 0x11);
+    sub.UpdateOpaque();
+    EXPECT_TRUE(sub.Opaque) << width;
+    for (size_t at : {size_t{0}, words / 2, words - 1}) {
+      sub.Pixels.assign(2 * words, 0x11);
+      sub.Pixels[2 * at] = kTransparentKey & 0xFF;
+      sub.Pixels[2 * at + 1] = kTransparentKey >> 8;
+      sub.UpdateOpaque();
+      EXPECT_FALSE(sub.Opaque) << width << " at " << at;
+      // The key's bytes straddling two pixels are no keyed pixel.
+      if (at + 1 < words) {
+        sub.Pixels.assign(2 * words, 0x11);
+        sub.Pixels[2 * at + 1] = kTransparentKey & 0xFF;
+        sub.Pixels[2 * at + 2] = kTransparentKey >> 8;
+        sub.UpdateOpaque();
+        EXPECT_TRUE(sub.Opaque) << width << " straddling " << at;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvo::test
