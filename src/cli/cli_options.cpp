@@ -215,6 +215,12 @@ CommandOptions ParseCommand(CommandParser& p, const std::string& command) {
     o.images = p.IsSet("images");
     return o;
   }
+  if (command == "mirror") {
+    MirrorOptions o;
+    p.ReadLibrary(o.lib);
+    o.out = p.Required("out");
+    return o;
+  }
   if (command == "sheet") {
     SheetOptions o;
     p.ReadLibrary(o.lib);

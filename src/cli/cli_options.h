@@ -59,6 +59,11 @@ struct ResaveOptions {
   bool images = false;
 };
 
+struct MirrorOptions {
+  LibraryOptions lib;
+  std::string out;
+};
+
 struct SheetOptions {
   LibraryOptions lib;
   std::string gallery;
@@ -103,7 +108,7 @@ struct PackOptions {
 
 using CommandOptions =
     std::variant<CheckOptions, RandomOptions, RenderOptions, ResaveOptions, SheetOptions,
-                 AnimOptions, StatsOptions, PackOptions, ImportOptions>;
+                 AnimOptions, StatsOptions, PackOptions, ImportOptions, MirrorOptions>;
 
 struct CommandLine {
   std::string dataDir;   // empty: the program directory's data sets

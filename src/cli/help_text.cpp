@@ -47,6 +47,10 @@ constexpr CommandHelp kCommands[] = {
      "kelvo resave [--library NAME] --out DIR [--images]",
      "  --out DIR        the folder to write to; created when missing\n"
      "  --images         write the component images too\n"},
+    {"mirror", "mirror a library left to right and write it into another folder",
+     "kelvo mirror [--library NAME] --out DIR",
+     "  --out DIR        the folder the mirrored library (text files and images) is written\n"
+     "                   to; created when missing. Mirroring twice gives the library back\n"},
     {"sheet", "draw a gallery as a contact sheet of thumbnails with names and voices",
      "kelvo sheet [--library NAME] --gallery FILE.xgl [--jobs N] [--png-level N] [--sync]\n"
      "            --out FILE.png",

@@ -8,6 +8,7 @@
 #include "cli/command_support.h"
 #include "cli/image_output.h"
 #include "cli/import_command.h"
+#include "cli/mirror_command.h"
 #include "cli/pack_command.h"
 #include "cli/random_command.h"
 #include "cli/render_command.h"
@@ -42,6 +43,7 @@ int RunCommand(ProcessContext& context, const CommandOptions& command, std::ostr
           [&](const StatsOptions& o) { return StatsCommand(context, o, out).Run(); },
           [&](const PackOptions& o) { return PackCommand(context, o, out, err).Run(); },
           [&](const ImportOptions& o) { return ImportCommand(context, o, out).Run(); },
+          [&](const MirrorOptions& o) { return MirrorCommand(context, o, out).Run(); },
       },
       command);
 }

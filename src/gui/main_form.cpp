@@ -86,6 +86,7 @@ TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
   ConnectControls();
   ConnectGallery();
   ConnectImport();
+  ConnectLibraryEditing();
   model_.SetListener(this);
 }
 

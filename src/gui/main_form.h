@@ -56,7 +56,8 @@ class TMainForm : public QWidget, public EditorListener {
   void ConnectControls();
   void ConnectPreview(TFZobr* preview);
   void ConnectGallery();
-  void ConnectImport();  // import_commands.cpp
+  void ConnectImport();          // import_commands.cpp
+  void ConnectLibraryEditing();  // edit_library_commands.cpp
   void PlaceWindows(const EditorSettings& settings);
   void PlaceDefaultPreviews();
   bool HasDefaultPreviews() const;

@@ -57,14 +57,9 @@ bool FileNameTaken(const TKelvoKompKontejner& container, const std::string& name
 // meet ("ab_c" and "ab_d" both give "ab__s01"), and saving would write one image over the other.
 std::string FreeFileName(const TKelvoKompKontejner& container, const ImportPlan& plan, int slot,
                          const TKelvoKomp* replaced) {
-  std::string name = plan.SubcomponentName(slot);
+  const std::string name = plan.SubcomponentName(slot);
   if (!FileNameTaken(container, name, replaced)) return name;
-  const std::string full = plan.Name + "_s0" + std::to_string(slot);
-  name = full;
-  for (int n = 2; FileNameTaken(container, name, replaced); ++n) {
-    name = full + "_" + std::to_string(n);
-  }
-  return name;
+  return UnusedImageName(container, plan.Name + "_s0" + std::to_string(slot), replaced);
 }
 
 std::unique_ptr<TKelvoKomp> BuildComponent(TPak& archive, TKelvoKompKontejner& container,
@@ -177,9 +172,7 @@ std::string ImportPlan::Confirmation(const std::string& category) const {
 }
 
 std::string ImportPlan::SubcomponentName(int slot) const {
-  const size_t underscore = Name.find('_');
-  const std::string stem = underscore == std::string::npos ? Name : Name.substr(0, underscore + 1);
-  return stem + "_s" + (slot < 10 ? "0" : "") + std::to_string(slot);
+  return SlotImageName(Name, slot);
 }
 
 ImportPlan PlanImport(TPak& archive, const TKelvoKompKontejner& container,
@@ -243,6 +236,55 @@ ImportResult ImportComponent(TPak& archive, TKelvoKompKontejner& container, cons
     TakeShift(*imported, *like, container.WithSpan);
   }
   return {&container.AddComponent(std::move(imported)), true};
+}
+
+std::string UnusedImageName(const TKelvoKompKontejner& container, const std::string& wanted,
+                            const TKelvoKomp* owner) {
+  std::string name = wanted;
+  for (int n = 2; FileNameTaken(container, name, owner); ++n)
+    name = wanted + "_" + std::to_string(n);
+  return name;
+}
+
+std::string SlotImageName(const std::string& baseName, int slot) {
+  const size_t underscore = baseName.find('_');
+  const std::string stem =
+      underscore == std::string::npos ? baseName : baseName.substr(0, underscore + 1);
+  return stem + "_s" + (slot < 10 ? "0" : "") + std::to_string(slot);
+}
+
+bool ImportSubcomponent(TPak& archive, TKelvoKomp& component, int slot, const std::string& path,
+                        const std::optional<KeptOffset>& keep) {
+  if (slot < 1 || slot > kSlots) return false;
+  TKelvoKompKontejner& container = *component.Container;
+  const auto separator = std::find_if(path.rbegin(), path.rend(), IsSeparator);
+  const std::string folder = path.substr(0, static_cast<size_t>(path.rend() - separator));
+  const std::string name = path.substr(folder.size());
+  const size_t dot = name.rfind('.');
+  const std::string base = name.substr(0, dot);
+  const std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
+
+  // Loaded later, the old files would be read over the new pixels (or not found at all).
+  if (component.ImagesLoaded == 0) component.LoadImages(archive);
+  TKelvoSubKomp sub;
+  sub.Bits = static_cast<uint8_t>(container.Bits);
+  sub.FileName = UnusedImageName(container, SlotImageName(base, slot), &component);
+  std::string mask;
+  if (container.ColourMask) {
+    const std::string candidate = folder + base + "_msk." + extension;
+    if (archive.Files().FileExists(candidate)) mask = candidate;
+  }
+  try {
+    if (!sub.ImportBitmap(archive, path, mask)) return false;
+  } catch (const FatalDataError& error) {
+    throw FatalDataError(std::string(error.what()) + ": " + mask + " (" + path + ")");
+  }
+  if (keep) {
+    sub.X = keep->X;
+    sub.Y = keep->Y;
+  }
+  component.Subcomponents[static_cast<size_t>(slot)] = std::move(sub);
+  return true;
 }
 
 }  // namespace kelvo

@@ -7,7 +7,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,5 +70,29 @@ struct ImportResult {
 // a colour mask of the wrong size is a FatalDataError whose text names the files.
 ImportResult ImportComponent(TPak& archive, TKelvoKompKontejner& container, const ImportPlan& plan,
                              const TKelvoKomp* like, ImportQuestions& questions);
+
+// `wanted`, unless an image of a component other than `owner` already has that file name
+// (saving would write one image over the other): then wanted + "_2", "_3" ...
+std::string UnusedImageName(const TKelvoKompKontejner& container, const std::string& wanted,
+                            const TKelvoKomp* owner);
+
+// The subcomponent name a bitmap gives slot s: its base name up to and including the first
+// "_" (all of it without one) + "_s" + s in two digits ("eye_a" in slot 3: "eye__s03").
+std::string SlotImageName(const std::string& baseName, int slot);
+
+// Offset a subcomponent imported into a slot takes instead of its own (the old one's).
+struct KeptOffset {
+  int32_t X = 0;
+  int32_t Y = 0;
+};
+
+// One bitmap into slot `slot` (1..4) of `component`, at the container's depth, with the
+// "_msk" file beside it as colour mask when the container uses colour masks and that file
+// exists. The component's other images are loaded first. The slot changes only when the image
+// was read: false (slot unchanged) when a depth-8 bitmap has no visible pixel; the reader's
+// errors are thrown with the component unchanged (a mask of the wrong size as FatalDataError
+// naming both files).
+bool ImportSubcomponent(TPak& archive, TKelvoKomp& component, int slot, const std::string& path,
+                        const std::optional<KeptOffset>& keep);
 
 }  // namespace kelvo

@@ -22,9 +22,12 @@ std::string cut_after_char(std::string_view text, char ch) {
 
 namespace {
 
+// "/" as well: names given on this platform's command line keep it.
+constexpr std::string_view kSeparators = "\\/";
+
 PathParts SplitOnce(std::string_view path) {
   PathParts parts;
-  const size_t slash = path.rfind('\\');
+  const size_t slash = path.find_last_of(kSeparators);
   const size_t name_start = slash == std::string_view::npos ? 0 : slash + 1;
   parts.directory = std::string(path.substr(0, name_start));
   const std::string_view name = path.substr(name_start);
@@ -41,10 +44,10 @@ PathParts SplitOnce(std::string_view path) {
 }  // namespace
 
 PathParts split_path(std::string_view path) {
-  if (path.empty() || path.back() != '\\') return SplitOnce(path);
+  if (path.empty() || (path.back() != '\\' && path.back() != '/')) return SplitOnce(path);
   // "C:\a\b\" names the folder b in C:\a\.
   const std::string_view folder = path.substr(0, path.size() - 1);
-  const size_t slash = folder.rfind('\\');
+  const size_t slash = folder.find_last_of(kSeparators);
   const size_t name_start = slash == std::string_view::npos ? 0 : slash + 1;
   PathParts parts;
   parts.directory = std::string(folder.substr(0, name_start));

@@ -36,6 +36,9 @@ TEST(CliOptions, DefaultsOfEachCommand) {
   EXPECT_FALSE(render.verbose);
   EXPECT_EQ(Options<StatsOptions>({"stats"}).count, 10000);
   EXPECT_FALSE(Options<ResaveOptions>({"resave", "--out", "d"}).images);
+  const auto mirror = Options<MirrorOptions>({"mirror", "--library", "ape", "--out", "d"});
+  EXPECT_EQ(mirror.lib.library, "ape");
+  EXPECT_EQ(mirror.out, "d");
   EXPECT_TRUE(Options<AnimOptions>({"anim", "--random", "--out", "a.png"}).source.IsRandom());
 }
 
@@ -126,6 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{{"anim", "--gallery", "g", "--all", "--out", "a"}, "Unknown option 'all'."},
         UsageRow{{"sheet", "--out", "a.png"}, "The option --gallery is required."},
         UsageRow{{"resave"}, "The option --out is required."},
+        UsageRow{{"mirror", "--library", "female"}, "The option --out is required."},
+        UsageRow{{"mirror", "--out", "d", "--images"}, "Unknown option 'images'."},
         UsageRow{{"render", "--random", "--jobs", "0", "--out", "a"},
                  "--jobs must be a whole number from 1 to 256, not '0'."},
         UsageRow{{"sheet", "--gallery", "g", "--jobs", "two", "--out", "a"}, "not 'two'"},
@@ -138,7 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CliOptions, HelpAndVersion) {
   const ParseOutcome help = Parse({"--help"});
   EXPECT_EQ(help.kind, ParseOutcome::Kind::kHelp);
-  for (const char* command : {"check", "random", "render", "resave", "sheet", "anim", "stats"}) {
+  for (const char* command :
+       {"check", "random", "render", "resave", "mirror", "sheet", "anim", "stats"}) {
     EXPECT_NE(help.text.find(command), std::string::npos) << command;
     const ParseOutcome own = Parse({command, "--help"});
     EXPECT_EQ(own.kind, ParseOutcome::Kind::kHelp);

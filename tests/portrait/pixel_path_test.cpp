@@ -71,6 +71,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, SplitPath,
                                          SplitRow{"x.y\\name", {"x.y\\", "name", ""}},
                                          SplitRow{"C:\\a\\b\\", {"C:\\a\\", "b", ""}},
                                          SplitRow{"b\\", {"", "b", ""}},
+                                         SplitRow{"/tmp/a.b/eye.bmp", {"/tmp/a.b/", "eye", "bmp"}},
+                                         SplitRow{"/tmp/a.b/", {"/tmp/", "a.b", ""}},
                                          SplitRow{"", {"", "", ""}}));
 
 }  // namespace

@@ -1,6 +1,6 @@
 // A prompter that answers without a person: it remembers every message, answers from a queue
-// when one is given (else Ok, or Yes to a question) and cancels every dialog but an open-file
-// dialog given names to return.
+// when one is given (else Ok, or Yes to a question) and cancels every dialog but the file and
+// folder dialogs given names to return.
 #pragma once
 
 #include <cstdint>
@@ -41,9 +41,14 @@ class FakePrompter : public Prompter {
     files.pop_front();
     return name;
   }
-  std::optional<std::string> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
+  // Answers from `saveFiles` while it holds names, else cancels.
+  std::optional<std::string> SaveFile(const FileDialogRequest& request) override {
+    saveRequests.push_back(request);
+    return Next(saveFiles);
+  }
+  // Answers from `directories` while it holds names, else cancels.
   std::optional<std::string> ChooseDirectory(const std::string&, const std::string&) override {
-    return std::nullopt;
+    return Next(directories);
   }
   std::optional<std::uint32_t> ChooseColour(std::uint32_t) override { return std::nullopt; }
   std::optional<std::string> InputText(const std::string&, const std::string&,
@@ -55,6 +60,17 @@ class FakePrompter : public Prompter {
   std::deque<MessageAnswer> answers;
   std::deque<std::string> files;  // what the open-file dialog returns, in turn
   std::vector<FileDialogRequest> fileRequests;
+  std::deque<std::string> saveFiles;  // what the save-file dialog returns, in turn
+  std::vector<FileDialogRequest> saveRequests;
+  std::deque<std::string> directories;  // what the folder dialog returns, in turn
+
+ private:
+  static std::optional<std::string> Next(std::deque<std::string>& queue) {
+    if (queue.empty()) return std::nullopt;
+    std::string name = queue.front();
+    queue.pop_front();
+    return name;
+  }
 };
 
 }  // namespace kelvo::test

@@ -1,0 +1,17 @@
+#include "cli/mirror_command.h"
+
+#include "cli/command_support.h"
+#include "library/library_mirror.h"
+#include "library/type_library.h"
+
+namespace kelvo::cli {
+
+int MirrorCommand::Run() {
+  const auto library = LoadLibraryWithImages(context_, options_.lib.library);
+  MirrorLibrary(*library);
+  const std::string folder = WriteLibraryTo(*library, options_.out, true);
+  out_ << "Wrote " << options_.lib.library << " mirrored to " << folder << "\n";
+  return 0;
+}
+
+}  // namespace kelvo::cli
