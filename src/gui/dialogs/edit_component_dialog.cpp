@@ -1,12 +1,14 @@
 #include "gui/dialogs/edit_component_dialog.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <algorithm>
 #include <exception>
 #include <limits>
 
@@ -32,19 +34,19 @@ TFEdKomp::TFEdKomp(EditorSession& session, QWidget* owner)
   setWindowTitle("Edit component");
   setModal(true);
   CreateFields();
-  CreateRows();
+  const int right = CreateRows();
   auto* apply = Named(new QPushButton("&Apply", this), "BtnOK");
   apply->setGeometry(265, 134, 80, 26);
   apply->setDefault(true);
   auto* cancel = Named(new QPushButton("Cancel", this), "BtnCancel");
   cancel->setGeometry(350, 134, 80, 26);
   auto* all = Named(new QPushButton("Export all", this), "BtnExportAll");
-  all->setGeometry(495, 134, 80, 26);
+  all->setGeometry(right - 80, 134, 80, 26);
   connect(apply, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(all, &QPushButton::clicked, this,
           [this] { Run([this] { model_.BtnExportAllClick(); }); });
-  setFixedSize(585, 196);
+  setFixedSize(right + 10, 196);
 }
 
 void TFEdKomp::CreateFields() {
@@ -92,7 +94,14 @@ void TFEdKomp::CreateFields() {
   connect(preserve_, &QCheckBox::toggled, this, [this](bool on) { model_.SetPreserveShift(on); });
 }
 
-void TFEdKomp::CreateRows() {
+int TFEdKomp::CreateRows() {
+  // The rows keep their places unless the font needs more room for the label or a caption.
+  const QFontMetrics metrics(font());
+  const int shift = std::max(0, 265 + metrics.horizontalAdvance("Subcomp no.4:") + 6 - 345);
+  const int button = std::max(
+      40, std::max(metrics.horizontalAdvance("Import"), metrics.horizontalAdvance("Export")) + 10);
+  const int import_left = 490 + shift;
+  const int export_left = import_left + button + 5;
   for (int i = 1; i <= kSubcomponentCount; ++i) {
     const QString n = QString::number(i);
     Row& row = rows_[static_cast<size_t>(i)];
@@ -100,11 +109,11 @@ void TFEdKomp::CreateRows() {
     row.label->move(265, 24 * i - 4);
     row.label->adjustSize();
     row.edit = Named(new QLineEdit(this), "SubKomp" + n);
-    row.edit->setGeometry(345, 24 * i - 8, 140, 20);
+    row.edit->setGeometry(345 + shift, 24 * i - 8, 140, 20);
     row.import = Named(new QPushButton("Import", this), "SubImport" + n);
-    row.import->setGeometry(490, 25 * i - 8, 40, 20);
+    row.import->setGeometry(import_left, 25 * i - 8, button, 20);
     row.exporter = Named(new QPushButton("Export", this), "SubExport" + n);
-    row.exporter->setGeometry(535, 25 * i - 8, 40, 20);
+    row.exporter->setGeometry(export_left, 25 * i - 8, button, 20);
     for (QWidget* w : {static_cast<QWidget*>(row.label), static_cast<QWidget*>(row.edit),
                        static_cast<QWidget*>(row.import), static_cast<QWidget*>(row.exporter)}) {
       w->setProperty("tag", i);
@@ -116,6 +125,7 @@ void TFEdKomp::CreateRows() {
     connect(row.exporter, &QPushButton::clicked, this,
             [this, i] { Run([this, i] { model_.SubExportClick(i); }); });
   }
+  return export_left + button;
 }
 
 void TFEdKomp::Run(const std::function<void()>& action) {

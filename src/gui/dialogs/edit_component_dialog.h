@@ -38,7 +38,8 @@ class TFEdKomp : public QDialog {
     QPushButton* exporter = nullptr;
   };
   void CreateFields();
-  void CreateRows();
+  // Returns the right edge of the rows.
+  int CreateRows();
   // Runs one click; an error is shown in a box, then the dialog shows the model again.
   void Run(const std::function<void()>& action);
 

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <algorithm>
 #include <exception>
 #include <limits>
 
@@ -54,17 +55,19 @@ TFEdKont::TFEdKont(EditorSession& session, QWidget* owner)
   invert_ = box("invert", "ChkOmskInv", 86);
   colour_mask_ = box("color mask", "ChkColMask", 108);
   with_span_ = box("with span", "ChbRozesun", 130);
-  CreateShadowButtons();
+  const int right = CreateShadowButtons();
+  image_dir_->setFixedWidth(right - 136);
+  source_->setFixedWidth(right - 136);
   label("Usual no. oft subcomps.:", "LblUsual", 8, 198, 160);
   usual_ = Named(new QSpinBox(this), "SEUsual");
   usual_->setGeometry(170, 196, 56, 22);
   usual_->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
 
   auto* apply = Named(new QPushButton("&Apply", this), "BtnOK");
-  apply->setGeometry(92, 232, 80, 26);
+  apply->setGeometry((right + 8) / 2 - 85, 232, 80, 26);
   apply->setDefault(true);
   auto* cancel = Named(new QPushButton("Cancel", this), "BtnCancel");
-  cancel->setGeometry(182, 232, 80, 26);
+  cancel->setGeometry((right + 8) / 2 + 5, 232, 80, 26);
   connect(apply, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -78,21 +81,26 @@ TFEdKont::TFEdKont(EditorSession& session, QWidget* owner)
   connect(colour_mask_, &QCheckBox::toggled, this, [this](bool on) { model_.SetColourMask(on); });
   connect(with_span_, &QCheckBox::toggled, this, [this](bool on) { model_.SetWithSpan(on); });
   connect(usual_, &QSpinBox::valueChanged, this, [this](int value) { model_.SetUsual(value); });
-  setFixedSize(350, 268);
+  setFixedSize(right + 8, 268);
 }
 
-void TFEdKont::CreateShadowButtons() {
+int TFEdKont::CreateShadowButtons() {
   auto* group = Named(new QGroupBox(" Shadow ", this), "GBStin");
-  group->setGeometry(230, 62, 112, 124);
   shadow_ = new QButtonGroup(this);
+  int width = 100;  // wider only when the font needs it
   for (int i = 0; i < kShadowButtons; ++i) {
     const QString text = i == 0 ? QString("none") : "Subcomp. no." + QString::number(i);
     auto* button = Named(new QRadioButton(text, group), "RBStin" + QString::number(i));
-    button->setGeometry(20, i == 0 ? 17 : 20 * i + 17, 100, 20);
+    width = std::max(width, button->sizeHint().width());
     button->setProperty("tag", i);
     shadow_->addButton(button, i);
   }
+  for (int i = 0; i < kShadowButtons; ++i) {
+    shadow_->button(i)->setGeometry(20, i == 0 ? 17 : 20 * i + 17, width, 20);
+  }
+  group->setGeometry(230, 62, 20 + width + 8, 124);
   connect(shadow_, &QButtonGroup::idClicked, this, [this](int id) { model_.SetShadow(id); });
+  return group->geometry().right();
 }
 
 void TFEdKont::ShowState() {

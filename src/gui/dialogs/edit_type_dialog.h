@@ -31,7 +31,8 @@ class TFEdKont : public QDialog {
   void done(int result) override;
 
  private:
-  void CreateShadowButtons();
+  // Returns the right edge of the " Shadow " group.
+  int CreateShadowButtons();
 
   EditorSession& session_;
   EditTypeModel model_;
