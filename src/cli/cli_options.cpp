@@ -238,6 +238,16 @@ CommandOptions ParseCommand(CommandParser& p, const std::string& command) {
     o.output = p.ReadOutput();
     return o;
   }
+  if (command == "frames") {
+    FramesOptions o;
+    p.ReadLibrary(o.lib);
+    o.source = p.ReadSource(false, false);
+    o.out = p.Required("out");
+    const std::string ext = o.out.size() >= 4 ? o.out.substr(o.out.size() - 4) : std::string();
+    if (QString::fromStdString(ext).toLower() != QLatin1String(".bmp"))
+      throw UsageError("--out must end in .bmp, not '" + o.out + "'.");
+    return o;
+  }
   if (command == "import") {
     ImportOptions o;
     p.ReadLibrary(o.lib);
@@ -272,7 +282,7 @@ void DeclareOptions(CommandParser& p, const std::string& command) {
     p.AddValue("count", "N");
     p.AddValue("nation", "NATION");
   }
-  if (command == "render" || command == "anim") {
+  if (command == "render" || command == "anim" || command == "frames") {
     p.AddValue("gallery", "FILE");
     p.AddValue("index", "N");
     p.AddFlag("random");

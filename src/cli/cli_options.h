@@ -79,6 +79,13 @@ struct AnimOptions {
   ImageOutputOptions output;
 };
 
+// kelvo frames: the "Save As BMP" file set of one portrait; out names the base picture.
+struct FramesOptions {
+  LibraryOptions lib;
+  PortraitSource source;
+  std::string out;
+};
+
 struct StatsOptions {
   LibraryOptions lib;
   int count = 10000;
@@ -106,9 +113,9 @@ struct PackOptions {
   bool verbose = false;
 };
 
-using CommandOptions =
-    std::variant<CheckOptions, RandomOptions, RenderOptions, ResaveOptions, SheetOptions,
-                 AnimOptions, StatsOptions, PackOptions, ImportOptions, MirrorOptions>;
+using CommandOptions = std::variant<CheckOptions, RandomOptions, RenderOptions, ResaveOptions,
+                                    SheetOptions, AnimOptions, StatsOptions, PackOptions,
+                                    ImportOptions, MirrorOptions, FramesOptions>;
 
 struct CommandLine {
   std::string dataDir;   // empty: the program directory's data sets

@@ -65,6 +65,15 @@ constexpr CommandHelp kCommands[] = {
      "  --random         take the first portrait of the random sequence\n"
      "  --out FILE.png   the sheet to write: row 1 mouth steps 0 to 4, rows 2 to 4\n"
      "                   eyebrow steps 0 to 2 with eye steps 0 to 4\n"},
+    {"frames", "write a portrait's animation frames as 24-bit BMP files for the game",
+     "kelvo frames [--library NAME] (--gallery FILE.xgl [--index N] | --random)\n"
+     "             --out P.bmp",
+     "  --gallery FILE   take the portrait from this gallery file\n"
+     "  --index N        the gallery portrait, from 1 (default: 1)\n"
+     "  --random         take the first portrait of the random sequence\n"
+     "  --out P.bmp      the base picture (no mouth, no eyes); beside it P_Mouth_0..3,\n"
+     "                   P_Eyes_0..3, P_EyeBrows_0..1, and P_Mouth_NB_0..3, P_Eyes_NB_0..3\n"
+     "                   with every background pixel pure red\n"},
     {"stats", "count how often random portraits choose each component",
      "kelvo stats [--library NAME] [--count N] [--nation NATION]",
      "  --count N        number of portraits to draw (default: 10000)\n"},

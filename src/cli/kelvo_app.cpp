@@ -6,6 +6,7 @@
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/command_support.h"
+#include "cli/frames_command.h"
 #include "cli/image_output.h"
 #include "cli/import_command.h"
 #include "cli/mirror_command.h"
@@ -44,6 +45,7 @@ int RunCommand(ProcessContext& context, const CommandOptions& command, std::ostr
           [&](const PackOptions& o) { return PackCommand(context, o, out, err).Run(); },
           [&](const ImportOptions& o) { return ImportCommand(context, o, out).Run(); },
           [&](const MirrorOptions& o) { return MirrorCommand(context, o, out).Run(); },
+          [&](const FramesOptions& o) { return FramesCommand(context, o, out).Run(); },
       },
       command);
 }

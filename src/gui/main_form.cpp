@@ -87,6 +87,7 @@ TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
   ConnectGallery();
   ConnectImport();
   ConnectLibraryEditing();
+  ConnectAnimation();
   model_.SetListener(this);
 }
 
@@ -263,9 +264,8 @@ void TMainForm::ShowComponentList() {
   c_.RGKomp->SetItems(ToQt(s.FilterItems));
   c_.RGKomp->SetItemIndex(s.Filter);
   SetLines(c_.LbxKomp, s.ComponentLines, s.ComponentLine);
-  // The animation commands come with their own dialogs; until then they stay disabled.
-  c_.BtnAnimuj->setEnabled(false);
-  c_.BtnAnimSet->setEnabled(false);
+  c_.BtnAnimuj->setEnabled(s.AnimationButtonsEnabled);
+  c_.BtnAnimSet->setEnabled(s.AnimationButtonsEnabled);
 }
 
 void TMainForm::ShowValues() {

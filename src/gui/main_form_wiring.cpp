@@ -159,8 +159,7 @@ void TMainForm::ConnectControls() {
   });
 
   // Commands that arrive with later work are shown but not yet available.
-  for (QPushButton* later : {c_.BtnAnimuj, c_.BtnAnimSet, c_.BtnAnimAll, c_.BtnImport, c_.BtnNacist,
-                             c_.BtnUloz, c_.Button6, c_.Button5}) {
+  for (QPushButton* later : {c_.BtnImport, c_.BtnNacist, c_.BtnUloz, c_.Button5}) {
     later->setEnabled(false);
   }
 }

@@ -1,0 +1,38 @@
+#include "cli/frames_command.h"
+
+#include <memory>
+
+#include "cli/command_support.h"
+#include "cli/gallery_access.h"
+#include "cli/image_output.h"
+#include "cli/random_portraits.h"
+#include "library/process_context.h"
+#include "library/type_library.h"
+#include "portrait/frame_export.h"
+#include "portrait/gallery.h"
+#include "portrait/portrait.h"
+
+namespace kelvo::cli {
+
+int FramesCommand::Run() {
+  const std::string out = CommandLinePath(options_.out);
+  auto library = LoadLibraryWithImages(context_, options_.lib.library);
+  std::unique_ptr<CommandGallery> gallery;
+  std::unique_ptr<TKelvoPortret> random;
+  TKelvoPortret* portrait = nullptr;
+  if (options_.source.IsRandom()) {
+    random = NextRandomPortrait(*library, context_.Random(), std::nullopt);
+    portrait = random.get();
+  } else {
+    gallery = LoadGalleryWithImages(context_, *library, options_.source.gallery);
+    portrait = &gallery->Portrait(options_.source.index);
+  }
+  portrait->Hidden.fill(false);
+  PlainFrameDrawer drawer;
+  const std::vector<std::string> written = ExportFrameFiles(*portrait, FrameFileBase(out), drawer);
+  for (const std::string& name : written) out_ << name << "\n";
+  out_ << "Wrote " << written.size() << " frame files\n";
+  return 0;
+}
+
+}  // namespace kelvo::cli
