@@ -29,6 +29,7 @@ TEST(KelvoWriteFaults, EveryWriterKeepsTheOldFileAndExitsWithTwo) {
        {"lib/dro", "lib/dep", "lib/cmp", "lib/col", "lib/ani"}},
       {{"render", "--random", "--out", work + "/p.bmp"}, {"p.bmp"}},
       {{"render", "--random", "--out", work + "/p.png"}, {"p.png"}},
+      {{"frames", "--random", "--out", work + "/p.bmp"}, {"p_Mouth_0.bmp"}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.command[0] + " " + row.old_files[0]);
