@@ -42,6 +42,7 @@ TFAllAnim::TFAllAnim(EditorSession& session, QWidget* owner)
   auto* stop = new QPushButton("Stop", this);
   stop->setObjectName("BtnStop");
   stop->setDefault(true);
+  stop->setMinimumWidth(190);  // room for the caption in the title bar
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(image_, 0, Qt::AlignHCenter);
   layout->addWidget(stop);

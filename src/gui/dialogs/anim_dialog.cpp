@@ -28,7 +28,10 @@ QToolButton* Arrow(QWidget* parent, const QString& name, Qt::ArrowType arrow) {
 
 }  // namespace
 
-TFAnim::TFAnim(EditorSession& session, QWidget* owner) : QDialog(owner), model_(session) {
+TFAnim::TFAnim(EditorSession& session, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      model_(session) {
   setObjectName("FAnim");
   setWindowTitle("Animation");
   setModal(true);

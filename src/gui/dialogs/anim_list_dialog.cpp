@@ -21,7 +21,10 @@ W* Named(W* widget, const QString& name) {
 }  // namespace
 
 TFAnimList::TFAnimList(EditorSession& session, QWidget* owner)
-    : QDialog(owner), model_(session), prompter_(session.prompter()) {
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      model_(session),
+      prompter_(session.prompter()) {
   setObjectName("FAnimList");
   setModal(true);
   list_ = Named(new QListWidget(this), "LBSrc");
