@@ -177,6 +177,34 @@ PackOptions ParsePack(const CommandParser& p, PackOptions::Action action) {
   return o;
 }
 
+// The action word after "avatar": export or import.
+AvatarOptions::Action AvatarAction(const std::string& word) {
+  if (word == "export") return AvatarOptions::Action::kExport;
+  if (word == "import") return AvatarOptions::Action::kImport;
+  throw UsageError("Give export or import after avatar" +
+                   (word.empty() ? std::string(".") : ", not '" + word + "'."));
+}
+
+AvatarOptions ParseAvatar(const CommandParser& p, AvatarOptions::Action action) {
+  AvatarOptions o;
+  o.action = action;
+  if (action == AvatarOptions::Action::kExport) {
+    if (p.IsSet("settings") || p.IsSet("sex") || p.IsSet("out"))
+      throw UsageError("--settings, --sex and --out go with avatar import, not with export.");
+    p.ReadLibrary(o.lib);
+    o.source = p.ReadSource(false, false);
+    return o;
+  }
+  if (p.IsSet("library"))
+    throw UsageError("--library goes with avatar export; import takes the data set of --sex.");
+  if (p.IsSet("gallery") || p.IsSet("index") || p.IsSet("random"))
+    throw UsageError("--gallery, --index and --random go with avatar export, not with import.");
+  o.settings = p.Required("settings");
+  o.sex = p.Required("sex");
+  o.out = p.Required("out");
+  return o;
+}
+
 CommandOptions ParseCommand(CommandParser& p, const std::string& command) {
   if (command == "check") {
     CheckOptions o;
@@ -306,6 +334,13 @@ void DeclareOptions(CommandParser& p, const std::string& command) {
     p.AddFlag("use-shift");
     p.AddFlag("place-clip-mask");
   }
+  if (command == "avatar") {
+    p.AddValue("gallery", "FILE");
+    p.AddValue("index", "N");
+    p.AddFlag("random");
+    p.AddValue("settings", "TEXT");
+    p.AddValue("sex", "N");
+  }
   if (command != "check" && command != "stats") p.AddValue("out", "PATH");
 }
 
@@ -371,11 +406,18 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
 
   try {
     std::optional<PackOptions::Action> packAction;
-    if (command == "pack") {
+    std::optional<AvatarOptions::Action> avatarAction;
+    if (command == "pack" || command == "avatar") {
       const bool word = !rest.isEmpty() && !rest.first().startsWith(QLatin1Char('-'));
       if (word ||
-          (!rest.contains(QStringLiteral("--help")) && !rest.contains(QStringLiteral("-h"))))
-        packAction = PackAction(word ? ToStd(rest.takeFirst()) : std::string());
+          (!rest.contains(QStringLiteral("--help")) && !rest.contains(QStringLiteral("-h")))) {
+        const std::string action = word ? ToStd(rest.takeFirst()) : std::string();
+        if (command == "pack") {
+          packAction = PackAction(action);
+        } else {
+          avatarAction = AvatarAction(action);
+        }
+      }
     }
     CommandParser parser(rest);
     DeclareOptions(parser, command);
@@ -388,6 +430,8 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     }
     if (packAction) {
       outcome.commandLine.command = ParsePack(parser, *packAction);
+    } else if (avatarAction) {
+      outcome.commandLine.command = ParseAvatar(parser, *avatarAction);
     } else {
       outcome.commandLine.command = ParseCommand(parser, command);
     }

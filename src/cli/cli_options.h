@@ -113,9 +113,20 @@ struct PackOptions {
   bool verbose = false;
 };
 
+// kelvo avatar export|import: a portrait as the game's avatar settings text and back.
+struct AvatarOptions {
+  enum class Action { kExport, kImport };
+  Action action = Action::kExport;
+  LibraryOptions lib;     // export
+  PortraitSource source;  // export: a gallery portrait or the first random one
+  std::string settings;   // import: the settings text, read when the command runs
+  std::string sex;        // import: the sex flag's text
+  std::string out;        // import: the gallery to write
+};
+
 using CommandOptions = std::variant<CheckOptions, RandomOptions, RenderOptions, ResaveOptions,
                                     SheetOptions, AnimOptions, StatsOptions, PackOptions,
-                                    ImportOptions, MirrorOptions, FramesOptions>;
+                                    ImportOptions, MirrorOptions, FramesOptions, AvatarOptions>;
 
 struct CommandLine {
   std::string dataDir;   // empty: the program directory's data sets

@@ -91,6 +91,21 @@ constexpr CommandHelp kCommands[] = {
      "                   (_z, _s, _p, _msk, _omsk, _shd) as the category expects them\n"
      "  --out DIR        the folder the library (text files and images) is written to;\n"
      "                   created when missing. No expected file found: exit code 2\n"},
+    {"avatar", "turn a portrait into the game's multiplayer avatar text and back",
+     "kelvo avatar export [--library NAME] (--gallery FILE.xgl [--index N] | --random)\n"
+     "       kelvo avatar import --settings TEXT --sex N --out FILE.xgl",
+     "  export           print the portrait's avatar settings text (14 component numbers,\n"
+     "                   each followed by ';') on one line and its sex flag on the next:\n"
+     "                   1 for the female data set, else 0\n"
+     "  --gallery FILE   take the portrait from this gallery file\n"
+     "  --index N        the gallery portrait, from 1 (default: 1)\n"
+     "  --random         take the first portrait of the random sequence\n"
+     "  import           make the first random portrait of the female data set (any --sex\n"
+     "                   but 0) or the male one, put the avatar onto it as the editor does\n"
+     "                   and write it as a gallery of one portrait\n"
+     "  --settings TEXT  the avatar settings text, for example '1;2;1;1;3;1;2;1;1;4;1;2;1;1;'\n"
+     "  --sex N          the sex flag, a whole number\n"
+     "  --out FILE.xgl   the gallery file to write\n"},
     {"pack", "build, list or extract a pack file (.VXP) of the data directory",
      "kelvo [--data DIR] pack build --out FILE.VXP [--verbose]\n"
      "       kelvo pack list FILE.VXP\n"

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "cli/anim_command.h"
+#include "cli/avatar_command.h"
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/command_support.h"
@@ -46,6 +47,7 @@ int RunCommand(ProcessContext& context, const CommandOptions& command, std::ostr
           [&](const ImportOptions& o) { return ImportCommand(context, o, out).Run(); },
           [&](const MirrorOptions& o) { return MirrorCommand(context, o, out).Run(); },
           [&](const FramesOptions& o) { return FramesCommand(context, o, out).Run(); },
+          [&](const AvatarOptions& o) { return AvatarCommand(context, o, out).Run(); },
       },
       command);
 }

@@ -88,6 +88,7 @@ TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
   ConnectImport();
   ConnectLibraryEditing();
   ConnectAnimation();
+  ConnectAvatar();
   model_.SetListener(this);
 }
 

@@ -59,6 +59,7 @@ class TMainForm : public QWidget, public EditorListener {
   void ConnectImport();          // import_commands.cpp
   void ConnectLibraryEditing();  // edit_library_commands.cpp
   void ConnectAnimation();       // animation_commands.cpp
+  void ConnectAvatar();          // avatar_commands.cpp
   void PlaceWindows(const EditorSettings& settings);
   void PlaceDefaultPreviews();
   bool HasDefaultPreviews() const;

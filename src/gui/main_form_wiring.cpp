@@ -159,7 +159,7 @@ void TMainForm::ConnectControls() {
   });
 
   // Commands that arrive with later work are shown but not yet available.
-  for (QPushButton* later : {c_.BtnImport, c_.BtnNacist, c_.BtnUloz, c_.Button5}) {
+  for (QPushButton* later : {c_.BtnImport, c_.BtnNacist, c_.BtnUloz}) {
     later->setEnabled(false);
   }
 }

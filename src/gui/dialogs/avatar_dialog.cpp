@@ -1,0 +1,124 @@
+#include "gui/dialogs/avatar_dialog.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QString>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "gui/message_box_sink.h"
+#include "gui/text_codec.h"
+
+namespace kelvo {
+namespace {
+
+constexpr int kClientWidth = 366;
+constexpr int kClientHeight = 182;
+
+template <typename W>
+W* Named(W* widget, const QString& name) {
+  widget->setObjectName(name);
+  return widget;
+}
+
+QPixmap PixmapOf(const ImageView& view) {
+  const QImage image(reinterpret_cast<const uchar*>(view.Pixels), view.Width, view.Height,
+                     view.Stride * 2, QImage::Format_RGB16);
+  return QPixmap::fromImage(image.copy());
+}
+
+// Folder names are the file system's, UTF-8 on Linux.
+void Fill(QComboBox* box, const std::vector<std::string>& names, int current) {
+  const QSignalBlocker block(box);
+  box->clear();
+  for (const std::string& name : names) box->addItem(QString::fromStdString(name));
+  box->setCurrentIndex(current);
+}
+
+}  // namespace
+
+TFrmImportMultiAV::TFrmImportMultiAV(EditorSession& session, KeyStore& store,
+                                     std::function<void()> checkHeads, QWidget* owner)
+    : QDialog(owner), model_(session, store, std::move(checkHeads)), prompter_(session.prompter()) {
+  setObjectName("FrmImportMultiAV");
+  setWindowTitle(FromAnsi(model_.State().Caption));
+  setModal(true);
+
+  Named(new QLabel("Mod", this), "ModLabel")->setGeometry(8, 6, 150, 16);
+  mods_ = Named(new QComboBox(this), "ModCombo");
+  mods_->setGeometry(8, 23, 150, 24);
+  Named(new QLabel("Profile", this), "ProfileLabel")->setGeometry(8, 54, 150, 16);
+  profiles_ = Named(new QComboBox(this), "ProfileCombo");
+  profiles_->setGeometry(8, 71, 150, 24);
+  import_ = Named(new QPushButton("Import", this), "ImportButton");
+  import_->setGeometry(8, 106, 72, 25);
+  export_ = Named(new QPushButton("Export", this), "ExportButton");
+  export_->setGeometry(86, 106, 72, 25);
+
+  Named(new QLabel("Current Avatar", this), "CurAvLabel")->setGeometry(170, 6, 92, 16);
+  no_avatar_ = Named(new QLabel("No Avatar Set", this), "NoAvatarLabel");
+  no_avatar_->setGeometry(176, 26, kAvatarPictureWidth, kAvatarPictureHeight);
+  no_avatar_->setAlignment(Qt::AlignCenter);
+  no_avatar_->setFrameShape(QFrame::Panel);
+  no_avatar_->setFrameShadow(QFrame::Sunken);
+  avatar_ = Named(new QLabel(this), "CurAvImage");
+  avatar_->setGeometry(176, 26, kAvatarPictureWidth, kAvatarPictureHeight);
+  Named(new QLabel("Kelvoed Current", this), "KevloCurrLabel")->setGeometry(268, 6, 94, 16);
+  current_ = Named(new QLabel(this), "KevloCurrImage");
+  current_->setGeometry(274, 26, kAvatarPictureWidth, kAvatarPictureHeight);
+
+  auto* close = Named(new QPushButton("Close", this), "CloseButton");
+  close->resize(75, 25);
+  close->move((kClientWidth - close->width()) / 2, kClientHeight - close->height() - 10);
+  setFixedSize(kClientWidth, kClientHeight);
+
+  connect(mods_, &QComboBox::currentIndexChanged, this,
+          [this](int line) { Run([&] { model_.ModComboChange(line); }); });
+  connect(profiles_, &QComboBox::currentIndexChanged, this,
+          [this](int line) { Run([&] { model_.ProfileComboChange(line); }); });
+  connect(import_, &QPushButton::clicked, this,
+          [this] { Run([&] { model_.ImportButtonClick(); }); });
+  connect(export_, &QPushButton::clicked, this,
+          [this] { Run([&] { model_.ExportButtonClick(); }); });
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFrmImportMultiAV::Run(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const std::exception& error) {
+    ShowErrorBox(prompter_, error);
+  }
+  ShowState();
+}
+
+void TFrmImportMultiAV::Prepare() {
+  Run([&] { model_.FormShow(); });
+}
+
+int TFrmImportMultiAV::Execute() {
+  Prepare();
+  if (const QWidget* owner = parentWidget()) {
+    const QRect frame = owner->frameGeometry();
+    move(frame.center() - QPoint(width() / 2, height() / 2));
+  }
+  return exec();
+}
+
+void TFrmImportMultiAV::ShowState() {
+  const AvatarExchangeState& s = model_.State();
+  Fill(mods_, s.Mods, s.Mod);
+  Fill(profiles_, s.Profiles, s.Profile);
+  avatar_->setVisible(s.AvatarShown);
+  if (s.AvatarShown) avatar_->setPixmap(PixmapOf(model_.AvatarPicture()));
+  current_->setPixmap(PixmapOf(model_.CurrentPicture()));
+  import_->setEnabled(s.ImportEnabled);
+  export_->setEnabled(s.ExportEnabled);
+}
+
+}  // namespace kelvo
