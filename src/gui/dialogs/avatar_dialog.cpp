@@ -46,31 +46,40 @@ TFrmImportMultiAV::TFrmImportMultiAV(EditorSession& session, KeyStore& store,
                                      std::function<void()> checkHeads, QWidget* owner)
     : QDialog(owner), model_(session, store, std::move(checkHeads)), prompter_(session.prompter()) {
   setObjectName("FrmImportMultiAV");
+  // Not resizable: no maximise button either.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setWindowTitle(FromAnsi(model_.State().Caption));
   setModal(true);
 
-  Named(new QLabel("Mod", this), "ModLabel")->setGeometry(8, 6, 150, 16);
+  Named(new QLabel("Mod", this), "ModLabel")->setGeometry(8, 6, 140, 16);
   mods_ = Named(new QComboBox(this), "ModCombo");
-  mods_->setGeometry(8, 23, 150, 24);
-  Named(new QLabel("Profile", this), "ProfileLabel")->setGeometry(8, 54, 150, 16);
+  mods_->setGeometry(8, 23, 140, 24);
+  Named(new QLabel("Profile", this), "ProfileLabel")->setGeometry(8, 54, 140, 16);
   profiles_ = Named(new QComboBox(this), "ProfileCombo");
-  profiles_->setGeometry(8, 71, 150, 24);
+  profiles_->setGeometry(8, 71, 140, 24);
   import_ = Named(new QPushButton("Import", this), "ImportButton");
-  import_->setGeometry(8, 106, 72, 25);
+  import_->setGeometry(8, 106, 67, 25);
   export_ = Named(new QPushButton("Export", this), "ExportButton");
-  export_->setGeometry(86, 106, 72, 25);
+  export_->setGeometry(81, 106, 67, 25);
 
-  Named(new QLabel("Current Avatar", this), "CurAvLabel")->setGeometry(170, 6, 92, 16);
+  // The captions are centred over their pictures and may be wider than them.
+  auto* avatar_label = Named(new QLabel("Current Avatar", this), "CurAvLabel");
+  avatar_label->setGeometry(154, 6, 104, 16);
+  avatar_label->setAlignment(Qt::AlignHCenter);
   no_avatar_ = Named(new QLabel("No Avatar Set", this), "NoAvatarLabel");
-  no_avatar_->setGeometry(176, 26, kAvatarPictureWidth, kAvatarPictureHeight);
+  no_avatar_->setGeometry(166, 26, kAvatarPictureWidth, kAvatarPictureHeight);
   no_avatar_->setAlignment(Qt::AlignCenter);
+  no_avatar_->setWordWrap(true);
   no_avatar_->setFrameShape(QFrame::Panel);
   no_avatar_->setFrameShadow(QFrame::Sunken);
   avatar_ = Named(new QLabel(this), "CurAvImage");
-  avatar_->setGeometry(176, 26, kAvatarPictureWidth, kAvatarPictureHeight);
-  Named(new QLabel("Kelvoed Current", this), "KevloCurrLabel")->setGeometry(268, 6, 94, 16);
+  avatar_->setGeometry(166, 26, kAvatarPictureWidth, kAvatarPictureHeight);
+  auto* current_label = Named(new QLabel("Kelvoed Current", this), "KevloCurrLabel");
+  current_label->setGeometry(260, 6, 104, 16);
+  current_label->setAlignment(Qt::AlignHCenter);
   current_ = Named(new QLabel(this), "KevloCurrImage");
-  current_->setGeometry(274, 26, kAvatarPictureWidth, kAvatarPictureHeight);
+  current_->setGeometry(272, 26, kAvatarPictureWidth, kAvatarPictureHeight);
 
   auto* close = Named(new QPushButton("Close", this), "CloseButton");
   close->resize(75, 25);
