@@ -270,6 +270,7 @@ void MainFormActions::SetTooltips() {
     const char* disabled;
   };
   const char* later = "Not available yet: this command comes with a later version";
+  const char* animated = "Only categories with animation frames animate";
   const Row rows[] = {
       {c_.BtnPridGal, "Add the portrait to the gallery", nullptr},
       {c_.BtnBackToGal, "Put the edited portrait back into the gallery",
@@ -281,9 +282,9 @@ void MainFormActions::SetTooltips() {
       {c_.BtnVlast, "Edit the property values of the selected component", nullptr},
       {c_.BtnBarvy, "Open the colours dialog", nullptr},
       {c_.BtnMirror, "Mirror the library", later},
-      {c_.BtnAnimuj, "Animate the selected component", later},
-      {c_.BtnAnimSet, "Choose the animation frames of the selected component", later},
-      {c_.BtnAnimAll, "Animate the whole portrait", later},
+      {c_.BtnAnimuj, "Animate the selected component", animated},
+      {c_.BtnAnimSet, "Choose the animation frames of the selected component", animated},
+      {c_.BtnAnimAll, "Animate the whole portrait", nullptr},
       {c_.BtnUsePos, "Move the current category's shift (and span) into its component", nullptr},
       {c_.BtnUsePosAll, "Move the shift and span of every category into its component", nullptr},
       {c_.BtnNull, "Drop the current category's shift and span", nullptr},

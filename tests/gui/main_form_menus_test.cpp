@@ -171,19 +171,29 @@ TEST_F(MainFormMenusTest, EachActionTriggersItsCommand) {
 
 TEST_F(MainFormMenusTest, CommandsStillToComeAreDisabledAndSayWhy) {
   ASSERT_TRUE(Start());
-  for (const char* name : {"ActSaveLibrary", "ActSaveAsBmp", "ActChangeDataSet"}) {
+  const std::vector<std::pair<const char*, const char*>> bound = {
+      {"ActSaveLibrary", "BtnUloz"},
+      {"ActSaveAsBmp", "Button6"},
+      {"ActChangeDataSet", "BtnNacist"}};
+  QPushButton* pending = nullptr;
+  QAction* pending_action = nullptr;
+  for (const auto& [name, button] : bound) {
     QAction* action = Action(name);
-    EXPECT_FALSE(action->isEnabled()) << name;
-    EXPECT_TRUE(action->toolTip().startsWith("Not available yet")) << name;
+    EXPECT_EQ(action->isEnabled(), Find<QPushButton>(button)->isEnabled()) << name;
+    EXPECT_EQ(action->toolTip().startsWith("Not available yet"), !action->isEnabled()) << name;
+    if (!action->isEnabled()) {
+      pending = Find<QPushButton>(button);
+      pending_action = action;
+    }
   }
+  if (pending == nullptr) return;  // every one of them has arrived
   // A button brought to life brings its menu entry with it.
-  auto* button = Find<QPushButton>("Button6");
   int clicks = 0;
-  QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
-  button->setEnabled(true);
-  EXPECT_TRUE(Action("ActSaveAsBmp")->isEnabled());
-  EXPECT_FALSE(Action("ActSaveAsBmp")->toolTip().startsWith("Not available yet"));
-  Action("ActSaveAsBmp")->trigger();
+  QObject::connect(pending, &QPushButton::clicked, [&] { ++clicks; });
+  pending->setEnabled(true);
+  EXPECT_TRUE(pending_action->isEnabled());
+  EXPECT_FALSE(pending_action->toolTip().startsWith("Not available yet"));
+  pending_action->trigger();
   EXPECT_EQ(clicks, 1);
 }
 
