@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "library/categories.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 
@@ -15,7 +16,9 @@ bool IsStepLine(const std::string& line) {
   return line.compare(0, kStepPrefix.size(), kStepPrefix) == 0;
 }
 
-// The line of `selected` in a list made with `filter`; 0 when it is not listed.
+// The line of `selected` in a list made with `filter`, -1 when it is not listed: the list shows
+// no line rather than one the portrait does not use. With the animation steps, a frame is found
+// at the first step line that names it.
 int LineOf(const TKelvoKompKontejner& container, const TKelvoKomp* selected, int filter) {
   const int steps = container.AnimLimit();
   int line = 0;
@@ -23,9 +26,15 @@ int LineOf(const TKelvoKompKontejner& container, const TKelvoKomp* selected, int
     const bool listed = filter == kOnlyAnimations ? component->IsFrame : !component->IsFrame;
     if (!listed) continue;
     if (component.get() == selected) return line;
-    line += filter == kAnimationSteps ? steps + 1 : 1;
+    if (filter == kAnimationSteps) {
+      for (int s = 1; s <= steps; ++s) {
+        if (component->Frames.at(s) == selected) return line + s;
+      }
+      line += steps;
+    }
+    ++line;
   }
-  return 0;
+  return -1;
 }
 
 }  // namespace
@@ -49,6 +58,7 @@ void ComponentListModel::OnSessionEvent(SessionEvent event) {
       session_.Changed(kChangeCategory);
       ShowAnimationControls();
       FillList();
+      if (event == SessionEvent::LibraryEdited) ShowSelectedInList();
       ShowSelection();
       break;
     case SessionEvent::SelectionsDrawn:
@@ -144,7 +154,7 @@ void ComponentListModel::FillList() {
 
 void ComponentListModel::SelectCurrentInList() {
   EditorSession::Command cmd(session_);
-  if (state_.Filter == kOnlyAnimations || state_.ComponentLines.empty()) return;
+  if (state_.ComponentLines.empty()) return;
   state_.ComponentLine = LineOf(session_.Container(session_.State().CurrentCategory),
                                 session_.SelectedComponent(), state_.Filter);
   session_.Changed(kChangeComponentList);
@@ -214,10 +224,38 @@ void ComponentListModel::SetClip(int subcomponent, bool on) {
   session_.RefreshPortrait();
 }
 
-// The session removes it, empties the undo history and tells every area, this list included.
+// Asks first, with No preselected: the removal can be undone, but a stray key should not
+// cost work. The session removes it and tells every area, this list included.
 void ComponentListModel::Remove() {
   EditorSession::Command cmd(session_);
-  session_.RemoveComponent(session_.State().CurrentCategory);
+  const int category = session_.State().CurrentCategory;
+  const TKelvoKomp* selected = session_.SelectedComponent();
+  if (selected == nullptr) return;
+  if (session_.Container(category).ComponentCount() > 1 &&
+      !AskYesNo(session_.prompter(),
+                "Remove the component " + selected->Name + " from " + CategoryName(category) +
+                    "?\r\n\r\nUndo brings it back.",
+                /*defaultNo=*/true)) {
+    session_.Report(selected->Name + " was not removed");
+    return;
+  }
+  session_.RemoveComponent(category);
+}
+
+// After a removal (or its undo) the selection may be a frame the filter does not list, or an
+// ordinary component the frames filter leaves out: the list changes to a filter that shows
+// it, so the highlighted line and "Freq." are the selection's.
+void ComponentListModel::ShowSelectedInList() {
+  EditorSession::Command cmd(session_);
+  if (state_.ComponentLine >= 0) return;
+  const TKelvoKomp* selected = session_.SelectedComponent();
+  if (selected == nullptr) return;
+  const int filter = !selected->IsFrame              ? kWithoutAnimations
+                     : state_.FilterItems.size() > 1 ? kOnlyAnimations
+                                                     : state_.Filter;
+  if (filter == state_.Filter) return;
+  state_.Filter = filter;
+  FillList();
 }
 
 }  // namespace kelvo

@@ -37,7 +37,7 @@ class ComponentListModel : private SessionObserver {
   void ChooseLine(int line);                // LbxKomp
   void SetFrequency(int frequency);         // SpinEditCetn
   void SetClip(int subcomponent, bool on);  // ChkOrez1..4
-  void Remove();                            // "&Remove"
+  void Remove();                            // "&Remove", after a question
 
   // Shown without applying.
   void FillList();
@@ -50,6 +50,7 @@ class ComponentListModel : private SessionObserver {
  private:
   void OnSessionEvent(SessionEvent event) override;
   void ShowSelection();
+  void ShowSelectedInList();
 
   EditorSession& session_;
   ComponentListState state_;

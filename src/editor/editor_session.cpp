@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "editor/data_set_loading.h"
+#include "editor/undo/removal_record.h"
+#include "library/categories.h"
 #include "library/component.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
@@ -114,6 +116,13 @@ void EditorSession::MarkLibraryChanged() {
   state_.LibraryChanged = true;
 }
 
+void EditorSession::Report(const std::string& message) {
+  Command cmd(*this);
+  state_.StatusMessage = message;
+  ++state_.StatusCount;
+  Changed(kChangeStatus);
+}
+
 bool EditorSession::RemoveComponent(int category) {
   Command cmd(*this);
   TKelvoKompKontejner& container = Container(category);
@@ -122,46 +131,75 @@ bool EditorSession::RemoveComponent(int category) {
   const auto found = std::find_if(components.begin(), components.end(),
                                   [&](const auto& c) { return c.get() == selected; });
   if (found == components.end()) return false;
-  undo_.ClearUndo();
   if (components.size() <= 1) {
     ShowError(prompter_, "There must be at least one component");
     Notify(SessionEvent::LibraryEdited);
     return false;
   }
-  // Other components may use the removed one as an animation step: they lose that step
-  // rather than keep a reference to a freed component.
-  for (const auto& component : components) {
-    for (std::size_t s = 1; s < component->Frames.size(); ++s) {
-      if (component->Frames[s] == selected) component->Frames[s] = nullptr;
-    }
-  }
-  const auto position = components.erase(found);
-  Portrait().Selected.at(category) =
-      position != components.end() ? position->get() : components.back().get();
+  const std::string name = selected->Name;
+  auto record = std::make_unique<RemovalRecord>(container, Portrait(), *selected);
+  record->Redo();
+  undo_.Push(std::move(record));
+  MarkLibraryChanged();
   Notify(SessionEvent::LibraryEdited);
+  Report("Removed " + name + " from " + CategoryName(category) + "; Undo brings it back");
   return true;
+}
+
+SessionEvent EditorSession::EventAfter(const UndoRecord& record) {
+  return record.ChangesComponentList() ? SessionEvent::LibraryEdited : SessionEvent::PointsMoved;
 }
 
 void EditorSession::UndoLast() {
   Command cmd(*this);
+  const UndoRecord* record = undo_.NextUndo();
+  if (record == nullptr) {
+    // The design redraws even then.
+    RefreshPortrait();
+    Report("Nothing to undo");
+    return;
+  }
+  const std::string description = record->Description();
+  const SessionEvent event = EventAfter(*record);
   undo_.UndoStep();
-  Notify(SessionEvent::PointsMoved);
+  Notify(event);
   RefreshPortrait();
+  Report("Undo: " + description);
 }
 
 void EditorSession::UndoEverything() {
   Command cmd(*this);
-  while (undo_.UndoStep()) {
+  if (undo_.Empty()) {
+    RefreshPortrait();
+    Report("Nothing to undo");
+    return;
   }
-  Notify(SessionEvent::PointsMoved);
+  SessionEvent event = SessionEvent::PointsMoved;
+  int steps = 0;
+  while (const UndoRecord* record = undo_.NextUndo()) {
+    if (EventAfter(*record) == SessionEvent::LibraryEdited) event = SessionEvent::LibraryEdited;
+    undo_.UndoStep();
+    ++steps;
+  }
+  Notify(event);
   RefreshPortrait();
+  Report("Undo all: " + std::to_string(steps) + (steps == 1 ? " edit" : " edits") + " taken back");
 }
 
 void EditorSession::RedoLast() {
   Command cmd(*this);
+  const UndoRecord* record = undo_.NextRedo();
+  if (record == nullptr) {
+    RefreshPortrait();
+    Report("Nothing to redo");
+    return;
+  }
+  const std::string description = record->Description();
+  const SessionEvent event = EventAfter(*record);
   undo_.RedoStep();
-  Notify(SessionEvent::PointsMoved);
+  Notify(event);
   RefreshPortrait();
+  Report("Redo: " + description);
 }
 
 void EditorSession::RefreshPortrait() {

@@ -44,6 +44,8 @@ struct SessionState {
   bool LibraryChanged = false;     // edits not yet saved with the library
   std::string Signature;           // EditSig
   std::uint64_t RefreshCount = 0;  // completed RefreshPortrait runs
+  std::string StatusMessage;       // what the last command reported, for the status bar
+  std::uint64_t StatusCount = 0;   // how many reports were made
 };
 
 // Announcements between area models.
@@ -125,13 +127,17 @@ class EditorSession {
   void LoadDataSet(const std::string& name);
   void SetCaption(const std::string& dataSetName);
   void MarkLibraryChanged();
-  // Removes the selected component of `category` from the library: the undo history ends (its
-  // records may name it), steps that used it are cleared, the one after it (or before, when it
-  // was the last) becomes selected, observers hear LibraryEdited. False, with the message shown,
-  // when it is the category's only component; the history ends then too, as it always has.
+  // A short line for the status bar saying what a command did.
+  void Report(const std::string& message);
+  // Removes the selected component of `category` from the library as an undoable edit: steps
+  // that used it become empty, the one after it (or before, when it was the last) becomes
+  // selected, observers hear LibraryEdited; Undo brings all of it back. False, with the message
+  // shown, when it is the category's only component; the history stays as it was.
   bool RemoveComponent(int category);
 
-  // "Undo", "Undo all" and "Redo": observers hear PointsMoved, then the portrait is redrawn.
+  // "Undo", "Undo all" and "Redo": observers hear PointsMoved (LibraryEdited when a record put
+  // back or took out a component), then the portrait is redrawn; the status bar hears what was
+  // taken back ("Undo: Set, Faces").
   void UndoLast();
   void UndoEverything();
   void RedoLast();
@@ -141,6 +147,9 @@ class EditorSession {
   void UpdateReducedPreviews();
 
  private:
+  // The event that tells the areas what an undo or redo of `record` changed.
+  static SessionEvent EventAfter(const UndoRecord& record);
+
   ProcessContext& context_;
   Prompter& prompter_;
   EditorListener* listener_ = nullptr;

@@ -87,7 +87,8 @@ enum EditorChange : unsigned {
   kChangeClipBoxes = 1u << 8,
   kChangeSignature = 1u << 9,
   kChangeSpreadDialog = 1u << 10,
-  kChangeAll = (1u << 11) - 1,
+  kChangeStatus = 1u << 11,  // the status bar's message
+  kChangeAll = (1u << 12) - 1,
 };
 
 class EditorListener {

@@ -203,10 +203,12 @@ void PlacementModel::BakePosition(int category) {
   session_.Changed(kChangeValues);
 }
 
+// The bake moves the snapping points with the component: the point edits show where they went.
 void PlacementModel::Set() {
   EditorSession::Command cmd(session_);
   BakePosition(session_.State().CurrentCategory);
   ShowPositionValues();
+  session_.Notify(SessionEvent::PointsMoved, this);
   session_.RefreshPortrait();
 }
 
@@ -214,26 +216,35 @@ void PlacementModel::SetAll() {
   EditorSession::Command cmd(session_);
   for (int c = 1; c <= kCategoryCount; ++c) BakePosition(c);
   ShowPositionValues();
+  session_.Notify(SessionEvent::PointsMoved, this);
   session_.RefreshPortrait();
 }
 
-// Redraws only when the current category's edits change, as the edits themselves would.
+// Both redraw whenever a shift or span went back to zero, also one of a category other than
+// the current one, whose edits do not show it.
 void PlacementModel::Unset() {
   EditorSession::Command cmd(session_);
   TKelvoPortret& portrait = session_.Portrait();
-  portrait.Shift.at(session_.State().CurrentCategory) = {};
-  portrait.Span.at(session_.State().CurrentCategory) = {};
-  if (ShowPositionValues() && !session_.State().DragActive) session_.RefreshPortrait();
+  const int category = session_.State().CurrentCategory;
+  const bool moved =
+      portrait.Shift.at(category) != Point{} || portrait.Span.at(category) != Point{};
+  portrait.Shift.at(category) = {};
+  portrait.Span.at(category) = {};
+  ShowPositionValues();
+  if (moved && !session_.State().DragActive) session_.RefreshPortrait();
 }
 
 void PlacementModel::UnsetAll() {
   EditorSession::Command cmd(session_);
   TKelvoPortret& portrait = session_.Portrait();
+  bool moved = false;
   for (int c = 1; c <= kCategoryCount; ++c) {
+    moved = moved || portrait.Shift.at(c) != Point{} || portrait.Span.at(c) != Point{};
     portrait.Shift.at(c) = {};
     portrait.Span.at(c) = {};
   }
-  if (ShowPositionValues() && !session_.State().DragActive) session_.RefreshPortrait();
+  ShowPositionValues();
+  if (moved && !session_.State().DragActive) session_.RefreshPortrait();
 }
 
 void PlacementModel::DragBy(bool leftButton, Offset delta) {

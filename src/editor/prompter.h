@@ -11,7 +11,8 @@
 namespace kelvo {
 
 enum class MessageKind { Warning, Error, Information, Confirmation };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNoDefaultNo: Yes and No with No preselected, for a question whose Yes costs work.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 struct FileDialogRequest {
@@ -53,9 +54,11 @@ inline void ShowWarning(Prompter& p, const std::string& text) {
 inline void ShowInformation(Prompter& p, const std::string& text) {
   p.Message(MessageKind::Information, "Information", text, MessageButtons::Ok);
 }
-// A yes/no question with the caption "Question"; true for Yes.
-inline bool AskYesNo(Prompter& p, const std::string& text) {
-  return p.Message(MessageKind::Confirmation, "Question", text, MessageButtons::YesNo) ==
+// A yes/no question with the caption "Question"; true for Yes. With `defaultNo` the box
+// preselects No, so a stray Enter keeps things as they are.
+inline bool AskYesNo(Prompter& p, const std::string& text, bool defaultNo = false) {
+  return p.Message(MessageKind::Confirmation, "Question", text,
+                   defaultNo ? MessageButtons::YesNoDefaultNo : MessageButtons::YesNo) ==
          MessageAnswer::Yes;
 }
 

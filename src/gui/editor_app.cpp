@@ -51,6 +51,7 @@ int RunEditor(Prompter& prompter, const EditorAppOptions& options) {
     TMainForm form(model, prompter);
     if (qt_prompter) qt_prompter->SetParentWindow(&form);
     if (!form.StartUp()) return 1;
+    QObject::connect(&form, &TMainForm::Closed, qApp, &QCoreApplication::quit);
     form.show();
     if (!options.gallery_file.empty() &&
         OpenStartupGallery(form.GalleryWindow()->Model(), prompter, options.gallery_file)) {

@@ -5,8 +5,10 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +22,8 @@
 #include "gui/dialogs/colours_dialog.h"
 #include "gui/dialogs/gallery_window.h"
 #include "gui/dialogs/properties_dialog.h"
+#include "gui/main_form_actions.h"
+#include "gui/main_form_status.h"
 #include "gui/message_box_sink.h"
 #include "gui/preview_window.h"
 #include "gui/radio_group.h"
@@ -89,12 +93,17 @@ TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
   ConnectLibraryEditing();
   ConnectAnimation();
   ConnectAvatar();
+  // Menus and status bar come last: they name the commands wired above.
+  status_ = new MainFormStatus(model_.Session(), Preview(1), this);
+  actions_ = new MainFormActions(*this, c_, model_, prompter_, status_->Model());
+  layout()->setMenuBar(actions_->MenuBar());
+  layout()->addWidget(status_);
   model_.SetListener(this);
 }
 
 TMainForm::~TMainForm() {
   model_.SetListener(nullptr);
-  if (started_) StoreSettings();
+  if (started_ && !settings_stored_) StoreSettings();
 }
 
 void TMainForm::CreatePreviews() {
@@ -195,6 +204,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     return;
   }
   QWidget::closeEvent(event);
+  // Written now rather than when the form goes, so they survive whatever ends the process.
+  if (started_ && !settings_stored_) {
+    StoreSettings();
+    settings_stored_ = true;
+  }
+  for (QWidget* window : findChildren<QWidget*>()) {
+    if (window->isWindow()) window->hide();
+  }
+  emit Closed();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -258,6 +276,8 @@ void TMainForm::ShowState(unsigned changes) {
   }
   if (changes & kChangeSignature) c_.EditSig->setText(FromAnsi(shared.Signature));
   if (changes & kChangeSpreadDialog) ShowSpreadDialog();
+  if (actions_ != nullptr) actions_->ShowState();
+  if (status_ != nullptr) status_->ShowState();
 }
 
 void TMainForm::ShowComponentList() {

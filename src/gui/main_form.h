@@ -21,6 +21,8 @@ class TFRozpt;
 class TFBarvy;
 class TFVlast;
 class TGalerie;
+class MainFormActions;
+class MainFormStatus;
 
 class TMainForm : public QWidget, public EditorListener {
   Q_OBJECT
@@ -42,12 +44,20 @@ class TMainForm : public QWidget, public EditorListener {
   TFBarvy* ColoursDialog() const { return colours_dialog_; }
   TFVlast* PropertiesDialog() const { return properties_dialog_; }
   TGalerie* GalleryWindow() const { return gallery_; }
+  MainFormActions* Actions() const { return actions_; }
+  MainFormStatus* StatusBar() const { return status_; }
 
   void EditorChanged(unsigned changes) override;
+
+ signals:
+  // The user closed the main window: the other windows are gone and the settings written;
+  // the program ends its event loop.
+  void Closed();
 
  protected:
   void moveEvent(QMoveEvent* event) override;
   // An unsaved gallery is offered for saving first; Cancel keeps the program running.
+  // Otherwise the previews and dialogs close with it and the settings are written.
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
@@ -82,8 +92,11 @@ class TMainForm : public QWidget, public EditorListener {
   TFVlast* properties_dialog_ = nullptr;
   TFBarvy* colours_dialog_ = nullptr;
   TGalerie* gallery_ = nullptr;
+  MainFormStatus* status_ = nullptr;
+  MainFormActions* actions_ = nullptr;
   std::vector<QWidget*> blocked_by_dialog_;  // the form's parts the spread dialog disabled
   bool started_ = false;
+  bool settings_stored_ = false;
   bool shown_once_ = false;
   std::array<PreviewSettings, kPreviewCount + 1> stored_previews_{};  // 0 unused
   QPoint last_pos_;  // the main window's position the previews were last moved with

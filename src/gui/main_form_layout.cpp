@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <limits>
@@ -209,16 +208,7 @@ void BuildUndoPanel(QWidget* form, MainFormControls& c, QVBoxLayout* column) {
   c.BtnUndo = Button(undo, "BtnUndo", "Undo");
   c.BtnRedo = Button(undo, "BtnRedo", "Redo");
   c.BtnUndoAll = Button(undo, "BtnUndoAll", "Undo all");
-  // Keys click the button at once (a button's own shortcut clicks it only after an animation).
-  const auto key = [form](QKeySequence keys, QPushButton* button) {
-    auto* shortcut = new QShortcut(keys, form);
-    QObject::connect(shortcut, &QShortcut::activated, button, [button] {
-      if (button->isEnabled()) button->click();
-    });
-  };
-  key(QKeySequence(Qt::CTRL | Qt::Key_Z), c.BtnUndo);
-  key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), c.BtnRedo);
-  key(QKeySequence(Qt::CTRL | Qt::Key_Y), c.BtnRedo);
+  // Their keys belong to the Edit menu's actions (main_form_actions.cpp).
   auto* undo_box = new QVBoxLayout(undo);
   undo_box->addLayout(ButtonGrid({c.BtnUndo, c.BtnRedo, c.BtnUndoAll}, 2));
   column->addWidget(undo);

@@ -27,6 +27,7 @@ TFZobr::TFZobr(int tag, int factor, QWidget* owner)
   setWindowTitle(QString("%1x").arg(factor));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFixedSize(image_.size());
+  setMouseTracking(true);  // the status bar follows the pointer without a button held
   image_.fill(Qt::black);
 }
 
@@ -54,9 +55,15 @@ void TFZobr::mousePressEvent(QMouseEvent* event) {
 }
 
 void TFZobr::mouseMoveEvent(QMouseEvent* event) {
-  if (drag_button_ == Qt::NoButton) return;
   const QPoint p = event->position().toPoint();
+  emit PointerMoved(p.x(), p.y());
+  if (drag_button_ == Qt::NoButton) return;
   emit ImageMouseMove(p.x(), p.y());
+}
+
+void TFZobr::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  emit PointerLeft();
 }
 
 void TFZobr::mouseReleaseEvent(QMouseEvent* event) {

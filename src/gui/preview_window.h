@@ -31,6 +31,9 @@ class TFZobr : public QWidget {
   void ImageMouseUp(Qt::MouseButton button, int x, int y);
   // The user closed the window by its title bar; the window stays as it is, the owner hides it.
   void ClosedByUser(int tag);
+  // The mouse over the picture, with or without a button held, in image pixels; and gone.
+  void PointerMoved(int x, int y);
+  void PointerLeft();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -38,6 +41,7 @@ class TFZobr : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   int tag_;

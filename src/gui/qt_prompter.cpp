@@ -32,6 +32,7 @@ QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
     case MessageButtons::OkCancel:
       return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
       return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
       return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -78,6 +79,10 @@ QString ToDialogPath(const std::string& name) {
 MessageAnswer QtPrompter::Message(MessageKind kind, const std::string& caption,
                                   const std::string& text, MessageButtons buttons) {
   QMessageBox box(IconOf(kind), FromAnsi(caption), FromAnsi(text), ButtonsOf(buttons), parent_);
+  if (buttons == MessageButtons::YesNoDefaultNo) {
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+  }
   switch (box.exec()) {
     case QMessageBox::Ok:
       return MessageAnswer::Ok;
@@ -86,7 +91,9 @@ MessageAnswer QtPrompter::Message(MessageKind kind, const std::string& caption,
     case QMessageBox::No:
       return MessageAnswer::No;
     default:
-      return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+      return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo
+                 ? MessageAnswer::No
+                 : MessageAnswer::Cancel;
   }
 }
 

@@ -31,7 +31,17 @@ TEST_F(ComponentList, ListsOrdinaryComponentsOrFramesOnly) {
   EXPECT_EQ(model->ComponentList().State().ComponentLine, 1);
   model->RGKompClick(kOnlyAnimations);
   EXPECT_EQ(model->ComponentList().State().ComponentLines, (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(model->ComponentList().State().ComponentLine, 0);  // f2 is not listed
+  EXPECT_EQ(model->ComponentList().State().ComponentLine, -1);  // f2 is not listed: no line
+}
+
+TEST_F(ComponentList, TheFramesListFollowsARandomChoice) {
+  model->CategoryButtonClick(kFaces);
+  model->RGKompClick(kOnlyAnimations);
+  model->LbxKompClick(1);  // "b"
+  ASSERT_EQ(model->ComponentList().State().ComponentLine, 1);
+  model->BtnNahodKompClick();  // an ordinary face, which this list does not show
+  EXPECT_FALSE(model->SelectedComponent()->IsFrame);
+  EXPECT_EQ(model->ComponentList().State().ComponentLine, -1);
 }
 
 TEST_F(ComponentList, AnimationStepsListingAndClickingSteps) {
@@ -51,8 +61,8 @@ TEST_F(ComponentList, AnimationStepsListingAndClickingSteps) {
   model->LbxKompClick(3);  // a named step selects that frame
   EXPECT_EQ(model->SelectedComponent(), &Komp(kFaces, "b"));
   EXPECT_EQ(model->ComponentList().State().ComponentLine, 3);
-  model->SelectCurrentInList();  // a frame is not an ordinary line
-  EXPECT_EQ(model->ComponentList().State().ComponentLine, 0);
+  model->SelectCurrentInList();  // a frame shows at the step line that names it
+  EXPECT_EQ(model->ComponentList().State().ComponentLine, 3);
 }
 
 TEST_F(ComponentList, ClickingALineShowsItsValues) {
@@ -73,9 +83,10 @@ TEST_F(ComponentList, RemovingTheLastListedSelectsTheOneBefore) {
   Select(kFaces, "f3");
   model->SpinEditPosXChange(1);
   model->BtnUsePosClick();
-  ASSERT_FALSE(model->Undo().Empty());
+  ASSERT_EQ(model->Undo().Size(), 1u);
+  prompter.answers.push_back(MessageAnswer::Yes);
   model->BtnSmazatClick();
-  EXPECT_TRUE(model->Undo().Empty());
+  EXPECT_EQ(model->Undo().Size(), 2u);  // the removal goes on top of the history
   EXPECT_EQ(Lib().Container(kFaces).FindByName("f3"), -1);
   EXPECT_EQ(model->SelectedComponent(), &Komp(kFaces, "f2"));
   EXPECT_EQ(model->ComponentList().State().ComponentLines, (std::vector<std::string>{"f1", "f2"}));
@@ -84,6 +95,7 @@ TEST_F(ComponentList, RemovingTheLastListedSelectsTheOneBefore) {
 
 TEST_F(ComponentList, RemovingAMiddleComponentSelectsTheOneAfter) {
   Select(kFaces, "f2");
+  prompter.answers.push_back(MessageAnswer::Yes);
   model->BtnSmazatClick();
   EXPECT_EQ(model->SelectedComponent(), &Komp(kFaces, "f3"));
   EXPECT_EQ(Lib().Container(kFaces).ComponentCount(), 4);
@@ -93,6 +105,7 @@ TEST_F(ComponentList, RemovingAStepClearsItFromItsOwner) {
   model->CategoryButtonClick(kFaces);
   model->RGKompClick(kOnlyAnimations);
   model->LbxKompClick(0);  // "a", step 1 of f1
+  prompter.answers.push_back(MessageAnswer::Yes);
   model->BtnSmazatClick();
   EXPECT_EQ(Komp(kFaces, "f1").Frames[1], nullptr);
   EXPECT_EQ(Komp(kFaces, "f1").Frames[3], &Komp(kFaces, "b"));
@@ -102,13 +115,14 @@ TEST_F(ComponentList, TheOnlyComponentCannotBeRemoved) {
   Select(kFaces, "f1");
   model->SpinEditPosXChange(1);
   model->BtnUsePosClick();
+  const std::size_t records = model->Undo().Size();
   model->CategoryButtonClick(kBackgrounds);
   model->BtnSmazatClick();
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].Kind, MessageKind::Error);
   EXPECT_EQ(prompter.messages[0].Text, "There must be at least one component");
   EXPECT_EQ(Lib().Container(kBackgrounds).ComponentCount(), 1);
-  EXPECT_TRUE(model->Undo().Empty());
+  EXPECT_EQ(model->Undo().Size(), records);  // a refused removal costs no history
 }
 
 TEST_F(ComponentList, HeadNumberCheckReportsOnlyTheFirstOrdinaryHair) {

@@ -131,7 +131,7 @@ TEST_F(Placement, DefaultSpanWithoutServingPointIsAnError) {
   EXPECT_EQ(Komp(kFaces, "f1").Point(1).SpanX, 10);
 }
 
-TEST_F(Placement, UnsetRedrawsOnlyThroughChangedEdits) {
+TEST_F(Placement, UnsetRedrawsWhenAShiftWentBack) {
   Select(kFaces, "f1");
   model->SpinEditPosXChange(7);
   auto before = model->Session().State().RefreshCount;
@@ -140,11 +140,27 @@ TEST_F(Placement, UnsetRedrawsOnlyThroughChangedEdits) {
   EXPECT_EQ(model->Placement().State().ShiftX, 0);
   EXPECT_EQ(model->Session().State().RefreshCount, before + 1);
 
+  // Another category's shift is not in the edits, but the picture changes all the same.
   model->Portrait().Shift[kHair] = {3, 3};
   before = model->Session().State().RefreshCount;
   model->BtnNullAllClick();
   EXPECT_EQ(model->Portrait().Shift[kHair], (Point{0, 0}));
-  EXPECT_EQ(model->Session().State().RefreshCount, before);
+  EXPECT_EQ(model->Session().State().RefreshCount, before + 1);
+  model->BtnNullAllClick();  // nothing left to unset
+  model->BtnNullClick();
+  EXPECT_EQ(model->Session().State().RefreshCount, before + 1);
+}
+
+TEST_F(Placement, SetShowsWhereTheSnappingPointsWent) {
+  Select(kFaces, "f1");
+  const int x = Komp(kFaces, "f1").Point(1).X;
+  model->SpinEditPosXChange(6);
+  model->BtnUsePosClick();
+  EXPECT_EQ(Komp(kFaces, "f1").Point(1).X, x + 6);
+  EXPECT_EQ(model->SnapPoints().State().PointX, x + 6);
+  model->SpinEditPosXChange(-2);
+  model->BtnUsePosAllClick();
+  EXPECT_EQ(model->SnapPoints().State().PointX, x + 4);
 }
 
 TEST_F(Placement, SpanControlsFollowTheCategorysSpreadFlag) {

@@ -102,15 +102,22 @@ TEST_F(Redo, UndoAllThenRedoReplaysOneRecord) {
   EXPECT_EQ(Komp(kFaces, "b").Sub(1)->X, -20);
 }
 
-TEST_F(Redo, RemovingAComponentEndsTheHistoryBothWays) {
-  Set(5, -2);
-  model->BtnUndoClick();
+TEST_F(Redo, ARemovalGoesOnTopAndTheRecordsBelowItStayValid) {
   Select(kFaces, "f3");
+  Set(5, -2);  // f3 has no steps: one record naming it
+  const std::vector<int> before = Geometry(kFaces, {"f3"});
+  const int place = Lib().Container(kFaces).FindByName("f3");
+  prompter.answers.push_back(MessageAnswer::Yes);
   model->BtnSmazatClick();
-  EXPECT_TRUE(model->Undo().Empty());
+  ASSERT_EQ(model->Undo().Size(), 2u);
+  model->BtnUndoAllClick();  // the removal first, then the "Set" of the component it put back
+  EXPECT_EQ(Lib().Container(kFaces).FindByName("f3"), place);
+  EXPECT_NE(Geometry(kFaces, {"f3"}), before);
+  model->BtnRedoClick();
+  EXPECT_EQ(Geometry(kFaces, {"f3"}), before);
+  model->BtnRedoClick();
+  EXPECT_EQ(Lib().Container(kFaces).FindByName("f3"), -1);
   EXPECT_FALSE(model->Undo().CanRedo());
-  model->BtnRedoClick();  // nothing names a freed component
-  EXPECT_EQ(Komp(kFaces, "b").Sub(1)->X, -20);
 }
 
 TEST_F(Redo, RecordsNameTheirEdit) {
@@ -119,6 +126,8 @@ TEST_F(Redo, RecordsNameTheirEdit) {
   EXPECT_EQ(ShiftRecord(component, {}, {1, 0}, true).Name(), "Set span");
   EXPECT_EQ(PointRecord(component, kAllPoints, {1, 1}).Name(), "Move point");
   EXPECT_TRUE(PointRecord(component, 1, {1, 1}).Refers(&component));
+  EXPECT_EQ(ShiftRecord(component, {1, 0}, {}, false).Description(), "Set, Faces");
+  EXPECT_EQ(PointRecord(Komp(kEyes, "e1"), 1, {1, 1}).Description(), "Move point, Eyes");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // A prompter that answers without a person: it remembers every message, answers from a queue
-// when one is given (else Ok, or Yes to a question) and cancels every dialog but the file and
-// folder dialogs given names to return.
+// when one is given (else the preselected button: Ok, Yes to a question, No to a question that
+// preselects No) and cancels every dialog but the file and folder dialogs given names to return.
 #pragma once
 
 #include <cstdint>
@@ -17,21 +17,30 @@ struct PromptedMessage {
   MessageKind Kind;
   std::string Caption;
   std::string Text;
+  MessageButtons Buttons = MessageButtons::Ok;
 };
 
 class FakePrompter : public Prompter {
  public:
   MessageAnswer Message(MessageKind kind, const std::string& caption, const std::string& text,
                         MessageButtons buttons) override {
-    messages.push_back({kind, caption, text});
+    messages.push_back({kind, caption, text, buttons});
     if (!answers.empty()) {
       const MessageAnswer answer = answers.front();
       answers.pop_front();
       return answer;
     }
-    return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
-               ? MessageAnswer::Ok
-               : MessageAnswer::Yes;
+    switch (buttons) {
+      case MessageButtons::Ok:
+      case MessageButtons::OkCancel:
+        return MessageAnswer::Ok;
+      case MessageButtons::YesNoDefaultNo:
+        return MessageAnswer::No;
+      case MessageButtons::YesNo:
+      case MessageButtons::YesNoCancel:
+        break;
+    }
+    return MessageAnswer::Yes;
   }
   // Answers from `files` while it holds names, else cancels.
   std::optional<std::string> OpenFile(const FileDialogRequest& request) override {

@@ -1,5 +1,7 @@
 #include "editor/undo/geometry_records.h"
 
+#include "library/component.h"
+
 namespace kelvo {
 
 void ShiftRecord::Undo() {
@@ -8,6 +10,14 @@ void ShiftRecord::Undo() {
 
 void ShiftRecord::Redo() {
   MoveComponent(component_, shift_, span_, withSpan_);
+}
+
+int ShiftRecord::Category() const {
+  return component_.Index;
+}
+
+int PointRecord::Category() const {
+  return component_.Index;
 }
 
 }  // namespace kelvo

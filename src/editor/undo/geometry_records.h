@@ -16,6 +16,7 @@ class ShiftRecord : public UndoRecord {
   void Undo() override;
   void Redo() override;
   std::string Name() const override { return withSpan_ ? "Set span" : "Set"; }
+  int Category() const override;
   bool Refers(const TKelvoKomp* component) const override { return component == &component_; }
 
   const TKelvoKomp& Component() const { return component_; }
@@ -38,6 +39,7 @@ class PointRecord : public UndoRecord {
   void Undo() override { MovePoints(component_, point_, Offset{-delta_.x, -delta_.y}); }
   void Redo() override { MovePoints(component_, point_, delta_); }
   std::string Name() const override { return "Move point"; }
+  int Category() const override;
   bool Refers(const TKelvoKomp* component) const override { return component == &component_; }
 
   const TKelvoKomp& Component() const { return component_; }
