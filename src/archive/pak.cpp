@@ -139,7 +139,7 @@ std::vector<uint8_t> TPak::LoadFile(const std::string& name) {
 
 std::vector<uint8_t> TPak::LoadFileOrFail(const std::string& name) {
   std::vector<uint8_t> block = LoadFile(name);
-  if (block.empty()) throw KelvoError("Cannot load " + name);
+  if (block.empty()) throw KelvoError("Cannot load " + ShownName(name));
   return block;
 }
 

@@ -43,7 +43,8 @@ class TPak : public TextArchive {
 
   // The whole file; empty when it is missing, empty, or came short.
   std::vector<uint8_t> LoadFile(const std::string& name);
-  // As LoadFile; throws KelvoError "Cannot load " + name when there is nothing.
+  // As LoadFile; throws KelvoError "Cannot load " + name (in the platform's form) when there is
+  // nothing.
   std::vector<uint8_t> LoadFileOrFail(const std::string& name);
 
   std::unique_ptr<TextDevice> AssignText(const std::string& name) override;

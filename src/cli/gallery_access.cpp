@@ -4,6 +4,7 @@
 
 #include "archive/pak.h"
 #include "foundation/errors.h"
+#include "foundation/paths.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
@@ -13,9 +14,9 @@ namespace kelvo::cli {
 TKelvoPortret& CommandGallery::Portrait(int index) {
   const int count = Count();
   if (index < 1 || index > count) {
-    throw KelvoError("The gallery " + gallery->FilePath() + " holds " + std::to_string(count) +
-                     (count == 1 ? " portrait" : " portraits") + "; there is no portrait " +
-                     std::to_string(index) + ".");
+    throw KelvoError("The gallery " + ShownName(gallery->FilePath()) + " holds " +
+                     std::to_string(count) + (count == 1 ? " portrait" : " portraits") +
+                     "; there is no portrait " + std::to_string(index) + ".");
   }
   return gallery->Portrait(index);
 }
@@ -36,11 +37,16 @@ std::unique_ptr<CommandGallery> LoadGalleryWithImages(ProcessContext& context, T
   const std::string file = GalleryPath(context, path);
   loaded->gallery = std::make_unique<TKelvoGallery>(context, library, file, file);
   // The reader's messages name the fault but not the file; say which one it was.
-  const std::string where = "\n(in gallery file " + file + ")";
+  const std::string where = "\n(in gallery file " + ShownName(file) + ")";
   try {
     loaded->gallery->Load();
-  } catch (const FatalDataError& error) {
-    throw FatalDataError(error.what() + where);
+  } catch (FatalDataError& error) {
+    // The reader names its own file and line; an error from a library the gallery loads
+    // names that library's file, and the gallery is added.
+    if (error.HasPlace() && error.File() == ShownName(file)) throw;
+    FatalDataError named(error.what() + where);
+    if (error.HasPlace()) named.SetPlace(error.File(), error.Line());
+    throw named;
   } catch (const IoError&) {
     throw;
   } catch (const KelvoError& error) {

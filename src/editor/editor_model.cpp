@@ -8,6 +8,7 @@
 #include "editor/data_set_loading.h"
 #include "editor/snap_geometry.h"
 #include "foundation/errors.h"
+#include "foundation/paths.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
@@ -50,21 +51,21 @@ bool EditorModel::StartUp(const EditorSettings& settings) {
       session_.Context().Archive().Files().FileExists(loadDirectory + "\\dro")) {
     shared.DataSetDir = loadDirectory;
   }
+  // A stored data set that does not load gives way to the bundled "male", so that one broken
+  // folder does not end every start; when "male" fails too the start-up ends and the caller
+  // ends the program.
   SetCaption(shared.DataSetDir);
-
-  // A library or portrait that cannot be made ends the start-up with the message shown;
-  // the caller then ends the program.
   std::unique_ptr<TKelvoTyp> library;
   std::unique_ptr<TKelvoPortret> portrait;
-  try {
-    library = LoadDataSetLibrary(session_.Context().Archive(), shared.DataSetDir);
-    portrait = NewRandomPortrait(*library, session_.Context().Random(), shared.Hidden);
-  } catch (const FatalDataError& e) {
-    ShowError(session_.prompter(), FatalDataText(e));
-    return false;
-  } catch (const std::exception& e) {
-    ShowError(session_.prompter(), e.what());
-    return false;
+  if (!LoadStartDataSet(shared.DataSetDir, library, portrait)) {
+    if (shared.DataSetDir == "male") return false;
+    const std::string failed = shared.DataSetDir;
+    shared.DataSetDir = "male";
+    SetCaption(shared.DataSetDir);
+    if (!LoadStartDataSet(shared.DataSetDir, library, portrait)) return false;
+    ShowInformation(session_.prompter(), "The data set " + ShownName(failed) +
+                                             " could not be loaded; the bundled data set " +
+                                             shared.DataSetDir + " is open instead.");
   }
   shared.CurrentCategory = 3;
   shared.SpreadDialogShown = false;
@@ -78,6 +79,21 @@ bool EditorModel::StartUp(const EditorSettings& settings) {
   shared.Signature = Portrait().Signature;
   session_.Changed(kChangeAll);
   return true;
+}
+
+bool EditorModel::LoadStartDataSet(const std::string& dir, std::unique_ptr<TKelvoTyp>& library,
+                                   std::unique_ptr<TKelvoPortret>& portrait) {
+  try {
+    auto loaded = LoadDataSetLibrary(session_.Context().Archive(), dir);
+    portrait = NewRandomPortrait(*loaded, session_.Context().Random(), session_.State().Hidden);
+    library = std::move(loaded);
+    return true;
+  } catch (const FatalDataError& e) {
+    ShowError(session_.prompter(), FatalDataText(e));
+  } catch (const std::exception& e) {
+    ShowError(session_.prompter(), e.what());
+  }
+  return false;
 }
 
 void EditorModel::StoreSettings(EditorSettings& settings) const {

@@ -51,7 +51,9 @@ class EditorModel {
   RandomModel& Random() { return random_; }
 
   // Start-up: data set, library, head numbers, first random portrait, control values.
-  // Returns false when the library cannot be loaded (the user has been told; exit code 1).
+  // A stored data set that cannot be loaded is replaced by "male" after its error box, and the
+  // user is told. Returns false when "male" cannot be loaded (the user has been told; exit
+  // code 1).
   bool StartUp(const EditorSettings& settings);
   // Writes SrcPath and the preview visibility; window positions are the GUI's.
   void StoreSettings(EditorSettings& settings) const;
@@ -142,6 +144,9 @@ class EditorModel {
   }
 
  private:
+  // Loads a data set and makes its first portrait; false with the error shown.
+  bool LoadStartDataSet(const std::string& dir, std::unique_ptr<TKelvoTyp>& library,
+                        std::unique_ptr<TKelvoPortret>& portrait);
   EditorSession session_;
   // Observers in this order: the list, then the areas that follow its choice.
   ComponentListModel list_;

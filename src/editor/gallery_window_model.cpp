@@ -7,6 +7,7 @@
 
 #include "archive/pak.h"
 #include "foundation/errors.h"
+#include "foundation/paths.h"
 #include "library/library_registry.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
@@ -266,11 +267,13 @@ std::unique_ptr<TKelvoGallery> GalleryWindowModel::ReadGallery(const std::string
     return gallery;
   } catch (const FatalDataError& error) {
     if (busy_) busy_(false);
-    ShowError(session_.prompter(), FatalDataText(error) + "\n(in gallery file " + path + ")");
+    const bool named = error.HasPlace() && error.File() == ShownName(path);
+    ShowError(session_.prompter(),
+              FatalDataText(error) + (named ? "" : "\n(in gallery file " + ShownName(path) + ")"));
   } catch (const std::exception& error) {
     if (busy_) busy_(false);
     ShowError(session_.prompter(),
-              std::string("Cannot load the gallery file ") + path + ":\n" + error.what());
+              "Cannot load the gallery file " + ShownName(path) + ":\n" + error.what());
   }
   return nullptr;
 }
@@ -446,7 +449,8 @@ void GalleryWindowModel::BtnSaveClick() {
     gallery_->Save(*path);
     gallery_->SetFilePath(*path);
   } catch (const std::exception& error) {
-    ShowError(session_.prompter(), "Cannot save the gallery file " + *path + ":\n" + error.what());
+    ShowError(session_.prompter(),
+              "Cannot save the gallery file " + ShownName(*path) + ":\n" + error.what());
   }
   UpdateCaption();
 }

@@ -5,6 +5,7 @@
 
 #include "editor/gallery_window_model.h"
 #include "editor/prompter.h"
+#include "foundation/paths.h"
 
 namespace kelvo {
 
@@ -14,7 +15,7 @@ bool OpenStartupGallery(GalleryWindowModel& gallery, Prompter& prompter, const s
   // The gallery keeps the name for "&Save": a full one still works after a change of folder.
   const std::string name = ec ? path : file.lexically_normal().string();
   if (!std::filesystem::is_regular_file(name, ec)) {
-    ShowError(prompter, "Cannot open the gallery file " + name + ": no such file.");
+    ShowError(prompter, "Cannot open the gallery file " + ShownName(name) + ": no such file.");
     return false;
   }
   return gallery.LoadFromFile(name);

@@ -9,15 +9,27 @@
 namespace kelvo {
 
 // Malformed library or gallery data. what() is the bare text; the top level shows
-// FatalDataText(error), which puts "Kelvo ERROR: " in front.
+// FatalDataText(error), which puts "Kelvo ERROR: " in front. The reader that raised it adds
+// the file and line it stood at (see ReadLocated in keyword_file.h).
 class FatalDataError : public std::runtime_error {
  public:
   explicit FatalDataError(const std::string& text) : std::runtime_error(text) {}
+  // The file as the platform writes its name, and the line from 1. The first place set is
+  // kept: it is the innermost reader's.
+  void SetPlace(const std::string& file, int line);
+  bool HasPlace() const { return !file_.empty(); }
+  const std::string& File() const { return file_; }
+  int Line() const { return line_; }
+
+ private:
+  std::string file_;
+  int line_ = 0;
 };
 
 inline constexpr const char* kFatalDataPrefix = "Kelvo ERROR: ";
 
-// "Kelvo ERROR: " + the error's text.
+// "Kelvo ERROR: " + the error's text; when the place is known, a second line
+// "in " + file + ", line " + n.
 std::string FatalDataText(const FatalDataError& error);
 
 // Any other failure; what() is the exact message shown to the user.

@@ -31,31 +31,48 @@ void KeywordFile::OpenRead(const std::string& name) {
   Close();
   std::unique_ptr<TextDevice> device = archive_.AssignText(name);
   device->Open();
+  read_path_ = device->Name();
   device_ = std::move(device);
   read_name_ = name;
+  line_ = 1;
+  token_line_ = 0;
+  after_newline_ = false;
   // The first character is taken as it is: no comment or blank handling.
-  current_ = InputExhausted() ? 0 : static_cast<char>(device_->Read());
+  current_ = NextByte();
 }
 
 bool KeywordFile::InputExhausted() const {
   return device_ == nullptr || device_->Eof();
 }
 
+char KeywordFile::NextByte() {
+  if (InputExhausted()) return 0;
+  if (after_newline_) ++line_;
+  const char c = static_cast<char>(device_->Read());
+  after_newline_ = c == '\n';
+  return c;
+}
+
+void KeywordFile::Locate(FatalDataError& error) const {
+  error.SetPlace(ShownName(read_path_), token_line_ > 0 ? token_line_ : line_);
+}
+
 void KeywordFile::Advance(bool comments) {
-  current_ = InputExhausted() ? 0 : static_cast<char>(device_->Read());
+  current_ = NextByte();
   if (comments && current_ == '{') {
     char c = 0;
     while (!InputExhausted()) {
-      c = static_cast<char>(device_->Read());
+      c = NextByte();
       if (c == '}') break;
     }
-    current_ = InputExhausted() ? 0 : static_cast<char>(device_->Read());
+    current_ = NextByte();
   }
   if (current_ == '\r' || current_ == '\n' || current_ == '\t') current_ = ' ';
 }
 
 std::string KeywordFile::ReadToken() {
   while (current_ == ' ') Advance(true);
+  token_line_ = line_;
   if (current_ == 0) return std::string(1, '\0');
   std::string value;
   if (current_ == '"') {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "foundation/errors.h"
 #include "foundation/text_device.h"
 
 namespace kelvo {
@@ -49,6 +50,10 @@ class KeywordFile {
   bool IsReading() const { return device_ != nullptr; }
   // The name the last file read was opened with, as the caller gave it.
   const std::string& ReadName() const { return read_name_; }
+  // The line (from 1) of the last token read.
+  int TokenLine() const { return token_line_; }
+  // Gives the error the file being read, as the platform names it, and TokenLine().
+  void Locate(FatalDataError& error) const;
   bool IsWriting() const { return writing_; }
   // The path being written, as FullName gave it.
   const std::string& WritePath() const { return write_path_; }
@@ -56,6 +61,7 @@ class KeywordFile {
 
  private:
   void Advance(bool comments);
+  char NextByte();
   bool InputExhausted() const;
 
   TextArchive& archive_;
@@ -64,10 +70,25 @@ class KeywordFile {
   bool writing_ = false;
   std::string write_path_;
   std::string read_name_;
+  std::string read_path_;  // the archive's full name of the file being read
+  int line_ = 1;           // line of current_
+  int token_line_ = 0;
+  bool after_newline_ = false;
   std::string output_;
   std::string indent_;
   bool at_line_start_ = true;
 };
+
+// Runs read(); a FatalDataError leaving it names the file and the line the reader stood at.
+template <typename Read>
+void ReadLocated(KeywordFile& file, Read&& read) {
+  try {
+    read();
+  } catch (FatalDataError& error) {
+    file.Locate(error);
+    throw;
+  }
+}
 
 // Decimal text of n, locale-independent.
 std::string IntToText(int32_t n);

@@ -24,6 +24,10 @@ inline bool IsSeparator(char c) {
 
 // The name with "/" separators and no drive letter; no file-system access.
 std::string ToOsForm(std::string_view name);
+// A file name as messages show it: the way this platform writes it (ToOsForm).
+inline std::string ShownName(std::string_view name) {
+  return ToOsForm(name);
+}
 
 // Folder listings read once and kept for a batch of lookups in the same folders, so
 // writing n new files into one folder reads it once instead of n times. Entries made

@@ -30,6 +30,7 @@
 #include "gui/settings_store.h"
 #include "gui/spread_dialog.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 namespace {
@@ -63,16 +64,6 @@ void SetLines(QListWidget* list, const std::vector<std::string>& lines, int curr
     list->addItems(items);
   }
   list->setCurrentRow(current >= 0 && current < list->count() ? current : -1);
-}
-
-// Outer height of a window that may not have its frame yet.
-int OuterHeight(const QWidget* window) {
-  if (window->isVisible()) return window->frameGeometry().height();
-  return window->height() + window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-}
-
-int OuterWidth(const QWidget* window) {
-  return window->isVisible() ? window->frameGeometry().width() : window->width();
 }
 
 }  // namespace
@@ -128,24 +119,30 @@ bool TMainForm::StartUp() {
   return true;
 }
 
+// The frame of the first window that has one; before any is shown, a title bar and a border
+// on the generous side, so that a window placed by the guess still fits on the screen.
+FrameMargins TMainForm::KnownMargins() const {
+  const int border = 4;
+  const FrameMargins guess{border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border,
+                           border};
+  const FrameMargins none{-1, -1, -1, -1};
+  for (const QWidget* window :
+       {static_cast<const QWidget*>(this), static_cast<const QWidget*>(Preview(1))}) {
+    const FrameMargins known = FrameMarginsOf(window, none);
+    if (known != none) return known;
+  }
+  return guess;
+}
+
 void TMainForm::PlaceWindows(const EditorSettings& settings) {
-  if (settings.MainWinX && settings.MainWinY) {
-    move(*settings.MainWinX, *settings.MainWinY);
-  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    // Centre the main window together with the full-size preview beside it.
-    const QRect area = screen->availableGeometry();
-    const int width = OuterWidth(this) + OuterWidth(Preview(1));
-    const int height =
-        std::max(OuterHeight(this), OuterHeight(Preview(1)) + OuterHeight(Preview(2)));
-    move(area.left() + std::max(0, (area.width() - width) / 2),
-         area.top() + std::max(0, (area.height() - height) / 2));
-  }
   for (int i = 1; i <= kPreviewCount; ++i) {
-    const PreviewSettings& stored = settings.Previews[static_cast<size_t>(i - 1)];
-    stored_previews_[static_cast<size_t>(i)] = stored;
-    if (stored.X && stored.Y) Preview(i)->move(*stored.X, *stored.Y);
+    stored_previews_[static_cast<size_t>(i)] = settings.Previews[static_cast<size_t>(i - 1)];
   }
-  PlaceDefaultPreviews();
+  std::optional<ScreenPoint> stored_main;
+  if (settings.MainWinX && settings.MainWinY) {
+    stored_main = ScreenPoint{*settings.MainWinX, *settings.MainWinY};
+  }
+  PlacePreviewsBeside(stored_main, true);
 }
 
 bool TMainForm::HasDefaultPreviews() const {
@@ -156,22 +153,45 @@ bool TMainForm::HasDefaultPreviews() const {
   return false;
 }
 
-void TMainForm::PlaceDefaultPreviews() {
-  // Preview 1 goes beside the main window, the others in a row below it.
-  const QRect main = frameGeometry();
-  const int right = main.left() + OuterWidth(this);
-  std::array<QPoint, kPreviewCount + 1> defaults{};
-  defaults[1] = QPoint(right, main.top());
-  for (int i = 2, left = right; i <= kPreviewCount; ++i) {
-    defaults[static_cast<size_t>(i)] = QPoint(left, main.top() + OuterHeight(Preview(1)));
-    left += OuterWidth(Preview(i));
-  }
+void TMainForm::PlacePreviewsBeside(const std::optional<ScreenPoint>& main, bool move_main) {
+  const FrameMargins margins = KnownMargins();
+  MainWindowsRequest request;
+  request.Areas = AvailableScreenAreas();
+  request.Main = OuterRect(this, margins);
+  request.StoredMain = main;
   for (int i = 1; i <= kPreviewCount; ++i) {
     const PreviewSettings& stored = stored_previews_[static_cast<size_t>(i)];
-    if (stored.X && stored.Y) continue;
-    const QPoint fallback = defaults[static_cast<size_t>(i)];
-    Preview(i)->move(stored.X.value_or(fallback.x()), stored.Y.value_or(fallback.y()));
+    request.Previews[static_cast<size_t>(i - 1)] = OuterRect(Preview(i), margins);
+    if (stored.X && stored.Y) {
+      request.StoredPreviews[static_cast<size_t>(i - 1)] = ScreenPoint{*stored.X, *stored.Y};
+    }
   }
+  const MainWindowsLayout layout = PlaceMainWindows(request);
+  if (move_main) move(layout.Main.Left, layout.Main.Top);
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    // Once shown, stored positions stay where start-up put them.
+    if (!move_main && request.StoredPreviews[static_cast<size_t>(i - 1)]) continue;
+    const ScreenRect& place = layout.Previews[static_cast<size_t>(i - 1)];
+    Preview(i)->move(place.Left, place.Top);
+  }
+  placed_margins_ = margins;
+}
+
+// The window manager frames the windows only after they are shown; previews placed with a
+// guessed frame are placed again with the real one, so that none covers another.
+void TMainForm::PlaceDefaultPreviews() {
+  if (!HasDefaultPreviews() || KnownMargins() == placed_margins_) return;
+  PlacePreviewsBeside(ScreenPoint{pos().x(), pos().y()}, false);
+}
+
+// The window manager tells the frame some time after the window is mapped, with no event of
+// its own; look again a few times during the first second.
+void TMainForm::WatchForFrame(int tries) {
+  if (KnownMargins() != placed_margins_) {
+    PlaceDefaultPreviews();
+    return;
+  }
+  if (tries > 0) QTimer::singleShot(50, this, [this, tries] { WatchForFrame(tries - 1); });
 }
 
 void TMainForm::StoreSettings() {
@@ -191,6 +211,7 @@ void TMainForm::StoreSettings() {
 void TMainForm::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   if (!started_) return;
+  if (shown_once_) PlaceDefaultPreviews();
   const QPoint delta = pos() - last_pos_;
   if (delta.isNull()) return;
   for (int i = 1; i <= kPreviewCount; ++i) Preview(i)->move(Preview(i)->pos() + delta);
@@ -218,11 +239,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 void TMainForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   ApplyPreviewVisibility();
-  // Window frames are known only once the windows are on screen: place the previews that have
-  // no stored position again with the real outer sizes.
-  if (!shown_once_ && started_ && HasDefaultPreviews()) {
-    QTimer::singleShot(0, this, &TMainForm::PlaceDefaultPreviews);
-  }
+  if (!shown_once_ && started_ && HasDefaultPreviews()) WatchForFrame(20);
   shown_once_ = true;
 }
 
@@ -332,8 +349,7 @@ void TMainForm::ShowSpreadDialog() {
       part->setEnabled(false);
       blocked_by_dialog_.push_back(part);
     }
-    spread_dialog_->show();
-    spread_dialog_->raise();
+    spread_dialog_->ShowBeside(this);
   } else {
     spread_dialog_->hide();
     for (QWidget* part : blocked_by_dialog_) part->setEnabled(true);

@@ -8,9 +8,11 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "editor/editor_model.h"
+#include "editor/window_placement.h"
 #include "gui/main_form_controls.h"
 
 namespace kelvo {
@@ -71,7 +73,11 @@ class TMainForm : public QWidget, public EditorListener {
   void ConnectAnimation();       // animation_commands.cpp
   void ConnectAvatar();          // avatar_commands.cpp
   void PlaceWindows(const EditorSettings& settings);
+  // The previews (and with move_main the main window) by editor/window_placement.h.
+  void PlacePreviewsBeside(const std::optional<ScreenPoint>& main, bool move_main);
   void PlaceDefaultPreviews();
+  void WatchForFrame(int tries);
+  FrameMargins KnownMargins() const;
   bool HasDefaultPreviews() const;
   void StoreSettings();
   // Runs one user action on the model; an error is shown in a box and the controls are
@@ -99,7 +105,8 @@ class TMainForm : public QWidget, public EditorListener {
   bool settings_stored_ = false;
   bool shown_once_ = false;
   std::array<PreviewSettings, kPreviewCount + 1> stored_previews_{};  // 0 unused
-  QPoint last_pos_;  // the main window's position the previews were last moved with
+  FrameMargins placed_margins_;  // the frame the previews were last placed with
+  QPoint last_pos_;              // the main window's position the previews were last moved with
 };
 
 }  // namespace kelvo

@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 namespace {
@@ -122,6 +123,17 @@ void TFRozpt::ShowState(const SpreadDialogState& state) {
   if (QAbstractButton* button = directions_->button(static_cast<int>(state.Direction))) {
     button->setChecked(true);
   }
+}
+
+void TFRozpt::ShowBeside(const QWidget* owner) {
+  if (!isVisible()) adjustSize();
+  // Dialogs get the same frame as the owner from the window manager.
+  const FrameMargins margins = FrameMarginsOf(owner, FrameMarginsOf(this, {}));
+  const ScreenRect place =
+      PlaceBeside(OuterRect(this, margins), OuterRect(owner, margins), AvailableScreenAreas());
+  move(place.Left, place.Top);
+  show();
+  raise();
 }
 
 void TFRozpt::closeEvent(QCloseEvent* event) {

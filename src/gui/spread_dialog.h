@@ -20,6 +20,8 @@ class TFRozpt : public QWidget {
 
   // Caption, the four edits and the direction button, without reporting them back.
   void ShowState(const SpreadDialogState& state);
+  // Shows the dialog next to the owner window, on screen, and raises it.
+  void ShowBeside(const QWidget* owner);
 
  signals:
   void LimitChanged(kelvo::SpreadDirection direction, int value);

@@ -8,6 +8,7 @@
 #include "archive/pak.h"
 #include "archive/pak_vfs.h"
 #include "foundation/errors.h"
+#include "foundation/paths.h"
 #include "library/subcomponent.h"
 
 namespace kelvo {
@@ -46,7 +47,7 @@ class BitmapFile {
  public:
   BitmapFile(TPak& archive, const std::string& path)
       : files_(archive.Files()), path_(path), file_(files_, path) {
-    if (!file_.IsOpen()) throw KelvoError("Failed to open " + path);
+    if (!file_.IsOpen()) throw KelvoError("Failed to open " + ShownName(path));
     std::array<uint8_t, kBitmapHeaderSize> h{};
     if (files_.FileRead(file_.Id(), h) != static_cast<int32_t>(h.size())) {
       Fail("Bitmap file too short: ");
@@ -89,7 +90,7 @@ class BitmapFile {
   }
 
  private:
-  [[noreturn]] void Fail(const char* what) const { throw KelvoError(what + path_); }
+  [[noreturn]] void Fail(const char* what) const { throw KelvoError(what + ShownName(path_)); }
   bool ReadFully(uint8_t* data, size_t count) {
     const auto got = files_.FileRead(file_.Id(), std::span<uint8_t>(data, count));
     return got >= 0 && static_cast<size_t>(got) == count;
@@ -140,7 +141,7 @@ bool TKelvoSubKomp::ImportBitmap(TPak& archive, const std::string& bitmapPath,
   const int32_t h = bitmap.Height();
   // Refused before its rows are read, whatever part of it is visible.
   if (int64_t{w} * h > kMaxImagePixels) {
-    throw KelvoError("Picture 4x bigger than size of the window: " + bitmapPath);
+    throw KelvoError("Picture 4x bigger than size of the window: " + ShownName(bitmapPath));
   }
   const std::vector<uint8_t> rows = bitmap.ReadRows();
 

@@ -185,7 +185,7 @@ void TKelvoKomp::UlozData() const {
     if (!sub) continue;
     std::error_code error;
     std::filesystem::create_directories(OsPath(folder), error);
-    if (error) throw KelvoError("TKelvoKomp.UlozData: cant Forcedir " + folder);
+    if (error) throw KelvoError("TKelvoKomp.UlozData: cant Forcedir " + ShownName(folder));
     sub->SaveImage(folder + "\\" + sub->FileName);
   }
 }

@@ -87,7 +87,8 @@ std::unique_ptr<TKelvoKomp> BuildComponent(TPak& archive, TKelvoKompKontejner& c
     try {
       loaded = sub.ImportBitmap(archive, bitmap, mask);
     } catch (const FatalDataError& error) {
-      throw FatalDataError(std::string(error.what()) + ": " + mask + " (" + bitmap + ")");
+      throw FatalDataError(std::string(error.what()) + ": " + ShownName(mask) + " (" +
+                           ShownName(bitmap) + ")");
     }
     if (loaded) added->Subcomponents[static_cast<size_t>(r)] = std::move(sub);
   }

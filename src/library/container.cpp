@@ -6,6 +6,7 @@
 #include "foundation/diagnostics.h"
 #include "foundation/errors.h"
 #include "foundation/keyword_file.h"
+#include "foundation/paths.h"
 #include "library/categories.h"
 
 namespace kelvo {
@@ -65,7 +66,7 @@ void TKelvoKompKontejner::ReadRecord(KeywordFile& file, DiagnosticsSink& sink) {
       Bits = file.ReadInt();
       if (Bits != 8 && Bits != 16) {
         // Old libraries carry odd values; drawing knows only these two depths.
-        DataWarning(sink, file.ReadName() + ": TYP " + DirName + " has BITS " +
+        DataWarning(sink, ShownName(file.ReadName()) + ": TYP " + DirName + " has BITS " +
                               std::to_string(Bits) + ", which is neither 8 nor 16; using 8");
         Bits = 8;
       }

@@ -30,23 +30,23 @@ void AppendInt16(std::vector<uint8_t>& bytes, int16_t value) {
 void TKelvoSubKomp::LoadImage(TPak& archive, const std::string& path) {
   std::vector<uint8_t> file = archive.LoadFileOrFail(path);
   if (file.size() < kImageHeaderSize) {
-    throw KelvoError("Picture file shorter than its header: " + path);
+    throw KelvoError("Picture file shorter than its header: " + ShownName(path));
   }
   const uint8_t bits = file[0];
   if (bits != 8 && bits != 16) {
     throw KelvoError("Picture of colour depth " + std::to_string(bits) +
-                     " (only 8 and 16 exist): " + path);
+                     " (only 8 and 16 exist): " + ShownName(path));
   }
   const int16_t width = ReadInt16(file, 1);
   const int16_t height = ReadInt16(file, 3);
   const int32_t pixels = int32_t{width} * height;
   if (pixels > kMaxImagePixels) {
-    throw KelvoError("Picture 4x bigger than size of the window: " + path);
+    throw KelvoError("Picture 4x bigger than size of the window: " + ShownName(path));
   }
-  if (width < 0 || height < 0) throw KelvoError("Picture with a negative size: " + path);
+  if (width < 0 || height < 0) throw KelvoError("Picture with a negative size: " + ShownName(path));
   const size_t bytes = static_cast<size_t>(pixels) * (bits / 8);
   if (file.size() - kImageHeaderSize < bytes) {
-    throw KelvoError("Picture file shorter than its header announces: " + path);
+    throw KelvoError("Picture file shorter than its header announces: " + ShownName(path));
   }
   // The file's own buffer becomes the pixels: no second allocation of the image.
   file.erase(file.begin(), file.begin() + kImageHeaderSize);
@@ -109,7 +109,8 @@ void TKelvoSubKomp::SaveImage(const std::string& path) const {
   const size_t count = static_cast<size_t>(Width < 0 ? 0 : Width) *
                        static_cast<size_t>(Height < 0 ? 0 : Height) * (Bits == 16 ? 2 : 1);
   if (count != Pixels.size()) {
-    throw KelvoError("Failed to create " + path + ": the image size does not match its pixels");
+    throw KelvoError("Failed to create " + ShownName(path) +
+                     ": the image size does not match its pixels");
   }
   std::vector<uint8_t> bytes;
   bytes.reserve(kImageHeaderSize + count);
@@ -120,7 +121,7 @@ void TKelvoSubKomp::SaveImage(const std::string& path) const {
   try {
     WriteFileAtomically(path, std::span<const uint8_t>(bytes));
   } catch (const KelvoError&) {
-    throw KelvoError("Failed to create " + path);
+    throw KelvoError("Failed to create " + ShownName(path));
   }
 }
 

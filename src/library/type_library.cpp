@@ -7,6 +7,7 @@
 #include "archive/pak_vfs.h"
 #include "foundation/errors.h"
 #include "foundation/keyword_file.h"
+#include "foundation/paths.h"
 #include "library/categories.h"
 
 namespace kelvo {
@@ -86,23 +87,25 @@ void TKelvoTyp::NactiPoradiKresleni() {
   KeywordFile file(*archive_);
   file.OpenRead(Path + "dro");
   if (file.ReadToken() != "DRAWORDER") {
-    throw KelvoError("TKelvoTyp.NactiPoradiKresleni: not draworder " + Path + "dro");
+    throw KelvoError("TKelvoTyp.NactiPoradiKresleni: not draworder " + ShownName(Path + "dro"));
   }
-  for (;;) {
-    const std::string token = file.ReadToken();
-    const char first = token.empty() ? '\0' : token[0];
-    if (first == 'C' || first == 'N' || first == 'O' || first == 'M') {
-      // Only the first letter counts, so MASKA reads as MASK; an unknown directory is
-      // category 1.
-      const int32_t category = CategoryByDir(file.ReadToken());
-      const int32_t subcomponent = file.ReadInt();
-      DrawOrder.push_back({category == -1 ? 1 : category, subcomponent, first});
-    } else if (token == "END_OF_DRAWORDER") {
-      break;
-    } else {
-      throw FatalDataError("END_OF_DRAWORDER expected instead of " + token);
+  ReadLocated(file, [&] {
+    for (;;) {
+      const std::string token = file.ReadToken();
+      const char first = token.empty() ? '\0' : token[0];
+      if (first == 'C' || first == 'N' || first == 'O' || first == 'M') {
+        // Only the first letter counts, so MASKA reads as MASK; an unknown directory is
+        // category 1.
+        const int32_t category = CategoryByDir(file.ReadToken());
+        const int32_t subcomponent = file.ReadInt();
+        DrawOrder.push_back({category == -1 ? 1 : category, subcomponent, first});
+      } else if (token == "END_OF_DRAWORDER") {
+        break;
+      } else {
+        throw FatalDataError("END_OF_DRAWORDER expected instead of " + token);
+      }
     }
-  }
+  });
   file.Close();
 }
 
@@ -110,17 +113,20 @@ void TKelvoTyp::NactiZavislosti() {
   KeywordFile file(*archive_);
   file.OpenRead(Path + "dep");
   if (file.ReadToken() != "DEPENDENCIES") {
-    throw KelvoError("TKelvoTyp.NactiZavislosti: not deps " + Path + "dep");
+    throw KelvoError("TKelvoTyp.NactiZavislosti: not deps " + ShownName(Path + "dep"));
   }
-  for (;;) {
-    const std::string parent = file.ReadToken();
-    if (parent == "END_OF_DEPENDENCIES") break;
-    const std::string dependent = file.ReadToken();
-    const int32_t a = CategoryByDir(parent);
-    const int32_t b = CategoryByDir(dependent);
-    if (a == -1 || b == -1) throw FatalDataError("Unknown DEPENDENCY " + parent + ":" + dependent);
-    AddDependency(a, b);
-  }
+  ReadLocated(file, [&] {
+    for (;;) {
+      const std::string parent = file.ReadToken();
+      if (parent == "END_OF_DEPENDENCIES") break;
+      const std::string dependent = file.ReadToken();
+      const int32_t a = CategoryByDir(parent);
+      const int32_t b = CategoryByDir(dependent);
+      if (a == -1 || b == -1)
+        throw FatalDataError("Unknown DEPENDENCY " + parent + ":" + dependent);
+      AddDependency(a, b);
+    }
+  });
   file.Close();
 }
 
@@ -128,17 +134,20 @@ void TKelvoTyp::NactiKomp() {
   KeywordFile file(*archive_);
   file.OpenRead(Path + "cmp");
   if (file.ReadToken() != "COMPONENTS") {
-    throw KelvoError("TKelvoTyp.NactiKomp: no components in " + Path + "cmp" + ", giving up");
+    throw KelvoError("TKelvoTyp.NactiKomp: no components in " + ShownName(Path + "cmp") +
+                     ", giving up");
   }
-  for (;;) {
-    const std::string token = file.ReadToken();
-    if (token == "END_OF_COMPONENTS") break;
-    if (token != "TYP") throw FatalDataError("END_OF_COMPONENTS expected instead of " + token);
-    const std::string dir = file.ReadToken();
-    const int32_t category = CategoryByDir(dir);
-    if (category == -1) throw FatalDataError("Unknown TYP " + dir);
-    Container(category).ReadRecord(file, archive_->Unit().Sink());
-  }
+  ReadLocated(file, [&] {
+    for (;;) {
+      const std::string token = file.ReadToken();
+      if (token == "END_OF_COMPONENTS") break;
+      if (token != "TYP") throw FatalDataError("END_OF_COMPONENTS expected instead of " + token);
+      const std::string dir = file.ReadToken();
+      const int32_t category = CategoryByDir(dir);
+      if (category == -1) throw FatalDataError("Unknown TYP " + dir);
+      Container(category).ReadRecord(file, archive_->Unit().Sink());
+    }
+  });
   file.Close();
   AddPlaceholders();
 }
@@ -147,16 +156,18 @@ void TKelvoTyp::NactiBarvy() {
   KeywordFile file(*archive_);
   file.OpenRead(Path + "col");
   if (file.ReadToken() != "COLORS") {
-    throw KelvoError("TKelvoTyp.NactiBarvy: not colors " + Path + "col");
+    throw KelvoError("TKelvoTyp.NactiBarvy: not colors " + ShownName(Path + "col"));
   }
-  for (;;) {
-    const std::string token = file.ReadToken();
-    if (token == "END_OF_COLORS") break;
-    if (token != "COLOR_TYPE") throw FatalDataError("END_OF_COLORS expected instead of " + token);
-    const int32_t n = file.ReadInt();
-    if (n < 1 || n > 11) throw FatalDataError("COLORS: Unknown COLOR type" + std::to_string(n));
-    ColourType(n).ReadRecord(file);
-  }
+  ReadLocated(file, [&] {
+    for (;;) {
+      const std::string token = file.ReadToken();
+      if (token == "END_OF_COLORS") break;
+      if (token != "COLOR_TYPE") throw FatalDataError("END_OF_COLORS expected instead of " + token);
+      const int32_t n = file.ReadInt();
+      if (n < 1 || n > 11) throw FatalDataError("COLORS: Unknown COLOR type" + std::to_string(n));
+      ColourType(n).ReadRecord(file);
+    }
+  });
   file.Close();
 }
 
@@ -165,17 +176,19 @@ void TKelvoTyp::NactiAnimace() {
   KeywordFile file(*archive_);
   file.OpenRead(Path + "ani");
   if (file.ReadToken() != "ANIMACE") {
-    throw KelvoError("TKelvoTyp.NactiAnimace: not animations " + Path + "ani");
+    throw KelvoError("TKelvoTyp.NactiAnimace: not animations " + ShownName(Path + "ani"));
   }
-  for (;;) {
-    const std::string token = file.ReadToken();
-    if (token == "END_OF_ANIMACE") break;
-    if (token != "TYP") throw FatalDataError("END_OF_ANIMACE expected instead of " + token);
-    const std::string dir = file.ReadToken();
-    const int32_t category = CategoryByDir(dir);
-    if (category == -1) throw FatalDataError("NactiAnimace: Unknown TYP " + dir);
-    Container(category).ReadAnimations(file);
-  }
+  ReadLocated(file, [&] {
+    for (;;) {
+      const std::string token = file.ReadToken();
+      if (token == "END_OF_ANIMACE") break;
+      if (token != "TYP") throw FatalDataError("END_OF_ANIMACE expected instead of " + token);
+      const std::string dir = file.ReadToken();
+      const int32_t category = CategoryByDir(dir);
+      if (category == -1) throw FatalDataError("NactiAnimace: Unknown TYP " + dir);
+      Container(category).ReadAnimations(file);
+    }
+  });
   file.Close();
 }
 

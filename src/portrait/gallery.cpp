@@ -5,8 +5,9 @@
 #include "archive/pak.h"
 #include "foundation/errors.h"
 #include "foundation/keyword_file.h"
-#include "library/process_context.h"
+#include "foundation/paths.h"
 #include "library/categories.h"
+#include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 
@@ -78,16 +79,18 @@ void TKelvoGallery::Load() {
   KeywordFile file(library_->Archive());
   file.OpenRead(filePath_);
   std::vector<std::unique_ptr<TKelvoPortret>> loaded;
-  for (;;) {
-    const std::string token = file.ReadToken();
-    if (token == "GALLERY") {
-      ReadRecords(file, loaded);
-    } else if (token == "END") {
-      break;
-    } else {
-      throw FatalDataError("END expected instead of " + token);
+  ReadLocated(file, [&] {
+    for (;;) {
+      const std::string token = file.ReadToken();
+      if (token == "GALLERY") {
+        ReadRecords(file, loaded);
+      } else if (token == "END") {
+        break;
+      } else {
+        throw FatalDataError("END expected instead of " + token);
+      }
     }
-  }
+  });
   file.Close();
   portraits_ = std::move(loaded);
   loadFailed_ = false;
@@ -101,8 +104,8 @@ void TKelvoGallery::ReadRecords(KeywordFile& file,
     const std::string token = file.ReadToken();
     if (token == "PORTRET") {
       if (static_cast<int32_t>(into.size()) >= kMaxGalleryPortraits) {
-        throw FatalDataError("Too many portraits in gallery " + filePath_ + ", at most " +
-                             std::to_string(kMaxGalleryPortraits) + " are allowed");
+        throw FatalDataError("Too many portraits in gallery " + ShownName(filePath_) +
+                             ", at most " + std::to_string(kMaxGalleryPortraits) + " are allowed");
       }
       auto portrait = std::make_unique<TKelvoPortret>(*library_);
       ReadPortrait(file, false, *portrait);

@@ -126,7 +126,7 @@ TEST(TPak, MissesAreLoggedAndLoadFileOrFailNamesTheFile) {
     pak.LoadFileOrFail("male\\none");
     FAIL() << "nothing to load";
   } catch (const KelvoError& e) {
-    EXPECT_STREQ("Cannot load male\\none", e.what());
+    EXPECT_STREQ("Cannot load male/none", e.what());
   }
   ctx.folder.Write("data/empty.txt", "");
   EXPECT_THROW(pak.LoadFileOrFail("empty.txt"), KelvoError);

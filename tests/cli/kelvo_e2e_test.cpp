@@ -241,7 +241,8 @@ TEST_F(KelvoTool, FatalDataErrorsExitWithOne) {
   WriteFileBytes(dir_.Path("data/tiny/dro"), "DRAWORDER\r\n  XYZ\r\nEND_OF_DRAWORDER\r\n");
   const ToolRun run = Kelvo("render", {"--random", "--out", Work("p.png")});
   EXPECT_EQ(run.code, 1);
-  EXPECT_EQ(run.err, "Kelvo ERROR: END_OF_DRAWORDER expected instead of XYZ\n");
+  EXPECT_EQ(run.err, "Kelvo ERROR: END_OF_DRAWORDER expected instead of XYZ\nin " +
+                         dir_.Path("data/tiny/dro") + ", line 2\n");
   EXPECT_EQ(WorkFiles(), std::vector<std::string>{"g.xgl"});
 }
 
@@ -251,11 +252,9 @@ TEST_F(KelvoTool, AMalformedGalleryLeavesTheOldOutputAlone) {
   for (const char* command : {"render", "sheet", "anim"}) {
     const ToolRun run = Kelvo(command, {"--gallery", Work("bad.xgl"), "--out", Work("old.png")});
     EXPECT_EQ(run.code, 1) << command;
-    // The reader's own text stands alone on the first line; the next names the file.
-    EXPECT_EQ(run.err,
-              "Kelvo ERROR: KelvoPortret: PORT_COMPONENTS expected instead of BOGUS\n"
-              "(in gallery file " +
-                  Work("bad.xgl") + ")\n");
+    // The reader's own text stands alone on the first line; the next names the file and line.
+    EXPECT_EQ(run.err, "Kelvo ERROR: KelvoPortret: PORT_COMPONENTS expected instead of BOGUS\nin " +
+                           Work("bad.xgl") + ", line 1\n");
   }
   EXPECT_EQ(ReadFileBytes(Work("old.png")), "old");
   EXPECT_EQ(WorkFiles(), (std::vector<std::string>{"bad.xgl", "g.xgl", "old.png"}));

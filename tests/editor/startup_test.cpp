@@ -54,15 +54,41 @@ TEST_F(StartUp, LoadDirectoryWithoutDrawOrderFallsBackToMale) {
   EXPECT_FALSE(model->HasPortrait());
 }
 
-TEST_F(StartUp, MalformedLibraryReportsTheFatalText) {
+TEST_F(StartUp, MalformedLibraryReportsTheFatalTextWithFileAndLine) {
   std::ofstream(dir / "data" / "lib" / "dep", std::ios::binary)
       << "DEPENDENCIES\r\n  POZADI NOWHERE\r\nEND_OF_DEPENDENCIES\r\n";
   EditorSettings settings;
   settings.KeyExists = true;
   settings.LoadDirectory = "lib";
+  // The bundled "male" is tried next; it is missing here, so the start-up fails (exit code 1).
   EXPECT_FALSE(model->StartUp(settings));
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].Text, "Kelvo ERROR: Unknown DEPENDENCY POZADI:NOWHERE");
+  ASSERT_EQ(prompter.messages.size(), 2u);
+  EXPECT_EQ(prompter.messages[0].Text, "Kelvo ERROR: Unknown DEPENDENCY POZADI:NOWHERE\nin " +
+                                           (dir / "data" / "lib" / "dep").string() + ", line 2");
+  EXPECT_EQ(prompter.messages[1].Caption, "Error");
+  EXPECT_EQ(model->Session().State().Caption, "KelvoEd - male");
+  EXPECT_FALSE(model->HasPortrait());
+}
+
+TEST_F(StartUp, StoredDataSetThatFailsGivesWayToMale) {
+  std::filesystem::copy(dir / "data" / "lib", dir / "data" / "male",
+                        std::filesystem::copy_options::recursive);
+  std::ofstream(dir / "data" / "lib" / "cmp", std::ios::binary)
+      << "COMPONENTS\r\n  TYP NONSENSE\r\n";
+  EditorSettings settings;
+  settings.KeyExists = true;
+  settings.LoadDirectory = "lib";
+  ASSERT_TRUE(model->StartUp(settings));
+  EXPECT_EQ(model->Session().State().DataSetDir, "male");
+  EXPECT_EQ(model->Session().State().Caption, "KelvoEd - male");
+  EXPECT_TRUE(model->HasPortrait());
+  ASSERT_EQ(prompter.messages.size(), 2u);
+  EXPECT_EQ(prompter.messages[0].Caption, "Error");
+  EXPECT_EQ(prompter.messages[0].Text, "Kelvo ERROR: Unknown TYP NONSENSE\nin " +
+                                           (dir / "data" / "lib" / "cmp").string() + ", line 2");
+  EXPECT_EQ(prompter.messages[1].Caption, "Information");
+  EXPECT_EQ(prompter.messages[1].Text,
+            "The data set lib could not be loaded; the bundled data set male is open instead.");
 }
 
 TEST_F(StartUp, WithoutStoredSettingsEveryPreviewIsShown) {

@@ -29,7 +29,7 @@ TEST(Diagnostics, TopLevelTurnsFailuresIntoMessagesAndExitCodes) {
   EXPECT_EQ(2, RunReportingErrors(sink, []() -> int { throw ConversionError("x1"); }));
   EXPECT_EQ(2, RunReportingErrors(sink, []() -> int { throw IoError(5, "male\\dro"); }));
   EXPECT_EQ((std::vector<std::string>{"Kelvo ERROR: bad TYP", "'x1' is not a valid integer value",
-                                      "Cannot open file male\\dro (I/O error 5)"}),
+                                      "Cannot open file male/dro (I/O error 5)"}),
             sink.Texts());
 }
 

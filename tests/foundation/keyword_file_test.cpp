@@ -92,9 +92,39 @@ TEST(KeywordFileRead, MissingFileFailsWithIoErrorNamingIt) {
     FAIL() << "a missing file must not open";
   } catch (const IoError& e) {
     EXPECT_EQ(5, e.Code());
-    EXPECT_NE(std::string(e.what()).find("male\\missing"), std::string::npos) << e.what();
+    // The message writes the name the way this platform does.
+    EXPECT_NE(std::string(e.what()).find("data/male/missing"), std::string::npos) << e.what();
   }
   EXPECT_FALSE(file.IsReading());
+}
+
+// The place a fatal data error names: the file the platform's way and the line of the last
+// token read, counting the lines of comments and quoted text too.
+TEST(KeywordFileRead, FatalErrorsNameTheFileAndTheLineOfTheLastToken) {
+  test::TestContext ctx;
+  ctx.folder.Write("data/male/cmp",
+                   "COMPONENTS\r\n{ a comment\r\nover two lines }\r\n\"quoted\r\ntext\"\r\n"
+                   "\r\n  TYP NONSENSE\r\n");
+  KeywordFile file(ctx->Archive());
+  file.OpenRead("male\\cmp");
+  try {
+    ReadLocated(file, [&] {
+      for (int i = 0; i < 4; ++i) file.ReadToken();
+      throw FatalDataError("Unknown TYP NONSENSE");
+    });
+    FAIL() << "the error must leave";
+  } catch (const FatalDataError& e) {
+    EXPECT_EQ(e.File(), ctx.folder.Dir() + "data/male/cmp");
+    EXPECT_EQ(e.Line(), 7);
+    EXPECT_EQ(FatalDataText(e), "Kelvo ERROR: Unknown TYP NONSENSE\nin " + ctx.folder.Dir() +
+                                    "data/male/cmp, line 7");
+  }
+  // The innermost reader's place is kept; an error without one shows its text alone.
+  FatalDataError error("x");
+  error.SetPlace("/a/gallery.xgl", 3);
+  error.SetPlace("/a/dro", 9);
+  EXPECT_EQ(FatalDataText(error), "Kelvo ERROR: x\nin /a/gallery.xgl, line 3");
+  EXPECT_EQ(FatalDataText(FatalDataError("y")), "Kelvo ERROR: y");
 }
 
 TEST(KeywordFileRead, CloseReleasesTheFileAndTheRecordIsReused) {

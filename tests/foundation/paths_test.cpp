@@ -72,7 +72,7 @@ TEST(WriteFileAtomically, FailureNamesTheFile) {
     FAIL() << "the folder is missing";
   } catch (const IoError& e) {
     EXPECT_EQ(name, e.FileName());
-    EXPECT_NE(std::string(e.what()).find(name), std::string::npos);
+    EXPECT_NE(std::string(e.what()).find(ToOsForm(name)), std::string::npos) << e.what();
   }
 }
 

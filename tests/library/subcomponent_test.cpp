@@ -1,6 +1,7 @@
 #include "library/subcomponent.h"
 
 #include "archive/pak_vfs.h"
+#include "foundation/paths.h"
 #include "library_test_support.h"
 
 namespace kelvo::test {
@@ -108,7 +109,7 @@ TEST_F(SubcomponentTest, SavingWithoutPixelsCreatesNoFile) {
   EXPECT_FALSE(context.folder.Exists("data/odd.img"));
   sub.Pixels.push_back(4);
   EXPECT_EQ(ErrorText<KelvoError>([&] { sub.SaveImage(DataDir("no\\such\\dir\\x.img")); }),
-            "Failed to create " + DataDir("no\\such\\dir\\x.img"));
+            "Failed to create " + ToOsForm(DataDir("no\\such\\dir\\x.img")));
 }
 
 TEST_F(SubcomponentTest, ImportCropsToVisiblePixelsAroundTheCentre) {

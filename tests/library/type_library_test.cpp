@@ -163,11 +163,11 @@ TEST_F(TypeLibraryTest, WrongOpeningKeywordsRaiseExceptionsNamingTheFile) {
     std::string text;
   };
   const Row rows[] = {
-      {With("dro", "DRAW"), "TKelvoTyp.NactiPoradiKresleni: not draworder lib\\dro"},
-      {With("dep", "DEP"), "TKelvoTyp.NactiZavislosti: not deps lib\\dep"},
-      {With("cmp", "COMPONENT"), "TKelvoTyp.NactiKomp: no components in lib\\cmp, giving up"},
-      {With("col", "COLOURS"), "TKelvoTyp.NactiBarvy: not colors lib\\col"},
-      {With("ani", "ANIM"), "TKelvoTyp.NactiAnimace: not animations lib\\ani"},
+      {With("dro", "DRAW"), "TKelvoTyp.NactiPoradiKresleni: not draworder lib/dro"},
+      {With("dep", "DEP"), "TKelvoTyp.NactiZavislosti: not deps lib/dep"},
+      {With("cmp", "COMPONENT"), "TKelvoTyp.NactiKomp: no components in lib/cmp, giving up"},
+      {With("col", "COLOURS"), "TKelvoTyp.NactiBarvy: not colors lib/col"},
+      {With("ani", "ANIM"), "TKelvoTyp.NactiAnimace: not animations lib/ani"},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(ErrorText<KelvoError>([&] { Load(row.files); }), row.text);
@@ -201,6 +201,37 @@ TEST_F(TypeLibraryTest, MalformedFilesAreFatalDataErrors) {
   }
 }
 
+// Every library file's fatal errors name that file and the line, also those a container or
+// component record raises deep inside the file.
+TEST_F(TypeLibraryTest, FatalDataErrorsNameTheFileAndLine) {
+  struct Row {
+    LibraryFiles files;
+    const char* file;
+    int line;
+  };
+  const Row rows[] = {
+      {With("dro", "DRAWORDER\r\n  NORM OCI 1\r\n  12\r\n"), "dro", 3},
+      {With("dep", "DEPENDENCIES\r\n\r\n  OCI Eyes\r\n"), "dep", 3},
+      {With("cmp", "COMPONENTS\r\n  TYP OCI PATH oci\r\n    COMP e1\r\n      BOGUS\r\n"), "cmp", 4},
+      {With("cmp",
+            "COMPONENTS\r\n  TYP OCI PATH oci\r\n    COMP e1\r\n    END_OF_COMP\r\n"
+            "  END_OF_TYP\r\n  TYP BRYLE2\r\n"),
+       "cmp", 6},
+      {With("col", "COLORS\r\n  COLOR_TYPE 12\r\n"), "col", 2},
+      {With("ani", "ANIMACE\r\n  TYP EYES\r\n"), "ani", 2},
+  };
+  for (const Row& row : rows) {
+    try {
+      Load(row.files);
+      ADD_FAILURE() << row.file << " loaded";
+    } catch (const FatalDataError& e) {
+      EXPECT_EQ(e.File(), context.folder.Dir() + "data/lib/" + row.file) << e.what();
+      EXPECT_EQ(e.Line(), row.line) << row.file << ": " << e.what();
+    }
+    std::filesystem::remove_all(context.folder.Path() / "data/lib");
+  }
+}
+
 TEST_F(TypeLibraryTest, BitsOtherThan8Or16WarnsNamingFileAndValueAndCountsAs8) {
   struct Row {
     std::string bits;
@@ -219,7 +250,7 @@ TEST_F(TypeLibraryTest, BitsOtherThan8Or16WarnsNamingFileAndValueAndCountsAs8) {
       continue;
     }
     ASSERT_EQ(context.sink.Texts().size(), 1u) << row.bits;
-    EXPECT_EQ(context.sink.Texts()[0], "Kelvo warning: lib\\cmp: TYP OCI has BITS " + row.bits +
+    EXPECT_EQ(context.sink.Texts()[0], "Kelvo warning: lib/cmp: TYP OCI has BITS " + row.bits +
                                            ", which is neither 8 nor 16; using 8");
   }
 }

@@ -2,16 +2,19 @@
 // images, and the hand-over of a data set to the library's writers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <string>
 #include <vector>
 
 #include "art.h"
 #include "art_util.h"
 #include "dataset.h"
-#include "support/test_support.h"
 #include "generator.h"
 #include "library/type_library.h"
 #include "library_export.h"
+#include "support/test_support.h"
 
 namespace kelvo::demo {
 namespace {
@@ -135,6 +138,48 @@ TEST(Artwork, OpeningTheJawChangesOnlyTheLowerFace) {
     }
   }
   EXPECT_GT(open.head.h, closed.head.h);
+}
+
+// The jaw's shadow is tinted with the skin colour: beside the neck it would show as a pale
+// halo on dark skin, so it must stay over the narrowest neck of the species.
+TEST(Artwork, JawShadowStaysOverTheNeck) {
+  FaceShape wide;
+  wide.jaw_w = 70, wide.chin_w = 34;
+  for (Species sp : {Species::kMale, Species::kFemale, Species::kApe}) {
+    for (const FaceShape& face : {FaceShape{}, wide}) {
+      const Image8 shadow = DrawHead(sp, face, 0, 3).shadow;
+      ASSERT_FALSE(shadow.px.empty());
+      for (int y = 0; y < shadow.h; ++y) {
+        for (int x = 0; x < shadow.w; ++x) {
+          if (shadow.px[static_cast<size_t>(y) * shadow.w + x] == 0) continue;
+          EXPECT_LT(std::abs(shadow.x + x), NarrowestNeck(sp))
+              << x + shadow.x << ", " << y + shadow.y;
+        }
+      }
+    }
+  }
+}
+
+// Where the nose melts into the face (the rows above its tip) the pixels the dither keeps
+// carry one even shade, not the dark sides of the bridge.
+TEST(Artwork, NoseBridgeMeltsIntoTheFaceWithoutDarkSpecks) {
+  for (Species sp : {Species::kMale, Species::kFemale, Species::kApe}) {
+    for (const NoseShape& nose : {NoseShape{}, NoseShape{30, 6.5f, 12, 4, 0, 0},
+                                  NoseShape{36, 7, 13, 5, 4, 0}, NoseShape{34, 9, 15, 6, 0, 3}}) {
+      const Image8 img = DrawNose(sp, nose);
+      const float tip = nose.tip * (sp == Species::kFemale ? 0.85f : 1.0f);
+      int low = 64, high = -1;
+      for (int y = 0; img.y + y < -tip - 2; ++y) {
+        for (int x = 0; x < img.w; ++x) {
+          const uint8_t p = img.px[static_cast<size_t>(y) * img.w + x];
+          if (p == 0) continue;
+          low = std::min(low, p & 63);
+          high = std::max(high, p & 63);
+        }
+      }
+      EXPECT_LE(high - low, 6) << "species " << static_cast<int>(sp) << ", length " << nose.length;
+    }
+  }
 }
 
 // A small data set with one component per category goes through the library's

@@ -52,6 +52,9 @@ struct NeckShape {
   int face_y = -122;
 };
 Image8 DrawNeck(Species sp, const NeckShape& n);
+// Half width of the narrowest neck of the species below the jaw: the jaw's shadow stays inside
+// it, since a shadow beside the neck would tint the background with the skin colour.
+float NarrowestNeck(Species sp);
 Image8 DrawEar(Species sp, int style, int side);
 
 struct EyeShape {

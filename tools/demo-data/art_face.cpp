@@ -173,15 +173,23 @@ Image8 DrawNose(Species sp, const NoseShape& n) {
   AddBump(h, {n.crooked, -3}, tip * 0.8f, tip * 0.7f, 3);
   Blur(h, 1);
   Shading light = Shade(h, 20);
+  // Above the tip the face's own modelling takes over: the nose melts into it. The pixels the
+  // fade leaves there take the shade of a flat face, or the bridge's shaded sides would stay
+  // behind as dark specks.
+  auto fade = [&](int y) { return Smoothstep(-tip - 9, -tip + 1, static_cast<float>(y)); };
+  // Above the top of the tip nothing of the bridge's own modelling stays.
+  auto modelled = [&](int y) { return Smoothstep(-tip - 2, -tip + 1, static_cast<float>(y)); };
+  const Tone tone{15, 34, 8};
+  const Tone kFaceTone{11, 36, 7};  // the head's, see DrawHead
+  const Shading flat = Shade(Field(r, 0), 20);
   Sprite8 img(r);
   img.Paint(nose, 1, [&](int x, int y, float d) {
-    float level = LitLevel(light, x, y, {15, 34, 8});
+    float level = LitLevel(light, x, y, tone);
     // Only the underside of the nose gets a contour.
     float rim = Mix(1.0f, Mix(0.55f, 1.0f, Rim(d, 2)), Smoothstep(-6, 0, static_cast<float>(y)));
-    return level * rim;
+    return Mix(LitLevel(flat, x, y, kFaceTone), level * rim, modelled(y));
   });
-  // Above the tip the face's own modelling takes over: the nose melts into it.
-  img.Fade([&](int, int y) { return Smoothstep(-tip - 9, -tip + 1, static_cast<float>(y)); });
+  img.Fade([&](int, int y) { return fade(y); });
   for (int sgn = -1; sgn <= 1; sgn += 2) {
     float nx = sgn * wings * (ape ? 0.5f : 0.36f);
     Field nostril =

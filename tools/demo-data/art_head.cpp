@@ -82,14 +82,16 @@ HeadImages DrawHead(Species sp, const FaceShape& f, float drop, uint32_t seed) {
   mask.PaintFlat(sdf, 1, 63);
   out.mask = mask.FinishMask();
 
-  // Shadow of the jaw on the neck, falling down and to the right.
+  // Shadow of the jaw on the neck, falling down and to the right. It ends inside the narrowest
+  // neck: a shadow darkens with the skin's own tint, which beside a dark neck shows as a halo.
   Field jaw = SdfPolygon(r, Shifted(outline, 5, 12));
   Field strength(r, 0);
+  const float neck = NarrowestNeck(sp) - 1;
   for (int y = r.y; y < r.Bottom(); ++y) {
     for (int x = r.x; x < r.Right(); ++x) {
       if (y < f.jaw_y - 10) continue;
       float d = jaw.At(x, y);
-      float s = Smoothstep(8, -8, d) * Smoothstep(40, 26, std::abs(x - 4.0f));
+      float s = Smoothstep(8, -8, d) * Smoothstep(neck, neck - 12, std::abs(static_cast<float>(x)));
       strength.At(x, y) = s;
     }
   }

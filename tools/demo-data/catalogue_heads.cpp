@@ -1,5 +1,7 @@
 // Necks, faces, cheeks and ears of each species, with their frequencies and
 // property values (American, Arabian, Russian, Strength, Age).
+#include <algorithm>
+
 #include "dataset.h"
 
 namespace kelvo::demo {
@@ -139,6 +141,13 @@ std::vector<EarRow> Ears(Species sp) {
 }
 
 }  // namespace
+
+float NarrowestNeck(Species sp) {
+  float narrowest = 1e9f;
+  for (const NeckRow& row : Necks(sp)) narrowest = std::min(narrowest, row.shape.half_width);
+  // The neck tapers slightly towards the head (see DrawNeck).
+  return narrowest * 0.92f;
+}
 
 void AddHeads(DataSet& ds, Species sp) {
   uint32_t seed = 100;

@@ -1,0 +1,106 @@
+// Where the main window, its previews and the dialogs go on screen.
+#include "editor/window_placement.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvo {
+namespace {
+
+// Outer sizes as a window manager with a 24-pixel title bar and 1-pixel borders gives them;
+// the 8x preview's frame is wider than its image because the title bar needs room.
+MainWindowsRequest Request(ScreenRect area) {
+  MainWindowsRequest request;
+  request.Areas = {area};
+  request.Main = {0, 0, 760, 590};
+  request.Previews = {ScreenRect{0, 0, 322, 425}, ScreenRect{0, 0, 162, 225},
+                      ScreenRect{0, 0, 100, 125}, ScreenRect{0, 0, 100, 75}};
+  return request;
+}
+
+bool Inside(const ScreenRect& window, const ScreenRect& area) {
+  return window.Left >= area.Left && window.Top >= area.Top && window.Right() <= area.Right() &&
+         window.Bottom() <= area.Bottom();
+}
+
+void ExpectPreviewsApartAndOnScreen(const MainWindowsLayout& layout, const ScreenRect& area) {
+  EXPECT_TRUE(Inside(layout.Main, area));
+  for (size_t i = 0; i < layout.Previews.size(); ++i) {
+    EXPECT_TRUE(Inside(layout.Previews[i], area)) << "preview " << i + 1;
+    for (size_t j = i + 1; j < layout.Previews.size(); ++j) {
+      EXPECT_EQ(OverlapArea(layout.Previews[i], layout.Previews[j]), 0)
+          << "previews " << i + 1 << " and " << j + 1;
+    }
+  }
+}
+
+TEST(WindowPlacement, FirstRunPutsThePreviewsBesideAndBelowByTheirFrames) {
+  const ScreenRect area{0, 0, 1600, 970};
+  const MainWindowsLayout layout = PlaceMainWindows(Request(area));
+  ExpectPreviewsApartAndOnScreen(layout, area);
+  for (const ScreenRect& preview : layout.Previews) EXPECT_EQ(OverlapArea(preview, layout.Main), 0);
+  const auto& p = layout.Previews;
+  EXPECT_EQ(p[0].Left, layout.Main.Right());
+  EXPECT_EQ(p[0].Top, layout.Main.Top);
+  // The row starts at preview 1's left edge, right below its frame.
+  EXPECT_EQ(p[1].Left, p[0].Left);
+  EXPECT_EQ(p[1].Top, p[0].Bottom());
+  EXPECT_EQ(p[2].Left, p[1].Right());
+  EXPECT_EQ(p[3].Left, p[2].Right());
+  EXPECT_EQ(p[3].Top, p[0].Bottom());
+  // Centred as a group: main window and preview block.
+  const int group = layout.Main.Width + p[0].Width + 40;  // the row is wider than preview 1
+  EXPECT_EQ(layout.Main.Left, (1600 - group) / 2);
+}
+
+TEST(WindowPlacement, SmallScreenKeepsEveryWindowOnItWithoutPreviewsCoveringEachOther) {
+  for (const ScreenRect area :
+       {ScreenRect{0, 0, 1280, 720}, ScreenRect{0, 30, 1280, 690}, ScreenRect{0, 0, 1024, 600}}) {
+    ExpectPreviewsApartAndOnScreen(PlaceMainWindows(Request(area)), area);
+  }
+}
+
+TEST(WindowPlacement, StoredPositionsAreKeptAndThoseOffScreenMovedBack) {
+  const ScreenRect area{0, 0, 1280, 720};
+  MainWindowsRequest request = Request(area);
+  request.StoredMain = ScreenPoint{30, 20};
+  request.StoredPreviews = {ScreenPoint{800, 10}, ScreenPoint{1500, 300}, ScreenPoint{-400, -50},
+                            std::nullopt};
+  const MainWindowsLayout layout = PlaceMainWindows(request);
+  EXPECT_EQ(layout.Main, (ScreenRect{30, 20, 760, 590}));
+  EXPECT_EQ(layout.Previews[0], (ScreenRect{800, 10, 322, 425}));
+  EXPECT_EQ(layout.Previews[1], (ScreenRect{1280 - 162, 300, 162, 225}));
+  EXPECT_EQ(layout.Previews[2], (ScreenRect{0, 0, 100, 125}));
+  EXPECT_TRUE(Inside(layout.Previews[3], area));
+
+  // A main window stored for a bigger screen comes back whole.
+  request.StoredMain = ScreenPoint{1500, 900};
+  EXPECT_EQ(PlaceMainWindows(request).Main, (ScreenRect{1280 - 760, 720 - 590, 760, 590}));
+}
+
+TEST(WindowPlacement, AWindowOnASecondScreenStaysThere) {
+  const std::vector<ScreenRect> areas = {{0, 0, 1280, 720}, {1280, 0, 1600, 970}};
+  EXPECT_EQ(KeepOnScreen({2000, 100, 300, 300}, areas), (ScreenRect{2000, 100, 300, 300}));
+  // Mostly on the second screen: kept inside that one.
+  EXPECT_EQ(KeepOnScreen({2700, 900, 300, 300}, areas), (ScreenRect{2580, 670, 300, 300}));
+  // On neither: the primary screen.
+  EXPECT_EQ(KeepOnScreen({-900, 50, 300, 300}, areas), (ScreenRect{0, 50, 300, 300}));
+  // Larger than the screen: the top left corner, with the title bar, stays reachable.
+  EXPECT_EQ(KeepOnScreen({-20, -30, 1400, 800}, areas), (ScreenRect{0, 0, 1400, 800}));
+  EXPECT_EQ(KeepOnScreen({5, 5, 10, 10}, {}), (ScreenRect{5, 5, 10, 10}));
+}
+
+TEST(WindowPlacement, DialogOpensBesideItsOwner) {
+  const std::vector<ScreenRect> areas = {{0, 0, 1600, 970}};
+  // Room on the right.
+  EXPECT_EQ(PlaceBeside({0, 0, 200, 250}, {100, 80, 760, 590}, areas),
+            (ScreenRect{860, 80, 200, 250}));
+  // None on the right: on the left.
+  EXPECT_EQ(PlaceBeside({0, 0, 200, 250}, {700, 80, 760, 590}, areas),
+            (ScreenRect{500, 80, 200, 250}));
+  // Room on neither side: over the owner's left part, on screen.
+  EXPECT_EQ(PlaceBeside({0, 0, 200, 250}, {100, 800, 1450, 590}, areas),
+            (ScreenRect{100, 720, 200, 250}));
+}
+
+}  // namespace
+}  // namespace kelvo
