@@ -6,7 +6,6 @@
 #include "cli/command_support.h"
 #include "cli/gallery_access.h"
 #include "cli/image_output.h"
-#include "cli/random_portraits.h"
 #include "cli/sheet_layout.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
@@ -20,16 +19,8 @@ int AnimCommand::Run() {
   const ImageFileType type = ImageFileTypeOf(options_.out);
   const std::string out = CommandLinePath(options_.out);
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
-  std::unique_ptr<CommandGallery> gallery;
-  std::unique_ptr<TKelvoPortret> random;
-  TKelvoPortret* portrait = nullptr;
-  if (options_.source.IsRandom()) {
-    random = NextRandomPortrait(*library, context_.Random(), std::nullopt);
-    portrait = random.get();
-  } else {
-    gallery = LoadGalleryWithImages(context_, *library, options_.source.gallery);
-    portrait = &gallery->Portrait(options_.source.index);
-  }
+  const ChosenPortrait chosen = ChoosePortrait(context_, *library, options_.source);
+  TKelvoPortret* portrait = chosen.portrait;
 
   Layer small = std::move(*create_layer(kThumbnailWidth, kThumbnailHeight, "kelvo anim"));
   MakeSmallPortrait(*portrait, small);

@@ -21,16 +21,8 @@ int AvatarCommand::Run() {
 
 int AvatarCommand::Export() {
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
-  std::unique_ptr<CommandGallery> gallery;
-  std::unique_ptr<TKelvoPortret> random;
-  const TKelvoPortret* portrait = nullptr;
-  if (options_.source.IsRandom()) {
-    random = NextRandomPortrait(*library, context_.Random(), std::nullopt);
-    portrait = random.get();
-  } else {
-    gallery = LoadGalleryWithImages(context_, *library, options_.source.gallery);
-    portrait = &gallery->Portrait(options_.source.index);
-  }
+  const ChosenPortrait chosen = ChoosePortrait(context_, *library, options_.source);
+  const TKelvoPortret* portrait = chosen.portrait;
   out_ << AvatarSettingsText(*portrait) << "\n" << AvatarSexText(*portrait) << "\n";
   return 0;
 }

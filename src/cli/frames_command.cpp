@@ -5,7 +5,6 @@
 #include "cli/command_support.h"
 #include "cli/gallery_access.h"
 #include "cli/image_output.h"
-#include "cli/random_portraits.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/frame_export.h"
@@ -17,16 +16,8 @@ namespace kelvo::cli {
 int FramesCommand::Run() {
   const std::string out = CommandLinePath(options_.out);
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
-  std::unique_ptr<CommandGallery> gallery;
-  std::unique_ptr<TKelvoPortret> random;
-  TKelvoPortret* portrait = nullptr;
-  if (options_.source.IsRandom()) {
-    random = NextRandomPortrait(*library, context_.Random(), std::nullopt);
-    portrait = random.get();
-  } else {
-    gallery = LoadGalleryWithImages(context_, *library, options_.source.gallery);
-    portrait = &gallery->Portrait(options_.source.index);
-  }
+  const ChosenPortrait chosen = ChoosePortrait(context_, *library, options_.source);
+  TKelvoPortret* portrait = chosen.portrait;
   portrait->Hidden.fill(false);
   PlainFrameDrawer drawer;
   const std::vector<std::string> written = ExportFrameFiles(*portrait, FrameFileBase(out), drawer);

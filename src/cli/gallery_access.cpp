@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "archive/pak.h"
+#include "cli/cli_options.h"
+#include "cli/random_portraits.h"
 #include "foundation/errors.h"
 #include "foundation/paths.h"
 #include "library/process_context.h"
@@ -62,6 +64,19 @@ void SaveGallery(ProcessContext& context, TKelvoTyp& library,
   TKelvoGallery gallery(context, library, path, path);
   for (const auto& portrait : portraits) gallery.Add(*portrait);
   gallery.Save(path);
+}
+
+ChosenPortrait ChoosePortrait(ProcessContext& context, TKelvoTyp& library,
+                              const PortraitSource& source) {
+  ChosenPortrait chosen;
+  if (source.IsRandom()) {
+    chosen.random = NextRandomPortrait(library, context.Random(), std::nullopt);
+    chosen.portrait = chosen.random.get();
+  } else {
+    chosen.gallery = LoadGalleryWithImages(context, library, source.gallery);
+    chosen.portrait = &chosen.gallery->Portrait(source.index);
+  }
+  return chosen;
 }
 
 }  // namespace kelvo::cli

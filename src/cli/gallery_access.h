@@ -34,6 +34,17 @@ std::string GalleryPath(ProcessContext& context, const std::string& path);
 std::unique_ptr<CommandGallery> LoadGalleryWithImages(ProcessContext& context, TKelvoTyp& library,
                                                       const std::string& path);
 
+struct PortraitSource;
+
+// The one portrait a command works on: the first of the random sequence, or a gallery's.
+struct ChosenPortrait {
+  std::unique_ptr<CommandGallery> gallery;
+  std::unique_ptr<TKelvoPortret> random;
+  TKelvoPortret* portrait = nullptr;
+};
+ChosenPortrait ChoosePortrait(ProcessContext& context, TKelvoTyp& library,
+                              const PortraitSource& source);
+
 // Writes the portraits as one gallery file at an absolute path, replacing it only when complete.
 void SaveGallery(ProcessContext& context, TKelvoTyp& library,
                  const std::vector<std::unique_ptr<TKelvoPortret>>& portraits,

@@ -8,16 +8,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "gui/named_widget.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {
 namespace {
-
-template <typename W>
-W* Named(W* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
 
 QToolButton* Arrow(QWidget* parent, const QString& name, Qt::ArrowType arrow) {
   auto* button = Named(new QToolButton(parent), name);

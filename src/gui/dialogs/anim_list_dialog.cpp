@@ -6,20 +6,11 @@
 #include <QVBoxLayout>
 
 #include "gui/message_box_sink.h"
+#include "gui/named_widget.h"
 #include "gui/radio_group.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {
-namespace {
-
-template <typename W>
-W* Named(W* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-}  // namespace
-
 TFAnimList::TFAnimList(EditorSession& session, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gui/message_box_sink.h"
+#include "gui/named_widget.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {
@@ -19,12 +20,6 @@ namespace {
 
 constexpr int kClientWidth = 366;
 constexpr int kClientHeight = 182;
-
-template <typename W>
-W* Named(W* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
 
 QPixmap PixmapOf(const ImageView& view) {
   const QImage image(reinterpret_cast<const uchar*>(view.Pixels), view.Width, view.Height,

@@ -9,6 +9,7 @@
 #include "foundation/errors.h"
 #include "gui/dialogs/properties_dialog.h"
 #include "gui/dialogs/swatch_image.h"
+#include "gui/named_widget.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {
@@ -20,12 +21,6 @@ namespace {
 constexpr int kStripHeight = 88;  // PanVolba: tabs and lock boxes
 constexpr int kPanelWidth = 132;  // PanEditColor
 constexpr int kImageHeight = 340;
-
-template <typename W>
-W* Named(W* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
 
 QSpinBox* SpinEdit(QWidget* parent, const char* name, int min, int max) {
   auto* spin = Named(new QSpinBox(parent), name);

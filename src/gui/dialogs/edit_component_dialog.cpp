@@ -12,16 +12,11 @@
 #include <exception>
 #include <limits>
 
+#include "gui/named_widget.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {
 namespace {
-
-template <typename W>
-W* Named(W* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
 
 constexpr int kFieldLeft = 88;
 constexpr int kFieldWidth = 160;

@@ -14,20 +14,11 @@
 #include <exception>
 #include <limits>
 
+#include "gui/named_widget.h"
 #include "gui/radio_group.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {
-namespace {
-
-template <typename W>
-W* Named(W* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-}  // namespace
-
 TFEdKont::TFEdKont(EditorSession& session, QWidget* owner)
     : QDialog(owner), session_(session), model_(session) {
   setObjectName("FEdKont");

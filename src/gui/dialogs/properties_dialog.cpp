@@ -9,19 +9,10 @@
 #include <QSpinBox>
 #include <QString>
 
+#include "gui/named_widget.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {
-
-namespace {
-
-template <typename W>
-W* Named(W* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-}  // namespace
 
 TFVlast::TFVlast(EditorSession& session, QWidget* owner) : QDialog(owner), model_(session) {
   setObjectName("FVlast");
