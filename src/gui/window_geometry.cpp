@@ -34,4 +34,12 @@ ScreenRect OuterRect(const QWidget* window, const FrameMargins& margins) {
           window->height() + margins.Top + margins.Bottom};
 }
 
+void CentreOnPrimaryScreen(QWidget& window) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  QRect frame = window.frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  window.move(frame.topLeft());
+}
+
 }  // namespace kelvo

@@ -20,4 +20,7 @@ FrameMargins FrameMarginsOf(const QWidget* window, const FrameMargins& fallback)
 // Outer rectangle of a window at its current position, framed by `margins`.
 ScreenRect OuterRect(const QWidget* window, const FrameMargins& margins);
 
+// Moves the window so its frame is centred on the primary screen's available area.
+void CentreOnPrimaryScreen(QWidget& window);
+
 }  // namespace kelvo

@@ -14,6 +14,7 @@
 
 #include "gui/named_widget.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 namespace {
@@ -160,10 +161,7 @@ void TFEdKomp::ShowState() {
 int TFEdKomp::Execute() {
   ShowState();
   name_->setFocus();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - rect().center());
-  }
+  CentreOnPrimaryScreen(*this);
   return exec();
 }
 

@@ -17,6 +17,7 @@
 #include "gui/named_widget.h"
 #include "gui/radio_group.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 TFEdKont::TFEdKont(EditorSession& session, QWidget* owner)
@@ -119,10 +120,7 @@ void TFEdKont::ShowState() {
 
 int TFEdKont::Execute() {
   ShowState();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - rect().center());
-  }
+  CentreOnPrimaryScreen(*this);
   return exec();
 }
 

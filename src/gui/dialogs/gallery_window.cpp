@@ -15,6 +15,7 @@
 
 #include "foundation/errors.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 
@@ -192,12 +193,7 @@ void TGalerie::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (centred_) return;
   centred_ = true;
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    QRect frame = frameGeometry();
-    frame.moveCenter(area.center());
-    move(frame.topLeft());
-  }
+  CentreOnPrimaryScreen(*this);
 }
 
 void TGalerie::Run(const std::function<void()>& action) {

@@ -11,6 +11,7 @@
 
 #include "gui/named_widget.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 
@@ -80,10 +81,7 @@ void TFVlast::ShowState() {
 
 int TFVlast::Execute() {
   ShowState();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - rect().center());
-  }
+  CentreOnPrimaryScreen(*this);
   return exec();
 }
 
