@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,22 +28,44 @@
 namespace kelvo::test {
 namespace {
 
+// Answers a dialog once it is on screen: its show event posts the answer, which then runs
+// inside the dialog's own event loop.
+class DialogAnswerer : public QObject {
+ public:
+  DialogAnswerer(QDialog* dialog, std::function<void(QDialog*)> answer)
+      : dialog_(dialog), answer_(std::move(answer)) {
+    dialog_->installEventFilter(this);
+  }
+  ~DialogAnswerer() override { dialog_->removeEventFilter(this); }
+  bool shown = false;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == dialog_ && event->type() == QEvent::Show && !shown) {
+      shown = true;
+      QTimer::singleShot(0, dialog_, [this] {
+        answer_(dialog_);
+        if (dialog_->isVisible()) dialog_->reject();
+      });
+    }
+    return false;
+  }
+
+ private:
+  QDialog* dialog_;
+  std::function<void(QDialog*)> answer_;
+};
+
 class DataSetGuiTest : public MainWindowFixture {
  protected:
-  // Runs `answer` on the dialog `name` once it is shown by `open`; false when it never came up.
+  // Runs `answer` on the dialog `name` once `open` shows it; false when it never came up.
   bool AnswerDialog(const QString& name, const std::function<void()>& open,
                     const std::function<void(QDialog*)>& answer) {
-    bool shown = false;
-    QTimer::singleShot(0, form_.get(), [&] {
-      auto* dialog = form_->findChild<QDialog*>(name);
-      if (dialog == nullptr || !dialog->isVisible()) return;
-      shown = true;
-      answer(dialog);
-      if (dialog->isVisible()) dialog->reject();
-    });
+    auto* dialog = form_->findChild<QDialog*>(name);
+    if (dialog == nullptr) return false;
+    DialogAnswerer answerer(dialog, answer);
     open();
-    QApplication::processEvents();  // a dialog that never came up: the check runs now
-    return shown;
+    return answerer.shown;
   }
   void Click(QDialog* dialog, const QString& button) {
     auto* widget = dialog->findChild<QPushButton*>(button);
@@ -115,25 +138,25 @@ TEST_F(DataSetGuiTest, SaveLibraryIsInTheFileMenuWithCtrlS) {
   const std::filesystem::path out = data_.parent_path() / "saved" / "male";
   MarkChanged();
   form_->activateWindow();
-  if (QTest::qWaitForWindowActive(form_.get())) {
-    EXPECT_TRUE(AnswerDialog(
-        "FSave", [&] { QTest::keyClick(form_.get(), Qt::Key_S, Qt::ControlModifier); },
-        SaveInto(out)));
-  } else {
-    EXPECT_TRUE(AnswerDialog(
-        "FSave", [&] { save->trigger(); }, SaveInto(out)));
-  }
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  EXPECT_TRUE(AnswerDialog(
+      "FSave", [&] { QTest::keyClick(form_.get(), Qt::Key_S, Qt::ControlModifier); },
+      SaveInto(out)));
   EXPECT_TRUE(std::filesystem::exists(out / "cmp"));
   EXPECT_FALSE(model_->Session().State().LibraryChanged);
 }
 
 TEST_F(DataSetGuiTest, ClosingAsksAboutAnUnsavedLibrary) {
   ASSERT_TRUE(Start());
+  EXPECT_TRUE(form_->close());  // nothing unsaved: no question
+  EXPECT_TRUE(prompter_.messages.empty());
+  form_->show();
+
   MarkChanged();
   prompter_.answers = {MessageAnswer::Cancel};
   EXPECT_FALSE(form_->close());
   EXPECT_TRUE(form_->isVisible());
-  ASSERT_FALSE(prompter_.messages.empty());
+  ASSERT_EQ(prompter_.messages.size(), 1u);
   EXPECT_EQ(prompter_.messages.back().Text, kUnsavedLibraryText);
 
   // Yes with the save dialog cancelled keeps the program running too.
@@ -142,22 +165,19 @@ TEST_F(DataSetGuiTest, ClosingAsksAboutAnUnsavedLibrary) {
       "FSave", [&] { EXPECT_FALSE(form_->close()); }, [&](QDialog* d) { Click(d, "BtnCancel"); }));
   EXPECT_TRUE(form_->isVisible());
 
+  // No closes without a save.
+  prompter_.answers = {MessageAnswer::No};
+  EXPECT_TRUE(form_->close());
+  EXPECT_EQ(prompter_.messages.size(), 3u);
+
+  // Yes and a save close after writing.
+  form_->show();
   const std::filesystem::path out = data_.parent_path() / "on close";
   prompter_.answers = {MessageAnswer::Yes};
   EXPECT_TRUE(AnswerDialog(
       "FSave", [&] { EXPECT_TRUE(form_->close()); }, SaveInto(out)));
   EXPECT_TRUE(std::filesystem::exists(out / "dro"));
-
-  // No closes without a save; nothing unsaved, no question.
-  form_->show();
-  MarkChanged();
-  const size_t asked = prompter_.messages.size();
-  prompter_.answers = {MessageAnswer::No};
-  EXPECT_TRUE(form_->close());
-  EXPECT_EQ(prompter_.messages.size(), asked + 1);
-  form_->show();
-  EXPECT_TRUE(form_->close());
-  EXPECT_EQ(prompter_.messages.size(), asked + 1);
+  EXPECT_EQ(prompter_.messages.size(), 4u) << prompter_.messages.back().Text;
 }
 
 TEST_F(DataSetGuiTest, ARestartFindsTheStoredDirectories) {
