@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/data_sets_model.h"
 #include "gui/text_codec.h"
@@ -52,9 +53,8 @@ TFLoad::TFLoad(DataSetsModel& model, QWidget* owner) : QDialog(owner), model_(mo
     ShowState();
   });
   connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-  setMinimumWidth(220);
-  adjustSize();
-  setFixedSize(sizeHint());
+  // Wide enough for the caption in the title bar.
+  setFixedSize(std::max(240, sizeHint().width()), sizeHint().height());
   ShowState();
 }
 
