@@ -200,7 +200,10 @@ void ComponentListModel::SetFrequency(int frequency) {
   if (frequency == state_.Frequency) return;
   state_.Frequency = frequency;
   session_.Changed(kChangeValues);
-  if (TKelvoKomp* component = session_.SelectedComponent()) component->Frequency = frequency;
+  if (TKelvoKomp* component = session_.SelectedComponent()) {
+    component->Frequency = frequency;
+    session_.MarkLibraryChanged();
+  }
 }
 
 void ComponentListModel::ShowClipBoxes() {
@@ -219,6 +222,7 @@ void ComponentListModel::SetClip(int subcomponent, bool on) {
   TKelvoSubKomp* sub = component != nullptr ? component->Sub(subcomponent) : nullptr;
   if (sub == nullptr) return;
   sub->Clip = on;
+  session_.MarkLibraryChanged();
   state_.Clip[subcomponent].Checked = on;
   session_.Changed(kChangeClipBoxes);
   session_.RefreshPortrait();

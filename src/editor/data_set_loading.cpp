@@ -1,6 +1,9 @@
 #include "editor/data_set_loading.h"
 
+#include "editor/prompter.h"
 #include "foundation/random_generators.h"
+#include "library/component.h"
+#include "library/container.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 
@@ -23,6 +26,18 @@ std::unique_ptr<TKelvoPortret> NewRandomPortrait(
   portrait->ComputePositions();
   portrait->RenderVisible();
   return portrait;
+}
+
+bool CheckHeadNumbers(const TKelvoTyp& library, Prompter& prompter) {
+  for (const auto& component : library.Container(10).Components) {
+    if (!component->IsFrame && component->Kind == 0) {
+      ShowError(prompter, "Hair   " + component->Name + "   has NO HEAD NUMBER !!!" + "\r\n\r\n" +
+                              "VX WILL DEFINITELY DIE ON THIS !" + "\r\n\r\n" +
+                              "Please correct this IMMEDIATELY !!!");
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace kelvo

@@ -14,6 +14,7 @@ class TPak;
 class RandomGenerators;
 class TKelvoTyp;
 class TKelvoPortret;
+class Prompter;
 
 // Loads every text file and image of data set `name`; loading errors are thrown.
 std::unique_ptr<TKelvoTyp> LoadDataSetLibrary(TPak& archive, const std::string& name);
@@ -23,5 +24,9 @@ std::unique_ptr<TKelvoTyp> LoadDataSetLibrary(TPak& archive, const std::string& 
 std::unique_ptr<TKelvoPortret> NewRandomPortrait(
     TKelvoTyp& library, RandomGenerators& random,
     const std::array<bool, kCategoryCount + 1>& hidden);
+
+// The head-number check of start-up, "&Sex" and "&Save": false, with the error shown for the first
+// hair component (not an animation step) that has no head number.
+bool CheckHeadNumbers(const TKelvoTyp& library, Prompter& prompter);
 
 }  // namespace kelvo

@@ -105,15 +105,7 @@ void EditorModel::StoreSettings(EditorSettings& settings) const {
 }
 
 bool EditorModel::CheckHeadNumbers() {
-  for (const auto& component : Library().Container(10).Components) {
-    if (!component->IsFrame && component->Kind == 0) {
-      ShowError(session_.prompter(), "Hair   " + component->Name + "   has NO HEAD NUMBER !!!" +
-                                         "\r\n\r\n" + "VX WILL DEFINITELY DIE ON THIS !" +
-                                         "\r\n\r\n" + "Please correct this IMMEDIATELY !!!");
-      return false;
-    }
-  }
-  return true;
+  return kelvo::CheckHeadNumbers(Library(), session_.prompter());
 }
 
 void EditorModel::ChkZobrClick(int window, bool checked) {

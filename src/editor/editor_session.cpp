@@ -162,6 +162,7 @@ void EditorSession::UndoLast() {
   const std::string description = record->Description();
   const SessionEvent event = EventAfter(*record);
   undo_.UndoStep();
+  MarkLibraryChanged();
   Notify(event);
   RefreshPortrait();
   Report("Undo: " + description);
@@ -179,6 +180,7 @@ void EditorSession::UndoEverything() {
   while (const UndoRecord* record = undo_.NextUndo()) {
     if (EventAfter(*record) == SessionEvent::LibraryEdited) event = SessionEvent::LibraryEdited;
     undo_.UndoStep();
+    MarkLibraryChanged();
     ++steps;
   }
   Notify(event);
@@ -197,6 +199,7 @@ void EditorSession::RedoLast() {
   const std::string description = record->Description();
   const SessionEvent event = EventAfter(*record);
   undo_.RedoStep();
+  MarkLibraryChanged();
   Notify(event);
   RefreshPortrait();
   Report("Redo: " + description);

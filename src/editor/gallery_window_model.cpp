@@ -325,6 +325,14 @@ UnsavedGallery GalleryWindowModel::AskToSaveUnsaved() {
   return Saved() ? UnsavedGallery::Saved : UnsavedGallery::NotSaved;
 }
 
+bool GalleryWindowModel::SaveOrDropUnsaved() {
+  KELVO_GALLERY_COMMAND();
+  const UnsavedGallery answer = AskToSaveUnsaved();
+  if (answer == UnsavedGallery::Cancelled) return false;
+  if (answer == UnsavedGallery::NotSaved) Drop();
+  return true;
+}
+
 void GalleryWindowModel::OnSessionEvent(SessionEvent event) {
   if (event != SessionEvent::DataSetReplaced || !gallery_) return;
   stale_ = true;

@@ -121,6 +121,9 @@ class GalleryWindowModel : private SessionObserver {
   // "There's an unsaved gallery in memory that will be lost. Save ?" when the gallery is not
   // saved; OK runs "&Save".
   UnsavedGallery AskToSaveUnsaved();
+  // Before the gallery's library goes ("&Sex"): AskToSaveUnsaved, and a gallery the user chose to
+  // save but did not is dropped with its thumbnails. False when the question was cancelled.
+  bool SaveOrDropUnsaved();
   // Appends a copy of the portrait (the checks and questions of "Add to gal.").
   void AddPortrait(const TKelvoPortret& portrait);
   // "Back to gal.": writes the session's portrait back into the taken one.

@@ -140,6 +140,7 @@ void PlacementModel::ApplyDefaultSpan(bool vertical, int value) {
   TKelvoKomp* owner = session_.Selected(parent);
   if (owner != nullptr && point <= owner->PointCount()) {
     (vertical ? owner->Point(point).SpanY : owner->Point(point).SpanX) = value;
+    session_.MarkLibraryChanged();
   }
 }
 
@@ -171,6 +172,7 @@ void PlacementModel::DefaultSpan() {
 
 void PlacementModel::BakeComponent(int category, TKelvoKomp& component, Offset shift, Offset span) {
   const bool withSpan = session_.Container(category).WithSpan;
+  if (shift != Offset{} || span != Offset{}) session_.MarkLibraryChanged();
   MoveComponent(component, shift, span, withSpan);
   // A paired category records only a span change; a shift alone is baked without a record.
   if (withSpan && span != Offset{}) {

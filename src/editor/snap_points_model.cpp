@@ -122,7 +122,10 @@ void SnapPointsModel::ChooseLine(int line) {
 void SnapPointsModel::StoreCoordinate(bool vertical, int value) {
   (vertical ? state_.PointY : state_.PointX) = value;
   session_.Changed(kChangeSnapPoints);
-  if (SnapPoint* point = ChosenPoint(session_)) (vertical ? point->Y : point->X) = value;
+  if (SnapPoint* point = ChosenPoint(session_)) {
+    (vertical ? point->Y : point->X) = value;
+    session_.MarkLibraryChanged();
+  }
   if (SnapPointCount(session_) > 0 && RedrawsOnPointEdit()) session_.RefreshPortrait();
 }
 
@@ -210,6 +213,7 @@ void SnapPointsModel::DragBy(Offset delta) {
   const int chosen = session_.State().SnapPointLine + 1;
   if (!state_.LockPoints && (chosen < 1 || chosen > component->PointCount())) return;
   MovePoints(*component, state_.LockPoints ? kAllPoints : chosen, delta);
+  if (delta != Offset{}) session_.MarkLibraryChanged();
   ShowPoint();
 }
 

@@ -148,6 +148,7 @@ void SpreadModel::Apply() {
     // The record holds the actual movement, so undo lands back on the old place.
     const Offset offset{static_cast<int>(std::int64_t{x} - p.X),
                         static_cast<int>(std::int64_t{y} - p.Y)};
+    if (offset != Offset{}) session_.MarkLibraryChanged();
     p.X = x;
     p.Y = y;
     session_.Undo().Push(std::make_unique<PointRecord>(*component, j, offset));
@@ -168,6 +169,7 @@ void SpreadModel::CopyToAll() {
       chosen > component->PointCount())
     return;
   const SnapPoint q = component->Point(chosen);
+  session_.MarkLibraryChanged();
   for (SnapPoint& p : component->Points) {
     p.SpreadLeft = q.SpreadLeft;
     p.SpreadRight = q.SpreadRight;
@@ -233,6 +235,7 @@ void SpreadModel::SetLimit(SpreadDirection direction, int value) {
      : direction == SpreadDirection::Down ? point->SpreadDown
      : direction == SpreadDirection::Left ? point->SpreadLeft
                                           : point->SpreadRight) = value;
+    session_.MarkLibraryChanged();
   }
   if (session_.State().SpreadDialogShown) session_.RefreshPortrait();
 }

@@ -84,6 +84,7 @@ TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
   ConnectLibraryEditing();
   ConnectAnimation();
   ConnectAvatar();
+  ConnectDataSets();
   // Menus and status bar come last: they name the commands wired above.
   status_ = new MainFormStatus(model_.Session(), Preview(1), this);
   actions_ = new MainFormActions(*this, c_, model_, prompter_, status_->Model());
@@ -206,6 +207,7 @@ void TMainForm::StoreSettings() {
     preview.Y = Preview(i)->pos().y();
   }
   WriteEditorSettings(settings);
+  StoreDataSetSettings();
 }
 
 void TMainForm::moveEvent(QMoveEvent* event) {
@@ -219,6 +221,10 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+  if (!MayDropLibrary()) {
+    event->ignore();
+    return;
+  }
   const UnsavedGallery answer = gallery_->Model().AskToSaveUnsaved();
   if (answer == UnsavedGallery::Cancelled || answer == UnsavedGallery::NotSaved) {
     event->ignore();

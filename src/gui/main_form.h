@@ -25,6 +25,7 @@ class TFVlast;
 class TGalerie;
 class MainFormActions;
 class MainFormStatus;
+class DataSetCommands;
 
 class TMainForm : public QWidget, public EditorListener {
   Q_OBJECT
@@ -48,6 +49,7 @@ class TMainForm : public QWidget, public EditorListener {
   TGalerie* GalleryWindow() const { return gallery_; }
   MainFormActions* Actions() const { return actions_; }
   MainFormStatus* StatusBar() const { return status_; }
+  DataSetCommands* DataSets() const { return data_sets_; }
 
   void EditorChanged(unsigned changes) override;
 
@@ -58,8 +60,8 @@ class TMainForm : public QWidget, public EditorListener {
 
  protected:
   void moveEvent(QMoveEvent* event) override;
-  // An unsaved gallery is offered for saving first; Cancel keeps the program running.
-  // Otherwise the previews and dialogs close with it and the settings are written.
+  // An unsaved library, then an unsaved gallery, is offered for saving first; Cancel keeps the
+  // program running. Otherwise the previews and dialogs close with it and the settings are written.
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
@@ -72,6 +74,11 @@ class TMainForm : public QWidget, public EditorListener {
   void ConnectLibraryEditing();  // edit_library_commands.cpp
   void ConnectAnimation();       // animation_commands.cpp
   void ConnectAvatar();          // avatar_commands.cpp
+  // data_set_commands.cpp: "&Sex" and "&Save" (the menu binds to them); the unsaved-library
+  // question (false when closing is to be cancelled); the dialogs' stored folders.
+  void ConnectDataSets();
+  bool MayDropLibrary();
+  void StoreDataSetSettings();
   void PlaceWindows(const EditorSettings& settings);
   // The previews (and with move_main the main window) by editor/window_placement.h.
   void PlacePreviewsBeside(const std::optional<ScreenPoint>& main, bool move_main);
@@ -100,6 +107,7 @@ class TMainForm : public QWidget, public EditorListener {
   TGalerie* gallery_ = nullptr;
   MainFormStatus* status_ = nullptr;
   MainFormActions* actions_ = nullptr;
+  DataSetCommands* data_sets_ = nullptr;
   std::vector<QWidget*> blocked_by_dialog_;  // the form's parts the spread dialog disabled
   bool started_ = false;
   bool settings_stored_ = false;
