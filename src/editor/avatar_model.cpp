@@ -150,6 +150,7 @@ void AvatarExchangeModel::ImportButtonClick() {
   if (!state_.ImportEnabled) return;
   EditorSession::Command cmd(session_);
   const AvatarSettings avatar = state_.Avatar;
+  if (mayReplace_ && !mayReplace_()) return;
   try {
     // The gallery window hears of the new library and reads its gallery again over it.
     session_.LoadDataSet(AvatarImportDataSet(avatar.Sex));

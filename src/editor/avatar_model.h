@@ -46,6 +46,10 @@ class AvatarExchangeModel {
   AvatarExchangeModel(const AvatarExchangeModel&) = delete;
   AvatarExchangeModel& operator=(const AvatarExchangeModel&) = delete;
 
+  // Asked before an import replaces the data set (unsaved gallery and library); false keeps the
+  // editor as it is. Without one the import goes ahead.
+  void SetReplaceGuard(std::function<bool()> mayReplace) { mayReplace_ = std::move(mayReplace); }
+
   const AvatarExchangeState& State() const { return state_; }
   ImageView AvatarPicture() const;   // CurAvImage
   ImageView CurrentPicture() const;  // KevloCurrImage
@@ -74,6 +78,7 @@ class AvatarExchangeModel {
   EditorSession& session_;
   KeyStore& store_;
   std::function<void()> checkHeads_;
+  std::function<bool()> mayReplace_;
   AvatarExchangeState state_;
   std::unique_ptr<TKelvoTyp> previewLibrary_;
   std::unique_ptr<TKelvoPortret> previewPortrait_;  // over previewLibrary_, so it goes first

@@ -160,6 +160,10 @@ void DataSetsModel::Ulozkomp(const std::string& folder, bool withPictures) {
   session_.State().LibraryChanged = false;
 }
 
+bool DataSetsModel::OfferUnsavedWork() {
+  return windows_.OfferUnsavedGallery() && OfferUnsavedLibrary() != UnsavedLibrary::Cancelled;
+}
+
 UnsavedLibrary DataSetsModel::OfferUnsavedLibrary() {
   if (!session_.HasLibrary() || !session_.State().LibraryChanged) {
     return UnsavedLibrary::NothingToSave;

@@ -102,6 +102,9 @@ class DataSetsModel {
   void Ulozkomp(const std::string& folder, bool withPictures);
   // With unsaved library changes: "Question" with Yes (runs "&Save"), No and Cancel.
   UnsavedLibrary OfferUnsavedLibrary();
+  // Both questions before another command replaces the data set (the avatar import); false when
+  // the user cancelled one of them.
+  bool OfferUnsavedWork();
 
  private:
   void ListFolder(const std::string& directory);

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPushButton>
 
+#include "gui/data_set_commands.h"
 #include "gui/dialogs/avatar_dialog.h"
 #include "gui/main_form.h"
 #include "gui/qt_key_store.h"
@@ -26,6 +27,9 @@ void TMainForm::ConnectAvatar() {
   auto* store = new AvatarStore(this);
   auto* dialog = new TFrmImportMultiAV(
       model_.Session(), store->Store(), [this] { model_.CheckHeadNumbers(); }, this);
+  // The data-set commands are connected after this; they are looked up when an import asks.
+  dialog->Model().SetReplaceGuard(
+      [this] { return data_sets_ == nullptr || data_sets_->Model().OfferUnsavedWork(); });
   c_.Button5->setEnabled(true);
   connect(c_.Button5, &QPushButton::clicked, this, [dialog] { dialog->Execute(); });
 }

@@ -289,5 +289,27 @@ TEST_F(AvatarModelTest, AnImportWhoseDataSetFailsKeepsTheEditorAsItWas) {
   EXPECT_EQ(checks, 0);
 }
 
+// Unsaved gallery or library work is offered first; a cancelled question keeps everything.
+TEST_F(AvatarModelTest, ACancelledUnsavedWorkQuestionKeepsTheDataSet) {
+  Store("1;1;", "1");
+  Show();
+  ASSERT_TRUE(avatar->State().AvatarShown);
+  int asked = 0;
+  bool answer = false;
+  avatar->SetReplaceGuard([&] {
+    ++asked;
+    return answer;
+  });
+  const TKelvoTyp* before = &model->Library();
+  avatar->ImportButtonClick();
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(&model->Library(), before);
+  EXPECT_EQ(checks, 0);
+  answer = true;
+  avatar->ImportButtonClick();
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(model->Session().State().DataSetDir, "female");
+}
+
 }  // namespace
 }  // namespace kelvo::test

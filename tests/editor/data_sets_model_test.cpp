@@ -253,6 +253,22 @@ TEST_F(DataSetsTest, UnsavedLibraryChangesAreOfferedBeforeTheChange) {
   EXPECT_FALSE(model->Session().State().LibraryChanged);
 }
 
+// Other commands that replace the data set (the avatar import) ask both questions.
+TEST_F(DataSetsTest, UnsavedWorkIsOfferedToOtherDataSetChanges) {
+  bool galleryAnswer = false;
+  windows.gallery = [&] { return galleryAnswer; };
+  EXPECT_FALSE(sets->OfferUnsavedWork());  // the gallery question cancelled
+  galleryAnswer = true;
+  EXPECT_TRUE(sets->OfferUnsavedWork());  // nothing unsaved in the library
+  EXPECT_TRUE(Messages().empty());
+  model->SpinEditCetnChange(77);
+  folders.answers = {MessageAnswer::Cancel};
+  EXPECT_FALSE(sets->OfferUnsavedWork());
+  EXPECT_EQ(Messages().back().Text, kUnsavedLibraryText);
+  folders.answers = {MessageAnswer::No};
+  EXPECT_TRUE(sets->OfferUnsavedWork());
+}
+
 TEST_F(DataSetsTest, ASaveWithPicturesIntoANewNestedFolderWritesWhatAResaveWrites) {
   ChangeSex(&DataSetsModel::Button4Click);
   const std::filesystem::path out = dir / "out" / "a" / "b";
