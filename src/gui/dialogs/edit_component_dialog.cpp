@@ -12,6 +12,7 @@
 #include <exception>
 #include <limits>
 
+#include "gui/dialogs/apply_on_close.h"
 #include "gui/named_widget.h"
 #include "gui/text_codec.h"
 #include "gui/window_geometry.h"
@@ -166,16 +167,7 @@ int TFEdKomp::Execute() {
 }
 
 void TFEdKomp::done(int result) {
-  try {
-    if (result == QDialog::Accepted) {
-      model_.Apply();
-    } else {
-      model_.Cancel();
-    }
-  } catch (const std::exception& error) {
-    // Slots must not throw through the dialog's event loop.
-    ShowError(session_.prompter(), error.what());
-  }
+  ApplyOrCancel(model_, result, session_.prompter());
   QDialog::done(result);
 }
 

@@ -14,6 +14,7 @@
 #include <exception>
 #include <limits>
 
+#include "gui/dialogs/apply_on_close.h"
 #include "gui/named_widget.h"
 #include "gui/radio_group.h"
 #include "gui/text_codec.h"
@@ -125,16 +126,7 @@ int TFEdKont::Execute() {
 }
 
 void TFEdKont::done(int result) {
-  try {
-    if (result == QDialog::Accepted) {
-      model_.Apply();
-    } else {
-      model_.Cancel();
-    }
-  } catch (const std::exception& error) {
-    // Slots must not throw through the dialog's event loop.
-    ShowError(session_.prompter(), error.what());
-  }
+  ApplyOrCancel(model_, result, session_.prompter());
   QDialog::done(result);
 }
 
