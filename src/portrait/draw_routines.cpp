@@ -82,13 +82,18 @@ void DrawOpaque16(const uint8_t* source, int32_t source_width, const Placement& 
 
 namespace {
 
-template <draw_rows::Row8 draw_rows::RowKernels::*kKernel>
+template <draw_rows::Block8 draw_rows::RowKernels::*kKernel>
 void Draw8(const uint8_t* source, int32_t source_width, const Placement& p, DrawTarget& t) {
-  const draw_rows::Row8 row = draw_rows::Kernels().*kKernel;
-  ForEachRow(source, source_width, 1, p, t,
-             [row, &t](const uint8_t* src, uint16_t* dst, const uint8_t* mask, int32_t w) {
-               row(src, dst, mask, w, t.ramp);
-             });
+  const draw_rows::Rows8 rows{source + static_cast<size_t>(p.skip_y) * source_width + p.skip_x,
+                              source_width,
+                              t.canvas.Row(p.y) + p.x,
+                              static_cast<ptrdiff_t>(t.canvas.WordsPerRow()),
+                              t.mask + static_cast<size_t>(p.y) * kWidth + p.x,
+                              kWidth,
+                              p.w,
+                              p.h,
+                              t.ramp};
+  (draw_rows::Kernels().*kKernel)(rows);
 }
 
 using draw_rows::RowKernels;
@@ -108,17 +113,42 @@ void BuildClipMask(const uint8_t* source, int32_t source_width, const std::optio
   BuildClipMask(source, source_width, p, mask, whole);
 }
 
+namespace {
+
+// Zeroes n bytes in fixed-size stores: a short run per mask row, where a string instruction's
+// start-up would cost more than the clearing.
+inline void ZeroRun(uint8_t* p, int64_t n) {
+  for (; n >= 32; n -= 32, p += 32) std::memset(p, 0, 32);
+  if (n >= 16) {
+    std::memset(p, 0, 16);
+    p += 16;
+    n -= 16;
+  }
+  for (; n > 0; --n) *p++ = 0;
+}
+
+}  // namespace
+
 void BuildClipMask(const uint8_t* source, int32_t source_width, const std::optional<Placement>& p,
                    uint8_t* mask, Rect& extent) {
   const int64_t left = std::clamp<int64_t>(extent.left, 0, kWidth);
   const int64_t right = std::clamp<int64_t>(extent.right, left, kWidth);
   const int64_t top = std::clamp<int64_t>(extent.top, 0, kHeight);
   const int64_t bottom = std::clamp<int64_t>(extent.bottom, top, kHeight);
-  if (left == 0 && right == kWidth) {
-    std::memset(mask + top * kWidth, 0, static_cast<size_t>((bottom - top) * kWidth));
-  } else {
-    for (int64_t y = top; y < bottom; ++y) {
-      std::memset(mask + y * kWidth + left, 0, static_cast<size_t>(right - left));
+  // The old mask is cleared only where the new one will not be copied over it: masks are
+  // often drawn again at the same place.
+  const int64_t new_left = p ? p->x : 0, new_right = p ? int64_t{p->x} + p->w : 0;
+  const int64_t new_top = p ? p->y : 0, new_bottom = p ? int64_t{p->y} + p->h : 0;
+  for (int64_t y = top; y < bottom; ++y) {
+    uint8_t* row = mask + y * kWidth;
+    if (y < new_top || y >= new_bottom) {
+      ZeroRun(row + left, right - left);
+      continue;
+    }
+    if (left < new_left) ZeroRun(row + left, std::min(right, new_left) - left);
+    if (right > new_right) {
+      const int64_t from = std::max(left, new_right);
+      ZeroRun(row + from, right - from);
     }
   }
   extent = Rect{};

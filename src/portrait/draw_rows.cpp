@@ -123,12 +123,12 @@ void PortableImage16(const uint8_t* src, uint16_t* dst, int32_t w) {
 
 const RowKernels& PortableKernels() {
   static const RowKernels kernels{PortableImage16,
-                                  PortableRow8<false, false, false>,
-                                  PortableRow8<true, false, false>,
-                                  PortableRow8<true, true, false>,
-                                  PortableRow8<false, false, true>,
-                                  PortableRow8<true, false, true>,
-                                  PortableRow8<true, true, true>};
+                                  EachRow<PortableRow8<false, false, false>>,
+                                  EachRow<PortableRow8<true, false, false>>,
+                                  EachRow<PortableRow8<true, true, false>>,
+                                  EachRow<PortableRow8<false, false, true>>,
+                                  EachRow<PortableRow8<true, false, true>>,
+                                  EachRow<PortableRow8<true, true, true>>};
   return kernels;
 }
 
@@ -137,8 +137,10 @@ namespace {
 const RowKernels& ChooseKernels() {
   const char* asked = std::getenv("KELVO_ROW_KERNELS");
   const std::string_view name = asked ? asked : "";
+  if (name == "portable") return PortableKernels();
   if (name == "avx2" && Avx2Kernels()) return *Avx2Kernels();
-  if (WideKernels() && name != "portable") return *WideKernels();
+  if (name != "wide" && WideByteKernels()) return *WideByteKernels();
+  if (WideKernels()) return *WideKernels();
   // Not by default: on the processors measured, the AVX2 gathers lose to the SSE2 loops.
   return PortableKernels();
 }

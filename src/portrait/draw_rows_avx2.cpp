@@ -96,12 +96,12 @@ bool ProcessorHasAvx2() {
 
 const RowKernels* Avx2Kernels() {
   static const RowKernels kernels{Avx2Image16,
-                                  Avx2Row8<false, false, false>,
-                                  Avx2Row8<true, false, false>,
-                                  Avx2Row8<true, true, false>,
-                                  Avx2Row8<false, false, true>,
-                                  Avx2Row8<true, false, true>,
-                                  Avx2Row8<true, true, true>};
+                                  EachRow<Avx2Row8<false, false, false>>,
+                                  EachRow<Avx2Row8<true, false, false>>,
+                                  EachRow<Avx2Row8<true, true, false>>,
+                                  EachRow<Avx2Row8<false, false, true>>,
+                                  EachRow<Avx2Row8<true, false, true>>,
+                                  EachRow<Avx2Row8<true, true, true>>};
   static const bool available = ProcessorHasAvx2();
   return available ? &kernels : nullptr;
 }

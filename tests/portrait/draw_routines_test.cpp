@@ -144,5 +144,25 @@ TEST(BuildClipMask, CopiesVisibleBytesAndClearsTheRest) {
   for (uint8_t m : mask) ASSERT_EQ(0, m);  // wholly outside: all zero
 }
 
+// Masks overlapping the last one in every way, off the canvas and missing: clearing only what
+// the old mask set and the new one does not cover gives the mask a full clear gives.
+TEST(BuildClipMask, ClearingTheLastExtentMatchesAFullClear) {
+  std::vector<uint8_t> source(90 * 70);
+  for (size_t i = 0; i < source.size(); ++i) source[i] = static_cast<uint8_t>(i % 7 ? i : 0);
+  std::vector<uint8_t> whole(320 * 400, 0), partial(320 * 400, 0);
+  Rect extent{};
+  struct At {
+    int x, y;
+  };
+  const At at[] = {{10, 10},   {10, 10}, {40, 5},  {-30, 20},  {5, 40},   {250, 350},
+                   {260, 360}, {0, 0},   {500, 0}, {100, 100}, {120, 90}, {80, 120}};
+  for (const At a : at) {
+    const auto place = PlaceImage(a.x, a.y, 90, 70, nullptr);
+    BuildClipMask(source.data(), 90, place, whole.data());
+    BuildClipMask(source.data(), 90, place, partial.data(), extent);
+    ASSERT_EQ(whole, partial) << "mask at " << a.x << ", " << a.y;
+  }
+}
+
 }  // namespace
 }  // namespace kelvo

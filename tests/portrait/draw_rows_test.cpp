@@ -34,10 +34,16 @@ uint16_t Reference(Op op, uint16_t under, uint8_t v, uint8_t m, const uint16_t* 
   return under;
 }
 
-Row8 Pick(const RowKernels& k, Op op) {
-  const Row8 all[] = {k.coloured, k.coloured_inside, k.coloured_outside,
-                      k.shadow,   k.shadow_inside,   k.shadow_outside};
+Block8 Pick(const RowKernels& k, Op op) {
+  const Block8 all[] = {k.coloured, k.coloured_inside, k.coloured_outside,
+                        k.shadow,   k.shadow_inside,   k.shadow_outside};
   return all[static_cast<int>(op)];
+}
+
+const char* Name(const RowKernels* set) {
+  if (set == &PortableKernels()) return "portable";
+  if (set == Avx2Kernels()) return "avx2";
+  return set == WideKernels() ? "wide" : "wide bytes";
 }
 
 class RowKernelsAgree : public testing::TestWithParam<int> {};
@@ -57,20 +63,18 @@ TEST_P(RowKernelsAgree, WithThePerPixelRules) {
   std::vector<uint16_t> under(static_cast<size_t>(w) + 1);
   for (auto& u : under) u = static_cast<uint16_t>(gen());
   std::vector<const RowKernels*> sets = {&PortableKernels()};
-  if (Avx2Kernels()) sets.push_back(Avx2Kernels());
-  if (WideKernels()) sets.push_back(WideKernels());
+  for (const RowKernels* set : {Avx2Kernels(), WideKernels(), WideByteKernels()}) {
+    if (set) sets.push_back(set);
+  }
   for (const RowKernels* set : sets) {
     for (int o = 0; o < 6; ++o) {
       const Op op = static_cast<Op>(o);
       std::vector<uint16_t> dst = under;
-      Pick(*set, op)(src.data(), dst.data(), mask.data(), w, ramp.data());
+      Pick(*set, op)(Rows8{src.data(), w, dst.data(), w, mask.data(), w, w, 1, ramp.data()});
       for (int i = 0; i < w; ++i) {
         const size_t k = static_cast<size_t>(i);
         ASSERT_EQ(Reference(op, under[k], src[k], mask[k], ramp.data()), dst[k])
-            << "op " << o << " pixel " << i
-            << (set == &PortableKernels() ? " portable"
-                : set == Avx2Kernels()    ? " avx2"
-                                          : " wide");
+            << "op " << o << " pixel " << i << " set " << Name(set);
       }
       ASSERT_EQ(under[static_cast<size_t>(w)], dst[static_cast<size_t>(w)]) << "guard";
     }
@@ -93,7 +97,43 @@ TEST_P(RowKernelsAgree, WithThePerPixelRules) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, RowKernelsAgree,
-                         testing::Values(1, 7, 8, 9, 31, 32, 33, 63, 100, 320));
+                         testing::Values(1, 7, 8, 9, 31, 32, 33, 63, 64, 65, 100, 127, 129, 320));
+
+// A block of rows with strides wider than its width: each row drawn by the rules, and the
+// bytes between the rows left alone.
+TEST(RowKernelBlocks, KeepToTheirRows) {
+  constexpr int kW = 70, kH = 5, kSrcStride = 83, kDstStride = 90, kMaskStride = 77;
+  std::mt19937 gen(7);
+  std::vector<uint16_t> ramp(256);
+  for (auto& r : ramp) r = static_cast<uint16_t>(gen());
+  std::vector<uint8_t> src(kSrcStride * kH), mask(kMaskStride * kH);
+  for (auto& v : src) v = static_cast<uint8_t>(gen() % 4 ? gen() : 0);
+  for (auto& m : mask) m = static_cast<uint8_t>(gen() % 2 ? gen() : 0);
+  std::vector<uint16_t> under(kDstStride * kH);
+  for (auto& u : under) u = static_cast<uint16_t>(gen());
+  std::vector<const RowKernels*> sets = {&PortableKernels()};
+  for (const RowKernels* set : {Avx2Kernels(), WideKernels(), WideByteKernels()}) {
+    if (set) sets.push_back(set);
+  }
+  for (const RowKernels* set : sets) {
+    for (int o = 0; o < 6; ++o) {
+      const Op op = static_cast<Op>(o);
+      std::vector<uint16_t> dst = under;
+      Pick(*set, op)(Rows8{src.data(), kSrcStride, dst.data(), kDstStride, mask.data(), kMaskStride,
+                           kW, kH, ramp.data()});
+      for (int y = 0; y < kH; ++y) {
+        for (int x = 0; x < kDstStride; ++x) {
+          const uint16_t was = under[y * kDstStride + x];
+          const uint16_t expected = x < kW ? Reference(op, was, src[y * kSrcStride + x],
+                                                       mask[y * kMaskStride + x], ramp.data())
+                                           : was;
+          ASSERT_EQ(expected, dst[y * kDstStride + x])
+              << "op " << o << " row " << y << " pixel " << x << " set " << Name(set);
+        }
+      }
+    }
+  }
+}
 
 }  // namespace
 }  // namespace kelvo::draw_rows
