@@ -95,7 +95,8 @@ RenderPipeline::~RenderPipeline() {
     stopping_ = true;
     queue_.clear();
   }
-  changed_.notify_all();
+  work_ready_.notify_all();
+  space_free_.notify_all();
   for (std::thread& worker : workers_) worker.join();
 }
 
@@ -122,12 +123,21 @@ void RenderPipeline::Submit(int number, TKelvoPortret* portrait,
     times_.push_back(RunJob(job, scratch_));
     return;
   }
-  std::unique_lock lock(mutex_);
-  changed_.wait(lock,
-                [&] { return failure_ || queue_.size() < static_cast<std::size_t>(2 * threads_); });
-  RethrowFailure();
-  queue_.push_back(std::move(job));
-  changed_.notify_all();
+  {
+    std::unique_lock lock(mutex_);
+    if (queue_.size() >= QueueLimit()) {
+      // Full: wait until half of it is done, so the workers wake this thread only once per
+      // half queue rather than once per portrait.
+      space_free_.wait(lock, [&] { return failure_ || queue_.size() <= QueueLimit() / 2; });
+    }
+    RethrowFailure();
+    queue_.push_back(std::move(job));
+  }
+  work_ready_.notify_one();
+}
+
+std::size_t RenderPipeline::QueueLimit() const {
+  return static_cast<std::size_t>(8 * threads_);
 }
 
 std::vector<PortraitTimes> RenderPipeline::Finish() {
@@ -135,7 +145,7 @@ std::vector<PortraitTimes> RenderPipeline::Finish() {
     std::lock_guard lock(mutex_);
     stopping_ = true;
   }
-  changed_.notify_all();
+  work_ready_.notify_all();
   for (std::thread& worker : workers_) worker.join();
   workers_.clear();
   RethrowFailure();
@@ -150,12 +160,12 @@ void RenderPipeline::WorkerLoop() {
     Job job;
     {
       std::unique_lock lock(mutex_);
-      changed_.wait(lock, [&] { return stopping_ || failure_ || !queue_.empty(); });
+      work_ready_.wait(lock, [&] { return stopping_ || failure_ || !queue_.empty(); });
       if (failure_ || queue_.empty()) return;
       job = std::move(queue_.front());
       queue_.pop_front();
+      if (queue_.size() == QueueLimit() / 2) space_free_.notify_one();
     }
-    changed_.notify_all();
     try {
       const PortraitTimes times = RunJob(job, scratch);
       std::lock_guard lock(mutex_);
@@ -164,7 +174,8 @@ void RenderPipeline::WorkerLoop() {
       std::lock_guard lock(mutex_);
       if (!failure_) failure_ = std::current_exception();
       queue_.clear();
-      changed_.notify_all();
+      space_free_.notify_all();
+      work_ready_.notify_all();
       return;
     }
   }

@@ -88,6 +88,7 @@ class RenderPipeline {
   PortraitTimes RunJob(Job& job, RenderScratch& scratch);
   void WorkerLoop();
   void RethrowFailure();
+  std::size_t QueueLimit() const;
 
   int threads_;
   int scale_;
@@ -96,7 +97,8 @@ class RenderPipeline {
   FolderListings listings_;  // output folders, read once for the whole batch
   RenderScratch scratch_;    // when rendering on the calling thread
   std::mutex mutex_;
-  std::condition_variable changed_;
+  std::condition_variable work_ready_;  // a job was queued, or the pipeline stops
+  std::condition_variable space_free_;  // the queue is half empty, or a job failed
   std::deque<Job> queue_;
   bool stopping_ = false;
   std::exception_ptr failure_;

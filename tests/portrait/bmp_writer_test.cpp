@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 
 namespace kelvo {
 namespace {
@@ -60,6 +61,28 @@ TEST(BmpWriter, LayerPixelsAreSplit) {
   const RgbImage image = LayerToRgb(*layer);
   EXPECT_EQ((Rgb{248, 252, 248}), image.At(0, 0));
   EXPECT_EQ((Rgb{248, 0, 0}), image.At(1, 0));
+}
+
+// The one-pass encoder of a canvas against the picture path, on every width up to three
+// vector groups and on every 5-6-5 value (the rows end in tails of every length).
+TEST(BmpWriter, OnePassEncodingGivesThePicturePathsBytes) {
+  uint32_t value = 0;
+  for (int width = 1; width <= 27; ++width) {
+    auto layer = create_layer(width, 3);
+    for (int y = 0; y < 3; ++y) {
+      for (int x = 0; x < width; ++x) layer->At(x, y) = static_cast<uint16_t>(value++ * 40503u);
+    }
+    const std::vector<uint8_t> expected = EncodeBmp24(LayerToRgb(*layer));
+    std::string bytes;
+    EncodeBmp24(*layer, bytes);
+    ASSERT_EQ(std::string(expected.begin(), expected.end()), bytes) << "width " << width;
+  }
+  auto all = create_layer(256, 256);
+  for (uint32_t p = 0; p < 65536; ++p) all->At(p % 256, p / 256) = static_cast<uint16_t>(p);
+  const std::vector<uint8_t> expected = EncodeBmp24(LayerToRgb(*all));
+  std::string bytes;
+  EncodeBmp24(*all, bytes);
+  EXPECT_EQ(std::string(expected.begin(), expected.end()), bytes);
 }
 
 }  // namespace
