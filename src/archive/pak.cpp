@@ -1,6 +1,8 @@
 #include "archive/pak.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -92,15 +94,33 @@ void TPak::LogMiss(const std::string& name) {
     unit_.LogArchive("*********** WARNING *********: Cannot open: " + name);
 }
 
-std::optional<TPakEntry> TPak::FindEntry(const std::string& name_in, std::string* disk_path) {
+std::optional<TPakEntry> TPak::FindEntry(const std::string& name_in, std::string* disk_path,
+                                         int* opened) {
+  if (opened) *opened = -1;
   std::string name = name_in;
   if (StartsWithNameIgnoringCase(name, "..\\maps\\")) name.erase(0, 3);
   if (!packed_) name = FullName(name);
 
   if (IsAbsoluteName(name)) {
-    const std::string path = OsPath(name).string();
+    // The exact name first: the case-insensitive search reads folders. A caller that will
+    // read the file has it opened here, so its path is looked up once.
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
+    const auto look = [&](const std::string& path) {
+      if (!opened || packed_) return ::stat(path.c_str(), &info) == 0;
+      *opened = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+      if (*opened < 0) return ::stat(path.c_str(), &info) == 0;
+      if (::fstat(*opened, &info) == 0) return true;
+      ::close(*opened);
+      *opened = -1;
+      return false;
+    };
+    std::string path = ToOsForm(name);
+    bool found = look(path);
+    if (!found) {
+      path = OsPath(name).string();
+      found = look(path);
+    }
+    if (found) {
       TPakEntry entry;
       entry.Time = DosTimeFromUnix(info.st_mtime);
       entry.Size = S_ISREG(info.st_mode) ? static_cast<uint32_t>(info.st_size) : 0;

@@ -33,7 +33,10 @@ class TPak : public TextArchive {
 
   // Every entry found is later handed to ReleaseEntry. disk_path, when given,
   // receives the file-system path of a disk entry.
-  std::optional<TPakEntry> FindEntry(const std::string& name, std::string* disk_path = nullptr);
+  // With `opened`, a file found on disk outside a pack is also opened for reading there
+  // (-1 when it is not, or cannot be).
+  std::optional<TPakEntry> FindEntry(const std::string& name, std::string* disk_path = nullptr,
+                                     int* opened = nullptr);
   // Removes one occurrence of the entry's Name from OpenNames; none is ignored.
   void ReleaseEntry(const std::optional<TPakEntry>& entry);
 

@@ -29,11 +29,11 @@ TPakVFS::Handle* TPakVFS::Find(int32_t id) {
 
 int32_t TPakVFS::FileOpen(const std::string& name) {
   std::string disk_path;
-  std::optional<TPakEntry> entry = pak_.FindEntry(name, &disk_path);
+  int os_handle = -1;
+  std::optional<TPakEntry> entry = pak_.FindEntry(name, &disk_path, &os_handle);
   if (!entry) return kNoHandle;
   pak_.Unit().LogArchive("FileOpen: " + pak_.RelativeName(name));
-  int os_handle = -1;
-  if (entry->IsDiskEntry()) {
+  if (entry->IsDiskEntry() && os_handle < 0) {
     // The file the lookup found, also when the name was rewritten on the way.
     os_handle = ::open(disk_path.c_str(), O_RDONLY | O_CLOEXEC);
     if (os_handle < 0) {

@@ -1,5 +1,9 @@
 #include "foundation/log_channels.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "foundation/paths.h"
@@ -31,23 +35,55 @@ std::string LogChannels::ChannelPath(int channel) const {
   return log_dir_ + "LOG_" + computer_name_ + "_" + ChannelFileName(channel);
 }
 
+LogChannels::~LogChannels() {
+  for (const auto& [channel, file] : open_files_) ::close(file.fd);
+}
+
 void LogChannels::LogLine(int channel, std::string_view text) {
   if (channel == 3) return;
   std::lock_guard<std::mutex> lock(mutex_);
   try {
-    const std::string path = OsPath(ChannelPath(channel)).string();
     if (text.size() == 1 && static_cast<unsigned char>(text[0]) == 255) {
-      std::remove(path.c_str());
+      CloseChannel(channel);
+      std::remove(OsPath(ChannelPath(channel)).string().c_str());
       return;
     }
-    std::FILE* file = std::fopen(path.c_str(), "ab");
-    if (file == nullptr) return;
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fwrite("\r\n", 1, 2, file);
-    std::fclose(file);
+    std::string line(text);
+    line += "\r\n";
+    // One write per line through a descriptor kept open: a library load logs every file it
+    // opens. A file deleted from outside is made again within a second.
+    const int fd = ChannelFile(channel);
+    if (fd < 0) return;
+    if (::write(fd, line.data(), line.size()) < 0) CloseChannel(channel);
   } catch (...) {
     // Logging must never disturb the program.
   }
+}
+
+int LogChannels::ChannelFile(int channel) {
+  const auto now = std::chrono::steady_clock::now();
+  auto it = open_files_.find(channel);
+  if (it != open_files_.end()) {
+    OpenFile& file = it->second;
+    if (now - file.checked < std::chrono::seconds(1)) return file.fd;
+    struct stat info {};
+    if (::fstat(file.fd, &info) == 0 && info.st_nlink > 0) {
+      file.checked = now;
+      return file.fd;
+    }
+    CloseChannel(channel);
+  }
+  const std::string path = OsPath(ChannelPath(channel)).string();
+  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  if (fd >= 0) open_files_[channel] = OpenFile{fd, now};
+  return fd;
+}
+
+void LogChannels::CloseChannel(int channel) {
+  auto it = open_files_.find(channel);
+  if (it == open_files_.end()) return;
+  ::close(it->second.fd);
+  open_files_.erase(it);
 }
 
 void LogChannels::Reset(int channel) {

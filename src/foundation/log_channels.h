@@ -4,6 +4,8 @@
 // appends its trace. Writes are serialised by one mutex and never fail visibly.
 #pragma once
 
+#include <chrono>
+#include <map>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -14,6 +16,9 @@ class LogChannels {
  public:
   // log_dir: the folder of the log files with its trailing separator.
   LogChannels(std::string log_dir, std::string computer_name);
+  ~LogChannels();
+  LogChannels(const LogChannels&) = delete;
+  LogChannels& operator=(const LogChannels&) = delete;
 
   // Appends text + CR LF to the channel's file; the one-character text of code 255
   // deletes the file instead. Channel 3 is ignored. Failures are swallowed.
@@ -35,9 +40,17 @@ class LogChannels {
   static constexpr int kUsedFiles = 0;
 
  private:
+  int ChannelFile(int channel);  // the open file of the channel, or -1
+  void CloseChannel(int channel);
+
   std::string log_dir_;
   std::string computer_name_;
   std::mutex mutex_;
+  struct OpenFile {
+    int fd;
+    std::chrono::steady_clock::time_point checked;  // last seen still linked
+  };
+  std::map<int, OpenFile> open_files_;  // by channel, opened on the first line
 };
 
 }  // namespace kelvo

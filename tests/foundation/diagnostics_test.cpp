@@ -62,6 +62,20 @@ TEST(LogChannels, Channel3IsIgnoredAndCode255Deletes) {
   log.Reset(1);  // already missing: no error
 }
 
+// The channel's file stays open between lines: a reset still starts a new file, and two
+// writers of one file append in turn.
+TEST(LogChannels, LinesAfterAResetStartANewFileAndWritersShareIt) {
+  test::TestFolder folder;
+  LogChannels log(folder.Dir(), "PC1");
+  log.LogLine(0, "a");
+  log.Reset(0);
+  log.LogLine(0, "b");
+  LogChannels other(folder.Dir(), "PC1");
+  other.LogLine(0, "c");
+  log.LogLine(0, "d");
+  EXPECT_EQ("b\r\nc\r\nd\r\n", folder.Read("LOG_PC1_UsedFiles.txt"));
+}
+
 TEST(LogChannels, FailuresAreSwallowed) {
   test::TestFolder folder;
   LogChannels log(folder.Dir() + "missing/", "PC1");
