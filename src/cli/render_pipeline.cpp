@@ -18,19 +18,14 @@ double SecondsSince(Clock::time_point start) {
 }  // namespace
 
 const Layer& RenderPortraitImage(TKelvoPortret& portrait, int scale, RenderScratch& scratch) {
-  if (scratch.canvas) {
-    std::fill(scratch.canvas->pixels.begin(), scratch.canvas->pixels.end(), uint16_t{0});
-  } else {
-    scratch.canvas = create_layer(kCanvasWidth, kCanvasHeight, "TKelvoPortret.PripravPortret");
-  }
-  portrait.RenderLayer = std::move(scratch.canvas);
-  // The canvas goes back to the scratch however the render ends.
+  portrait.ComputePositions();
+  portrait.LendRenderBuffers(scratch.buffers);
+  // The buffers go back to the scratch however the render ends.
   struct GiveBack {
     TKelvoPortret& portrait;
     RenderScratch& scratch;
-    ~GiveBack() { scratch.canvas = std::move(portrait.RenderLayer); }
+    ~GiveBack() { portrait.ReturnRenderBuffers(scratch.buffers); }
   } give_back{portrait, scratch};
-  portrait.ComputePositions();
   portrait.PripravPortret(false);
   const Layer& full = *portrait.RenderLayer;
   if (scale <= 1) return full;
@@ -45,7 +40,7 @@ const Layer& RenderPortraitImage(TKelvoPortret& portrait, int scale, RenderScrat
 Layer RenderPortraitImage(TKelvoPortret& portrait, int scale) {
   RenderScratch scratch;
   RenderPortraitImage(portrait, scale, scratch);
-  return scale <= 1 ? std::move(*scratch.canvas) : std::move(scratch.reduced);
+  return scale <= 1 ? std::move(*scratch.buffers.canvas) : std::move(scratch.reduced);
 }
 
 int WorkerCount(int jobs) {

@@ -17,10 +17,7 @@
 
 #include "cli/image_output.h"
 #include "portrait/layer.h"
-
-namespace kelvo {
-class TKelvoPortret;
-}
+#include "portrait/portrait.h"
 
 namespace kelvo::cli {
 
@@ -35,7 +32,7 @@ struct PortraitTimes {
 // One worker's buffers, kept from portrait to portrait: the canvas, the reduced image and the
 // encoded file.
 struct RenderScratch {
-  std::unique_ptr<Layer> canvas;
+  TKelvoPortret::RenderBuffers buffers;
   Layer reduced;
   std::string encoded;
 };

@@ -57,6 +57,14 @@ void KeywordFile::Locate(FatalDataError& error) const {
   error.SetPlace(ShownName(read_path_), token_line_ > 0 ? token_line_ : line_);
 }
 
+namespace {
+
+bool EndsPlainRun(char c) {
+  return c == ' ' || c == '\r' || c == '\n' || c == '\t' || c == '{' || c == '\0';
+}
+
+}  // namespace
+
 void KeywordFile::Advance(bool comments) {
   current_ = NextByte();
   if (comments && current_ == '{') {
@@ -90,6 +98,14 @@ std::string KeywordFile::ReadToken() {
     return value;
   }
   value += current_;
+  if (device_) {
+    // The rest of a plain token in one run, up to a blank, a line end, a comment or a zero.
+    const std::string_view rest = device_->Unread();
+    size_t n = 0;
+    while (n < rest.size() && !EndsPlainRun(rest[n])) ++n;
+    value.append(rest.data(), n);
+    device_->Skip(n);
+  }
   Advance(true);
   while (current_ != 0 && current_ != ' ') {
     value += current_;

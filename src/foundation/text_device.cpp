@@ -21,11 +21,6 @@ void TextDevice::Open() {
   position_ = 0;
 }
 
-uint8_t TextDevice::Read() {
-  if (position_ >= bytes_.size()) return 26;
-  return bytes_[position_++];
-}
-
 void TextDevice::Close() {
   open_ = false;
   bytes_.clear();

@@ -3,10 +3,13 @@
 // past the last byte the reader sees the end-of-text mark 26.
 #pragma once
 
+#include <algorithm>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kelvo {
@@ -29,7 +32,12 @@ class TextDevice {
   // All bytes consumed.
   bool Eof() const { return position_ >= bytes_.size(); }
   // The next byte, or 26 once all bytes are consumed.
-  uint8_t Read();
+  uint8_t Read() { return position_ < bytes_.size() ? bytes_[position_++] : uint8_t{26}; }
+  // The bytes not read yet, and skipping n of them (at most all).
+  std::string_view Unread() const {
+    return {reinterpret_cast<const char*>(bytes_.data()) + position_, bytes_.size() - position_};
+  }
+  void Skip(size_t n) { position_ += std::min(n, bytes_.size() - position_); }
 
   void Close();
   const std::string& Name() const { return name_; }

@@ -12,10 +12,12 @@ namespace {
 // Nearest integer with halves to even, clamped to a channel: a negative contrast darkens past
 // black and must not wrap when packed.
 uint8_t Channel(double v) {
-  const double rounded = std::nearbyint(v);
-  if (!(rounded > 0)) return 0;  // also NaN
-  if (rounded > 255) return 255;
-  return static_cast<uint8_t>(rounded);
+  if (!(v > 0.5)) return 0;  // also NaN
+  if (v > 255) return 255;
+  // Adding and taking away 1.5 * 2^52 rounds to an integer with halves to even, as the
+  // default rounding mode does, without a library call per channel.
+  constexpr double kRound = 6755399441055744.0;
+  return static_cast<uint8_t>((v + kRound) - kRound);
 }
 
 void FillSlot(ColourRampTable& table, int32_t slot, ColourAndContrast colour, double lum) {

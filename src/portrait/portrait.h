@@ -105,6 +105,17 @@ class TKelvoPortret {
   void ResetPropertyWeights() { PropertyWeights = {0, 50, 50, 50, 50, 50}; }
 
   // --- rendering ---
+  // A canvas and clip mask that a batch lends from portrait to portrait.
+  struct RenderBuffers {
+    std::unique_ptr<Layer> canvas;
+    std::vector<uint8_t> mask;
+    Rect mask_extent{};
+  };
+  // Swaps the buffers in for the renders that follow: the next render draws on a black canvas
+  // with a clear mask, as a first render does, however the buffers were left.
+  void LendRenderBuffers(RenderBuffers& buffers);
+  // Swaps them back out, giving the portrait its own canvas and mask again.
+  void ReturnRenderBuffers(RenderBuffers& buffers);
   // Full render of the draw order, limited to ClipRect when clipping_on.
   void PripravPortret(bool clipping_on);
   // Only the entries of category k and of the background.
@@ -131,6 +142,9 @@ class TKelvoPortret {
  private:
   enum class DrawFilter { kAll, kOnly, kVisible };
   void Render(bool clipping_on, DrawFilter filter, int32_t only);
+  bool Drawn(int32_t c, DrawFilter filter, int32_t only) const;
+  // The first entry of the draw order paints every canvas pixel with an opaque image.
+  bool FirstEntryCoversCanvas(bool clipping_on, DrawFilter filter, int32_t only) const;
   void DrawEntry(int32_t c, int32_t s, char kind, bool draw);
   void ApplyColoursImpl(bool with_extra);
   void ComputePositionsImpl(bool with_spread);
@@ -146,6 +160,8 @@ class TKelvoPortret {
   std::array<RampCache, 15> ramp_cache_{};
   // Where ClipMask may be non-zero, so the next mask clears only that much.
   Rect mask_extent_{};
+  // Lent buffers still to be made blank, by the next render.
+  bool blank_lent_buffers_ = false;
 };
 
 }  // namespace kelvo

@@ -1,5 +1,7 @@
 // Rendering of a portrait into its 320 x 400 canvas, following the library's draw order.
+#include <algorithm>
 #include <cstring>
+#include <exception>
 
 #include "library/type_library.h"
 #include "portrait/colour_ramp.h"
@@ -20,6 +22,20 @@ bool HasImage(const TKelvoSubKomp& sub) {
 
 }  // namespace
 
+void TKelvoPortret::LendRenderBuffers(RenderBuffers& buffers) {
+  std::swap(RenderLayer, buffers.canvas);
+  std::swap(ClipMask, buffers.mask);
+  std::swap(mask_extent_, buffers.mask_extent);
+  blank_lent_buffers_ = true;
+}
+
+void TKelvoPortret::ReturnRenderBuffers(RenderBuffers& buffers) {
+  std::swap(RenderLayer, buffers.canvas);
+  std::swap(ClipMask, buffers.mask);
+  std::swap(mask_extent_, buffers.mask_extent);
+  blank_lent_buffers_ = false;
+}
+
 void TKelvoPortret::PripravPortret(bool clipping_on) {
   Render(clipping_on, DrawFilter::kAll, 0);
 }
@@ -34,23 +50,57 @@ void TKelvoPortret::RenderVisible() {
 
 void TKelvoPortret::Render(bool clipping_on, DrawFilter filter, int32_t only) {
   // A layer or mask of another size put in from outside would let drawing run past its end.
+  bool fresh_canvas = false;
   if (!RenderLayer || RenderLayer->width != kCanvasWidth || RenderLayer->height != kCanvasHeight) {
     RenderLayer = create_layer(kCanvasWidth, kCanvasHeight, "TKelvoPortret.PripravPortret");
+    fresh_canvas = true;
   }
   const size_t mask_size = static_cast<size_t>(kCanvasWidth) * kCanvasHeight;
   if (ClipMask.size() != mask_size) {
     ClipMask.assign(mask_size, 0);
     mask_extent_ = Rect{};
   }
+  if (blank_lent_buffers_) {
+    blank_lent_buffers_ = false;
+    BuildClipMask(nullptr, 0, std::nullopt, ClipMask.data(), mask_extent_);
+    MaskInverted = false;
+    if (!fresh_canvas && !FirstEntryCoversCanvas(clipping_on, filter, only)) {
+      std::fill(RenderLayer->pixels.begin(), RenderLayer->pixels.end(), uint16_t{0});
+    }
+  }
   ClippingOn = clipping_on;
   for (const DrawOrderEntry& entry : library_->DrawOrder) {
-    const int32_t c = entry.Category;
-    bool draw = true;
-    if (filter == DrawFilter::kOnly) draw = c == only || c == 1;
-    if (filter == DrawFilter::kVisible) {
-      draw = c == 1 || !(c >= 1 && c <= kCategoryCount && Hidden[static_cast<size_t>(c)]);
-    }
-    DrawEntry(c, entry.Subcomponent, entry.Kind, draw);
+    DrawEntry(entry.Category, entry.Subcomponent, entry.Kind, Drawn(entry.Category, filter, only));
+  }
+}
+
+bool TKelvoPortret::Drawn(int32_t c, DrawFilter filter, int32_t only) const {
+  if (filter == DrawFilter::kOnly) return c == only || c == 1;
+  if (filter == DrawFilter::kVisible) {
+    return c == 1 || !(c >= 1 && c <= kCategoryCount && Hidden[static_cast<size_t>(c)]);
+  }
+  return true;
+}
+
+bool TKelvoPortret::FirstEntryCoversCanvas(bool clipping_on, DrawFilter filter,
+                                           int32_t only) const {
+  if (clipping_on || library_->DrawOrder.empty()) return false;
+  const DrawOrderEntry& first = library_->DrawOrder.front();
+  const int32_t c = first.Category;
+  if (c < 1 || c > kCategoryCount || !Drawn(c, filter, only)) return false;
+  const TKelvoKomp* komp = Selected[static_cast<size_t>(c)];
+  const TKelvoSubKomp* sub = komp ? komp->Sub(first.Subcomponent) : nullptr;
+  if (!sub || komp->ImagesLoaded <= 0 || !HasImage(*sub) || sub->Bits != 16 || !sub->Opaque) {
+    return false;
+  }
+  try {
+    const std::optional<Point> at = PripravParametry(c, first.Subcomponent);
+    const auto place =
+        at ? PlaceImage(at->x, at->y, sub->Width, sub->Height, nullptr) : std::nullopt;
+    return place && place->x == 0 && place->y == 0 && place->w == kCanvasWidth &&
+           place->h == kCanvasHeight;
+  } catch (const std::exception&) {
+    return false;  // the render itself reports it
   }
 }
 

@@ -13,12 +13,25 @@
 namespace kelvo {
 
 Layer RenderThumbnail(TKelvoPortret& portrait) {
+  TKelvoPortret::RenderBuffers buffers;
+  return RenderThumbnail(portrait, buffers);
+}
+
+Layer RenderThumbnail(TKelvoPortret& portrait, TKelvoPortret::RenderBuffers& buffers) {
   portrait.ComputePositions();
+  portrait.LendRenderBuffers(buffers);
+  struct GiveBack {
+    TKelvoPortret& portrait;
+    TKelvoPortret::RenderBuffers& buffers;
+    ~GiveBack() {
+      portrait.ReturnRenderBuffers(buffers);
+      // 200 full-size layers would hold 50 MB for nothing.
+      portrait.FreeRenderLayer();
+    }
+  } give_back{portrait, buffers};
   portrait.PripravPortret(false);
   Layer thumbnail = FilledThumbnail(0);
   reduce_layer(kThumbnailFactor, *portrait.RenderLayer, thumbnail);
-  // 200 full-size layers would hold 50 MB for nothing.
-  portrait.FreeRenderLayer();
   return thumbnail;
 }
 
@@ -42,11 +55,13 @@ std::vector<Layer> RenderThumbnails(const std::vector<TKelvoPortret*>& portraits
   int done = 0;
   std::exception_ptr failure;
   auto work = [&] {
+    TKelvoPortret::RenderBuffers buffers;  // one canvas and mask per thread
     for (;;) {
       const int i = next.fetch_add(1);
       if (i >= total || failed) return;
       try {
-        thumbnails[static_cast<size_t>(i)] = RenderThumbnail(*portraits[static_cast<size_t>(i)]);
+        thumbnails[static_cast<size_t>(i)] =
+            RenderThumbnail(*portraits[static_cast<size_t>(i)], buffers);
       } catch (...) {
         const std::lock_guard<std::mutex> lock(mutex);
         if (!failure) failure = std::current_exception();
@@ -59,8 +74,10 @@ std::vector<Layer> RenderThumbnails(const std::vector<TKelvoPortret*>& portraits
   };
 
   if (threads <= 1) {
+    TKelvoPortret::RenderBuffers buffers;
     for (int i = 0; i < total; ++i) {
-      thumbnails[static_cast<size_t>(i)] = RenderThumbnail(*portraits[static_cast<size_t>(i)]);
+      thumbnails[static_cast<size_t>(i)] =
+          RenderThumbnail(*portraits[static_cast<size_t>(i)], buffers);
       if (progress) progress(i + 1, total);
     }
     return thumbnails;

@@ -10,10 +10,9 @@
 #include <vector>
 
 #include "portrait/layer.h"
+#include "portrait/portrait.h"
 
 namespace kelvo {
-
-class TKelvoPortret;
 
 inline constexpr int32_t kThumbnailWidth = 80;
 inline constexpr int32_t kThumbnailHeight = 100;
@@ -21,6 +20,8 @@ inline constexpr int32_t kThumbnailFactor = 4;
 
 // ComputePositions, a full render, the 4 x 4 box average. The render layer is freed afterwards.
 Layer RenderThumbnail(TKelvoPortret& portrait);
+// The same on lent buffers, which the next thumbnail can use again.
+Layer RenderThumbnail(TKelvoPortret& portrait, TKelvoPortret::RenderBuffers& buffers);
 // An 80 x 100 layer of one colour.
 Layer FilledThumbnail(uint16_t pixel);
 

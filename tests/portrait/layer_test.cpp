@@ -148,6 +148,47 @@ INSTANTIATE_TEST_SUITE_P(
                     ReduceRow{2, 0xF800, 0, 0x7800}, ReduceRow{8, 0xF800, 0, 0x7800},
                     ReduceRow{2, 0x07E0, 0x001F, 0x03EF}));
 
+// Random pixels on odd sizes, whole layers and rectangles, against the masked sums the
+// averages are defined by.
+TEST(ReduceLayerEdges, AveragesOfRandomPixelsFollowTheMaskedSums) {
+  uint32_t seed = 12345;
+  const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+  for (const int factor : {2, 3, 4, 6, 8}) {
+    const int shift = factor == 2 ? 2 : factor == 4 ? 4 : factor == 6 ? 5 : factor == 8 ? 6 : 2;
+    for (const int width : {8, 37, 320}) {
+      auto src = create_layer(width, 45);
+      for (uint16_t& p : src->pixels) p = static_cast<uint16_t>(next() >> 8);
+      auto dst = create_layer(width / factor, 45 / factor);
+      reduce_layer(factor, *src, *dst);
+      for (int y = 0; y < dst->height; ++y) {
+        for (int x = 0; x < dst->width; ++x) {
+          uint32_t r = 0, g = 0, b = 0;
+          for (int k = 0; k < factor * factor; ++k) {
+            const uint16_t v = src->At(x * factor + k % factor, y * factor + k / factor);
+            r += v & 0xF800u;
+            g += v & 0x07E0u;
+            b += v & 0x001Fu;
+          }
+          const auto expected = static_cast<uint16_t>(
+              ((r >> shift) & 0xF800u) | ((g >> shift) & 0x07E0u) | ((b >> shift) & 0x1Fu));
+          ASSERT_EQ(expected, dst->At(x, y))
+              << "factor " << factor << " width " << width << " at " << x << ", " << y;
+        }
+      }
+    }
+  }
+  // A rectangle starting inside the layer.
+  auto src = create_layer(64, 48);
+  for (uint16_t& p : src->pixels) p = static_cast<uint16_t>(next() >> 8);
+  auto whole = create_layer(16, 12);
+  reduce_layer(4, *src, *whole);
+  auto part = create_layer(8, 6);
+  reduce_layer_rect(4, Rect{16, 8, 48, 32}, *src, *part);
+  for (int y = 0; y < 6; ++y) {
+    for (int x = 0; x < 8; ++x) ASSERT_EQ(whole->At(x + 4, y + 2), part->At(x, y));
+  }
+}
+
 TEST(ReduceLayerEdges, TooSmallDestinationIsUntouched) {
   auto src = create_layer(320, 400);
   Fill(*src, 0xFFFF);

@@ -67,6 +67,38 @@ TEST_F(Renderer, CanvasIsKeptBetweenRenders) {
   EXPECT_EQ(0xF800, At(*portrait, 0, 0));
 }
 
+// Buffers lent from a render of another portrait, canvas and mask dirty and the mask
+// inverted: the render on them gives what a first render gives, and the portrait's own
+// canvas comes back afterwards.
+TEST_F(Renderer, LentBuffersRenderAsAFirstRender) {
+  RedSlots();
+  Image8(kEyes, 1, 0, 0, 4, 1, {32, 32, 32, 32});  // clipped before any mask is made
+  Image8(kEyebrows, 2, 0, 0, 4, 1, {0, 9, 9, 0});
+  Container(kEyebrows).InvertMask = true;
+  Draw(kEyes, 1, 'O');
+  Draw(kEyebrows, 2, 'M');
+  auto first = Rendered();
+  for (const bool inverted : {false, true}) {
+    TKelvoPortret::RenderBuffers buffers;
+    buffers.canvas = create_layer(kCanvasWidth, kCanvasHeight);
+    std::fill(buffers.canvas->pixels.begin(), buffers.canvas->pixels.end(), uint16_t{0x1234});
+    buffers.mask.assign(320 * 400, 5);
+    buffers.mask_extent = Rect{0, 0, 320, 400};
+    auto portrait = MakePortrait();
+    portrait->ComputePositions();
+    portrait->ApplyColours();
+    portrait->MaskInverted = inverted;
+    portrait->LendRenderBuffers(buffers);
+    portrait->PripravPortret(false);
+    EXPECT_EQ(first->RenderLayer->pixels, portrait->RenderLayer->pixels) << inverted;
+    EXPECT_EQ(first->ClipMask, portrait->ClipMask) << inverted;
+    portrait->ReturnRenderBuffers(buffers);
+    EXPECT_EQ(nullptr, portrait->RenderLayer);
+    EXPECT_TRUE(portrait->ClipMask.empty());
+    EXPECT_EQ(first->RenderLayer->pixels, buffers.canvas->pixels);
+  }
+}
+
 TEST_F(Renderer, ImageLeftOfTheCanvasIsDrawnFromItsEleventhColumn) {
   RedSlots();
   std::vector<uint8_t> pixels(30);

@@ -105,6 +105,29 @@ TEST_P(RenderFastPaths, RendersMatchThePixelByPixelRules) {
   }
 }
 
+// Random portraits through one pair of lent buffers, as batches and thumbnails draw them:
+// each the same as the first render of a portrait of its own. The bundled backgrounds cover
+// the canvas, so the lent canvas is drawn over without being cleared.
+TEST_P(RenderFastPaths, LentBuffersGiveTheFirstRendersPixels) {
+  TKelvoPortret::RenderBuffers buffers;
+  for (int i = 0; i < 12; ++i) {
+    TKelvoPortret p(*library);
+    p.RandomComponents(context->Random());
+    p.RandomColours(context->Random());
+    p.ComputePositions();
+    TKelvoPortret fresh(*library);
+    fresh.Selected = p.Selected;
+    fresh.ColourSlots = p.ColourSlots;
+    fresh.ComputePositions();
+    fresh.PripravPortret(false);
+    p.LendRenderBuffers(buffers);
+    p.PripravPortret(false);
+    p.ReturnRenderBuffers(buffers);
+    ASSERT_EQ(fresh.RenderLayer->pixels, buffers.canvas->pixels) << GetParam() << " portrait " << i;
+    ASSERT_EQ(fresh.ClipMask, buffers.mask) << GetParam() << " portrait " << i;
+  }
+}
+
 // Every 16-bit image: marked opaque exactly when it has no transparent pixel, and then copied
 // as the keyed routine draws it, whole and cut at the canvas edges.
 TEST_P(RenderFastPaths, OpaqueImagesCopyAsTheKeyedRoutineDraws) {
