@@ -68,8 +68,8 @@ std::vector<Layer> RenderThumbnails(const std::vector<TKelvoPortret*>& portraits
         failed = true;
       }
       const std::lock_guard<std::mutex> lock(mutex);
-      ++done;
-      finished.notify_all();
+      // The caller wakes for the end only; it reports progress on its own clock.
+      if (++done == total || failed) finished.notify_all();
     }
   };
 

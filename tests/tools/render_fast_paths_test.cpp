@@ -6,12 +6,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "library/type_library.h"
 #include "portrait/draw_routines.h"
 #include "portrait/pixel.h"
 #include "portrait/portrait.h"
+#include "portrait/thumbnails.h"
 #include "support/bundled_library.h"
 #include "support/test_support.h"
 
@@ -126,6 +128,34 @@ TEST_P(RenderFastPaths, LentBuffersGiveTheFirstRendersPixels) {
     ASSERT_EQ(fresh.RenderLayer->pixels, buffers.canvas->pixels) << GetParam() << " portrait " << i;
     ASSERT_EQ(fresh.ClipMask, buffers.mask) << GetParam() << " portrait " << i;
   }
+}
+
+// Thumbnails of a run of portraits on one thread and on three: the same pixels, each as a
+// thumbnail made alone; progress ends at the total, and a portrait that cannot be drawn
+// fails the run.
+TEST_P(RenderFastPaths, ThumbnailsAreTheSameOnAnyNumberOfThreads) {
+  std::vector<std::unique_ptr<TKelvoPortret>> owned;
+  std::vector<TKelvoPortret*> portraits;
+  for (int i = 0; i < 9; ++i) {
+    owned.push_back(std::make_unique<TKelvoPortret>(*library));
+    owned.back()->RandomComponents(context->Random());
+    owned.back()->RandomColours(context->Random());
+    portraits.push_back(owned.back().get());
+  }
+  std::vector<std::pair<int, int>> reports;
+  const std::vector<Layer> one = RenderThumbnails(portraits, 1);
+  const std::vector<Layer> three = RenderThumbnails(
+      portraits, 3, [&](int done, int total) { reports.emplace_back(done, total); });
+  ASSERT_EQ(one.size(), three.size());
+  for (size_t i = 0; i < one.size(); ++i) {
+    EXPECT_EQ(one[i].pixels, three[i].pixels) << GetParam() << " thumbnail " << i;
+    EXPECT_EQ(RenderThumbnail(*portraits[i]).pixels, one[i].pixels) << i;
+    EXPECT_EQ(nullptr, portraits[i]->RenderLayer);
+  }
+  ASSERT_FALSE(reports.empty());
+  EXPECT_EQ(std::make_pair(9, 9), reports.back());
+  portraits[4]->Selected[3] = nullptr;  // no face: positions cannot be computed
+  EXPECT_THROW(RenderThumbnails(portraits, 3), std::exception);
 }
 
 // Every 16-bit image: marked opaque exactly when it has no transparent pixel, and then copied
