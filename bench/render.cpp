@@ -1,5 +1,6 @@
 // Renderer speed: a full render of a 25-entry portrait, and of 16 random portraits of each
-// bundled data set, against a plain copy of the pixels each touches; each drawing routine per
+// bundled data set, against a plain copy of the pixels each touches (from one buffer, and
+// from each image's own rows); each drawing routine per
 // megapixel, and the box-averaging reductions. Also counts heap allocations inside renders
 // after the first (the goal is none).
 #include <benchmark/benchmark.h>
@@ -288,6 +289,49 @@ void BM_DataSetCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_DataSetCopy)->DenseRange(0, 2);
 
+// Each drawn entry's visible rows copied as they are from its image onto one canvas: the
+// same memory the render reads and writes, with no per-pixel work.
+void BM_DataSetImageCopy(benchmark::State& state) {
+  DataSetSample* sample = DataSet(static_cast<int>(state.range(0)));
+  if (!sample) return state.SkipWithError("no bundled data set beside the program");
+  state.SetLabel(kDataSets[state.range(0)]);
+  struct Rows {
+    const uint8_t* source;
+    size_t source_stride, bytes;
+    int32_t x, y, h;
+  };
+  std::vector<Rows> copies;
+  for (const auto& p : sample->portraits) {
+    for (const DrawOrderEntry& e : p->Library().DrawOrder) {
+      if (e.Category < 1 || e.Category > kCategoryCount) continue;
+      const TKelvoKomp* komp = p->Selected[e.Category];
+      const TKelvoSubKomp* sub = komp ? komp->Sub(e.Subcomponent) : nullptr;
+      if (!sub || !sub->HasPixels() || komp->ImagesLoaded <= 0) continue;
+      const auto at = p->PripravParametry(e.Category, e.Subcomponent);
+      const auto place =
+          at ? PlaceImage(at->x, at->y, sub->Width, sub->Height, nullptr) : std::nullopt;
+      if (!place) continue;
+      const size_t depth = sub->Bits == 16 ? 2 : 1;
+      copies.push_back({sub->Pixels.data() +
+                            depth * (size_t(place->skip_y) * sub->Width + size_t(place->skip_x)),
+                        depth * size_t(sub->Width), depth * size_t(place->w), place->x, place->y,
+                        place->h});
+    }
+  }
+  auto canvas = create_layer(kCanvasWidth, kCanvasHeight);
+  for (auto _ : state) {
+    for (const Rows& c : copies) {
+      const uint8_t* src = c.source;
+      for (int32_t row = 0; row < c.h; ++row, src += c.source_stride) {
+        std::memcpy(canvas->Row(c.y + row) + c.x, src, c.bytes);
+      }
+    }
+    benchmark::DoNotOptimize(canvas->pixels.data());
+  }
+  state.SetItemsProcessed(state.iterations() * sample->visited);
+}
+BENCHMARK(BM_DataSetImageCopy)->DenseRange(0, 2);
+
 using Routine = void (*)(const uint8_t*, int32_t, const Placement&, DrawTarget&);
 
 void RunRoutine(benchmark::State& state, Routine routine, bool wide) {
@@ -365,6 +409,9 @@ int main(int argc, char** argv) {
       r.PrintRatios(std::string("Render of 16 random ") + kelvo::kDataSets[i] +
                         " portraits / plain copy of the pixels they touch",
                     "BM_DataSetRender" + arg, "BM_DataSetCopy" + arg, "at most 2.0");
+      r.PrintRatios(std::string("Render of 16 random ") + kelvo::kDataSets[i] +
+                        " portraits / their images' visible rows copied onto the canvas",
+                    "BM_DataSetRender" + arg, "BM_DataSetImageCopy" + arg, "none");
     }
   });
 }
