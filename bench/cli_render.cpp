@@ -190,21 +190,32 @@ BENCHMARK(BM_RenderCommand)
     ->UseRealTime()
     ->Iterations(3);
 
+// The first portrait reduced by 8, as a BMP file.
+std::string SmallThumbnailBmp(const Fixture& f) {
+  Layer small = std::move(*create_layer(40, 50));
+  reduce_layer(8, f.image, small);
+  return EncodeImage(small, ImageFileType::kBmp);
+}
+
+// An empty scratch folder of its own for a round, made outside the timing.
+std::string FreshFolder(benchmark::State& state, const std::string& stem, int round) {
+  state.PauseTiming();
+  const std::string folder = TempFolder() + stem + std::to_string(round);
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  state.ResumeTiming();
+  return folder;
+}
+
 // range(0) new files of a small thumbnail written into a fresh folder, as a batch writes them.
 void BM_WriteNewFiles(benchmark::State& state) {
   Fixture* f = Shared();
   if (!f) return state.SkipWithError("no bundled data set beside the program");
-  Layer small = std::move(*create_layer(40, 50));
-  reduce_layer(8, f->image, small);
-  const std::string bytes = EncodeImage(small, ImageFileType::kBmp);
+  const std::string bytes = SmallThumbnailBmp(*f);
   const int files = static_cast<int>(state.range(0));
   int round = 0;
   for (auto _ : state) {
-    state.PauseTiming();
-    const std::string folder = TempFolder() + "/fresh" + std::to_string(round++);
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    state.ResumeTiming();
+    const std::string folder = FreshFolder(state, "/fresh", round++);
     FolderListings listings;
     for (int n = 1; n <= files; ++n) {
       WriteOutputFile(folder + "/t" + std::to_string(n) + ".bmp", bytes,
@@ -228,17 +239,11 @@ BENCHMARK(BM_WriteNewFiles)
 void BM_PlainNewFiles(benchmark::State& state) {
   Fixture* f = Shared();
   if (!f) return state.SkipWithError("no bundled data set beside the program");
-  Layer small = std::move(*create_layer(40, 50));
-  reduce_layer(8, f->image, small);
-  const std::string bytes = EncodeImage(small, ImageFileType::kBmp);
+  const std::string bytes = SmallThumbnailBmp(*f);
   const int files = static_cast<int>(state.range(0));
   int round = 0;
   for (auto _ : state) {
-    state.PauseTiming();
-    const std::string folder = TempFolder() + "/plain" + std::to_string(round++);
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    state.ResumeTiming();
+    const std::string folder = FreshFolder(state, "/plain", round++);
     for (int n = 1; n <= files; ++n) {
       const std::string temp = folder + "/.kelvo-" + std::to_string(n);
       const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);

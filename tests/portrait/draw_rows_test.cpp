@@ -46,6 +46,15 @@ const char* Name(const RowKernels* set) {
   return set == WideKernels() ? "wide" : "wide bytes";
 }
 
+// The portable set and those the processor has.
+std::vector<const RowKernels*> AvailableSets() {
+  std::vector<const RowKernels*> sets = {&PortableKernels()};
+  for (const RowKernels* set : {Avx2Kernels(), WideKernels(), WideByteKernels()}) {
+    if (set) sets.push_back(set);
+  }
+  return sets;
+}
+
 class RowKernelsAgree : public testing::TestWithParam<int> {};
 
 TEST_P(RowKernelsAgree, WithThePerPixelRules) {
@@ -62,11 +71,7 @@ TEST_P(RowKernelsAgree, WithThePerPixelRules) {
   }
   std::vector<uint16_t> under(static_cast<size_t>(w) + 1);
   for (auto& u : under) u = static_cast<uint16_t>(gen());
-  std::vector<const RowKernels*> sets = {&PortableKernels()};
-  for (const RowKernels* set : {Avx2Kernels(), WideKernels(), WideByteKernels()}) {
-    if (set) sets.push_back(set);
-  }
-  for (const RowKernels* set : sets) {
+  for (const RowKernels* set : AvailableSets()) {
     for (int o = 0; o < 6; ++o) {
       const Op op = static_cast<Op>(o);
       std::vector<uint16_t> dst = under;
@@ -111,11 +116,7 @@ TEST(RowKernelBlocks, KeepToTheirRows) {
   for (auto& m : mask) m = static_cast<uint8_t>(gen() % 2 ? gen() : 0);
   std::vector<uint16_t> under(kDstStride * kH);
   for (auto& u : under) u = static_cast<uint16_t>(gen());
-  std::vector<const RowKernels*> sets = {&PortableKernels()};
-  for (const RowKernels* set : {Avx2Kernels(), WideKernels(), WideByteKernels()}) {
-    if (set) sets.push_back(set);
-  }
-  for (const RowKernels* set : sets) {
+  for (const RowKernels* set : AvailableSets()) {
     for (int o = 0; o < 6; ++o) {
       const Op op = static_cast<Op>(o);
       std::vector<uint16_t> dst = under;
