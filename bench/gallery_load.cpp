@@ -98,6 +98,19 @@ void BM_TwoHundredThumbnails(benchmark::State& state) {
 }
 BENCHMARK(BM_TwoHundredThumbnails)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same thumbnails on every core, as the gallery makes them after loading.
+void BM_TwoHundredThumbnailsOnEveryCore(benchmark::State& state) {
+  Fixture* f = Shared();
+  if (!f) return state.SkipWithError("no bundled data set beside the program");
+  std::vector<TKelvoPortret*> portraits;
+  for (int n = 1; n <= f->loaded->Count(); ++n) portraits.push_back(&f->loaded->Portrait(n));
+  for (auto _ : state) {
+    std::vector<Layer> thumbnails = RenderThumbnails(portraits, 0);
+    benchmark::DoNotOptimize(thumbnails.data());
+  }
+}
+BENCHMARK(BM_TwoHundredThumbnailsOnEveryCore)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The file alone: reading and parsing the 200 portraits and loading their images.
 void BM_LoadGalleryOnly(benchmark::State& state) {
   Fixture* f = Shared();

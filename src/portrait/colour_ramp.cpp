@@ -46,13 +46,39 @@ void FillSlot(ColourRampTable& table, int32_t slot, ColourAndContrast colour, do
   }
 }
 
+// The renderer's slots of recent colours on this thread. The portraits of a gallery repeat a
+// few skin, hair and eye colours, and a slot costs 192 roundings to fill.
+struct SlotMemo {
+  bool filled = false;
+  ColourAndContrast colour;
+  std::array<uint16_t, 64> entries{};
+};
+constexpr size_t kMemoSize = 64;
+
+SlotMemo& MemoFor(ColourAndContrast colour) {
+  thread_local std::array<SlotMemo, kMemoSize> memo;
+  const uint32_t key = static_cast<uint32_t>(colour.colour) * 2654435761u ^
+                       static_cast<uint32_t>(colour.contrast) * 40503u;
+  return memo[(key >> 16) % kMemoSize];
+}
+
 }  // namespace
 
 void FillRampSlot(ColourRampTable& table, int32_t slot, ColourAndContrast colour) {
   if (slot < 1 || slot > 4) return;
-  const Rgb c = split_color(static_cast<uint32_t>(colour.colour));
-  const int lum = ((c.r * 306) >> 10) + ((c.g * 601) >> 10) + ((c.b * 117) >> 10) + 1;
-  FillSlot(table, slot, colour, lum);
+  const auto first = table.begin() + 64 * (slot - 1);
+  SlotMemo& memo = MemoFor(colour);
+  if (!memo.filled || memo.colour.colour != colour.colour ||
+      memo.colour.contrast != colour.contrast) {
+    const Rgb c = split_color(static_cast<uint32_t>(colour.colour));
+    const int lum = ((c.r * 306) >> 10) + ((c.g * 601) >> 10) + ((c.b * 117) >> 10) + 1;
+    FillSlot(table, slot, colour, lum);
+    memo.filled = true;
+    memo.colour = colour;
+    std::copy(first, first + 64, memo.entries.begin());
+    return;
+  }
+  std::copy(memo.entries.begin(), memo.entries.end(), first);
 }
 
 void BuildColourRampFor(const std::array<ColourAndContrast, 4>& colours, ColourRampTable& table) {

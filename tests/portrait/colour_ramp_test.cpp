@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include <ostream>
 
 namespace kelvo {
@@ -69,6 +72,27 @@ TEST(ColourRampSlots, EachSlotFillsOnlyItsOwnEntries) {
   EXPECT_EQ(0x1234, table[192]);
   FillRampSlot(table, 5, {0x0000FF, 85});  // no such slot: nothing written
   EXPECT_EQ(0x1234, table[255]);
+}
+
+// Filling a slot again, in another slot, after other colours have pushed it out or share its
+// place in the renderer's memo, gives the entries of the first fill.
+TEST(ColourRampSlots, RepeatedColoursGiveTheirFirstEntries) {
+  std::vector<ColourAndContrast> colours;
+  for (int i = 0; i < 300; ++i) colours.push_back({i * 0x010307 % 0x1000000, i % 7 * 20 - 40});
+  std::vector<std::array<uint16_t, 64>> first;
+  for (const ColourAndContrast c : colours) {
+    ColourRampTable table{};
+    FillRampSlot(table, 1, c);
+    first.push_back({});
+    std::copy(table.begin(), table.begin() + 64, first.back().begin());
+  }
+  for (size_t i = colours.size(); i-- > 0;) {
+    ColourRampTable table{};
+    const int slot = static_cast<int>(i % 4) + 1;
+    FillRampSlot(table, slot, colours[i]);
+    ASSERT_TRUE(std::equal(first[i].begin(), first[i].end(), table.begin() + 64 * (slot - 1)))
+        << "colour " << i;
+  }
 }
 
 }  // namespace
