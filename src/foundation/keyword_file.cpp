@@ -78,8 +78,26 @@ void KeywordFile::Advance(bool comments) {
   if (current_ == '\r' || current_ == '\n' || current_ == '\t') current_ = ' ';
 }
 
+void KeywordFile::SkipBlanks() {
+  while (current_ == ' ') {
+    if (device_) {
+      // Indentation and line ends in one run, counting lines as NextByte does.
+      const std::string_view rest = device_->Unread();
+      size_t n = 0;
+      for (; n < rest.size(); ++n) {
+        const char c = rest[n];
+        if (c != ' ' && c != '\n' && c != '\r' && c != '\t') break;
+        if (after_newline_) ++line_;
+        after_newline_ = c == '\n';
+      }
+      device_->Skip(n);
+    }
+    Advance(true);
+  }
+}
+
 std::string KeywordFile::ReadToken() {
-  while (current_ == ' ') Advance(true);
+  SkipBlanks();
   token_line_ = line_;
   if (current_ == 0) return std::string(1, '\0');
   std::string value;

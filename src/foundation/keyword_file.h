@@ -61,6 +61,7 @@ class KeywordFile {
 
  private:
   void Advance(bool comments);
+  void SkipBlanks();
   char NextByte();
   bool InputExhausted() const;
 

@@ -127,6 +127,19 @@ TEST(KeywordFileRead, FatalErrorsNameTheFileAndTheLineOfTheLastToken) {
   EXPECT_EQ(FatalDataText(FatalDataError("y")), "Kelvo ERROR: y");
 }
 
+TEST(KeywordFileRead, TokenLinesCountEveryLineBreakInBlankRuns) {
+  test::TestContext ctx;
+  ctx.folder.Write("data/male/cmp", "A\n\n\t  B \r\n\r\n\n   C{x\n}\n D\n\n");
+  KeywordFile file(ctx->Archive());
+  file.OpenRead("male\\cmp");
+  std::vector<std::pair<std::string, int>> seen;
+  for (std::string t = file.ReadToken(); !KeywordFile::IsEndMarker(t); t = file.ReadToken()) {
+    seen.emplace_back(t, file.TokenLine());
+  }
+  const std::vector<std::pair<std::string, int>> expected{{"A", 1}, {"B", 3}, {"C", 6}, {"D", 8}};
+  EXPECT_EQ(expected, seen);
+}
+
 TEST(KeywordFileRead, CloseReleasesTheFileAndTheRecordIsReused) {
   test::TestContext ctx;
   ctx.folder.Write("data/a.txt", "A");
