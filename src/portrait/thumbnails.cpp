@@ -12,9 +12,49 @@
 
 namespace kelvo {
 
-Layer RenderThumbnail(TKelvoPortret& portrait) {
+namespace {
+
+// Canvases and masks kept between thumbnail jobs: the gallery's loads, swaps and write-backs
+// would otherwise allocate and fault in 384 KB of fresh memory for every job.
+class BufferPool {
+ public:
+  TKelvoPortret::RenderBuffers Take() {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (free_.empty()) return {};
+    TKelvoPortret::RenderBuffers buffers = std::move(free_.back());
+    free_.pop_back();
+    return buffers;
+  }
+  void Give(TKelvoPortret::RenderBuffers buffers) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (free_.size() < kKept) free_.push_back(std::move(buffers));
+  }
+
+ private:
+  static constexpr size_t kKept = 8;
+  std::mutex mutex_;
+  std::vector<TKelvoPortret::RenderBuffers> free_;
+};
+
+BufferPool& Pool() {
+  static BufferPool pool;
+  return pool;
+}
+
+// Buffers from the pool for one scope, given back however it is left.
+struct PooledBuffers {
+  PooledBuffers() : buffers(Pool().Take()) {}
+  ~PooledBuffers() { Pool().Give(std::move(buffers)); }
+  PooledBuffers(const PooledBuffers&) = delete;
+  PooledBuffers& operator=(const PooledBuffers&) = delete;
   TKelvoPortret::RenderBuffers buffers;
-  return RenderThumbnail(portrait, buffers);
+};
+
+}  // namespace
+
+Layer RenderThumbnail(TKelvoPortret& portrait) {
+  PooledBuffers pooled;
+  return RenderThumbnail(portrait, pooled.buffers);
 }
 
 Layer RenderThumbnail(TKelvoPortret& portrait, TKelvoPortret::RenderBuffers& buffers) {
@@ -30,7 +70,7 @@ Layer RenderThumbnail(TKelvoPortret& portrait, TKelvoPortret::RenderBuffers& buf
     }
   } give_back{portrait, buffers};
   portrait.PripravPortret(false);
-  Layer thumbnail = FilledThumbnail(0);
+  Layer thumbnail = std::move(*create_layer(kThumbnailWidth, kThumbnailHeight, "thumbnail"));
   reduce_layer(kThumbnailFactor, *portrait.RenderLayer, thumbnail);
   return thumbnail;
 }
@@ -55,7 +95,8 @@ std::vector<Layer> RenderThumbnails(const std::vector<TKelvoPortret*>& portraits
   int done = 0;
   std::exception_ptr failure;
   auto work = [&] {
-    TKelvoPortret::RenderBuffers buffers;  // one canvas and mask per thread
+    PooledBuffers pooled;  // one canvas and mask per thread
+    TKelvoPortret::RenderBuffers& buffers = pooled.buffers;
     for (;;) {
       const int i = next.fetch_add(1);
       if (i >= total || failed) return;
@@ -74,7 +115,8 @@ std::vector<Layer> RenderThumbnails(const std::vector<TKelvoPortret*>& portraits
   };
 
   if (threads <= 1) {
-    TKelvoPortret::RenderBuffers buffers;
+    PooledBuffers pooled;
+    TKelvoPortret::RenderBuffers& buffers = pooled.buffers;
     for (int i = 0; i < total; ++i) {
       thumbnails[static_cast<size_t>(i)] =
           RenderThumbnail(*portraits[static_cast<size_t>(i)], buffers);
