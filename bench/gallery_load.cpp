@@ -66,6 +66,28 @@ void BM_LoadGalleryWithThumbnails(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadGalleryWithThumbnails)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Thumbnails of a freshly loaded gallery on every core, the load itself not timed.
+void BM_FreshThumbnailsOnEveryCore(benchmark::State& state) {
+  Fixture* f = Shared();
+  if (!f) return state.SkipWithError("no bundled data set beside the program");
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto gallery = std::make_unique<TKelvoGallery>(f->context, *f->library, f->path, f->path);
+    gallery->Load();
+    gallery->LoadImages();
+    std::vector<TKelvoPortret*> portraits;
+    for (int n = 1; n <= gallery->Count(); ++n) portraits.push_back(&gallery->Portrait(n));
+    state.ResumeTiming();
+    std::vector<Layer> thumbnails = RenderThumbnails(portraits, 0);
+    benchmark::DoNotOptimize(thumbnails.data());
+    state.PauseTiming();
+    thumbnails.clear();
+    gallery.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_FreshThumbnailsOnEveryCore)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // 200 full renders of the same portraits on one thread and one reused canvas.
 void BM_TwoHundredRenders(benchmark::State& state) {
   Fixture* f = Shared();
