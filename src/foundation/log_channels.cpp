@@ -5,10 +5,32 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <map>
+#include <string>
 
 #include "foundation/paths.h"
 
 namespace kelvo {
+
+namespace {
+
+// The lines a thread's open batch holds back.
+struct HeldLines {
+  const LogChannels* log = nullptr;
+  int depth = 0;
+  size_t bytes = 0;
+  std::map<int, std::string> by_channel;
+};
+
+HeldLines& Held() {
+  thread_local HeldLines held;
+  return held;
+}
+
+// Held lines are written early past this size, so a long batch does not grow without bound.
+constexpr size_t kMostHeldBytes = 64 * 1024;
+
+}  // namespace
 
 LogChannels::LogChannels(std::string log_dir, std::string computer_name)
     : log_dir_(std::move(log_dir)), computer_name_(std::move(computer_name)) {}
@@ -41,23 +63,67 @@ LogChannels::~LogChannels() {
 
 void LogChannels::LogLine(int channel, std::string_view text) {
   if (channel == 3) return;
-  std::lock_guard<std::mutex> lock(mutex_);
+  const bool reset = text.size() == 1 && static_cast<unsigned char>(text[0]) == 255;
+  HeldLines& held = Held();
+  const bool holding = held.log == this && held.depth > 0;
   try {
-    if (text.size() == 1 && static_cast<unsigned char>(text[0]) == 255) {
+    if (holding && !reset) {
+      std::string& lines = held.by_channel[channel];
+      lines.append(text);
+      lines += "\r\n";
+      held.bytes += text.size() + 2;
+      if (held.bytes > kMostHeldBytes) WriteHeld();
+      return;
+    }
+    // Lines held for a channel being deleted would be deleted with it.
+    if (holding) held.by_channel.erase(channel);
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (reset) {
       CloseChannel(channel);
       std::remove(OsPath(ChannelPath(channel)).string().c_str());
       return;
     }
     std::string line(text);
     line += "\r\n";
-    // One write per line through a descriptor kept open: a library load logs every file it
-    // opens. A file deleted from outside is made again within a second.
-    const int fd = ChannelFile(channel);
-    if (fd < 0) return;
-    if (::write(fd, line.data(), line.size()) < 0) CloseChannel(channel);
+    Append(channel, line);
   } catch (...) {
     // Logging must never disturb the program.
   }
+}
+
+void LogChannels::Append(int channel, std::string_view bytes) {
+  // Through a descriptor kept open; a file deleted from outside is made again within a second.
+  const int fd = ChannelFile(channel);
+  if (fd < 0) return;
+  if (::write(fd, bytes.data(), bytes.size()) < 0) CloseChannel(channel);
+}
+
+void LogChannels::WriteHeld() {
+  HeldLines& held = Held();
+  std::map<int, std::string> lines = std::move(held.by_channel);
+  held.by_channel.clear();
+  held.bytes = 0;
+  try {
+    std::lock_guard<std::mutex> lock(mutex_);
+    for (const auto& [channel, text] : lines) Append(channel, text);
+  } catch (...) {
+  }
+}
+
+LogChannels::Batch::Batch(LogChannels& log) : log_(log) {
+  HeldLines& held = Held();
+  holding_ = held.depth == 0 || held.log == &log;
+  if (!holding_) return;
+  held.log = &log;
+  ++held.depth;
+}
+
+LogChannels::Batch::~Batch() {
+  if (!holding_) return;
+  HeldLines& held = Held();
+  if (--held.depth > 0) return;
+  log_.WriteHeld();
+  held.log = nullptr;
 }
 
 int LogChannels::ChannelFile(int channel) {

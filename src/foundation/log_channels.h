@@ -39,9 +39,27 @@ class LogChannels {
 
   static constexpr int kUsedFiles = 0;
 
+  // While one is open on a thread, that thread's lines to this log are held and written in one
+  // piece per channel when the outermost closes, however it is left: a library load logs every
+  // file it opens, and a write per line was an eighth of the load. A reset still acts at once.
+  // Lines of other threads are written as they come. A batch must not outlive its log.
+  class Batch {
+   public:
+    explicit Batch(LogChannels& log);
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+   private:
+    LogChannels& log_;
+    bool holding_;  // false when another log's batch is open on this thread
+  };
+
  private:
   int ChannelFile(int channel);  // the open file of the channel, or -1
   void CloseChannel(int channel);
+  void Append(int channel, std::string_view bytes);  // with mutex_ held
+  void WriteHeld();
 
   std::string log_dir_;
   std::string computer_name_;

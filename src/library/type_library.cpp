@@ -7,6 +7,7 @@
 #include "archive/pak_vfs.h"
 #include "foundation/errors.h"
 #include "foundation/keyword_file.h"
+#include "foundation/log_channels.h"
 #include "foundation/paths.h"
 #include "library/categories.h"
 
@@ -76,6 +77,7 @@ void TKelvoTyp::AddPlaceholders() {
 }
 
 void TKelvoTyp::LoadAll() {
+  const LogChannels::Batch log_batch(archive_->Unit().Log());
   NactiPoradiKresleni();
   NactiZavislosti();
   NactiKomp();
@@ -193,6 +195,7 @@ void TKelvoTyp::NactiAnimace() {
 }
 
 void TKelvoTyp::LoadImages() {
+  const LogChannels::Batch log_batch(archive_->Unit().Log());
   for (int32_t i = 1; i <= kCategoryCount; ++i) Container(i).LoadImages(*archive_);
 }
 

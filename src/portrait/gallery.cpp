@@ -3,8 +3,10 @@
 #include <utility>
 
 #include "archive/pak.h"
+#include "archive/pak_unit.h"
 #include "foundation/errors.h"
 #include "foundation/keyword_file.h"
+#include "foundation/log_channels.h"
 #include "foundation/paths.h"
 #include "library/categories.h"
 #include "library/process_context.h"
@@ -75,6 +77,7 @@ void TKelvoGallery::Swap(int32_t a, int32_t b) {
 }
 
 void TKelvoGallery::Load() {
+  const LogChannels::Batch log_batch(library_->Archive().Unit().Log());
   FileOpenScope open(fileOpen_);
   KeywordFile file(library_->Archive());
   file.OpenRead(filePath_);
@@ -133,6 +136,7 @@ void TKelvoGallery::Save(const std::string& path) {
 }
 
 void TKelvoGallery::LoadImages() {
+  const LogChannels::Batch log_batch(library_->Archive().Unit().Log());
   for (const auto& portrait : portraits_) {
     TPak& archive = portrait->Library().Archive();
     for (int32_t c = 1; c <= kCategoryCount; ++c) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <thread>
+
 #include "foundation/errors.h"
 #include "foundation/log_channels.h"
 #include "support/test_support.h"
@@ -74,6 +77,53 @@ TEST(LogChannels, LinesAfterAResetStartANewFileAndWritersShareIt) {
   other.LogLine(0, "c");
   log.LogLine(0, "d");
   EXPECT_EQ("b\r\nc\r\nd\r\n", folder.Read("LOG_PC1_UsedFiles.txt"));
+}
+
+// A batch holds its thread's lines and writes them in order when the outermost batch closes,
+// also when an exception leaves it; a reset inside drops what it held for that channel.
+TEST(LogChannels, BatchesWriteTheirLinesWhenTheyClose) {
+  test::TestFolder folder;
+  LogChannels log(folder.Dir(), "PC1");
+  log.LogLine(0, "before");
+  {
+    const LogChannels::Batch outer(log);
+    log.LogLine(0, "one");
+    {
+      const LogChannels::Batch inner(log);
+      log.LogLine(0, "two");
+      log.LogLine(2, "dx");
+    }
+    EXPECT_EQ("before\r\n", folder.Read("LOG_PC1_UsedFiles.txt"));
+    std::thread([&log] { log.LogLine(0, "other thread"); }).join();
+    EXPECT_EQ("before\r\nother thread\r\n", folder.Read("LOG_PC1_UsedFiles.txt"));
+  }
+  EXPECT_EQ("before\r\nother thread\r\none\r\ntwo\r\n", folder.Read("LOG_PC1_UsedFiles.txt"));
+  EXPECT_EQ("dx\r\n", folder.Read("LOG_PC1_DX.txt"));
+
+  try {
+    const LogChannels::Batch batch(log);
+    log.LogLine(2, "lost with the file");
+    log.Reset(2);
+    log.LogLine(2, "after the reset");
+    log.LogLine(0, "three");
+    throw std::runtime_error("load failed");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ("before\r\nother thread\r\none\r\ntwo\r\nthree\r\n",
+            folder.Read("LOG_PC1_UsedFiles.txt"));
+  EXPECT_EQ("after the reset\r\n", folder.Read("LOG_PC1_DX.txt"));
+
+  // A batch of another log on the same thread leaves this one writing at once.
+  LogChannels other(folder.Dir(), "PC2");
+  const LogChannels::Batch batch(other);
+  {
+    const LogChannels::Batch second(log);
+    log.LogLine(0, "four");
+    EXPECT_EQ("before\r\nother thread\r\none\r\ntwo\r\nthree\r\nfour\r\n",
+              folder.Read("LOG_PC1_UsedFiles.txt"));
+  }
+  other.LogLine(0, "held");
+  EXPECT_FALSE(folder.Exists("LOG_PC2_UsedFiles.txt"));
 }
 
 TEST(LogChannels, FailuresAreSwallowed) {
