@@ -53,7 +53,7 @@ struct SlotMemo {
   ColourAndContrast colour;
   std::array<uint16_t, 64> entries{};
 };
-constexpr size_t kMemoSize = 64;
+constexpr size_t kMemoSize = 256;  // 35 KB a thread
 
 SlotMemo& MemoFor(ColourAndContrast colour) {
   thread_local std::array<SlotMemo, kMemoSize> memo;
