@@ -145,6 +145,20 @@ fs::path OsPath(std::string_view name, FolderListings* listings) {
   std::error_code ec;
   if (os.empty() || fs::exists(fs::symlink_status(exact, ec))) return exact;
 
+  // Most often only the last name is missing, a new file in a folder that is there: one
+  // lookup in that folder instead of a check of every folder on the way.
+  const fs::path parent = exact.parent_path();
+  if (os.back() != '/' && !parent.empty() && os.find("//") == std::string::npos &&
+      fs::exists(fs::symlink_status(parent, ec))) {
+    const std::string last = exact.filename().string();
+    if (last != "." && last != "..") {
+      std::string found;
+      const bool matched =
+          listings ? listings->Find(parent, last, found) : FindIgnoringCase(parent, last, found);
+      return matched ? parent / found : exact;
+    }
+  }
+
   fs::path result = (os[0] == '/') ? fs::path("/") : fs::path();
   bool resolving = true;
   size_t start = (os[0] == '/') ? 1 : 0;

@@ -42,6 +42,9 @@ TEST(OsPath, FindsMixedCaseNamesComponentByComponent) {
   const std::string found = (folder.Path() / "Data_Big/Male/DRO").string();
   EXPECT_EQ(found, OsPath(folder.Dir() + "data_big\\male\\dro").string());
   EXPECT_EQ(found, OsPath(folder.Dir() + "DATA_BIG/MALE/dro").string());
+  EXPECT_EQ(found, OsPath(folder.Dir() + "Data_Big/Male/dro").string());  // only the last differs
+  EXPECT_EQ((folder.Path() / "Data_Big/Male/fresh").string(),
+            OsPath(folder.Dir() + "Data_Big/Male/fresh").string());
   // Parts that do not exist stay as written after the last part found.
   EXPECT_EQ((folder.Path() / "Data_Big/Male/new/File").string(),
             OsPath(folder.Dir() + "data_big\\male\\new\\File").string());
