@@ -34,9 +34,14 @@ struct Fixture {
       gallery.Add(*cli::NextRandomPortrait(*library, context.Random(), std::nullopt));
     }
     gallery.Save(path);
-    loaded = std::make_unique<TKelvoGallery>(context, *library, path, path);
-    loaded->Load();
-    loaded->LoadImages();
+    loaded = Load();
+  }
+  // The file read and parsed anew, its images loaded: what opening the gallery does.
+  std::unique_ptr<TKelvoGallery> Load() {
+    auto gallery = std::make_unique<TKelvoGallery>(context, *library, path, path);
+    gallery->Load();
+    gallery->LoadImages();
+    return gallery;
   }
   CollectingSink sink;
   ProcessContext context;
@@ -44,6 +49,12 @@ struct Fixture {
   std::string path;
   std::unique_ptr<TKelvoGallery> loaded;
 };
+
+std::vector<TKelvoPortret*> PortraitsOf(TKelvoGallery& gallery) {
+  std::vector<TKelvoPortret*> portraits;
+  for (int n = 1; n <= gallery.Count(); ++n) portraits.push_back(&gallery.Portrait(n));
+  return portraits;
+}
 
 Fixture* Shared() {
   static const std::unique_ptr<Fixture> fixture =
@@ -55,12 +66,8 @@ void BM_LoadGalleryWithThumbnails(benchmark::State& state) {
   Fixture* f = Shared();
   if (!f) return state.SkipWithError("no bundled data set beside the program");
   for (auto _ : state) {
-    TKelvoGallery gallery(f->context, *f->library, f->path, f->path);
-    gallery.Load();
-    gallery.LoadImages();
-    std::vector<TKelvoPortret*> portraits;
-    for (int n = 1; n <= gallery.Count(); ++n) portraits.push_back(&gallery.Portrait(n));
-    std::vector<Layer> thumbnails = RenderThumbnails(portraits, 0);
+    const std::unique_ptr<TKelvoGallery> gallery = f->Load();
+    std::vector<Layer> thumbnails = RenderThumbnails(PortraitsOf(*gallery), 0);
     benchmark::DoNotOptimize(thumbnails.data());
   }
 }
@@ -72,11 +79,8 @@ void BM_FreshThumbnailsOnEveryCore(benchmark::State& state) {
   if (!f) return state.SkipWithError("no bundled data set beside the program");
   for (auto _ : state) {
     state.PauseTiming();
-    auto gallery = std::make_unique<TKelvoGallery>(f->context, *f->library, f->path, f->path);
-    gallery->Load();
-    gallery->LoadImages();
-    std::vector<TKelvoPortret*> portraits;
-    for (int n = 1; n <= gallery->Count(); ++n) portraits.push_back(&gallery->Portrait(n));
+    std::unique_ptr<TKelvoGallery> gallery = f->Load();
+    const std::vector<TKelvoPortret*> portraits = PortraitsOf(*gallery);
     state.ResumeTiming();
     std::vector<Layer> thumbnails = RenderThumbnails(portraits, 0);
     benchmark::DoNotOptimize(thumbnails.data());
@@ -124,8 +128,7 @@ BENCHMARK(BM_TwoHundredThumbnails)->Unit(benchmark::kMillisecond)->UseRealTime()
 void BM_TwoHundredThumbnailsOnEveryCore(benchmark::State& state) {
   Fixture* f = Shared();
   if (!f) return state.SkipWithError("no bundled data set beside the program");
-  std::vector<TKelvoPortret*> portraits;
-  for (int n = 1; n <= f->loaded->Count(); ++n) portraits.push_back(&f->loaded->Portrait(n));
+  const std::vector<TKelvoPortret*> portraits = PortraitsOf(*f->loaded);
   for (auto _ : state) {
     std::vector<Layer> thumbnails = RenderThumbnails(portraits, 0);
     benchmark::DoNotOptimize(thumbnails.data());
@@ -138,10 +141,8 @@ void BM_LoadGalleryOnly(benchmark::State& state) {
   Fixture* f = Shared();
   if (!f) return state.SkipWithError("no bundled data set beside the program");
   for (auto _ : state) {
-    TKelvoGallery gallery(f->context, *f->library, f->path, f->path);
-    gallery.Load();
-    gallery.LoadImages();
-    benchmark::DoNotOptimize(gallery.Count());
+    const std::unique_ptr<TKelvoGallery> gallery = f->Load();
+    benchmark::DoNotOptimize(gallery->Count());
   }
 }
 BENCHMARK(BM_LoadGalleryOnly)->Unit(benchmark::kMillisecond)->UseRealTime();

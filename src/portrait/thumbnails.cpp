@@ -25,9 +25,14 @@ class BufferPool {
     free_.pop_back();
     return buffers;
   }
-  void Give(TKelvoPortret::RenderBuffers buffers) {
+  // Called from destructors: a pool that cannot grow lets the buffers go instead.
+  void Give(TKelvoPortret::RenderBuffers buffers) noexcept {
     const std::lock_guard<std::mutex> lock(mutex_);
-    if (free_.size() < kKept) free_.push_back(std::move(buffers));
+    if (free_.size() >= kKept) return;
+    try {
+      free_.push_back(std::move(buffers));
+    } catch (...) {
+    }
   }
 
  private:
