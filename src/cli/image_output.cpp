@@ -127,13 +127,7 @@ void WriteOutputFile(const std::string& path, std::string_view bytes, const Writ
 }
 
 void FillRect(Layer& layer, int x, int y, int w, int h, std::uint16_t colour) {
-  const int left = std::max(x, 0);
-  const int right = std::min(x + w, layer.width);
-  const int top = std::max(y, 0);
-  const int bottom = std::min(y + h, layer.height);
-  for (int row = top; row < bottom && left < right; ++row) {
-    std::fill(layer.Row(row) + left, layer.Row(row) + right, colour);
-  }
+  fill_rect(layer, x, y, std::int64_t{x} + w, std::int64_t{y} + h, colour);
 }
 
 void Blit(const Layer& src, Layer& dst, int x, int y) {

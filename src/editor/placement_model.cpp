@@ -6,6 +6,7 @@
 
 #include "editor/undo/component_move.h"
 #include "editor/undo/geometry_records.h"
+#include "foundation/wrapping_int.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 
@@ -165,8 +166,8 @@ void PlacementModel::DefaultSpan() {
   const int spanY = state_.SpanY;
   if (spanX != 0) ApplySpan(false, 0);
   if (spanY != 0) ApplySpan(true, 0);
-  if (spanX != 0) ApplyDefaultSpan(false, state_.DefSpanX + spanX);
-  if (spanY != 0) ApplyDefaultSpan(true, state_.DefSpanY + spanY);
+  if (spanX != 0) ApplyDefaultSpan(false, WrapTo32(std::int64_t{state_.DefSpanX} + spanX));
+  if (spanY != 0) ApplyDefaultSpan(true, WrapTo32(std::int64_t{state_.DefSpanY} + spanY));
   session_.RefreshPortrait();
 }
 
@@ -253,11 +254,11 @@ void PlacementModel::DragBy(bool leftButton, Offset delta) {
   const int category = session_.State().CurrentCategory;
   TKelvoPortret& portrait = session_.Portrait();
   if (leftButton) {
-    portrait.Shift.at(category).x += delta.x;
-    portrait.Shift.at(category).y += delta.y;
+    WrapAdd(portrait.Shift.at(category).x, delta.x);
+    WrapAdd(portrait.Shift.at(category).y, delta.y);
   } else if (session_.Container(category).WithSpan) {
-    portrait.Span.at(category).x += delta.x;
-    portrait.Span.at(category).y += delta.y;
+    WrapAdd(portrait.Span.at(category).x, delta.x);
+    WrapAdd(portrait.Span.at(category).y, delta.y);
   }
 }
 

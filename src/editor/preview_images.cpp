@@ -17,16 +17,6 @@ void CheckWindow(int window) {
   }
 }
 
-void FillRect(Layer& image, int left, int top, int right, int bottom, std::uint16_t pixel) {
-  left = std::max(left, 0);
-  top = std::max(top, 0);
-  right = std::min(right, image.width - 1);
-  bottom = std::min(bottom, image.height - 1);
-  for (int y = top; y <= bottom; ++y) {
-    std::fill(image.Row(y) + left, image.Row(y) + right + 1, pixel);
-  }
-}
-
 }  // namespace
 
 PreviewImages::PreviewImages() {
@@ -52,11 +42,11 @@ void PreviewImages::ShowReduced(int window, const Layer& canvas) {
   reduce_layer(Factor(window), canvas, images_[window - 1]);
 }
 
-void PreviewImages::DrawCross(int x, int y, std::uint32_t colour) {
+void PreviewImages::DrawCross(std::int64_t x, std::int64_t y, std::uint32_t colour) {
   const Rgb rgb = split_color(colour);
   const std::uint16_t pixel = pack_rgb16(rgb.r, rgb.g, rgb.b);
-  FillRect(images_[0], x - 1, y - 3, x + 1, y + 3, pixel);
-  FillRect(images_[0], x - 3, y - 1, x + 3, y + 1, pixel);
+  fill_rect(images_[0], x - 1, y - 3, x + 2, y + 4, pixel);
+  fill_rect(images_[0], x - 3, y - 1, x + 4, y + 2, pixel);
 }
 
 ImageView PreviewImages::View(int window) const {

@@ -36,7 +36,7 @@ class PreviewImages {
   void ShowReduced(int window, const Layer& canvas);
   // A plus sign of pen width 3 on window 1: strokes from (x, y - 3) to (x, y + 3) and from
   // (x - 3, y) to (x + 3, y); colour value with red in the low byte. Clipped to the image.
-  void DrawCross(int x, int y, std::uint32_t colour);
+  void DrawCross(std::int64_t x, std::int64_t y, std::uint32_t colour);
 
   ImageView View(int window) const;
 

@@ -27,7 +27,8 @@ void PreviewMouse::Move(int window, int x, int y) {
   EditorSession::Command cmd(session_);
   const SessionState& shared = session_.State();
   if (window != 1 || !shared.DragActive || shared.SpreadDialogShown) return;
-  const Offset d{x - drag_.Last.x, y - drag_.Last.y};
+  const Offset d{WrapTo32(std::int64_t{x} - drag_.Last.x),
+                 WrapTo32(std::int64_t{y} - drag_.Last.y)};
   const bool left = drag_.Button == MouseButton::Left;
   if (InComponentsMode()) {
     placement_.DragBy(left, d);
@@ -50,7 +51,8 @@ void PreviewMouse::Up(int window, MouseButton button, int x, int y) {
   if (InComponentsMode()) {
     placement_.ShowPositionValues();
   } else if (button == MouseButton::Left && shared.DragActive) {
-    snapPoints_.RecordDrag(Offset{drag_.Last.x - drag_.Press.x, drag_.Last.y - drag_.Press.y});
+    snapPoints_.RecordDrag(Offset{WrapTo32(std::int64_t{drag_.Last.x} - drag_.Press.x),
+                                  WrapTo32(std::int64_t{drag_.Last.y} - drag_.Press.y)});
   }
   session_.UpdateReducedPreviews();
   shared.DragActive = false;

@@ -1,6 +1,7 @@
 #include "editor/snap_geometry.h"
 
 #include "editor/editor_session.h"
+#include "foundation/wrapping_int.h"
 #include "library/categories.h"
 #include "library/type_library.h"
 
@@ -28,8 +29,8 @@ Offset SnapPointAbsolute(const EditorSession& session) {
   for (int hops = 0; category != 0; ++hops) {
     if (hops >= kCategoryCount) throw EditorError("A sakra");
     if (const SnapPoint* p = FindPoint(session.Selected(category), point)) {
-      sum.x += p->X;
-      sum.y += p->Y;
+      WrapAdd(sum.x, p->X);
+      WrapAdd(sum.y, p->Y);
     }
     const int parent = session.Container(category).Parent;
     if (parent != 0) {

@@ -186,10 +186,12 @@ void SnapPointsModel::DrawMarks() {
   const SnapPoint* point = ChosenPoint(session_);
   PreviewImages& previews = session_.Previews();
   if (session_.State().SpreadDialogShown && point != nullptr) {
-    previews.DrawCross(at.x - point->SpreadLeft, at.y, kYellow);
-    previews.DrawCross(at.x + point->SpreadRight, at.y, kYellow);
-    previews.DrawCross(at.x, at.y - point->SpreadUp, kYellow);
-    previews.DrawCross(at.x, at.y + point->SpreadDown, kYellow);
+    const std::int64_t x = at.x;
+    const std::int64_t y = at.y;
+    previews.DrawCross(x - point->SpreadLeft, y, kYellow);
+    previews.DrawCross(x + point->SpreadRight, y, kYellow);
+    previews.DrawCross(x, y - point->SpreadUp, kYellow);
+    previews.DrawCross(x, y + point->SpreadDown, kYellow);
   }
   previews.DrawCross(at.x, at.y, kWhite);
   session_.Changed(kChangeFullImage);

@@ -12,6 +12,7 @@
 #include "editor/spread_random.h"
 #include "editor/undo/geometry_records.h"
 #include "foundation/random_generators.h"
+#include "foundation/wrapping_int.h"
 #include "library/categories.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
@@ -128,10 +129,10 @@ void SpreadModel::RandomSpread() {
   for (SnapPoint& p : component->Points) {
     const int right = GaussLimited(p.SpreadRight, 50, random);
     const int left = GaussLimited(p.SpreadLeft, 50, random);
-    p.SpreadOffsetX = right - left;
+    p.SpreadOffsetX = WrapTo32(std::int64_t{right} - left);
     const int down = GaussLimited(p.SpreadDown, 50, random);
     const int up = GaussLimited(p.SpreadUp, 50, random);
-    p.SpreadOffsetY = down - up;
+    p.SpreadOffsetY = WrapTo32(std::int64_t{down} - up);
   }
   ShowDialogState();
   session_.RefreshPortrait();
@@ -255,7 +256,9 @@ void SpreadModel::MeasureAt(bool leftButton, int x, int y) {
   }
   const Offset at = SnapPointAbsolute(session_);
   const bool vertical = direction == SpreadDirection::Up || direction == SpreadDirection::Down;
-  SetLimit(direction, vertical ? std::abs(at.y - y) : std::abs(at.x - x));
+  const std::int64_t distance =
+      vertical ? std::abs(std::int64_t{at.y} - y) : std::abs(std::int64_t{at.x} - x);
+  SetLimit(direction, static_cast<int>(std::min<std::int64_t>(distance, INT32_MAX)));
 }
 
 }  // namespace kelvo

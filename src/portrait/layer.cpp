@@ -73,6 +73,19 @@ void paste_layer2win(const Layer* layer, Window* window) {
   }
 }
 
+void fill_rect(Layer& layer, int64_t left, int64_t top, int64_t right, int64_t bottom,
+               uint16_t pixel) {
+  left = std::max<int64_t>(left, 0);
+  top = std::max<int64_t>(top, 0);
+  right = std::min<int64_t>(right, layer.width);
+  bottom = std::min<int64_t>(bottom, layer.height);
+  if (left >= right || top >= bottom) return;
+  for (int64_t y = top; y < bottom; ++y) {
+    uint16_t* row = layer.Row(static_cast<int32_t>(y));
+    std::fill(row + left, row + right, pixel);
+  }
+}
+
 void paste_layer2layer_rect(const Rect& src_rect, const Layer* src, const Rect& dst_rect,
                             Layer* dst) {
   if (!src) throw ELayerException("paste_layer2layer_rect: srclayer=nil");

@@ -83,6 +83,11 @@ std::unique_ptr<Window> create_window(int32_t width, int32_t height, uint8_t* fi
                                       std::ptrdiff_t bytes_per_line);
 void free_window(std::unique_ptr<Window>& window);
 
+// Fills the rectangle [left, right) x [top, bottom) clipped to the layer: a rectangle wholly
+// outside, or empty, draws nothing. 64-bit edges so marks at any 32-bit point stay exact.
+void fill_rect(Layer& layer, int64_t left, int64_t top, int64_t right, int64_t bottom,
+               uint16_t pixel);
+
 // Copies the layer into the window's top-left corner, an even number of pixels per row.
 void paste_layer2win(const Layer* layer, Window* window);
 // Both rectangles must have the same size and lie inside their layers.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/errors.h"
+#include "foundation/wrapping_int.h"
 #include "library/type_library.h"
 
 namespace kelvo {
@@ -10,9 +11,7 @@ namespace kelvo {
 namespace {
 
 // Positions come from file values that may be anything; sums wrap instead of overflowing.
-int32_t Wrap(int64_t v) {
-  return static_cast<int32_t>(static_cast<uint32_t>(v));
-}
+constexpr auto Wrap = WrapTo32;
 
 bool IsCategory(int32_t c) {
   return c >= 1 && c <= kCategoryCount;

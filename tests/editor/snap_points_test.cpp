@@ -1,4 +1,7 @@
 // Snapping points: the list, the point edits, the absolute position and its marks.
+#include <cstdlib>
+#include <limits>
+
 #include "editor/editor_test_support.h"
 
 namespace kelvo::test {
@@ -105,6 +108,66 @@ TEST_F(SnapPoints, DrawCrossIsAPlusOfPenWidthThree) {
   EXPECT_EQ(v.At(2, 396), 0);
   EXPECT_EQ(v.At(4, 399), 0);
   EXPECT_EQ(v.At(3, 397), 0);
+}
+
+// Every pixel a cross at (x, y) covers, by the definition of the mark; the image must hold
+// exactly these, whatever part of the cross lies outside it.
+bool CrossCovers(std::int64_t x, std::int64_t y, int px, int py) {
+  const std::int64_t dx = std::abs(px - x);
+  const std::int64_t dy = std::abs(py - y);
+  return (dx <= 1 && dy <= 3) || (dx <= 3 && dy <= 1);
+}
+
+TEST_F(SnapPoints, CrossesAreClippedAsAWholeOnEverySide) {
+  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+  constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
+  const std::vector<std::int64_t> xs{kMin, -32768, -4,  -3,  -1,  0,   1,     160, 318,
+                                     319,  320,    322, 323, 400, 403, 32767, kMax};
+  const std::vector<std::int64_t> ys{kMin, -4, -3, 0, 200, 399, 400, 402, 403, 32767, kMax};
+  for (const std::int64_t x : xs) {
+    for (const std::int64_t y : ys) {
+      PreviewImages previews;
+      previews.DrawCross(x, y, 0xFFFFFF);
+      const ImageView v = previews.View(1);
+      int wrong = 0;
+      for (int py = 0; py < v.Height; ++py) {
+        for (int px = 0; px < v.Width; ++px) {
+          wrong += (v.At(px, py) == 0xFFFF) != CrossCovers(x, y, px, py);
+        }
+      }
+      EXPECT_EQ(wrong, 0) << "cross at (" << x << ", " << y << ")";
+    }
+  }
+}
+
+// Points and spread limits at the extremes of the edits: the marks (and the spread's four
+// limit marks) draw only their inside part and the portrait outside them stays as rendered.
+TEST_F(SnapPoints, MarksOfFarPointsAndLimitsLeaveTheRestOfThePicture) {
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  Select(kEyes, "e1");
+  model->RBNastBodClick();
+  model->SpreadDialogShow();
+  for (const int value : {400, 320, -1, -4, 403, 32767, -32768, kMax, kMin}) {
+    SnapPoint& point = Komp(kEyes, "e1").Point(1);
+    point.SpreadLeft = point.SpreadRight = point.SpreadUp = point.SpreadDown = value;
+    model->ChkUmBodClick(false);
+    model->SpinUmistXChange(value);
+    model->SpinUmistYChange(value);
+    const Layer& render = *model->Session().Portrait().RenderLayer;
+    model->ChkUmBodClick(true);
+    const ImageView v = model->Previews().View(1);
+    const Offset at = model->SnapPointAbsolute();
+    int changedFar = 0;
+    for (int py = 0; py < v.Height; ++py) {
+      for (int px = 0; px < v.Width; ++px) {
+        const bool nearMark =
+            std::abs(px - std::int64_t{at.x}) <= 3 || std::abs(py - std::int64_t{at.y}) <= 3;
+        changedFar += !nearMark && v.At(px, py) != render.At(px, py);
+      }
+    }
+    EXPECT_EQ(changedFar, 0) << "point and limits at " << value;
+  }
 }
 
 }  // namespace

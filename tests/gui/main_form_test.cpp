@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QtTest/QTest>
+#include <cstdlib>
 #include <memory>
 
 #include "foundation/diagnostics.h"
@@ -251,6 +252,37 @@ TEST_F(MainFormTest, AGalleryFileThatCannotBeReadIsNamedAndTheEditorRuns) {
   ASSERT_EQ(prompter_.messages.size(), 1u);
   EXPECT_NE(prompter_.messages[0].Text.find("missing.xgl"), std::string::npos)
       << prompter_.messages[0].Text;
+}
+
+// Typing a far point into the X box and drawing its mark once crashed the editor.
+TEST_F(MainFormTest, APointTypedOutsideThePictureIsMarkedClipped) {
+  ASSERT_TRUE(Start());
+  QTest::mouseClick(Find<QPushButton>("speedb3"), Qt::LeftButton);
+  Find<QListWidget>("LbxUmist")->setCurrentRow(0);
+  auto* point_x = Find<QSpinBox>("SpinUmistX");
+  auto* marks = Find<QCheckBox>("ChkUmBod");
+  for (const int x : {400, 320, -1, -4, 403, 32767}) {
+    point_x->selectAll();
+    QTest::keyClicks(point_x, QString::number(x));
+    QTest::keyClick(point_x, Qt::Key_Return);
+    ASSERT_EQ(point_x->value(), x);
+    if (!marks->isChecked()) QTest::mouseClick(marks, Qt::LeftButton);
+    QTest::mouseClick(marks, Qt::LeftButton);  // off: redrawn without marks
+    const QImage plain = form_->Preview(1)->Image().copy();
+    QTest::mouseClick(marks, Qt::LeftButton);
+    ASSERT_TRUE(marks->isChecked());
+    const QImage marked = form_->Preview(1)->Image();
+    const Offset at = model_->SnapPointAbsolute();
+    int changedFar = 0;
+    for (int py = 0; py < marked.height(); ++py) {
+      for (int px = 0; px < marked.width(); ++px) {
+        const bool near = std::abs(px - at.x) <= 3 || std::abs(py - at.y) <= 3;
+        changedFar += !near && marked.pixel(px, py) != plain.pixel(px, py);
+      }
+    }
+    EXPECT_EQ(changedFar, 0) << "point X " << x;
+    EXPECT_TRUE(form_->isVisible());
+  }
 }
 
 }  // namespace

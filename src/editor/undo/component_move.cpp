@@ -1,5 +1,6 @@
 #include "editor/undo/component_move.h"
 
+#include "foundation/wrapping_int.h"
 #include "library/component.h"
 
 namespace kelvo {
@@ -8,27 +9,27 @@ void MoveComponent(TKelvoKomp& component, Offset shift, Offset span, bool withSp
   for (int s = 1; s <= 4; ++s) {
     TKelvoSubKomp* sub = component.Sub(s);
     if (sub == nullptr) continue;
-    sub->X += shift.x;
-    sub->Y += shift.y;
+    WrapAdd(sub->X, int64_t{shift.x});
+    WrapAdd(sub->Y, int64_t{shift.y});
     if (withSpan && s == 1) {
-      sub->X -= span.x;
-      sub->Y -= span.y;
+      WrapAdd(sub->X, -int64_t{span.x});
+      WrapAdd(sub->Y, -int64_t{span.y});
     } else if (withSpan && s == 2) {
-      sub->X += span.x;
-      sub->Y += span.y;
+      WrapAdd(sub->X, int64_t{span.x});
+      WrapAdd(sub->Y, int64_t{span.y});
     }
   }
   for (SnapPoint& point : component.Points) {
-    point.X += shift.x;
-    point.Y += shift.y;
+    WrapAdd(point.X, int64_t{shift.x});
+    WrapAdd(point.Y, int64_t{shift.y});
   }
 }
 
 void MovePoints(TKelvoKomp& component, int point, Offset delta) {
   for (int j = 1; j <= component.PointCount(); ++j) {
     if (point != kAllPoints && j != point) continue;
-    component.Point(j).X += delta.x;
-    component.Point(j).Y += delta.y;
+    WrapAdd(component.Point(j).X, int64_t{delta.x});
+    WrapAdd(component.Point(j).Y, int64_t{delta.y});
   }
 }
 

@@ -5,7 +5,7 @@
 namespace kelvo {
 
 void ShiftRecord::Undo() {
-  MoveComponent(component_, Offset{-shift_.x, -shift_.y}, Offset{-span_.x, -span_.y}, withSpan_);
+  MoveComponent(component_, Negated(shift_), Negated(span_), withSpan_);
 }
 
 void ShiftRecord::Redo() {

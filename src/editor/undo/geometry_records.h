@@ -36,7 +36,7 @@ class PointRecord : public UndoRecord {
  public:
   PointRecord(TKelvoKomp& component, int point, Offset delta)
       : component_(component), point_(point), delta_(delta) {}
-  void Undo() override { MovePoints(component_, point_, Offset{-delta_.x, -delta_.y}); }
+  void Undo() override { MovePoints(component_, point_, Negated(delta_)); }
   void Redo() override { MovePoints(component_, point_, delta_); }
   std::string Name() const override { return "Move point"; }
   int Category() const override;
