@@ -183,17 +183,9 @@ std::vector<uint8_t> ReadPackData(int fd, const TPakEntry& entry) {
 }
 
 bool IsSafePackName(std::string_view name) {
-  if (name.empty() || IsSeparator(name[0]) || IsAbsoluteName(name)) return false;
+  if (name.empty() || !NameStaysInFolder(name)) return false;
   if (name.find(':') != std::string_view::npos) return false;  // drive parts and streams
-  if (name.find('\0') != std::string_view::npos) return false;
-  size_t start = 0;
-  while (start <= name.size()) {
-    size_t end = start;
-    while (end < name.size() && !IsSeparator(name[end])) ++end;
-    if (name.substr(start, end - start) == "..") return false;
-    start = end + 1;
-  }
-  return true;
+  return name.find('\0') == std::string_view::npos;
 }
 
 PackBuildResult BuildPackFile(const std::string& folder, const std::string& pack_path,

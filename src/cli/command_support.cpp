@@ -23,6 +23,7 @@ std::unique_ptr<TKelvoTyp> LoadLibraryWithImages(ProcessContext& context, const 
 
 std::string WriteLibraryTo(TKelvoTyp& library, const std::string& out, bool images) {
   const std::string folder = CommandLinePath(out);
+  library.CheckImageNames();  // before the folder is made: a refusal leaves nothing
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   if (ec || !std::filesystem::is_directory(folder)) {

@@ -137,6 +137,7 @@ void DataSetsModel::Ulozkomp(const std::string& folder, bool withPictures) {
   const std::string cantForceDir = "TMainForm.Ulozkomp: cant forcedir " + folder;
   // An empty name would mean the data directory itself.
   if (folder.empty()) throw EditorError(cantForceDir);
+  library.CheckImageNames();  // before the folder is made: a refusal leaves nothing
   const std::filesystem::path target = OsPath(library.Archive().FullName(folder));
   std::error_code ec;
   std::filesystem::create_directories(target, ec);

@@ -194,8 +194,14 @@ bool EditComponentModel::ExportAllTo(const std::string& folder) {
   const TKelvoKomp* komp = Component();
   if (komp == nullptr) return false;
   const std::string dir = folder.empty() || IsSeparator(folder.back()) ? folder : folder + "\\";
+  const std::string file = state_.Name + ".bmp";
+  if (const std::string_view why = WhyNameLeavesFolder(file); !why.empty()) {
+    ShowError(session_.prompter(), "Cannot export " + ShownName(file) + " into " +
+                                       ShownName(folder) + ": " + std::string(why) + ".");
+    return false;
+  }
   for (int i = 1; i <= kSubcomponentCount; ++i) {
-    if (komp->Sub(i) != nullptr && !ExportFile(i, dir + state_.Name + ".bmp")) return false;
+    if (komp->Sub(i) != nullptr && !ExportFile(i, dir + file)) return false;
   }
   return true;
 }
@@ -208,7 +214,12 @@ void EditComponentModel::Apply() {
   TKelvoKompKontejner& container = session_.Container(category_);
   const std::string before = RecordText(*komp);
   if (state_.Name != komp->Name) {
-    if (container.FindByName(state_.Name) == -1) {
+    // The name becomes the images' file names, so it must stay inside the category folder.
+    if (const std::string_view why = WhyNameLeavesFolder(state_.Name); !why.empty()) {
+      ShowWarning(session_.prompter(), "Component name " + state_.Name +
+                                           " leads out of the category folder: " +
+                                           std::string(why) + ". The old name stays.");
+    } else if (container.FindByName(state_.Name) == -1) {
       komp->Name = state_.Name;
     } else {
       ShowWarning(session_.prompter(), "Component " + state_.Name + " already exists!");
@@ -227,8 +238,10 @@ void EditComponentModel::Apply() {
     if (state_.Rows[static_cast<size_t>(i)].Text.empty()) {
       sub.reset();
     } else {
-      // Another component's image may carry the name already; saving would overwrite it.
-      sub->FileName = UnusedImageName(container, komp->Name + "_s" + TwoDigits(i), komp);
+      // Another component's image may carry the name already; saving would overwrite it. A
+      // name read from the file that leads out of the folder leaves the file name as it was.
+      const std::string wanted = komp->Name + "_s" + TwoDigits(i);
+      if (NameStaysInFolder(wanted)) sub->FileName = UnusedImageName(container, wanted, komp);
     }
   }
   ShowRows();

@@ -1,5 +1,6 @@
 #include "editor/edit_type_model.h"
 
+#include "foundation/paths.h"
 #include "library/categories.h"
 #include "library/container.h"
 
@@ -50,7 +51,14 @@ void EditTypeModel::Apply() {
   EditorSession::Command cmd(session_);
   TKelvoKompKontejner& c = session_.Container(category_);
   const std::string before = SettingsText(c);
-  c.ImageDir = state_.ImageDir;
+  // PATH names the folder the images are read from and written to, below the library's.
+  if (const std::string_view why = WhyNameLeavesFolder(state_.ImageDir); !why.empty()) {
+    ShowWarning(session_.prompter(), "Path to components " + state_.ImageDir +
+                                         " leads out of the library folder: " + std::string(why) +
+                                         ". The old path stays.");
+  } else {
+    c.ImageDir = state_.ImageDir;
+  }
   c.Source = state_.Source;
   c.MaskSecond = state_.MaskSecond;
   c.InvertMask = state_.InvertMask;

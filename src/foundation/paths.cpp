@@ -79,6 +79,21 @@ std::string ToOsForm(std::string_view name) {
   return result;
 }
 
+std::string_view WhyNameLeavesFolder(std::string_view name) {
+  const bool letter =
+      !name.empty() && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
+  if (letter && name.size() >= 2 && name[1] == ':') return "it starts with a drive letter";
+  if (!name.empty() && IsSeparator(name[0])) return "it is an absolute name";
+  size_t start = 0;
+  while (start <= name.size()) {
+    size_t end = start;
+    while (end < name.size() && !IsSeparator(name[end])) ++end;
+    if (name.substr(start, end - start) == "..") return "it has a \"..\" part";
+    start = end + 1;
+  }
+  return {};
+}
+
 std::string NormalizeName(std::string_view name) {
   const std::string os = ToOsForm(name);
   const bool absolute = !os.empty() && os[0] == '/';

@@ -54,6 +54,15 @@ class FolderListings {
 // is missing, and through `listings` when given.
 std::filesystem::path OsPath(std::string_view name, FolderListings* listings = nullptr);
 
+// Why `name`, taken relative to a folder, could lead out of it: "it has a \"..\" part", "it is
+// an absolute name" (also "\x", rooted on the current drive) or "it starts with a drive
+// letter"; empty when it stays inside. Subfolders ("sub\dir\x") and dots inside a part ("ok..name")
+// stay inside.
+std::string_view WhyNameLeavesFolder(std::string_view name);
+inline bool NameStaysInFolder(std::string_view name) {
+  return WhyNameLeavesFolder(name).empty();
+}
+
 // "." and ".." parts resolved without touching the disk; separators become "/".
 std::string NormalizeName(std::string_view name);
 

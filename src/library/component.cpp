@@ -11,6 +11,23 @@
 
 namespace kelvo {
 
+namespace {
+
+std::string PicFileText(const std::string& component, const std::string& fileName,
+                        std::string_view why) {
+  return "PICFILE " + fileName + " of COMP " + component +
+         " leads out of the category folder: " + std::string(why);
+}
+
+// The PATH or PICFILE problem of the component, thrown before any file is touched.
+void CheckImageNames(const TKelvoKomp& component) {
+  std::string problem = component.Container->ImageDirProblem();
+  if (problem.empty()) problem = component.PicFileProblem();
+  if (!problem.empty()) throw KelvoError(problem);
+}
+
+}  // namespace
+
 TKelvoKomp::TKelvoKomp(int32_t category, TKelvoKompKontejner* container)
     : Index(category), Container(container) {
   Frames[0] = this;
@@ -51,6 +68,9 @@ void TKelvoKomp::ReadRecord(KeywordFile& file) {
     } else if (token == "PICFILE") {
       const int32_t s = file.ReadInt();
       const std::string name = file.ReadToken();
+      if (const std::string_view why = WhyNameLeavesFolder(name); !why.empty()) {
+        throw FatalDataError(PicFileText(Name, name, why));
+      }
       if (s >= 1 && s <= 4) SetSub(s, name);
     } else if (token == "OREZAT") {
       // A flag for a subcomponent that does not exist is ignored.
@@ -165,28 +185,49 @@ void TKelvoKomp::WriteRecord(KeywordFile& file) const {
   file.WriteTokenLine("END_OF_COMP");
 }
 
+std::string TKelvoKomp::PicFileProblem() const {
+  for (int s = 1; s <= 4; ++s) {
+    const TKelvoSubKomp* sub = Sub(s);
+    if (sub == nullptr) continue;
+    if (const std::string_view why = WhyNameLeavesFolder(sub->FileName); !why.empty()) {
+      return PicFileText(Name, sub->FileName, why);
+    }
+  }
+  return {};
+}
+
+std::string TKelvoKomp::ImagePath(int s) const {
+  const TKelvoSubKomp* sub = Sub(s);
+  return Container->LibPath + Container->ImageDir + "\\" + (sub ? sub->FileName : "");
+}
+
 void TKelvoKomp::LoadImages(TPak& archive) {
   if (ImagesLoaded != 0) {
     if (ImagesLoaded < std::numeric_limits<int16_t>::max()) ++ImagesLoaded;
     return;
   }
+  CheckImageNames(*this);
   for (int s = 1; s <= 4; ++s) {
-    if (TKelvoSubKomp* sub = Sub(s)) {
-      sub->LoadImage(archive, Container->LibPath + Container->ImageDir + "\\" + sub->FileName);
-    }
+    if (TKelvoSubKomp* sub = Sub(s)) sub->LoadImage(archive, ImagePath(s));
   }
   ImagesLoaded = 1;
 }
 
 void TKelvoKomp::UlozData() const {
-  const std::string folder = Container->LibPath + Container->ImageDir;
+  CheckImageNames(*this);
   for (int s = 1; s <= 4; ++s) {
     const TKelvoSubKomp* sub = Sub(s);
     if (!sub) continue;
+    // The category folder, or the subfolder the file name puts the image in.
+    const std::string path = ImagePath(s);
+    const size_t cut = sub->FileName.find_last_of("\\/");
+    const std::string folder = cut == std::string::npos
+                                   ? Container->LibPath + Container->ImageDir
+                                   : path.substr(0, path.size() - sub->FileName.size() + cut);
     std::error_code error;
     std::filesystem::create_directories(OsPath(folder), error);
     if (error) throw KelvoError("TKelvoKomp.UlozData: cant Forcedir " + ShownName(folder));
-    sub->SaveImage(folder + "\\" + sub->FileName);
+    sub->SaveImage(path);
   }
 }
 

@@ -65,9 +65,18 @@ class TKelvoKomp {
   void ReadRecord(KeywordFile& file);
   void WriteRecord(KeywordFile& file) const;
 
-  // Loads each subcomponent's image once; later calls only count.
+  // Why a PICFILE name would lead out of the category folder, as a message naming it and the
+  // component; empty when every name stays inside.
+  std::string PicFileProblem() const;
+  // The file name of subcomponent s (1..4) below the library: LibPath + ImageDir + "\" + name.
+  std::string ImagePath(int s) const;
+
+  // Loads each subcomponent's image once; later calls only count. Throws KelvoError without
+  // reading when PATH or a PICFILE name would lead out of its folder.
   void LoadImages(TPak& archive);
-  // Writes the images under the container's LibPath + ImageDir, creating the folder.
+  // Writes the images under the container's LibPath + ImageDir, creating the folders (a file
+  // name may hold subfolders). Throws KelvoError before writing anything when PATH or a
+  // PICFILE name would lead out of its folder.
   void UlozData() const;
 
   // Frame n (1..4) := the first component of the container named `name`.

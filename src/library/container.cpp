@@ -50,6 +50,21 @@ void TKelvoKompKontejner::AddPoint(int32_t category) {
   PointOf[static_cast<size_t>(category)] = PointCount();
 }
 
+std::string TKelvoKompKontejner::ImageDirProblem() const {
+  const std::string_view why = WhyNameLeavesFolder(ImageDir);
+  if (why.empty()) return {};
+  return "PATH " + ImageDir + " of TYP " + DirName +
+         " leads out of the library folder: " + std::string(why);
+}
+
+std::string TKelvoKompKontejner::OutsideNameProblem() const {
+  std::string problem = ImageDirProblem();
+  for (size_t i = 0; problem.empty() && i < Components.size(); ++i) {
+    problem = Components[i]->PicFileProblem();
+  }
+  return problem;
+}
+
 void TKelvoKompKontejner::ReadRecord(KeywordFile& file, DiagnosticsSink& sink) {
   for (;;) {
     const std::string token = file.ReadToken();
@@ -60,6 +75,9 @@ void TKelvoKompKontejner::ReadRecord(KeywordFile& file, DiagnosticsSink& sink) {
       AddComponent(std::move(component));
     } else if (token == "PATH") {
       ImageDir = file.ReadToken();
+      if (const std::string problem = ImageDirProblem(); !problem.empty()) {
+        throw FatalDataError(problem);
+      }
     } else if (token == "SOURCE") {
       Source = file.ReadToken();
     } else if (token == "BITS") {
@@ -209,6 +227,9 @@ void TKelvoKompKontejner::LoadImages(TPak& archive) {
 }
 
 void TKelvoKompKontejner::SetLibPathAndSaveImages(const std::string& path) {
+  if (const std::string problem = OutsideNameProblem(); !problem.empty()) {
+    throw KelvoError(problem);
+  }
   LibPath = path;
   if (LibPath.empty() || LibPath.back() != '\\') LibPath += '\\';
   for (const auto& component : Components) component->UlozData();

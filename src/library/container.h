@@ -69,7 +69,13 @@ class TKelvoKompKontejner {
   void ReadAnimations(KeywordFile& file);
   void WriteAnimations(KeywordFile& file) const;
 
+  // Why PATH would lead out of the library folder, as a message naming it; empty when it stays.
+  std::string ImageDirProblem() const;
+  // The same for PATH and then every component's PICFILE names: the first problem found.
+  std::string OutsideNameProblem() const;
+
   void LoadImages(TPak& archive);
+  // Throws KelvoError before writing anything when OutsideNameProblem finds one.
   void SetLibPathAndSaveImages(const std::string& path);
 
   // Same settings and components (compared with TKelvoKomp::SameContent); LibPath is not

@@ -265,7 +265,15 @@ void TKelvoTyp::WriteAnimations() const {
   file.Close();
 }
 
+void TKelvoTyp::CheckImageNames() const {
+  for (int32_t i = 1; i <= kCategoryCount; ++i) {
+    const std::string problem = Container(i).OutsideNameProblem();
+    if (!problem.empty()) throw KelvoError(problem);
+  }
+}
+
 void TKelvoTyp::SaveTextAs(const std::string& directory) {
+  CheckImageNames();
   Path = WithBackslash(directory);
   WriteDrawOrder();
   WriteDependencies();
@@ -275,6 +283,7 @@ void TKelvoTyp::SaveTextAs(const std::string& directory) {
 }
 
 void TKelvoTyp::SaveImagesAs(const std::string& directory) {
+  CheckImageNames();
   Path = WithBackslash(directory);
   for (int32_t i = 1; i <= kCategoryCount; ++i) Container(i).SetLibPathAndSaveImages(Path);
 }

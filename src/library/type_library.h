@@ -73,7 +73,11 @@ class TKelvoTyp {
   void WriteComponents() const;
   void WriteColours() const;
   void WriteAnimations() const;
-  // Move the library to `directory` and write its five files there / its images there.
+  // Throws KelvoError naming the first PATH or PICFILE name that would lead out of its folder
+  // (OutsideNameProblem of each container), so that a writer refuses before writing anything.
+  void CheckImageNames() const;
+  // Move the library to `directory` and write its five files there / its images there. Both
+  // run CheckImageNames first, so a refused library leaves no file behind.
   void SaveTextAs(const std::string& directory);
   void SaveImagesAs(const std::string& directory);
 

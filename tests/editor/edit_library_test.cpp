@@ -105,6 +105,54 @@ TEST_F(EditLibraryTest, RenamingToAnExistingNameWarnsAndStillAppliesTheRest) {
   EXPECT_NE(Line("F3"), -1);
 }
 
+// Names become parts of the images' paths: one that leads out of its folder is refused with a
+// message naming it, the old one stays and the other fields are applied.
+TEST_F(EditLibraryTest, NamesLeadingOutOfTheirFolderAreRefusedAndTheOldOnesStay) {
+  for (const std::string name : {"../../escaped", "a\\..\\..\\b", "\\abs", "/abs", "C:\\x"}) {
+    prompter.messages.clear();
+    ASSERT_TRUE(edit.Open());
+    edit.SetName(name);
+    edit.SetFrequency(42);
+    edit.Apply();
+    EXPECT_EQ(F2().Name, "f2") << name;
+    EXPECT_EQ(F2().Frequency, 42);
+    EXPECT_EQ(F2().Sub(1)->FileName, "f2_s01");
+    ASSERT_EQ(prompter.messages.size(), 1u) << name;
+    EXPECT_EQ(prompter.messages[0].Kind, MessageKind::Warning);
+    EXPECT_NE(LastText().find("Component name " + name + " leads out"), std::string::npos)
+        << LastText();
+
+    prompter.messages.clear();
+    type.Open();
+    type.SetImageDir(name);
+    type.SetUsual(2);
+    type.Apply();
+    EXPECT_EQ(Faces().ImageDir, "obl") << name;
+    EXPECT_EQ(Faces().Usual, 2);
+    EXPECT_NE(LastText().find("Path to components " + name), std::string::npos) << LastText();
+
+    // "Export all" names its files after the name field.
+    prompter.messages.clear();
+    ASSERT_TRUE(edit.Open());
+    edit.SetName(name);
+    EXPECT_FALSE(edit.ExportAllTo(art + "all/deeper"));
+    EXPECT_NE(LastText().find("Cannot export"), std::string::npos) << LastText();
+    edit.Cancel();
+  }
+
+  // A name with subfolders stays inside the category folder; saving makes them.
+  TKelvoKomp& f2 = F2();
+  ASSERT_TRUE(edit.Open());
+  edit.SetName("sub\\dir\\ok");
+  edit.Apply();
+  EXPECT_EQ(f2.Sub(1)->FileName, "sub\\dir\\ok_s01");
+  const std::string saved = folder.Dir() + "saved";
+  std::filesystem::create_directories(saved);
+  Lib().SaveTextAs(saved);
+  Lib().SaveImagesAs(saved);
+  EXPECT_TRUE(std::filesystem::exists(saved + "/obl/sub/dir/ok_s01"));
+}
+
 TEST_F(EditLibraryTest, ClearingARowRemovesItsSubcomponentAndRenamesTheRest) {
   ASSERT_TRUE(edit.Open());
   edit.SetRowText(2, "");

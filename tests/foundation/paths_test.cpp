@@ -36,6 +36,24 @@ INSTANTIATE_TEST_SUITE_P(
                       NameRow{"C:x", false, "x", "x"}, NameRow{"", false, "", ""},
                       NameRow{"/..\\..\\x", true, "/../../x", "/x"}));
 
+TEST(NameStaysInFolder, RefusesParentPartsAbsoluteNamesAndDriveLetters) {
+  struct Row {
+    const char* name;
+    const char* why;  // "" when the name stays inside its folder
+  };
+  const char* const parent = "it has a \"..\" part";
+  for (const Row& row :
+       {Row{"..", parent}, Row{"a\\..\\..\\b", parent}, Row{"a/..", parent},
+        Row{"..\\..\\..\\escaped", parent}, Row{"\\abs", "it is an absolute name"},
+        Row{"/abs", "it is an absolute name"}, Row{"\\\\server\\x", "it is an absolute name"},
+        Row{"C:\\x", "it starts with a drive letter"}, Row{"c:x", "it starts with a drive letter"},
+        Row{"sub\\dir\\ok", ""}, Row{"ok..name", ""}, Row{"...", ""}, Row{"a\\.\\b", ""},
+        Row{"", ""}}) {
+    EXPECT_EQ(WhyNameLeavesFolder(row.name), row.why) << row.name;
+    EXPECT_EQ(NameStaysInFolder(row.name), *row.why == '\0') << row.name;
+  }
+}
+
 TEST(OsPath, FindsMixedCaseNamesComponentByComponent) {
   test::TestFolder folder;
   folder.Write("Data_Big/Male/DRO", "x");

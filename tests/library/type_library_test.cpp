@@ -232,6 +232,75 @@ TEST_F(TypeLibraryTest, FatalDataErrorsNameTheFileAndLine) {
   }
 }
 
+// PATH and PICFILE names become parts of paths: one that leads out of its folder is refused
+// where it is read, naming the file, the line and the name.
+TEST_F(TypeLibraryTest, PathAndPicfileNamesLeadingOutOfTheirFolderAreFatal) {
+  struct Row {
+    std::string record;  // the TYP record on line 2
+    std::string text;
+  };
+  const std::string parent = ": it has a \"..\" part";
+  const Row rows[] = {
+      {"TYP OCI PATH ..\\..\\..\\dir",
+       "PATH ..\\..\\..\\dir of TYP OCI leads out of the library "
+       "folder" +
+           parent},
+      {"TYP OCI PATH /abs",
+       "PATH /abs of TYP OCI leads out of the library folder: it is an "
+       "absolute name"},
+      {"TYP OCI PATH oci COMP e1 PICFILE 1 ..\\..\\..\\escaped",
+       "PICFILE ..\\..\\..\\escaped of COMP e1 leads out of the category folder" + parent},
+      {"TYP OCI PATH oci COMP e1 PICFILE 2 C:\\x",
+       "PICFILE C:\\x of COMP e1 leads out of the category folder: it starts with a drive letter"},
+  };
+  for (const Row& row : rows) {
+    try {
+      Load(With("cmp", "COMPONENTS\r\n" + row.record + "\r\n"));
+      ADD_FAILURE() << row.record << " loaded";
+    } catch (const FatalDataError& e) {
+      EXPECT_EQ(e.what(), row.text);
+      EXPECT_EQ(e.File(), context.folder.Dir() + "data/lib/cmp") << e.what();
+      EXPECT_EQ(e.Line(), 2) << e.what();
+    }
+    std::filesystem::remove_all(context.folder.Path() / "data/lib");
+  }
+}
+
+// Names with subfolders inside the category folder load and save; a name that leads out, put
+// in after loading, makes every writer and the image loader refuse before touching a file.
+TEST_F(TypeLibraryTest, WritersAndImageLoadsCheckTheNamesBeforeTouchingFiles) {
+  LibraryFiles files;
+  files.cmp =
+      "COMPONENTS TYP NOSY PATH nos COMP n PICFILE 1 sub\\dir\\n.img END_OF_COMP END_OF_TYP "
+      "END_OF_COMPONENTS";
+  auto library = Load(files);
+  context.folder.Write("data/lib/nos/sub/dir/n.img", std::string("\x08\x01\x00\x01\x00\x05", 6));
+  library->LoadImages();
+  SaveText(*library, DataDir("out"));
+  library->SaveImagesAs(DataDir("out"));
+  EXPECT_EQ(File("out", "nos/sub/dir/n.img").size(), 6u);
+
+  const auto root = context.folder.Path();
+  TKelvoKomp& nose = library->Container(kNoses).Komp(1);
+  nose.Sub(1)->FileName = "..\\..\\escaped";
+  for (const std::string& target : {DataDir("refused"), DataDir("out")}) {
+    const std::string text = ErrorText<KelvoError>([&] { library->SaveTextAs(target); });
+    EXPECT_NE(text.find("PICFILE ..\\..\\escaped of COMP n"), std::string::npos) << text;
+    EXPECT_NE(ErrorText<KelvoError>([&] { library->SaveImagesAs(target); }), "");
+  }
+  EXPECT_FALSE(std::filesystem::exists(root / "data/refused"));
+  EXPECT_FALSE(std::filesystem::exists(root / "data/escaped"));
+  EXPECT_FALSE(std::filesystem::exists(root / "escaped"));
+  EXPECT_EQ(File("out", "cmp").find("escaped"), std::string::npos);
+
+  nose.Sub(1)->FileName = "n.img";
+  library->Container(kNoses).ImageDir = "..\\nos";
+  nose.ImagesLoaded = 0;
+  EXPECT_NE(ErrorText<KelvoError>([&] { nose.LoadImages(Archive()); }).find("PATH ..\\nos"),
+            std::string::npos);
+  EXPECT_EQ(nose.ImagesLoaded, 0);
+}
+
 TEST_F(TypeLibraryTest, BitsOtherThan8Or16WarnsNamingFileAndValueAndCountsAs8) {
   struct Row {
     std::string bits;
