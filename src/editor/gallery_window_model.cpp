@@ -321,8 +321,16 @@ UnsavedGallery GalleryWindowModel::AskToSaveUnsaved() {
                    "There's an unsaved gallery in memory that will be lost. Save ?")) {
     return UnsavedGallery::Cancelled;
   }
-  BtnSaveClick();
-  return Saved() ? UnsavedGallery::Saved : UnsavedGallery::NotSaved;
+  switch (SaveWithDialog()) {
+    case SaveOutcome::Saved:
+      return UnsavedGallery::Saved;
+    case SaveOutcome::DialogCancelled:
+      return UnsavedGallery::NotSaved;
+    case SaveOutcome::Failed:
+      break;
+  }
+  // The error is shown; dropping the gallery now would lose what could not be written.
+  return UnsavedGallery::Cancelled;
 }
 
 bool GalleryWindowModel::SaveOrDropUnsaved() {
@@ -445,13 +453,17 @@ void GalleryWindowModel::BtnLoadClick() {
 
 void GalleryWindowModel::BtnSaveClick() {
   KELVO_GALLERY_COMMAND();
-  if (!gallery_) return;
+  SaveWithDialog();
+}
+
+GalleryWindowModel::SaveOutcome GalleryWindowModel::SaveWithDialog() {
+  if (!gallery_) return SaveOutcome::DialogCancelled;
   FileDialogRequest request;
   request.Title = "Save gallery";
   request.Filter = kGalleryFilter;
   request.FileName = gallery_->FilePath();
   std::optional<std::string> path = session_.prompter().SaveFile(request);
-  if (!path || path->empty()) return;
+  if (!path || path->empty()) return SaveOutcome::DialogCancelled;
   if (!HasExtension(*path)) *path += ".xgl";
   try {
     gallery_->Save(*path);
@@ -459,8 +471,10 @@ void GalleryWindowModel::BtnSaveClick() {
   } catch (const std::exception& error) {
     ShowError(session_.prompter(),
               "Cannot save the gallery file " + ShownName(*path) + ":\n" + error.what());
+    return SaveOutcome::Failed;
   }
   UpdateCaption();
+  return SaveOutcome::Saved;
 }
 
 void GalleryWindowModel::BtnClearClick() {

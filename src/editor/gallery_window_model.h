@@ -73,8 +73,8 @@ struct GalleryWindowState {
 enum class UnsavedGallery {
   NothingToSave,  // no gallery, or it is saved
   Saved,          // the user chose to save and it was saved
-  NotSaved,       // the user chose to save, but cancelled the file dialog or the save failed
-  Cancelled,      // the user cancelled the question
+  NotSaved,       // the user chose to save, but cancelled the file dialog
+  Cancelled,      // the user cancelled the question, or the save failed: the gallery stays
 };
 
 class GalleryWindowModel : private SessionObserver {
@@ -122,7 +122,8 @@ class GalleryWindowModel : private SessionObserver {
   // saved; OK runs "&Save".
   UnsavedGallery AskToSaveUnsaved();
   // Before the gallery's library goes ("&Sex"): AskToSaveUnsaved, and a gallery the user chose to
-  // save but did not is dropped with its thumbnails. False when the question was cancelled.
+  // save but did not is dropped with its thumbnails. False when the question was cancelled or
+  // the save failed; the gallery then stays.
   bool SaveOrDropUnsaved();
   // Appends a copy of the portrait (the checks and questions of "Add to gal.").
   void AddPortrait(const TKelvoPortret& portrait);
@@ -156,6 +157,9 @@ class GalleryWindowModel : private SessionObserver {
   void MIVoiceClick();
 
  private:
+  enum class SaveOutcome { Saved, DialogCancelled, Failed };
+  // The save dialog and the write; a failed write is reported.
+  SaveOutcome SaveWithDialog();
   void OnSessionEvent(SessionEvent event) override;
   void Changed(unsigned changes) { pending_ |= changes; }
   void Report();

@@ -217,6 +217,37 @@ TEST_F(DataSetsTest, ASavedGalleryIsReloadedOverTheNewLibraryAndAnUnsavedOneAske
   EXPECT_FALSE(gallery.HasGallery());
 }
 
+// Saving chosen, but the gallery cannot be written: it stays, unsaved, and "&Sex" ends there.
+TEST_F(DataSetsTest, AGalleryThatFailsToSaveStaysAndTheChangeEnds) {
+  GalleryWindowModel gallery(model->Session());
+  gallery.SetThreads(1);
+  windows.gallery = [&] { return gallery.SaveOrDropUnsaved(); };
+  gallery.AddPortrait(model->Portrait());
+  const std::filesystem::path locked = dir / "locked";
+  std::filesystem::create_directories(locked);
+  // 0 when everything stayed as it was; the messages go to `out`.
+  const auto changeSex = [&](const std::filesystem::path& file, std::ostream& out) {
+    Messages().clear();
+    folders.saveFiles = {file.string()};
+    ChangeSex(&DataSetsModel::Button4Click);
+    for (const PromptedMessage& m : Messages()) out << m.Text << "\n";
+    const bool kept = gallery.HasGallery() && gallery.Count() == 1 && !gallery.Saved();
+    return kept && windows.changeSexShown == 0 && model->Session().State().DataSetDir == "lib" &&
+                   !std::filesystem::exists(file)
+               ? 0
+               : 1;
+  };
+  std::ostringstream missing;
+  EXPECT_EQ(changeSex(locked / "no" / "such" / "g.xgl", missing), 0) << missing.str();
+  EXPECT_NE(missing.str().find("Cannot save the gallery file"), std::string::npos);
+  const FaultRun run = RunUnderWriteFault(WriteFault::kReadOnlyFolder, locked, [&](auto& out) {
+    return changeSex(locked / "g.xgl", out);
+  });
+  if (run.skipped) GTEST_SKIP() << "a read-only folder could not be set up";
+  EXPECT_EQ(run.code, 0) << run.messages;
+  EXPECT_NE(run.messages.find("Cannot save the gallery file"), std::string::npos) << run.messages;
+}
+
 TEST_F(DataSetsTest, UnsavedLibraryChangesAreOfferedBeforeTheChange) {
   model->SpinEditCetnChange(77);
   ASSERT_TRUE(model->Session().State().LibraryChanged);
