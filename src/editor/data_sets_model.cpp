@@ -169,11 +169,10 @@ UnsavedLibrary DataSetsModel::OfferUnsavedLibrary() {
   if (!session_.HasLibrary() || !session_.State().LibraryChanged) {
     return UnsavedLibrary::NothingToSave;
   }
-  switch (session_.prompter().Message(MessageKind::Confirmation, "Question", kUnsavedLibraryText,
-                                      MessageButtons::YesNoCancel)) {
-    case MessageAnswer::Yes:
+  switch (AskSaveDiscardCancel(session_.prompter(), kUnsavedLibraryText)) {
+    case MessageAnswer::Save:
       return BtnUlozClick() ? UnsavedLibrary::Saved : UnsavedLibrary::Cancelled;
-    case MessageAnswer::No:
+    case MessageAnswer::Discard:
       return UnsavedLibrary::Discarded;
     default:
       return UnsavedLibrary::Cancelled;

@@ -49,7 +49,8 @@ enum class UnsavedLibrary {
 class DataSetWindows {
  public:
   virtual ~DataSetWindows() = default;
-  // The gallery window's unsaved-gallery question; false when the user cancelled it.
+  // The gallery window's unsaved-gallery question; false when the command is to end there
+  // (cancelled, or the save was not done).
   virtual bool OfferUnsavedGallery() = 0;
   // Show the dialog modally over the model's values; true when it closed with OK.
   virtual bool ExecuteChangeSex() = 0;
@@ -100,7 +101,7 @@ class DataSetsModel {
   // images; each file is written whole or not at all. Throws EditorError
   // "TMainForm.Ulozkomp: cant forcedir " + folder when the folder cannot be made.
   void Ulozkomp(const std::string& folder, bool withPictures);
-  // With unsaved library changes: "Question" with Yes (runs "&Save"), No and Cancel.
+  // With unsaved library changes: "Question" with Save (runs "&Save"), Discard and Cancel.
   UnsavedLibrary OfferUnsavedLibrary();
   // Both questions before another command replaces the data set (the avatar import); false when
   // the user cancelled one of them.

@@ -317,20 +317,19 @@ void GalleryWindowModel::Drop() {
 UnsavedGallery GalleryWindowModel::AskToSaveUnsaved() {
   KELVO_GALLERY_COMMAND();
   if (Saved()) return UnsavedGallery::NothingToSave;
-  if (!AskOkCancel(session_.prompter(),
-                   "There's an unsaved gallery in memory that will be lost. Save ?")) {
-    return UnsavedGallery::Cancelled;
-  }
-  BtnSaveClick();
-  return Saved() ? UnsavedGallery::Saved : UnsavedGallery::NotSaved;
+  return OfferUnsaved("There's an unsaved gallery in memory that will be lost. Save ?");
 }
 
-bool GalleryWindowModel::SaveOrDropUnsaved() {
-  KELVO_GALLERY_COMMAND();
-  const UnsavedGallery answer = AskToSaveUnsaved();
-  if (answer == UnsavedGallery::Cancelled) return false;
-  if (answer == UnsavedGallery::NotSaved) Drop();
-  return true;
+UnsavedGallery GalleryWindowModel::OfferUnsaved(const std::string& question) {
+  switch (AskSaveDiscardCancel(session_.prompter(), question)) {
+    case MessageAnswer::Save:
+      // A cancelled save dialog or a failed write keeps the gallery: nothing is lost.
+      return SaveWithDialog() ? UnsavedGallery::Saved : UnsavedGallery::Cancelled;
+    case MessageAnswer::Discard:
+      return UnsavedGallery::Discarded;
+    default:
+      return UnsavedGallery::Cancelled;
+  }
 }
 
 void GalleryWindowModel::OnSessionEvent(SessionEvent event) {
@@ -429,29 +428,35 @@ void GalleryWindowModel::BtnLoadClick() {
   KELVO_GALLERY_COMMAND();
   Prompter& prompter = session_.prompter();
   if (gallery_) {
-    if (!AskOkCancel(prompter, "There's a gallery in memory that will be lost, continue ?")) {
-      return;
-    }
-    Drop();
+    const std::string question = "There's a gallery in memory that will be lost, continue ?";
+    // A saved gallery loses nothing but its place in the window.
+    const bool goOn = Saved() ? AskOkCancel(prompter, question)
+                              : OfferUnsaved(question) != UnsavedGallery::Cancelled;
+    if (!goOn) return;
   }
   FileDialogRequest request;
   request.Title = "Load gallery";
   request.Filter = kGalleryFilter;
   request.InitialDir = session_.Context().Archive().BaseDir();
   const std::optional<std::string> path = prompter.OpenFile(request);
+  // The gallery in memory goes only when another one has been read in its place.
   if (!path || !session_.HasLibrary()) return;
   LoadFromFile(*path);
 }
 
 void GalleryWindowModel::BtnSaveClick() {
   KELVO_GALLERY_COMMAND();
-  if (!gallery_) return;
+  SaveWithDialog();
+}
+
+bool GalleryWindowModel::SaveWithDialog() {
+  if (!gallery_) return false;
   FileDialogRequest request;
   request.Title = "Save gallery";
   request.Filter = kGalleryFilter;
   request.FileName = gallery_->FilePath();
   std::optional<std::string> path = session_.prompter().SaveFile(request);
-  if (!path || path->empty()) return;
+  if (!path || path->empty()) return false;
   if (!HasExtension(*path)) *path += ".xgl";
   try {
     gallery_->Save(*path);
@@ -459,14 +464,16 @@ void GalleryWindowModel::BtnSaveClick() {
   } catch (const std::exception& error) {
     ShowError(session_.prompter(),
               "Cannot save the gallery file " + ShownName(*path) + ":\n" + error.what());
+    return false;
   }
   UpdateCaption();
+  return true;
 }
 
 void GalleryWindowModel::BtnClearClick() {
   KELVO_GALLERY_COMMAND();
   if (!gallery_) return;
-  if (!AskOkCancel(session_.prompter(), "Really clean all ?")) return;
+  if (!AskYesNo(session_.prompter(), "Really clean all ?", /*defaultNo=*/true)) return;
   Drop();
 }
 

@@ -69,12 +69,12 @@ struct GalleryWindowState {
   int ButtonsTop = 4;  // where the four buttons go: under the grid, in client coordinates
 };
 
-// Answers of AskToSaveUnsaved.
+// Answers of AskToSaveUnsaved. Only Discarded lets the asking command drop unsaved portraits.
 enum class UnsavedGallery {
   NothingToSave,  // no gallery, or it is saved
-  Saved,          // the user chose to save and it was saved
-  NotSaved,       // the user chose to save, but cancelled the file dialog or the save failed
-  Cancelled,      // the user cancelled the question
+  Saved,          // the user chose Save and it was written
+  Discarded,      // the user chose Discard
+  Cancelled,      // Cancel, the save dialog cancelled or the save failed: the command ends
 };
 
 class GalleryWindowModel : private SessionObserver {
@@ -118,12 +118,10 @@ class GalleryWindowModel : private SessionObserver {
   void ReloadForNewLibrary();
   // Frees the gallery and its thumbnails; the window shows it empty.
   void Drop();
-  // "There's an unsaved gallery in memory that will be lost. Save ?" when the gallery is not
-  // saved; OK runs "&Save".
+  // "There's an unsaved gallery in memory that will be lost. Save ?" with Save, Discard and
+  // Cancel when the gallery is not saved; Save runs "&Save". The gallery itself stays: after
+  // Discard, a new library drops it (or reads its file again) when it comes.
   UnsavedGallery AskToSaveUnsaved();
-  // Before the gallery's library goes ("&Sex"): AskToSaveUnsaved, and a gallery the user chose to
-  // save but did not is dropped with its thumbnails. False when the question was cancelled.
-  bool SaveOrDropUnsaved();
   // Appends a copy of the portrait (the checks and questions of "Add to gal.").
   void AddPortrait(const TKelvoPortret& portrait);
   // "Back to gal.": writes the session's portrait back into the taken one.
@@ -156,6 +154,9 @@ class GalleryWindowModel : private SessionObserver {
   void MIVoiceClick();
 
  private:
+  // The save dialog and the write; false when cancelled or failed (a failure is reported).
+  bool SaveWithDialog();
+  UnsavedGallery OfferUnsaved(const std::string& question);
   void OnSessionEvent(SessionEvent event) override;
   void Changed(unsigned changes) { pending_ |= changes; }
   void Report();

@@ -13,20 +13,23 @@
 namespace kelvo {
 namespace {
 
+// Every question preselects No: Enter twice must not turn new artwork into an animation step.
 class PrompterQuestions : public ImportQuestions {
  public:
   explicit PrompterQuestions(Prompter& prompter) : prompter_(prompter) {}
-  bool IsAnimation() override { return AskYesNo(prompter_, "Is the component an animation ?"); }
+  bool IsAnimation() override { return Ask("Is the component an animation ?"); }
   bool UseShiftOf(const std::string& componentName) override {
-    return AskYesNo(prompter_, "Should I use shift and span of component " + componentName + " ?");
+    return Ask("Should I use shift and span of component " + componentName + " ?");
   }
   bool PlaceClipMask() override {
-    return AskYesNo(prompter_,
-                    "Subcomponents count mismatches, but the different subcompontent is a "
-                    "clipping mask.\n\rShould I try to place it ?");
+    return Ask(
+        "Subcomponents count mismatches, but the different subcompontent is a "
+        "clipping mask.\n\rShould I try to place it ?");
   }
 
  private:
+  bool Ask(const std::string& text) { return AskYesNo(prompter_, text, /*defaultNo=*/true); }
+
   Prompter& prompter_;
 };
 

@@ -12,8 +12,10 @@ namespace kelvo {
 
 enum class MessageKind { Warning, Error, Information, Confirmation };
 // YesNoDefaultNo: Yes and No with No preselected, for a question whose Yes costs work.
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+// SaveDiscardCancel: the question about unsaved work, Cancel preselected, so that a stray Enter
+// keeps the work and ends the command.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoDefaultNo, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Save, Discard };
 
 struct FileDialogRequest {
   std::string Title;
@@ -60,6 +62,15 @@ inline bool AskYesNo(Prompter& p, const std::string& text, bool defaultNo = fals
   return p.Message(MessageKind::Confirmation, "Question", text,
                    defaultNo ? MessageButtons::YesNoDefaultNo : MessageButtons::YesNo) ==
          MessageAnswer::Yes;
+}
+
+// A question about unsaved work with the caption "Question": Save, Discard or Cancel. A box
+// closed otherwise is Cancel.
+inline MessageAnswer AskSaveDiscardCancel(Prompter& p, const std::string& text) {
+  const MessageAnswer answer =
+      p.Message(MessageKind::Confirmation, "Question", text, MessageButtons::SaveDiscardCancel);
+  return answer == MessageAnswer::Save || answer == MessageAnswer::Discard ? answer
+                                                                           : MessageAnswer::Cancel;
 }
 
 }  // namespace kelvo

@@ -44,7 +44,7 @@ void DataSetCommands::StoreSettings() const {
 }
 
 bool DataSetCommands::OfferUnsavedGallery() {
-  return gallery_.Model().SaveOrDropUnsaved();
+  return gallery_.Model().AskToSaveUnsaved() != UnsavedGallery::Cancelled;
 }
 
 bool DataSetCommands::ExecuteChangeSex() {

@@ -225,8 +225,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  const UnsavedGallery answer = gallery_->Model().AskToSaveUnsaved();
-  if (answer == UnsavedGallery::Cancelled || answer == UnsavedGallery::NotSaved) {
+  if (gallery_->Model().AskToSaveUnsaved() == UnsavedGallery::Cancelled) {
     event->ignore();
     return;
   }

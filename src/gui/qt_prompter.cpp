@@ -34,8 +34,8 @@ QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
     case MessageButtons::YesNo:
     case MessageButtons::YesNoDefaultNo:
       return QMessageBox::Yes | QMessageBox::No;
-    case MessageButtons::YesNoCancel:
-      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::SaveDiscardCancel:
+      return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
 }
@@ -82,6 +82,9 @@ MessageAnswer QtPrompter::Message(MessageKind kind, const std::string& caption,
   if (buttons == MessageButtons::YesNoDefaultNo) {
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
+  } else if (buttons == MessageButtons::SaveDiscardCancel) {
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
   }
   switch (box.exec()) {
     case QMessageBox::Ok:
@@ -90,6 +93,10 @@ MessageAnswer QtPrompter::Message(MessageKind kind, const std::string& caption,
       return MessageAnswer::Yes;
     case QMessageBox::No:
       return MessageAnswer::No;
+    case QMessageBox::Save:
+      return MessageAnswer::Save;
+    case QMessageBox::Discard:
+      return MessageAnswer::Discard;
     default:
       return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo
                  ? MessageAnswer::No

@@ -181,7 +181,7 @@ TEST_F(DataSetsTest, TheHeadNumbersAreCheckedAfterTheChange) {
 TEST_F(DataSetsTest, ASavedGalleryIsReloadedOverTheNewLibraryAndAnUnsavedOneAskedFor) {
   GalleryWindowModel gallery(model->Session());
   gallery.SetThreads(1);
-  windows.gallery = [&] { return gallery.SaveOrDropUnsaved(); };
+  windows.gallery = [&] { return gallery.AskToSaveUnsaved() != UnsavedGallery::Cancelled; };
   gallery.AddPortrait(model->Portrait());
   folders.answers = {MessageAnswer::Cancel};  // the unsaved-gallery question
   ChangeSex(&DataSetsModel::Button4Click);
@@ -209,12 +209,58 @@ TEST_F(DataSetsTest, ASavedGalleryIsReloadedOverTheNewLibraryAndAnUnsavedOneAske
   EXPECT_TRUE(gallery.Saved());
   EXPECT_EQ(gallery.Gallery()->FilePath(), path);
 
-  // Saving chosen but its dialog cancelled: the gallery goes, the change goes on.
+  // Save with its dialog cancelled, or Discard and then "Exit": the gallery stays as it was.
   gallery.AddPortrait(model->Portrait());
   ASSERT_FALSE(gallery.Saved());
+  const int shown = windows.changeSexShown;
+  folders.answers = {MessageAnswer::Save};
+  ChangeSex(&DataSetsModel::Button3Click);
+  EXPECT_EQ(windows.changeSexShown, shown);
+  folders.answers = {MessageAnswer::Discard};
+  windows.changeSex = [] { return false; };
+  sets->BtnNacistClick();
+  EXPECT_EQ(windows.changeSexShown, shown + 1);
+  EXPECT_EQ(model->Session().State().DataSetDir, "female");
+  EXPECT_EQ(gallery.Count(), 2);
+  EXPECT_FALSE(gallery.Saved());
+  // Discard and a change: the portraits added since the save are gone, the file's come back.
+  folders.answers = {MessageAnswer::Discard};
   ChangeSex(&DataSetsModel::Button3Click);
   EXPECT_EQ(model->Session().State().DataSetDir, "male");
-  EXPECT_FALSE(gallery.HasGallery());
+  EXPECT_EQ(gallery.Count(), 1);
+  EXPECT_TRUE(gallery.Saved());
+}
+
+// Saving chosen, but the gallery cannot be written: it stays, unsaved, and "&Sex" ends there.
+TEST_F(DataSetsTest, AGalleryThatFailsToSaveStaysAndTheChangeEnds) {
+  GalleryWindowModel gallery(model->Session());
+  gallery.SetThreads(1);
+  windows.gallery = [&] { return gallery.AskToSaveUnsaved() != UnsavedGallery::Cancelled; };
+  gallery.AddPortrait(model->Portrait());
+  const std::filesystem::path locked = dir / "locked";
+  std::filesystem::create_directories(locked);
+  // 0 when everything stayed as it was; the messages go to `out`.
+  const auto changeSex = [&](const std::filesystem::path& file, std::ostream& out) {
+    Messages().clear();
+    folders.answers = {MessageAnswer::Save};
+    folders.saveFiles = {file.string()};
+    ChangeSex(&DataSetsModel::Button4Click);
+    for (const PromptedMessage& m : Messages()) out << m.Text << "\n";
+    const bool kept = gallery.HasGallery() && gallery.Count() == 1 && !gallery.Saved();
+    return kept && windows.changeSexShown == 0 && model->Session().State().DataSetDir == "lib" &&
+                   !std::filesystem::exists(file)
+               ? 0
+               : 1;
+  };
+  std::ostringstream missing;
+  EXPECT_EQ(changeSex(locked / "no" / "such" / "g.xgl", missing), 0) << missing.str();
+  EXPECT_NE(missing.str().find("Cannot save the gallery file"), std::string::npos);
+  const FaultRun run = RunUnderWriteFault(WriteFault::kReadOnlyFolder, locked, [&](auto& out) {
+    return changeSex(locked / "g.xgl", out);
+  });
+  if (run.skipped) GTEST_SKIP() << "a read-only folder could not be set up";
+  EXPECT_EQ(run.code, 0) << run.messages;
+  EXPECT_NE(run.messages.find("Cannot save the gallery file"), std::string::npos) << run.messages;
 }
 
 TEST_F(DataSetsTest, UnsavedLibraryChangesAreOfferedBeforeTheChange) {
@@ -222,32 +268,32 @@ TEST_F(DataSetsTest, UnsavedLibraryChangesAreOfferedBeforeTheChange) {
   ASSERT_TRUE(model->Session().State().LibraryChanged);
   const TKelvoTyp* before = &model->Library();
 
-  folders.answers = {MessageAnswer::Cancel};
-  ChangeSex(&DataSetsModel::Button4Click);
+  ChangeSex(&DataSetsModel::Button4Click);  // Enter: Cancel
   EXPECT_EQ(Messages().back().Text, kUnsavedLibraryText);
   EXPECT_EQ(Messages().back().Caption, "Question");
+  EXPECT_EQ(Messages().back().Buttons, MessageButtons::SaveDiscardCancel);
   EXPECT_EQ(&model->Library(), before);
   EXPECT_EQ(Komp(kFaces, "f1").Frequency, 77);
   EXPECT_FALSE(model->Undo().Empty());
 
-  // Yes with the save dialog cancelled keeps everything too.
-  folders.answers = {MessageAnswer::Yes};
+  // Save with the save dialog cancelled keeps everything too.
+  folders.answers = {MessageAnswer::Save};
   ChangeSex(&DataSetsModel::Button4Click);
   EXPECT_EQ(windows.saveShown, 1);
   EXPECT_EQ(&model->Library(), before);
 
-  // Yes and a save: written, then changed.
+  // Save and a save: written, then changed.
   const std::filesystem::path out = dir / "saved";
   SaveInto(out);
-  folders.answers = {MessageAnswer::Yes};
+  folders.answers = {MessageAnswer::Save};
   ChangeSex(&DataSetsModel::Button4Click);
   EXPECT_NE(TestFolder::ReadFile(out / "cmp").find("CETNOST 77"), std::string::npos);
   EXPECT_EQ(model->Session().State().DataSetDir, "female");
   EXPECT_FALSE(model->Session().State().LibraryChanged);
 
-  // No drops the changes.
+  // Discard drops the changes.
   model->SpinEditCetnChange(55);
-  folders.answers = {MessageAnswer::No};
+  folders.answers = {MessageAnswer::Discard};
   ChangeSex(&DataSetsModel::Button3Click);
   EXPECT_EQ(model->Session().State().DataSetDir, "male");
   EXPECT_FALSE(model->Session().State().LibraryChanged);
@@ -265,7 +311,7 @@ TEST_F(DataSetsTest, UnsavedWorkIsOfferedToOtherDataSetChanges) {
   folders.answers = {MessageAnswer::Cancel};
   EXPECT_FALSE(sets->OfferUnsavedWork());
   EXPECT_EQ(Messages().back().Text, kUnsavedLibraryText);
-  folders.answers = {MessageAnswer::No};
+  folders.answers = {MessageAnswer::Discard};
   EXPECT_TRUE(sets->OfferUnsavedWork());
 }
 

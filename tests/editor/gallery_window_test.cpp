@@ -386,17 +386,62 @@ TEST_F(GalleryWindowTest, ThumbnailsOfALoadedGalleryDoNotDependOnTheThreads) {
   EXPECT_EQ(progress.back(), 12);
 }
 
-TEST_F(GalleryWindowTest, LoadThenCancelLeavesNoGallery) {
-  Add(0);
-  gallery->BtnLoadClick();  // the question is answered OK, the file dialog cancelled
-  EXPECT_FALSE(gallery->HasGallery());
-  EXPECT_EQ(gallery->GridImage().Width, 0);
-  EXPECT_EQ(gallery->State().Caption, "Gallery");
-  // Cancel on the question keeps the gallery.
-  Add(0);
-  prompter.answers = {MessageAnswer::Cancel};
+// Load asks Save, Discard or Cancel about an unsaved gallery, and the gallery in memory goes only
+// when another one has been read.
+TEST_F(GalleryWindowTest, LoadKeepsTheGalleryUntilAnotherIsRead) {
+  const std::string question = "There's a gallery in memory that will be lost, continue ?";
+  AddNamed({"other"});
+  const std::string other = SaveTo("other.xgl");
+  gallery->Drop();
+  AddNamed({"A", "B"});
+  const std::string unsavedFile = (dir / "unsaved.xgl").string();
+  struct Row {
+    const char* what;
+    MessageAnswer answer;
+    std::deque<std::optional<std::string>> files;  // the save dialog's, then the load dialog's
+    int dialogs;                                   // file dialogs shown
+  };
+  const Row rows[] = {
+      {"Cancel", MessageAnswer::Cancel, {}, 0},
+      {"the box closed", MessageAnswer::No, {}, 0},
+      {"Save, its dialog cancelled", MessageAnswer::Save, {std::nullopt}, 1},
+      {"Save, failed", MessageAnswer::Save, {(dir / "no" / "such" / "g.xgl").string()}, 1},
+      {"Discard, the load dialog cancelled", MessageAnswer::Discard, {std::nullopt}, 1},
+      {"Discard, a bad file", MessageAnswer::Discard, {(dir / "missing.xgl").string()}, 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    prompter.shown.clear();
+    prompter.file_requests.clear();
+    prompter.answers = {row.answer};
+    prompter.files = row.files;
+    gallery->BtnLoadClick();
+    ASSERT_FALSE(prompter.shown.empty());
+    EXPECT_EQ(prompter.shown.front().Text, question);
+    EXPECT_EQ(prompter.shown.front().Buttons, MessageButtons::SaveDiscardCancel);
+    EXPECT_EQ(prompter.file_requests.size(), static_cast<size_t>(row.dialogs));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"A", "B"}));
+    EXPECT_FALSE(gallery->Saved());
+  }
+  // Save, then the load: the gallery is written before it is replaced.
+  prompter.answers = {MessageAnswer::Save};
+  prompter.files = {unsavedFile, other};
   gallery->BtnLoadClick();
-  EXPECT_EQ(gallery->Count(), 1);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"other"}));
+  ASSERT_TRUE(gallery->LoadFromFile(unsavedFile));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"A", "B"}));
+
+  // A saved gallery loses nothing: the design's OK and Cancel, and a cancelled dialog keeps it.
+  prompter.shown.clear();
+  gallery->BtnLoadClick();
+  EXPECT_EQ(prompter.shown.back().Buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(gallery->Count(), 2);
+  // Discard and a good file replace it.
+  Add(0, "C");
+  prompter.answers = {MessageAnswer::Discard};
+  prompter.files = {other};
+  gallery->BtnLoadClick();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"other"}));
 }
 
 TEST_F(GalleryWindowTest, ClearAllAsksAndDisablesBackToGallery) {
@@ -405,11 +450,12 @@ TEST_F(GalleryWindowTest, ClearAllAsksAndDisablesBackToGallery) {
   gallery->FormMouseDown(MouseButton::Left, 10, 10);
   gallery->FormDblClick();
   ASSERT_TRUE(gallery->State().BackToGalleryEnabled);
-  prompter.answers = {MessageAnswer::Cancel};
-  gallery->BtnClearClick();
-  EXPECT_EQ(gallery->Count(), 1);
-  gallery->BtnClearClick();
+  gallery->BtnClearClick();  // Enter: No is preselected
   EXPECT_EQ(LastMessage(), "Really clean all ?");
+  EXPECT_EQ(prompter.shown.back().Buttons, MessageButtons::YesNoDefaultNo);
+  EXPECT_EQ(gallery->Count(), 1);
+  prompter.answers = {MessageAnswer::Yes};
+  gallery->BtnClearClick();
   EXPECT_FALSE(gallery->HasGallery());
   EXPECT_EQ(gallery->TakenFace(), 0);
   EXPECT_FALSE(gallery->State().BackToGalleryEnabled);
@@ -503,11 +549,15 @@ TEST_F(GalleryWindowTest, UnsavedGalleryQuestion) {
   EXPECT_EQ(gallery->AskToSaveUnsaved(), UnsavedGallery::NothingToSave);
   Add(0);
   prompter.shown.clear();
-  prompter.answers = {MessageAnswer::Cancel};
-  EXPECT_EQ(gallery->AskToSaveUnsaved(), UnsavedGallery::Cancelled);
+  EXPECT_EQ(gallery->AskToSaveUnsaved(), UnsavedGallery::Cancelled) << "Enter: Cancel";
   EXPECT_EQ(LastMessage(), "There's an unsaved gallery in memory that will be lost. Save ?");
-  EXPECT_EQ(gallery->AskToSaveUnsaved(), UnsavedGallery::NotSaved) << "save dialog cancelled";
-  EXPECT_EQ(gallery->Count(), 1);
+  EXPECT_EQ(prompter.shown.back().Buttons, MessageButtons::SaveDiscardCancel);
+  prompter.answers = {MessageAnswer::Save};
+  EXPECT_EQ(gallery->AskToSaveUnsaved(), UnsavedGallery::Cancelled) << "save dialog cancelled";
+  prompter.answers = {MessageAnswer::Discard};
+  EXPECT_EQ(gallery->AskToSaveUnsaved(), UnsavedGallery::Discarded);
+  EXPECT_EQ(gallery->Count(), 1) << "the asking command drops it, not the question";
+  prompter.answers = {MessageAnswer::Save};
   prompter.files.push_back((dir / "kept.xgl").string());
   EXPECT_EQ(gallery->AskToSaveUnsaved(), UnsavedGallery::Saved);
   EXPECT_EQ(gallery->AskToSaveUnsaved(), UnsavedGallery::NothingToSave);

@@ -215,6 +215,38 @@ TEST_F(ImportTest, AnswersSetAnimationAndTakeTheSelectedComponentsShift) {
   EXPECT_EQ(paired.Sub(2)->Y, 5);
 }
 
+// Enter on every question keeps a new component an ordinary one where it was drawn, and a clipping
+// mask the old component lacked unplaced: each question preselects No.
+TEST_F(ImportTest, TheQuestionsPreselectNo) {
+  Faces().Usual = 2;
+  Write("e_z.bmp", Block(1));  // offset (-4, -3)
+  Write("e_p.bmp", Block(5));
+  std::vector<MessageButtons> questions;
+  const auto noteQuestions = [&] {
+    for (size_t i = 1; i < prompter.messages.size(); ++i) {
+      questions.push_back(prompter.messages[i].Buttons);
+    }
+  };
+  Import("e_z.bmp", {Answer::Ok});
+  noteQuestions();
+  const TKelvoKomp& added = Komp(kFaces, "e");
+  EXPECT_FALSE(added.IsFrame);
+  model->RGKompClick(kWithoutAnimations);
+  EXPECT_NE(Line("e"), -1) << "an animation step would leave the ordinary list";
+  EXPECT_EQ(added.Sub(1)->X, -4) << "not moved to f2's place";
+
+  Faces().Usual = 1;
+  Faces().MaskSecond = true;
+  TKelvoKomp& f3 = Komp(kFaces, "f3");
+  f3.Subcomponents[2].reset();
+  Write("f3.bmp", Block(1));
+  Write("f3_omsk.bmp", Block(3));
+  Import("f3.bmp", {Answer::Ok});
+  noteQuestions();
+  EXPECT_EQ(f3.Sub(1)->X, -4) << "the sets differ: the imported offsets";
+  EXPECT_EQ(questions, std::vector<MessageButtons>(3, MessageButtons::YesNoDefaultNo));
+}
+
 TEST_F(ImportTest, AnExistingNameGetsNewPicturesAndKeepsTheRest) {
   Faces().Usual = 2;
   TKelvoKomp& f1 = Komp(kFaces, "f1");

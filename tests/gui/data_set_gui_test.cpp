@@ -159,21 +159,21 @@ TEST_F(DataSetGuiTest, ClosingAsksAboutAnUnsavedLibrary) {
   ASSERT_EQ(prompter_.messages.size(), 1u);
   EXPECT_EQ(prompter_.messages.back().Text, kUnsavedLibraryText);
 
-  // Yes with the save dialog cancelled keeps the program running too.
-  prompter_.answers = {MessageAnswer::Yes};
+  // Save with the save dialog cancelled keeps the program running too.
+  prompter_.answers = {MessageAnswer::Save};
   EXPECT_TRUE(AnswerDialog(
       "FSave", [&] { EXPECT_FALSE(form_->close()); }, [&](QDialog* d) { Click(d, "BtnCancel"); }));
   EXPECT_TRUE(form_->isVisible());
 
-  // No closes without a save.
-  prompter_.answers = {MessageAnswer::No};
+  // Discard closes without a save.
+  prompter_.answers = {MessageAnswer::Discard};
   EXPECT_TRUE(form_->close());
   EXPECT_EQ(prompter_.messages.size(), 3u);
 
-  // Yes and a save close after writing.
+  // Save and a save close after writing.
   form_->show();
   const std::filesystem::path out = data_.parent_path() / "on close";
-  prompter_.answers = {MessageAnswer::Yes};
+  prompter_.answers = {MessageAnswer::Save};
   EXPECT_TRUE(AnswerDialog(
       "FSave", [&] { EXPECT_TRUE(form_->close()); }, SaveInto(out)));
   EXPECT_TRUE(std::filesystem::exists(out / "dro"));

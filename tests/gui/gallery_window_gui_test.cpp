@@ -165,18 +165,20 @@ TEST_F(GalleryWindowGuiTest, AGalleryLoadedBeforeTheWindowIsShownFillsItsWidth) 
 TEST_F(GalleryWindowGuiTest, ClosingTheEditorWithAnUnsavedGalleryAsksFirst) {
   AddNamed("A");
   prompter_.messages.clear();
-  prompter_.answers = {MessageAnswer::Cancel};
-  EXPECT_FALSE(form_->close());
+  EXPECT_FALSE(form_->close());  // Enter: Cancel
   EXPECT_TRUE(form_->isVisible());
   ASSERT_EQ(prompter_.messages.size(), 1u);
   EXPECT_EQ(prompter_.messages[0].Text,
             "There's an unsaved gallery in memory that will be lost. Save ?");
-  // OK, then the save dialog cancelled: still running, nothing lost.
+  EXPECT_EQ(prompter_.messages[0].Buttons, MessageButtons::SaveDiscardCancel);
+  // Save, then the save dialog cancelled: still running, nothing lost.
+  prompter_.answers = {MessageAnswer::Save};
   EXPECT_FALSE(form_->close());
   EXPECT_EQ(Gallery().Count(), 1);
-
-  Gallery().Drop();
+  // Discard ends the program without a save.
+  prompter_.answers = {MessageAnswer::Discard};
   EXPECT_TRUE(form_->close());
+  EXPECT_EQ(prompter_.saveRequests.size(), 1u);
 }
 
 }  // namespace

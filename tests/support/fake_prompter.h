@@ -1,6 +1,7 @@
 // A prompter that answers without a person: it remembers every message, answers from a queue
 // when one is given (else the preselected button: Ok, Yes to a question, No to a question that
-// preselects No) and cancels every dialog but the file and folder dialogs given names to return.
+// preselects No, Cancel to the unsaved-work question) and cancels every dialog but the file and
+// folder dialogs given names to return.
 #pragma once
 
 #include <cstdint>
@@ -36,8 +37,9 @@ class FakePrompter : public Prompter {
         return MessageAnswer::Ok;
       case MessageButtons::YesNoDefaultNo:
         return MessageAnswer::No;
+      case MessageButtons::SaveDiscardCancel:
+        return MessageAnswer::Cancel;
       case MessageButtons::YesNo:
-      case MessageButtons::YesNoCancel:
         break;
     }
     return MessageAnswer::Yes;
