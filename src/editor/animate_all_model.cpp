@@ -80,8 +80,12 @@ void AnimateAllModel::TMAnimAllTimer() {
   }
 }
 
+// The frames were rendered clipped into the portrait's render layer; the central redraw puts
+// the whole portrait back, which the previews and the avatar dialog read.
 void AnimateAllModel::Stop() {
+  if (!state_.Running) return;
   state_.Running = false;
+  if (session_.HasPortrait()) session_.RefreshPortrait();
 }
 
 }  // namespace kelvo

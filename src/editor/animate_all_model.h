@@ -40,7 +40,8 @@ class AnimateAllModel {
   // change at all while a run is going on.
   bool BtnAnimAllClick(const ListChoice& choice);
   void TMAnimAllTimer();  // one tick; nothing when not running
-  void Stop();            // "Stop" and every other way of closing the window
+  // "Stop" and every other way of closing the window; ends a run with the central redraw.
+  void Stop();
 
  private:
   int Random(int n);

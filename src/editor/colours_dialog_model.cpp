@@ -96,8 +96,9 @@ void ColoursDialogModel::FormShow() {
   DrawList();
 }
 
+// The panel keeps its values: with no entry selected they are what the next "&Add" takes, and
+// a colour just chosen must survive the window's coming back to the front.
 void ColoursDialogModel::FormActivate() {
-  FillEditPanel();
   DrawList();
 }
 

@@ -111,7 +111,7 @@ class ColoursDialogModel : private SessionObserver {
 
   void SetImageSize(int width, int height);
   void FormShow();      // every tab preview and the list
-  void FormActivate();  // edit panel and list
+  void FormActivate();  // the list; the edit panel is left as it is
 
   void TabClick(int type);
   void ImSeznamClick(int x, int y);

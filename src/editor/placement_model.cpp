@@ -22,16 +22,11 @@ PlacementModel::~PlacementModel() {
 
 void PlacementModel::OnSessionEvent(SessionEvent event) {
   if (!session_.HasPortrait()) return;
-  switch (event) {
-    case SessionEvent::CategoryChanged:
-    case SessionEvent::DataSetReplaced:
-    case SessionEvent::PortraitReplaced:
-    case SessionEvent::LibraryEdited:
-      if (ShowAll() && !session_.State().DragActive) session_.RequestRefresh();
-      break;
-    default:
-      break;
-  }
+  // The default span is read from the parent's selected component: every event that may
+  // choose another component or move its points refills it, so "Def. span" never adds to a
+  // value of a component no longer drawn.
+  if (event == SessionEvent::SnapPointChosen) return;
+  if (ShowAll() && !session_.State().DragActive) session_.RequestRefresh();
 }
 
 bool PlacementModel::ShowAll() {
@@ -175,8 +170,8 @@ void PlacementModel::BakeComponent(int category, TKelvoKomp& component, Offset s
   const bool withSpan = session_.Container(category).WithSpan;
   if (shift != Offset{} || span != Offset{}) session_.MarkLibraryChanged();
   MoveComponent(component, shift, span, withSpan);
-  // A paired category records only a span change; a shift alone is baked without a record.
-  if (withSpan && span != Offset{}) {
+  // Every bake that moved something is recorded, also a shift alone on a paired category.
+  if (withSpan && (shift != Offset{} || span != Offset{})) {
     session_.Undo().Push(std::make_unique<ShiftRecord>(component, shift, span, true));
   } else if (!withSpan && shift != Offset{}) {
     session_.Undo().Push(std::make_unique<ShiftRecord>(component, shift, Offset{}, false));

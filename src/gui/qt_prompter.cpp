@@ -1,5 +1,6 @@
 #include "gui/qt_prompter.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -132,7 +133,12 @@ std::optional<std::string> QtPrompter::ChooseDirectory(const std::string& title,
 
 std::optional<std::uint32_t> QtPrompter::ChooseColour(std::uint32_t initial) {
   const QColor start(int(initial & 0xFF), int((initial >> 8) & 0xFF), int((initial >> 16) & 0xFF));
-  const QColor chosen = QColorDialog::getColor(start, parent_);
+  // The chooser belongs to the window that asked (the colours dialog), so that closing it
+  // brings that window back to the front and not the main window.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (owner == nullptr) owner = QApplication::activeWindow();
+  if (owner == nullptr) owner = parent_;
+  const QColor chosen = QColorDialog::getColor(start, owner);
   if (!chosen.isValid()) return std::nullopt;
   return static_cast<std::uint32_t>(chosen.red()) |
          static_cast<std::uint32_t>(chosen.green()) << 8 |

@@ -1,6 +1,7 @@
 // The prompter of the editor shown with Qt dialogs: message boxes, file and folder dialogs, the
 // colour chooser and input boxes. Converts the program's Windows-1250 texts for display and the
-// chosen names back. Dialogs are parented to the window given (may be null until it exists).
+// chosen names back. Dialogs are parented to the window given (may be null until it exists); the
+// colour chooser to the window that asked for it.
 #pragma once
 
 #include <QPointer>

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -33,7 +34,7 @@ QPushButton* DirectionButton(QWidget* parent, const char* name, const QString& c
 }  // namespace
 
 TFRozpt::TFRozpt(QWidget* owner)
-    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint) {
   setObjectName("FRozpt");
   setWindowTitle("Spread");
@@ -134,6 +135,14 @@ void TFRozpt::ShowBeside(const QWidget* owner) {
   move(place.Left, place.Top);
   show();
   raise();
+}
+
+void TFRozpt::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    emit HideRequested();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void TFRozpt::closeEvent(QCloseEvent* event) {

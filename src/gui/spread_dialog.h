@@ -1,6 +1,6 @@
 // TFRozpt: the spread limits dialog. It shows the model's SpreadDialogState and reports each
 // edit, direction button and its closing; the model stores the limits. Owned by the main window
-// as a separate, non-modal window.
+// as a non-modal dialog that the window manager keeps above it.
 #pragma once
 
 #include <QWidget>
@@ -26,10 +26,11 @@ class TFRozpt : public QWidget {
  signals:
   void LimitChanged(kelvo::SpreadDirection direction, int value);
   void DirectionClicked(kelvo::SpreadDirection direction);
-  void HideRequested();  // "Ok" or the title bar's close
+  void HideRequested();  // "Ok", Escape or the title bar's close
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QSpinBox* Edit(SpreadDirection direction) const;

@@ -200,5 +200,25 @@ TEST_F(AnimationDialogs, AnimateAllTicksTalkInTurnsUntilStopped) {
   EXPECT_EQ(all.Image().height, 100);
 }
 
+// The frames are rendered clipped into the portrait's render layer; the previews and the
+// avatar dialog read that layer after the run.
+TEST_F(AnimationDialogs, AnimateAllEndsWithTheWholePortraitInTheRenderLayer) {
+  // A fresh layer: the small test background leaves the earlier renders' pixels around it.
+  model->Portrait().FreeRenderLayer();
+  model->Session().RefreshPortrait();
+  const std::vector<uint16_t> whole = model->Portrait().RenderLayer->pixels;
+  ASSERT_TRUE(all.BtnAnimAllClick(ListChoice{}));
+  for (int i = 0; i < 20; ++i) all.TMAnimAllTimer();
+  ASSERT_NE(model->Portrait().RenderLayer, nullptr);
+  ASSERT_NE(model->Portrait().RenderLayer->pixels, whole);  // the last frame's clipped render
+  const auto before = model->Session().State().RefreshCount;
+  all.Stop();
+  EXPECT_EQ(model->Session().State().RefreshCount, before + 1);
+  ASSERT_NE(model->Portrait().RenderLayer, nullptr);
+  EXPECT_EQ(model->Portrait().RenderLayer->pixels, whole);
+  all.Stop();  // not running: no second redraw
+  EXPECT_EQ(model->Session().State().RefreshCount, before + 1);
+}
+
 }  // namespace
 }  // namespace kelvo::test

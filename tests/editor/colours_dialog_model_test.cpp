@@ -49,10 +49,11 @@ class ColoursDialogTest : public EditorFixture {
     }
     type.Selected = selected;
     type.DefaultEntry = def;
-    colours->FormShow();
-    colours->FormActivate();
+    Reread();
     return type;
   }
+  // The library was edited behind the dialog's back: it shows everything again.
+  void Reread() { model->Session().Notify(SessionEvent::LibraryEdited); }
   bool Changed() const { return model->Session().State().LibraryChanged; }
   const ColoursDialogState& S() const { return colours->State(); }
 
@@ -234,12 +235,16 @@ TEST_F(ColoursDialogTest, ColourChooserChangesPanelAndEntry) {
   EXPECT_EQ(type.Entry(1).Colour(), 0x2040FF);
   EXPECT_EQ(S().PanelColour, 0x2040FFu);
   EXPECT_TRUE(Changed());
-  // Without a selection only the panel takes it, for the next "&Add".
+  // Without a selection only the panel takes it, for the next "&Add"; the dialog coming back
+  // to the front after the chooser closed keeps it.
   type.Selected = 0;
-  colours->FormActivate();
+  Reread();
+  EXPECT_EQ(S().PanelColour, kNoEntryColour);
   chooser.answer = 0x00FF00;
   colours->PanColorClick();
   EXPECT_EQ(type.Entry(1).Colour(), 0x2040FF);
+  colours->FormActivate();
+  EXPECT_EQ(S().PanelColour, 0x00FF00u);
   colours->ButPridatClick();
   EXPECT_EQ(type.Entry(1).Colour(), 0x00FF00);
 }
@@ -255,8 +260,7 @@ TEST_F(ColoursDialogTest, OutOfRangeNumbersFromTheFileNeverCrash) {
   StartDialog();
   // Start-up coloured the portrait at random and so chose a valid entry; put the file's back.
   Lib().ColourType(1).Selected = 7;
-  colours->FormShow();
-  colours->FormActivate();
+  Reread();
   for (int t : {1, 2}) {
     colours->TabClick(t);
     EXPECT_EQ(S().PanelColour, 0x808080u);

@@ -41,7 +41,7 @@ TEST_F(Placement, SetOnPlainCategoryMovesComponentAndItsStepsOnce) {
   EXPECT_EQ(Pt(Komp(kFaces, "f1"), 1), (Offset{20, 40}));
 }
 
-TEST_F(Placement, SetOnPairedCategoryWithShiftOnlyMovesButRecordsNothing) {
+TEST_F(Placement, SetOnPairedCategoryWithShiftOnlyIsTakenBackByUndo) {
   Select(kEyes, "e1");
   model->SpinEditPosXChange(5);
   model->SpinEditPosYChange(-2);
@@ -50,7 +50,11 @@ TEST_F(Placement, SetOnPairedCategoryWithShiftOnlyMovesButRecordsNothing) {
   EXPECT_EQ(Sub(e1, 1), (Offset{-5, -2}));
   EXPECT_EQ(Sub(e1, 2), (Offset{10, -2}));
   EXPECT_EQ(Pt(e1, 1), (Offset{8, -10}));
-  EXPECT_TRUE(model->Undo().Empty());
+  ASSERT_EQ(model->Undo().Size(), 1u);
+  model->BtnUndoAllClick();
+  EXPECT_EQ(Sub(e1, 1), (Offset{-10, 0}));
+  EXPECT_EQ(Sub(e1, 2), (Offset{5, 0}));
+  EXPECT_EQ(Pt(e1, 1), (Offset{3, -8}));
 }
 
 TEST_F(Placement, SpanOnlySetPushesShiftWithSpanRecord) {
@@ -80,7 +84,7 @@ TEST_F(Placement, SetAllBakesEveryCategoryAndZeroShiftPushesNothing) {
   Select(kHair, "h1");
   model->SpinEditPosYChange(2);
   model->BtnUsePosAllClick();
-  EXPECT_EQ(model->Undo().Size(), 1u);  // the paired Eyes record only span changes
+  EXPECT_EQ(model->Undo().Size(), 2u);  // Eyes and Hair; the zero shifts record nothing
   EXPECT_EQ(model->Portrait().Shift[kEyes], (Point{0, 0}));
   EXPECT_EQ(model->Portrait().Shift[kHair], (Point{0, 0}));
 }
@@ -103,6 +107,30 @@ TEST_F(Placement, DefSpanMovesSpanIntoDefaultSpanWithOneRedraw) {
   EXPECT_EQ(model->Placement().State().DefSpanY, 11);
   EXPECT_EQ(Komp(kFaces, "f1").Point(1).SpanX, 14);
   EXPECT_EQ(Komp(kFaces, "f1").Point(1).SpanY, 11);
+}
+
+// A random or nation command that chooses another face while Eyes are current: the default
+// span edits show the new face's point, and "Def. span" adds to that value.
+TEST_F(Placement, DefSpanAfterARandomCommandAddsToTheNewFacesValue) {
+  using Command = void (EditorModel::*)();
+  for (const Command command : {&EditorModel::BtnNahodAllClick, &EditorModel::BtnNahodKompAllClick,
+                                &EditorModel::BtnNahRusClick}) {
+    Select(kFaces, "f1");
+    model->CategoryButtonClick(kEyes);
+    ASSERT_EQ(model->Placement().State().DefSpanX, Komp(kFaces, "f1").Point(1).SpanX);
+    for (const char* name : {"f1", "f3"}) Komp(kFaces, name).Frequency = 0;
+    Komp(kFaces, "f2").Point(1).SpanX = 30;
+    Komp(kFaces, "f2").Point(1).SpanY = 40;
+    (*model.*command)();
+    ASSERT_EQ(model->Portrait().Selected[kFaces], &Komp(kFaces, "f2"));
+    EXPECT_EQ(model->Placement().State().DefSpanX, 30);
+    EXPECT_EQ(model->Placement().State().DefSpanY, 40);
+    model->SpinEditRozXChange(4);
+    model->BtnDefRozesunClick();
+    EXPECT_EQ(Komp(kFaces, "f2").Point(1).SpanX, 34);
+    EXPECT_EQ(Komp(kFaces, "f2").Point(1).SpanY, 40);
+    for (const char* name : {"f1", "f3"}) Komp(kFaces, name).Frequency = 100;
+  }
 }
 
 TEST_F(Placement, DefSpanLeavesNoMarkThatSwallowsALaterRedraw) {

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -32,7 +33,7 @@ QSpinBox* SpinEdit(QWidget* parent, const char* name, int min, int max) {
 }  // namespace
 
 TFBarvy::TFBarvy(EditorSession& session, TFVlast& properties, QWidget* owner)
-    : QWidget(owner, Qt::Window), session_(session), properties_(properties), model_(session) {
+    : QWidget(owner, Qt::Dialog), session_(session), properties_(properties), model_(session) {
   setObjectName("FBarvy");
   setWindowTitle("Colors");
   const int width = kTypeCount * kTabWidth;
@@ -173,6 +174,15 @@ void TFBarvy::ShowState() {
 void TFBarvy::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   Run([this] { model_.FormShow(); });
+}
+
+// The dialog has no Cancel: Escape closes it, as its title bar does.
+void TFBarvy::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void TFBarvy::changeEvent(QEvent* event) {

@@ -1,6 +1,6 @@
-// TFBarvy: the colours dialog, a separate window that is not modal. It shows its model's state
-// (the 11 tabs with their lock boxes, the edit panel and the swatch image) and forwards every
-// click, edit and key to the model. Owns its model; uses the properties dialog it is handed.
+// TFBarvy: the colours dialog, not modal, kept above the main window. It shows its model's
+// state (the 11 tabs with their lock boxes, the edit panel and the swatch image) and forwards
+// every click, edit and key to the model. Owns its model; uses the properties dialog it is handed.
 #pragma once
 
 #include <QWidget>
@@ -36,6 +36,7 @@ class TFBarvy : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   struct Tab {

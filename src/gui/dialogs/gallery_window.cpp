@@ -97,7 +97,7 @@ class GalleryCanvas : public QWidget {
 };
 
 TGalerie::TGalerie(EditorSession& session, Prompter& prompter, QWidget* owner)
-    : QWidget(owner, Qt::Window),
+    : QWidget(owner, Qt::Dialog | Qt::WindowMinMaxButtonsHint),
       model_(std::make_unique<GalleryWindowModel>(session)),
       prompter_(prompter) {
   setObjectName("Galerie");
