@@ -79,6 +79,12 @@ std::string ToOsForm(std::string_view name) {
   return result;
 }
 
+std::string ShownFolder(std::string_view name) {
+  std::string shown = ToOsForm(name);
+  while (shown.size() > 1 && shown.back() == '/') shown.pop_back();
+  return shown;
+}
+
 std::string NormalizeName(std::string_view name) {
   const std::string os = ToOsForm(name);
   const bool absolute = !os.empty() && os[0] == '/';

@@ -36,6 +36,19 @@ INSTANTIATE_TEST_SUITE_P(
                       NameRow{"C:x", false, "x", "x"}, NameRow{"", false, "", ""},
                       NameRow{"/..\\..\\x", true, "/../../x", "/x"}));
 
+TEST(ShownFolder, WritesFoldersThePlatformsWayWithoutTrailingSeparators) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"male\\", "male"},
+      {"/tmp\\audit\\lib2", "/tmp/audit/lib2"},
+      {"/tmp/audit/lib2\\", "/tmp/audit/lib2"},
+      {"C:\\Games\\female\\\\", "/Games/female"},
+      {"C:\\", "/"},
+      {"/", "/"},
+      {"", ""},
+  };
+  for (const auto& [name, shown] : rows) EXPECT_EQ(shown, ShownFolder(name)) << name;
+}
+
 TEST(OsPath, FindsMixedCaseNamesComponentByComponent) {
   test::TestFolder folder;
   folder.Write("Data_Big/Male/DRO", "x");
