@@ -3,6 +3,7 @@
 #include <iomanip>
 
 #include "cli/command_support.h"
+#include "foundation/paths.h"
 #include "library/categories.h"
 #include "library/type_library.h"
 
@@ -35,9 +36,7 @@ int CheckCommand::Run() {
 }
 
 void CheckCommand::PrintSummary(const TKelvoTyp& library, std::ostream& out) {
-  std::string shown = library.Path;  // the library keeps its folder with a trailing "\"
-  if (!shown.empty() && (shown.back() == '\\' || shown.back() == '/')) shown.pop_back();
-  out << "Library " << shown << "\n";
+  out << "Library " << ShownFolder(library.Path) << "\n";
   out << "Components per category:\n";
   int totalLinks = 0;
   for (int c = 1; c <= kCategoryCount; ++c) {

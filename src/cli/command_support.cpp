@@ -5,6 +5,7 @@
 
 #include "cli/image_output.h"
 #include "foundation/errors.h"
+#include "library/data_set_lookup.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
 
@@ -15,6 +16,7 @@ void StreamSink::Show(const Diagnostic& diagnostic) {
 }
 
 std::unique_ptr<TKelvoTyp> LoadLibraryWithImages(ProcessContext& context, const std::string& name) {
+  RequireDataSet(context.Archive(), name);
   auto library = std::make_unique<TKelvoTyp>(context.Archive(), name);
   library->LoadAll();
   library->LoadImages();

@@ -114,7 +114,8 @@ constexpr CommandHelp kCommands[] = {
      "                   folder in name order before its subfolders\n"
      "  list             print name, size, offset and date of every stored file\n"
      "  extract          write every stored file under DIR; names that would leave\n"
-     "                   DIR are skipped\n"
+     "                   DIR are skipped; a file that cannot be written is named on\n"
+     "                   stderr and the others are still written (exit code 2)\n"
      "  --out PATH       the pack to write (build) or the folder to write to (extract)\n"
      "  --verbose        build: print \"Adding: \" and the path of every file on stderr\n"},
 };

@@ -17,8 +17,10 @@
 #include "cli/resave_command.h"
 #include "cli/sheet_command.h"
 #include "cli/stats_command.h"
+#include "cli/terminal_stream.h"
 #include "foundation/diagnostics.h"
 #include "foundation/errors.h"
+#include "foundation/text_encoding.h"
 #include "foundation/version.h"
 #include "library/process_context.h"
 
@@ -54,7 +56,8 @@ int RunCommand(ProcessContext& context, const CommandOptions& command, std::ostr
 
 }  // namespace
 
-int RunKelvo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunKelvo(const std::vector<std::string>& args, std::ostream& out, std::ostream& terminal) {
+  EncodingStream err(terminal, LocaleCodeset());
   const ParseOutcome parsed = ParseCommandLine(args);
   switch (parsed.kind) {
     case ParseOutcome::Kind::kHelp:

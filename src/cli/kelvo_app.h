@@ -13,7 +13,8 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFatalData = 1;
 inline constexpr int kExitOtherError = 2;
 
-// args[0] is the program name. Output goes to out, messages and warnings to err.
+// args[0] is the program name. Output goes to out, messages and warnings to err, converted from
+// the program's Windows-1250 into the encoding of the current locale.
 int RunKelvo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace kelvo::cli

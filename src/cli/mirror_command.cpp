@@ -1,6 +1,7 @@
 #include "cli/mirror_command.h"
 
 #include "cli/command_support.h"
+#include "foundation/paths.h"
 #include "library/library_mirror.h"
 #include "library/type_library.h"
 
@@ -10,7 +11,7 @@ int MirrorCommand::Run() {
   const auto library = LoadLibraryWithImages(context_, options_.lib.library);
   MirrorLibrary(*library);
   const std::string folder = WriteLibraryTo(*library, options_.out, true);
-  out_ << "Wrote " << options_.lib.library << " mirrored to " << folder << "\n";
+  out_ << "Wrote " << ShownFolder(options_.lib.library) << " mirrored to " << folder << "\n";
   return 0;
 }
 

@@ -135,6 +135,7 @@ int PackCommand::Extract() {
   int files = 0;
   uint64_t bytes = 0;
   bool skipped = false;
+  int failed = 0;
   for (const TPakEntry& entry : directory.entries) {
     if (!IsSafePackName(entry.Name)) {
       err_ << "Skipped " << entry.Name << ": the name would leave " << folder << ".\n";
@@ -148,15 +149,26 @@ int PackCommand::Extract() {
     std::string relative = entry.Name;
     std::replace(relative.begin(), relative.end(), '\\', '/');
     const fs::path file = fs::path(folder) / relative;
-    fs::create_directories(file.parent_path());
-    WriteFileAtomically(file.string(), std::span<const uint8_t>(data));
+    // One entry that cannot be written (a name ending in a separator, a file where a folder
+    // must go) costs that entry only; the run ends with exit code 2.
+    try {
+      fs::create_directories(file.parent_path());
+      WriteFileAtomically(file.string(), std::span<const uint8_t>(data));
+    } catch (const std::exception& error) {
+      err_ << "Cannot extract " << entry.Name << ": " << error.what() << "\n" << std::flush;
+      ++failed;
+      continue;
+    }
     ++files;
     bytes += data.size();
   }
   out_ << "Extracted " << files << (files == 1 ? " file, " : " files, ") << bytes
        << (bytes == 1 ? " byte" : " bytes") << " into " << folder << "\n";
+  if (failed > 0) {
+    err_ << failed << (failed == 1 ? " entry" : " entries") << " could not be extracted.\n";
+  }
   if (!directory.problem.empty()) Corrupt(path, directory.problem);
-  return skipped ? kExitOtherError : kExitSuccess;
+  return skipped || failed > 0 ? kExitOtherError : kExitSuccess;
 }
 
 }  // namespace kelvo::cli

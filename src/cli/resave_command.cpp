@@ -1,6 +1,7 @@
 #include "cli/resave_command.h"
 
 #include "cli/command_support.h"
+#include "foundation/paths.h"
 #include "library/type_library.h"
 
 namespace kelvo::cli {
@@ -9,7 +10,7 @@ int ResaveCommand::Run() {
   const auto library = LoadLibraryWithImages(context_, options_.lib.library);
   const std::string folder = WriteLibraryTo(*library, options_.out, options_.images);
   out_ << "Wrote " << (options_.images ? "the text files and images" : "the text files") << " of "
-       << options_.lib.library << " to " << folder << "\n";
+       << ShownFolder(options_.lib.library) << " to " << folder << "\n";
   return 0;
 }
 

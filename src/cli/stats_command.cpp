@@ -7,6 +7,7 @@
 
 #include "cli/command_support.h"
 #include "cli/random_portraits.h"
+#include "foundation/paths.h"
 #include "library/categories.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
@@ -98,7 +99,7 @@ int StatsCommand::Run() {
     for (int c = 1; c <= kCategoryCount; ++c) ++chosen[c][portrait->Selected[c]];
   }
 
-  out_ << "Drew " << options_.count << " portraits of " << library->Path;
+  out_ << "Drew " << options_.count << " portraits of " << ShownFolder(library->Path);
   if (weighting) out_ << " with the " << NationName(*options_.nation) << " weights";
   out_ << "\n";
   int never = 0;

@@ -4,12 +4,14 @@
 #include "foundation/random_generators.h"
 #include "library/component.h"
 #include "library/container.h"
+#include "library/data_set_lookup.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 
 namespace kelvo {
 
 std::unique_ptr<TKelvoTyp> LoadDataSetLibrary(TPak& archive, const std::string& name) {
+  RequireDataSet(archive, name);
   auto library = std::make_unique<TKelvoTyp>(archive, name);
   library->LoadAll();
   library->LoadImages();

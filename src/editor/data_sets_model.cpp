@@ -110,7 +110,8 @@ void DataSetsModel::BtnNacistClick() {
   } catch (const std::exception& error) {
     // The current data set is still there: the user keeps working on it.
     Report(session_.prompter(), error,
-           "in the data set " + session_.Library().Archive().FullName(state_.Load.Result));
+           "in the data set " +
+               ShownFolder(session_.Library().Archive().FullName(state_.Load.Result)));
     return;
   }
   CheckHeadNumbers(session_.Library(), session_.prompter());

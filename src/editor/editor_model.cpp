@@ -63,7 +63,7 @@ bool EditorModel::StartUp(const EditorSettings& settings) {
     shared.DataSetDir = "male";
     SetCaption(shared.DataSetDir);
     if (!LoadStartDataSet(shared.DataSetDir, library, portrait)) return false;
-    ShowInformation(session_.prompter(), "The data set " + ShownName(failed) +
+    ShowInformation(session_.prompter(), "The data set " + ShownFolder(failed) +
                                              " could not be loaded; the bundled data set " +
                                              shared.DataSetDir + " is open instead.");
   }

@@ -5,6 +5,7 @@
 
 #include "editor/data_set_loading.h"
 #include "editor/undo/removal_record.h"
+#include "foundation/paths.h"
 #include "library/categories.h"
 #include "library/component.h"
 #include "library/process_context.h"
@@ -108,7 +109,7 @@ void EditorSession::LoadDataSet(const std::string& name) {
 
 void EditorSession::SetCaption(const std::string& dataSetName) {
   Command cmd(*this);
-  state_.Caption = dataSetName.empty() ? "KelvoEd" : "KelvoEd - " + dataSetName;
+  state_.Caption = dataSetName.empty() ? "KelvoEd" : "KelvoEd - " + ShownFolder(dataSetName);
   Changed(kChangeCaption);
 }
 

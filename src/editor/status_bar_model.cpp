@@ -1,6 +1,7 @@
 #include "editor/status_bar_model.h"
 
 #include "editor/preview_images.h"
+#include "foundation/paths.h"
 #include "library/categories.h"
 #include "library/component.h"
 
@@ -8,7 +9,7 @@ namespace kelvo {
 
 void StatusBarModel::Update() {
   const SessionState& shared = session_.State();
-  state_.DataSet = "Data set: " + shared.DataSetDir;
+  state_.DataSet = "Data set: " + ShownFolder(shared.DataSetDir);
   const int category = shared.CurrentCategory;
   const TKelvoKomp* component = session_.SelectedComponent();
   state_.Selection = (category >= 1 && category <= kCategoryCount ? CategoryName(category) : "") +

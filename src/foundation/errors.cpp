@@ -12,8 +12,19 @@ void FatalDataError::SetPlace(const std::string& file, int line) {
 
 std::string FatalDataText(const FatalDataError& error) {
   std::string text = std::string(kFatalDataPrefix) + error.what();
-  if (error.HasPlace()) text += "\nin " + error.File() + ", line " + std::to_string(error.Line());
+  if (error.HasPlace()) text += PlaceText(error.File(), error.Line());
   return text;
+}
+
+std::string PlaceText(const std::string& file, int line) {
+  return "\nin " + file + ", line " + std::to_string(line);
+}
+
+std::string ShownToken(std::string_view token) {
+  if (token.size() == 1 && token[0] == '\0') return "the end of the file";
+  if (token.size() <= kShownTokenLength) return std::string(token);
+  return std::string(token.substr(0, kShownTokenLength)) + "... (" + std::to_string(token.size()) +
+         " characters)";
 }
 
 IoError::IoError(int code, const std::string& file_name, const std::string& action)
@@ -22,7 +33,16 @@ IoError::IoError(int code, const std::string& file_name, const std::string& acti
       code_(code),
       file_name_(file_name) {}
 
-ConversionError::ConversionError(const std::string& token)
-    : KelvoError("'" + token + "' is not a valid integer value") {}
+namespace {
+
+std::string ConversionText(std::string_view token) {
+  if (token.size() == 1 && token[0] == '\0') return kNumberMissingText;
+  return "'" + ShownToken(token) + "' is not a valid integer value";
+}
+
+}  // namespace
+
+ConversionError::ConversionError(std::string_view token, const std::string& place)
+    : KelvoError(ConversionText(token) + place) {}
 
 }  // namespace kelvo

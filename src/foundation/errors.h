@@ -3,8 +3,10 @@
 // every other KelvoError is shown with its message (the CLI exits 2).
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace kelvo {
 
@@ -32,6 +34,17 @@ inline constexpr const char* kFatalDataPrefix = "Kelvo ERROR: ";
 // "in " + file + ", line " + n.
 std::string FatalDataText(const FatalDataError& error);
 
+// "\nin " + file + ", line " + n: the place line that messages from file readers end with.
+std::string PlaceText(const std::string& file, int line);
+
+// Tokens longer than this are cut in messages, so that one malformed file with no blanks in
+// it does not make an error box taller than the screen.
+inline constexpr std::size_t kShownTokenLength = 60;
+
+// A token read from a file as messages quote it: the end marker (code 0) as "the end of the
+// file"; a token longer than kShownTokenLength cut there, followed by "..." and its length.
+std::string ShownToken(std::string_view token);
+
 // Any other failure; what() is the exact message shown to the user.
 class KelvoError : public std::runtime_error {
  public:
@@ -54,10 +67,15 @@ class IoError : public KelvoError {
 
 inline constexpr int kIoAccessDenied = 5;
 
-// A token that is not an integer: "'<token>' is not a valid integer value".
+// A token that is not an integer: "'<token>' is not a valid integer value" (the token as
+// ShownToken gives it), or for the end marker "A number is missing at the end of the file";
+// then `place` (PlaceText of the file and line, or empty).
 class ConversionError : public KelvoError {
  public:
-  explicit ConversionError(const std::string& token);
+  explicit ConversionError(std::string_view token, const std::string& place = "");
 };
+
+inline constexpr const char* kNumberMissingText = "A number is missing at the end of the file";
+inline constexpr const char* kNameMissingText = "A name is missing at the end of the file";
 
 }  // namespace kelvo

@@ -57,6 +57,11 @@ void KeywordFile::Locate(FatalDataError& error) const {
   error.SetPlace(ShownName(read_path_), token_line_ > 0 ? token_line_ : line_);
 }
 
+std::string KeywordFile::PlaceText() const {
+  if (read_path_.empty()) return "";
+  return kelvo::PlaceText(ShownName(read_path_), token_line_ > 0 ? token_line_ : line_);
+}
+
 namespace {
 
 bool EndsPlainRun(char c) {
@@ -132,10 +137,20 @@ std::string KeywordFile::ReadToken() {
   return value;
 }
 
+std::string KeywordFile::ReadNameToken() {
+  std::string token = ReadToken();
+  if (IsEndMarker(token)) {
+    FatalDataError error(kNameMissingText);
+    Locate(error);
+    throw error;
+  }
+  return token;
+}
+
 int32_t KeywordFile::ReadInt() {
   const std::string token = ReadToken();
   int32_t value = 0;
-  if (!TextToInt(token, value)) throw ConversionError(token);
+  if (!TextToInt(token, value)) throw ConversionError(token, PlaceText());
   return value;
 }
 

@@ -26,7 +26,11 @@ class KeywordFile {
   void OpenRead(const std::string& name);
   // The next token; at end of input the one-character text of code 0, again and again.
   std::string ReadToken();
-  // Throws ConversionError "'<token>' is not a valid integer value".
+  // The next token where a name must stand; throws FatalDataError kNameMissingText, with the
+  // file and line, when the file ends instead.
+  std::string ReadNameToken();
+  // Throws ConversionError "'<token>' is not a valid integer value" (kNumberMissingText at the
+  // end of the file) with the file and line.
   int32_t ReadInt();
   // Hex digits of the next token, other characters skipped, wrapping in 32 bits.
   int32_t ReadHex();
@@ -54,6 +58,8 @@ class KeywordFile {
   int TokenLine() const { return token_line_; }
   // Gives the error the file being read, as the platform names it, and TokenLine().
   void Locate(FatalDataError& error) const;
+  // The same place as PlaceText ("\nin <file>, line <n>"), for messages of other errors.
+  std::string PlaceText() const;
   bool IsWriting() const { return writing_; }
   // The path being written, as FullName gave it.
   const std::string& WritePath() const { return write_path_; }

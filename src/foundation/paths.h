@@ -28,6 +28,9 @@ std::string ToOsForm(std::string_view name);
 inline std::string ShownName(std::string_view name) {
   return ToOsForm(name);
 }
+// A folder (a data set, a library) as messages, captions and the status bar show it: ShownName
+// without trailing separators; the root stays "/".
+std::string ShownFolder(std::string_view name);
 
 // Folder listings read once and kept for a batch of lookups in the same folders, so
 // writing n new files into one folder reads it once instead of n times. Entries made

@@ -29,7 +29,7 @@ ColourEntry ReadColourBlock(KeywordFile& file) {
     } else if (token == "END_OF_COLOR") {
       return entry;
     } else {
-      throw KelvoError("END_OF_COLOR expected instead of " + token);
+      throw KelvoError("END_OF_COLOR expected instead of " + ShownToken(token) + file.PlaceText());
     }
   }
 }
@@ -37,11 +37,15 @@ ColourEntry ReadColourBlock(KeywordFile& file) {
 }  // namespace
 
 void TDruhBarvy::ReadRecord(KeywordFile& file) {
-  Name = file.ReadToken();
+  Name = file.ReadNameToken();
   for (;;) {
     const std::string token = file.ReadToken();
     if (token == "END_OF_COLOR_TYPE") return;
-    if (token != "COUNT") throw FatalDataError("END_OF_COLOR_TYPE expected instead of" + token);
+    if (token != "COUNT") {
+      // The text has no blank after "of"; the end of the file, said in words, needs one.
+      throw FatalDataError(std::string("END_OF_COLOR_TYPE expected instead of") +
+                           (KeywordFile::IsEndMarker(token) ? " " : "") + ShownToken(token));
+    }
     const int32_t count = file.ReadInt();
     Selected = file.ReadInt();
     DefaultEntry = file.ReadInt();
@@ -49,7 +53,9 @@ void TDruhBarvy::ReadRecord(KeywordFile& file) {
     // larger than the file ends at the first other token.
     for (int32_t n = 0; n < count; ++n) {
       const std::string keyword = file.ReadToken();
-      if (keyword != "COLOR") throw KelvoError("COLOR expected instead of " + keyword);
+      if (keyword != "COLOR") {
+        throw KelvoError("COLOR expected instead of " + ShownToken(keyword) + file.PlaceText());
+      }
       Entries.push_back(ReadColourBlock(file));
     }
   }

@@ -51,7 +51,7 @@ TKelvoSubKomp& TKelvoKomp::SetSub(int s, const std::string& fileName) {
 }
 
 void TKelvoKomp::ReadRecord(KeywordFile& file) {
-  Name = file.ReadToken();
+  Name = file.ReadNameToken();
   for (;;) {
     const std::string token = file.ReadToken();
     if (token == "END_OF_COMP") return;
@@ -67,10 +67,14 @@ void TKelvoKomp::ReadRecord(KeywordFile& file) {
       IsFrame = true;
     } else if (token == "PICFILE") {
       const int32_t s = file.ReadInt();
+<<<<<<< HEAD
       const std::string name = file.ReadToken();
       if (const std::string_view why = WhyNameLeavesFolder(name); !why.empty()) {
         throw FatalDataError(PicFileText(Name, name, why));
       }
+=======
+      const std::string name = file.ReadNameToken();
+>>>>>>> fix-messages
       if (s >= 1 && s <= 4) SetSub(s, name);
     } else if (token == "OREZAT") {
       // A flag for a subcomponent that does not exist is ignored.
@@ -90,7 +94,7 @@ void TKelvoKomp::ReadRecord(KeywordFile& file) {
     } else if (token == "BODY") {
       const int32_t count = file.ReadInt();
       if (count != Container->PointCount()) {
-        throw FatalDataError("Wrong number of snapping points in " + Name);
+        throw FatalDataError("Wrong number of snapping points in " + ShownToken(Name));
       }
       for (int32_t n = 0; n < count; ++n) {
         SnapPoint p;
@@ -101,7 +105,7 @@ void TKelvoKomp::ReadRecord(KeywordFile& file) {
         Points.push_back(p);
       }
     } else {
-      throw FatalDataError("END_OF_COMP expected instead of " + token);
+      throw FatalDataError("END_OF_COMP expected instead of " + ShownToken(token));
     }
   }
 }

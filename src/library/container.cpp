@@ -111,13 +111,13 @@ void TKelvoKompKontejner::ReadRecord(KeywordFile& file, DiagnosticsSink& sink) {
     } else if (token == "BODY") {
       const int32_t count = file.ReadInt();
       for (int32_t n = 0; n < count; ++n) {
-        const std::string name = file.ReadToken();
+        const std::string name = file.ReadNameToken();
         const int32_t category = CategoryByDir(name);
-        if (category == -1) throw FatalDataError("Unknown component " + name);
+        if (category == -1) throw FatalDataError("Unknown component " + ShownToken(name));
         AddPoint(category);
       }
     } else {
-      throw FatalDataError("END_OF_TYP expected instead of " + token);
+      throw FatalDataError("END_OF_TYP expected instead of " + ShownToken(token));
     }
   }
 }
@@ -172,22 +172,28 @@ void TKelvoKompKontejner::ReadAnimations(KeywordFile& file) {
   for (;;) {
     const std::string token = file.ReadToken();
     if (token == "END_OF_TYP") return;
-    if (token != "COMP") throw FatalDataError("END_OF_TYP expected instead of " + token);
-    const std::string name = file.ReadToken();
+    if (token != "COMP")
+      throw FatalDataError("END_OF_TYP expected instead of " + ShownToken(token));
+    const std::string name = file.ReadNameToken();
     const int32_t k = FindByName(name);
-    if (k == -1) throw KelvoError("TKelvoKompKontejner: NactiAnimace: no kompbyname " + name);
+    if (k == -1) {
+      throw KelvoError("TKelvoKompKontejner: NactiAnimace: no kompbyname " + ShownToken(name) +
+                       file.PlaceText());
+    }
     TKelvoKomp& component = Komp(k);
     for (;;) {
       const std::string inner = file.ReadToken();
       if (inner == "END_OF_COMP") break;
-      if (inner != "ANIM") throw FatalDataError("END_OF_COMP expected instead of " + inner);
+      if (inner != "ANIM")
+        throw FatalDataError("END_OF_COMP expected instead of " + ShownToken(inner));
       const int32_t n = file.ReadInt();
       if (n > AnimLimit()) throw KelvoError("TKelvoKompKontejner: NactiAnimace: too many anims");
-      const std::string frameName = file.ReadToken();
+      const std::string frameName = file.ReadNameToken();
       if (n < 1) continue;  // no such frame slot: the line is ignored
       const int32_t f = FindByName(frameName);
       if (f == -1) {
-        throw KelvoError("TKelvoKompKontejner: NactiAnimace: no kompbyname " + frameName);
+        throw KelvoError("TKelvoKompKontejner: NactiAnimace: no kompbyname " +
+                         ShownToken(frameName) + file.PlaceText());
       }
       component.Frames[static_cast<size_t>(n)] = &Komp(f);
     }

@@ -98,13 +98,13 @@ void TKelvoTyp::NactiPoradiKresleni() {
       if (first == 'C' || first == 'N' || first == 'O' || first == 'M') {
         // Only the first letter counts, so MASKA reads as MASK; an unknown directory is
         // category 1.
-        const int32_t category = CategoryByDir(file.ReadToken());
+        const int32_t category = CategoryByDir(file.ReadNameToken());
         const int32_t subcomponent = file.ReadInt();
         DrawOrder.push_back({category == -1 ? 1 : category, subcomponent, first});
       } else if (token == "END_OF_DRAWORDER") {
         break;
       } else {
-        throw FatalDataError("END_OF_DRAWORDER expected instead of " + token);
+        throw FatalDataError("END_OF_DRAWORDER expected instead of " + ShownToken(token));
       }
     }
   });
@@ -121,11 +121,15 @@ void TKelvoTyp::NactiZavislosti() {
     for (;;) {
       const std::string parent = file.ReadToken();
       if (parent == "END_OF_DEPENDENCIES") break;
-      const std::string dependent = file.ReadToken();
+      if (KeywordFile::IsEndMarker(parent)) {
+        throw FatalDataError("END_OF_DEPENDENCIES expected instead of " + ShownToken(parent));
+      }
+      const std::string dependent = file.ReadNameToken();
       const int32_t a = CategoryByDir(parent);
       const int32_t b = CategoryByDir(dependent);
       if (a == -1 || b == -1)
-        throw FatalDataError("Unknown DEPENDENCY " + parent + ":" + dependent);
+        throw FatalDataError("Unknown DEPENDENCY " + ShownToken(parent) + ":" +
+                             ShownToken(dependent));
       AddDependency(a, b);
     }
   });
@@ -143,10 +147,12 @@ void TKelvoTyp::NactiKomp() {
     for (;;) {
       const std::string token = file.ReadToken();
       if (token == "END_OF_COMPONENTS") break;
-      if (token != "TYP") throw FatalDataError("END_OF_COMPONENTS expected instead of " + token);
-      const std::string dir = file.ReadToken();
+      if (token != "TYP") {
+        throw FatalDataError("END_OF_COMPONENTS expected instead of " + ShownToken(token));
+      }
+      const std::string dir = file.ReadNameToken();
       const int32_t category = CategoryByDir(dir);
-      if (category == -1) throw FatalDataError("Unknown TYP " + dir);
+      if (category == -1) throw FatalDataError("Unknown TYP " + ShownToken(dir));
       Container(category).ReadRecord(file, archive_->Unit().Sink());
     }
   });
@@ -164,7 +170,9 @@ void TKelvoTyp::NactiBarvy() {
     for (;;) {
       const std::string token = file.ReadToken();
       if (token == "END_OF_COLORS") break;
-      if (token != "COLOR_TYPE") throw FatalDataError("END_OF_COLORS expected instead of " + token);
+      if (token != "COLOR_TYPE") {
+        throw FatalDataError("END_OF_COLORS expected instead of " + ShownToken(token));
+      }
       const int32_t n = file.ReadInt();
       if (n < 1 || n > 11) throw FatalDataError("COLORS: Unknown COLOR type" + std::to_string(n));
       ColourType(n).ReadRecord(file);
@@ -184,10 +192,12 @@ void TKelvoTyp::NactiAnimace() {
     for (;;) {
       const std::string token = file.ReadToken();
       if (token == "END_OF_ANIMACE") break;
-      if (token != "TYP") throw FatalDataError("END_OF_ANIMACE expected instead of " + token);
-      const std::string dir = file.ReadToken();
+      if (token != "TYP") {
+        throw FatalDataError("END_OF_ANIMACE expected instead of " + ShownToken(token));
+      }
+      const std::string dir = file.ReadNameToken();
       const int32_t category = CategoryByDir(dir);
-      if (category == -1) throw FatalDataError("NactiAnimace: Unknown TYP " + dir);
+      if (category == -1) throw FatalDataError("NactiAnimace: Unknown TYP " + ShownToken(dir));
       Container(category).ReadAnimations(file);
     }
   });

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "foundation/errors.h"
 #include "library/component.h"
 #include "library/container.h"
 #include "library/type_library.h"
@@ -34,9 +35,7 @@ Whole ParseWhole(std::string_view text, T& value) {
 
 // A field as a message quotes it: long ones cut short.
 std::string Quoted(std::string_view text) {
-  constexpr size_t kMaxShown = 40;
-  if (text.size() <= kMaxShown) return "\"" + std::string(text) + "\"";
-  return "\"" + std::string(text.substr(0, kMaxShown)) + "...\"";
+  return "\"" + ShownToken(text) + "\"";
 }
 
 bool Applied(int category) {

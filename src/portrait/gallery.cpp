@@ -90,7 +90,7 @@ void TKelvoGallery::Load() {
       } else if (token == "END") {
         break;
       } else {
-        throw FatalDataError("END expected instead of " + token);
+        throw FatalDataError("END expected instead of " + ShownToken(token));
       }
     }
   });
@@ -116,7 +116,7 @@ void TKelvoGallery::ReadRecords(KeywordFile& file,
     } else if (token == "END_OF_GALLERY") {
       return;
     } else {
-      throw FatalDataError("END_OF_GALLERY expected instead of " + token);
+      throw FatalDataError("END_OF_GALLERY expected instead of " + ShownToken(token));
     }
   }
 }

@@ -36,7 +36,7 @@ void TKelvoGallery::ReadPortrait(KeywordFile& file, bool expectKeyword, TKelvoPo
   }
   if (file.ReadToken() != "PAK")
     throw FatalDataError("KelvoPortret: PAK expected, expect a crash ;) ");
-  const std::string directory = file.ReadToken();
+  const std::string directory = file.ReadNameToken();
   if (!EqualsIgnoringCase(directory, portrait.LibraryName)) {
     TKelvoTyp* library = LibraryFor(directory, portrait);
     portrait.SetLibrary(*library);
@@ -50,17 +50,18 @@ void TKelvoGallery::ReadPortrait(KeywordFile& file, bool expectKeyword, TKelvoPo
     token = file.ReadToken();
   }
   if (token != "PORT_COMPONENTS") {
-    throw FatalDataError("KelvoPortret: PORT_COMPONENTS expected instead of " + token);
+    throw FatalDataError("KelvoPortret: PORT_COMPONENTS expected instead of " + ShownToken(token));
   }
   for (;;) {
     token = file.ReadToken();
     if (token == "END_OF_PORT_COMPONENTS") break;
     if (token == "NAZEV") {
-      portrait.Name = file.ReadToken();
+      portrait.Name = file.ReadNameToken();
     } else if (token == "TYP") {
       ReadCategoryBlock(file, portrait);
     } else {
-      throw FatalDataError("KelvoPortret: END_OF_PORT_COMPONENTS expected instead of " + token);
+      throw FatalDataError("KelvoPortret: END_OF_PORT_COMPONENTS expected instead of " +
+                           ShownToken(token));
     }
   }
 
@@ -93,7 +94,7 @@ TKelvoTyp* TKelvoGallery::LibraryFor(const std::string& directory, const TKelvoP
 }
 
 void TKelvoGallery::ReadCategoryBlock(KeywordFile& file, TKelvoPortret& portrait) {
-  const int32_t c = CategoryByDir(file.ReadToken());
+  const int32_t c = CategoryByDir(file.ReadNameToken());
   if (c < 0) {
     // A block for a category we do not know is skipped whole; a file that ends inside it must
     // not keep us reading the end marker forever.
@@ -101,7 +102,7 @@ void TKelvoGallery::ReadCategoryBlock(KeywordFile& file, TKelvoPortret& portrait
       const std::string token = file.ReadToken();
       if (token == "END_OF_TYP") return;
       if (KeywordFile::IsEndMarker(token)) {
-        throw FatalDataError("KelvoPortret: END_OF_TYP expected instead of " + token);
+        throw FatalDataError("KelvoPortret: END_OF_TYP expected instead of " + ShownToken(token));
       }
     }
   }
@@ -110,10 +111,10 @@ void TKelvoGallery::ReadCategoryBlock(KeywordFile& file, TKelvoPortret& portrait
     const std::string token = file.ReadToken();
     if (token == "END_OF_TYP") return;
     if (token == "COMP") {
-      const std::string name = file.ReadToken();
+      const std::string name = file.ReadNameToken();
       int32_t k = container.FindByName(name);
       if (k < 0) {
-        DataWarning(*sink_, "Unknown component " + name + ".\r\n" +
+        DataWarning(*sink_, "Unknown component " + ShownToken(name) + ".\r\n" +
                                 "Perhaps you try to load a gallery for other components than "
                                 "current.\r\n" +
                                 "Using first component.");
@@ -134,7 +135,7 @@ void TKelvoGallery::ReadCategoryBlock(KeywordFile& file, TKelvoPortret& portrait
       portrait.Span[c].x = file.ReadInt();
       portrait.Span[c].y = file.ReadInt();
     } else {
-      throw FatalDataError("KelvoPortret: END_OF_TYP expected instead of " + token);
+      throw FatalDataError("KelvoPortret: END_OF_TYP expected instead of " + ShownToken(token));
     }
   }
 }

@@ -62,9 +62,15 @@ std::string ShellQuoted(const std::string& text) {
 
 }  // namespace
 
-ToolRun RunTool(const std::vector<std::string>& args) {
+ToolRun RunTool(const std::vector<std::string>& args, const std::vector<std::string>& env) {
   TempDir capture;
-  std::string command = ShellQuoted(KELVO_CLI_PATH);
+  std::string command;
+  if (!env.empty()) {
+    command = "env";
+    for (const std::string& setting : env) command += " " + ShellQuoted(setting);
+    command += " ";
+  }
+  command += ShellQuoted(KELVO_CLI_PATH);
   for (const std::string& a : args) command += " " + ShellQuoted(a);
   command += " >" + ShellQuoted(capture.Path("out")) + " 2>" + ShellQuoted(capture.Path("err"));
   const int status = std::system(command.c_str());

@@ -33,7 +33,8 @@ struct ToolRun {
   std::string out;
   std::string err;
 };
-ToolRun RunTool(const std::vector<std::string>& args);
+// env: "NAME=value" settings for the tool's environment.
+ToolRun RunTool(const std::vector<std::string>& args, const std::vector<std::string>& env = {});
 
 // One pixel of a 24-bit bitmap file as (red, green, blue); (x, y) from the top-left.
 struct Rgb24 {

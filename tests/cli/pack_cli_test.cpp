@@ -97,6 +97,38 @@ TEST_F(KelvoPack, BuildListAndExtractGiveBackTheSameBytes) {
   EXPECT_EQ(first, ReadFileBytes(Pack()));
 }
 
+// A pack file of the given entries, each holding its name's bytes.
+void WritePack(const std::string& path, const std::vector<std::string>& names) {
+  std::string data;
+  std::string index;
+  for (const std::string& name : names) {
+    TPakEntry entry;
+    entry.Marker = TPakEntry::kPackMarker;
+    entry.SetName(name);
+    entry.Size = static_cast<uint32_t>(name.size());
+    entry.Offset = static_cast<uint32_t>(data.size());
+    data += name;
+    const auto record = entry.ToBytes();
+    index.append(record.begin(), record.end());
+  }
+  const auto count = static_cast<uint32_t>(names.size());
+  for (int shift = 0; shift < 32; shift += 8) index += static_cast<char>(count >> shift & 0xFF);
+  WriteFileBytes(path, data + index);
+}
+
+TEST_F(KelvoPack, ExtractGoesOnPastEntriesItCannotWrite) {
+  WritePack(dir_.Path("bad.VXP"), {"a.txt", "dir\\", "x", "x\\y", "z\\last.txt"});
+  const ToolRun run = RunTool({"pack", "extract", dir_.Path("bad.VXP"), "--out", dir_.Path("o")});
+  EXPECT_EQ(run.code, 2);
+  EXPECT_EQ(Tree(dir_.Path("o")),
+            (std::map<std::string, std::string>{
+                {"a.txt", "a.txt"}, {"x", "x"}, {"z/last.txt", "z\\last.txt"}}));
+  // Each entry left out is named; the run still writes every later one.
+  EXPECT_NE(run.err.find("dir\\"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("Cannot extract x\\y: "), std::string::npos) << run.err;
+  EXPECT_EQ(run.out, "Extracted 3 files, 16 bytes into " + dir_.Path("o") + "\n");
+}
+
 TEST_F(KelvoPack, ExtractKeepsHostileNamesInsideTheTarget) {
   std::string data =
       "evil"

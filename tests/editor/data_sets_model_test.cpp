@@ -3,10 +3,12 @@
 // library changes are offered for saving first, and the save writes what a resave writes.
 #include "editor/data_sets_model.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "editor/editor_test_support.h"
 #include "editor/gallery_window_model.h"
+#include "editor/status_bar_model.h"
 #include "portrait/gallery.h"
 #include "support/write_faults.h"
 
@@ -169,6 +171,39 @@ TEST_F(DataSetsTest, ADataSetThatDoesNotLoadKeepsTheCurrentOneWorking) {
   model->BtnNahodAllClick();
   model->BtnUndoClick();
   EXPECT_GT(model->Session().State().RefreshCount, 0u);
+}
+
+TEST_F(DataSetsTest, AFolderThatIsNoDataSetNamesTheDataSetsBesideIt) {
+  const std::string sets = "broken, female, headless, lib, male";
+  struct Row {
+    std::filesystem::path folder;
+    std::string text;
+  };
+  const Row rows[] = {
+      {data / "gamma", "Data set " + (data / "gamma").string() + " not found in " + data.string() +
+                           "; found: " + sets},
+      // The data folder itself, a likely slip in the folder chooser.
+      {data, "Data set " + data.string() + " not found in " + dir.string() + "; found: none; " +
+                 data.string() + " holds the data sets " + sets},
+  };
+  for (const Row& row : rows) {
+    Messages().clear();
+    ChangeTo(row.folder);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].Text, row.text);
+    EXPECT_EQ(model->Session().State().Caption, "KelvoEd - lib");
+  }
+}
+
+TEST_F(DataSetsTest, AFolderFromTheChooserIsShownThePlatformsWay) {
+  // The folder chooser gives names in the program's form, with "\" after the leading "/".
+  std::string chosen = (data / "female").string();
+  std::replace(chosen.begin() + 1, chosen.end(), '/', '\\');
+  ChangeTo(chosen + "\\");
+  StatusBarModel status(model->Session());
+  status.Update();
+  EXPECT_EQ(model->Session().State().Caption, "KelvoEd - " + (data / "female").string());
+  EXPECT_EQ(status.State().DataSet, "Data set: " + (data / "female").string());
 }
 
 TEST_F(DataSetsTest, TheHeadNumbersAreCheckedAfterTheChange) {

@@ -506,10 +506,11 @@ TEST_F(GalleryWindowTest, BadGalleryFilesAreReportedAndChangeNothing) {
   const auto selected = Edited().Selected;
   const Point shift = Edited().Shift[3];
 
+  const std::string cut = ReadAll(good).substr(0, ReadAll(good).find("BARVY") + 5);
   struct Row {
     const char* name;
     std::string text;
-    const char* problem;
+    std::string problem;
   } rows[] = {
       {"keyword.xgl", "GALLERY\r\n  FOO\r\nEND_OF_GALLERY\r\nEND\r\n", "END_OF_GALLERY expected"},
       {"truncated.xgl", ReadAll(good).substr(0, ReadAll(good).size() / 2), ""},
@@ -519,6 +520,10 @@ TEST_F(GalleryWindowTest, BadGalleryFilesAreReportedAndChangeNothing) {
       {"voice.xgl",
        std::regex_replace(ReadAll(good), std::regex("PAK ([^\r\n]+)"), "PAK $1\r\n    VOICE abc"),
        ""},
+      // A file cut off where a number should follow, and a 30 KB token without breaks.
+      {"number.xgl", cut, "A number is missing at the end of the file\nin "},
+      {"long.xgl", "GALLERY END_OF_GALLERY " + std::string(30000, 'Z'),
+       "END expected instead of " + std::string(60, 'Z') + "... (30000 characters)\nin "},
   };
   for (const Row& row : rows) {
     const std::string path = (dir / row.name).string();
@@ -528,6 +533,8 @@ TEST_F(GalleryWindowTest, BadGalleryFilesAreReportedAndChangeNothing) {
     ASSERT_EQ(prompter.shown.size(), 1u) << row.name;
     EXPECT_NE(LastMessage().find(path), std::string::npos) << LastMessage();
     EXPECT_NE(LastMessage().find(row.problem), std::string::npos) << LastMessage();
+    EXPECT_LT(LastMessage().size(), 600u) << row.name;
+    EXPECT_EQ(LastMessage().find('\0'), std::string::npos) << row.name;
     EXPECT_EQ(Names(), (std::vector<std::string>{"kept"})) << row.name;
     EXPECT_EQ(editor->Undo().Size(), undo);
     EXPECT_EQ(Edited().Selected, selected);

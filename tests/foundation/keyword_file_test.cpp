@@ -77,7 +77,8 @@ TEST(KeywordFileRead, NumbersAndTheirErrors) {
     file.ReadInt();
     FAIL() << "12a is no integer";
   } catch (const ConversionError& e) {
-    EXPECT_STREQ("'12a' is not a valid integer value", e.what());
+    EXPECT_EQ("'12a' is not a valid integer value\nin " + ctx.folder.Dir() + "data/n.txt, line 1",
+              e.what());
   }
   EXPECT_THROW(file.ReadInt(), ConversionError);                 // out of range
   EXPECT_EQ(static_cast<int32_t>(0xFFFFFFFFu), file.ReadHex());  // wraps

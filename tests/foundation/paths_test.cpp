@@ -54,6 +54,19 @@ TEST(NameStaysInFolder, RefusesParentPartsAbsoluteNamesAndDriveLetters) {
   }
 }
 
+TEST(ShownFolder, WritesFoldersThePlatformsWayWithoutTrailingSeparators) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"male\\", "male"},
+      {"/tmp\\audit\\lib2", "/tmp/audit/lib2"},
+      {"/tmp/audit/lib2\\", "/tmp/audit/lib2"},
+      {"C:\\Games\\female\\\\", "/Games/female"},
+      {"C:\\", "/"},
+      {"/", "/"},
+      {"", ""},
+  };
+  for (const auto& [name, shown] : rows) EXPECT_EQ(shown, ShownFolder(name)) << name;
+}
+
 TEST(OsPath, FindsMixedCaseNamesComponentByComponent) {
   test::TestFolder folder;
   folder.Write("Data_Big/Male/DRO", "x");

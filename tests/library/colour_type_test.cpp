@@ -93,15 +93,17 @@ TEST_F(ColourTypeTest, ReadWriteReadGivesTheSameType) {
 TEST_F(ColourTypeTest, MalformedRecordsRaiseTheirTexts) {
   EXPECT_EQ(ErrorText<FatalDataError>([&] { Read("X COUNT 0 0 0 COLOUR"); }),
             "END_OF_COLOR_TYPE expected instead ofCOLOUR");
+  // The other errors name the file and line themselves.
+  const std::string place = "\nin " + Archive().FullName("in.txt") + ", line 1";
   EXPECT_EQ(ErrorText<KelvoError>([&] { Read("X COUNT 2 0 0 COLOR 1 END_OF_COLOR END"); }),
-            "COLOR expected instead of END");
+            "COLOR expected instead of END" + place);
   EXPECT_EQ(ErrorText<KelvoError>([&] { Read("X COUNT 1 0 0 COLOR 1 KONTRAST 3"); }),
-            "END_OF_COLOR expected instead of KONTRAST");
+            "END_OF_COLOR expected instead of KONTRAST" + place);
   EXPECT_EQ(ErrorText<KelvoError>([&] { Read("X COUNT 1 0 0 COLOR 1 CETN many"); }),
-            "'many' is not a valid integer value");
-  // A file that ends inside the record ends with the end marker (code 0) as the offending
-  // token, which ends the message text.
-  EXPECT_EQ(ErrorText<FatalDataError>([&] { Read("X"); }), "END_OF_COLOR_TYPE expected instead of");
+            "'many' is not a valid integer value" + place);
+  // The end of the file is said in words, with the blank the text lacks before a token.
+  EXPECT_EQ(ErrorText<FatalDataError>([&] { Read("X"); }),
+            "END_OF_COLOR_TYPE expected instead of the end of the file");
 }
 
 }  // namespace

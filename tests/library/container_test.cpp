@@ -174,10 +174,11 @@ TEST_F(ContainerTest, AnimationRecordErrors) {
   brows.NewComponent("b1");
   EXPECT_EQ(ErrorText<KelvoError>([&] { ReadAnimationsInto(brows, "COMP b ANIM 3 b1"); }),
             "TKelvoKompKontejner: NactiAnimace: too many anims");
+  const std::string place = "\nin " + Archive().FullName("ani.txt") + ", line 1";
   EXPECT_EQ(ErrorText<KelvoError>([&] { ReadAnimationsInto(brows, "COMP c"); }),
-            "TKelvoKompKontejner: NactiAnimace: no kompbyname c");
+            "TKelvoKompKontejner: NactiAnimace: no kompbyname c" + place);
   EXPECT_EQ(ErrorText<KelvoError>([&] { ReadAnimationsInto(brows, "COMP b ANIM 1 zz"); }),
-            "TKelvoKompKontejner: NactiAnimace: no kompbyname zz");
+            "TKelvoKompKontejner: NactiAnimace: no kompbyname zz" + place);
   EXPECT_EQ(ErrorText<FatalDataError>([&] { ReadAnimationsInto(brows, "COMP b FRAME"); }),
             "END_OF_COMP expected instead of FRAME");
   EXPECT_EQ(ErrorText<FatalDataError>([&] { ReadAnimationsInto(brows, "KOMP"); }),

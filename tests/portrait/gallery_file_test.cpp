@@ -274,15 +274,13 @@ TEST_F(GalleryFileTest, ForeignLibraryThatFailsToLoadTakesNoSlot) {
 
 // Malformed files: each stops with its message and leaves the loaded gallery as it was.
 TEST_F(GalleryFileTest, StructuralErrorsKeepThePreviousGallery) {
-  // A message naming the end marker ends where the marker's code 0 stands.
-  const std::string end;
   struct Row {
     std::string file;
     std::string message;
   };
   const Row rows[] = {
       {"GALLERY END_OF_GALLERY FIN", "END expected instead of FIN"},
-      {"", "END expected instead of " + end},
+      {"", "END expected instead of the end of the file"},
       {"GALLERY " + Record("") + "PORTRAIT", "END_OF_GALLERY expected instead of PORTRAIT"},
       {"GALLERY PORTRET lib", "KelvoPortret: PAK expected, expect a crash ;) "},
       {"GALLERY PORTRET PAK lib VOICE 1 NAZEV x",
@@ -295,7 +293,7 @@ TEST_F(GalleryFileTest, StructuralErrorsKeepThePreviousGallery) {
        "KelvoPortret: END_OF_PORTRET expected, expect a crash !"},
       // A file that ends inside a skipped block stops instead of reading on forever.
       {"GALLERY PORTRET PAK lib PORT_COMPONENTS TYP XYZ COMP a",
-       "KelvoPortret: END_OF_TYP expected instead of " + end},
+       "KelvoPortret: END_OF_TYP expected instead of the end of the file"},
   };
   auto gallery = LoadedTwoPortraitGallery();
   TKelvoPortret* before = &gallery->Portrait(1);
