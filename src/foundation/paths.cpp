@@ -79,7 +79,6 @@ std::string ToOsForm(std::string_view name) {
   return result;
 }
 
-<<<<<<< HEAD
 std::string_view WhyNameLeavesFolder(std::string_view name) {
   const bool letter =
       !name.empty() && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
@@ -93,12 +92,12 @@ std::string_view WhyNameLeavesFolder(std::string_view name) {
     start = end + 1;
   }
   return {};
-=======
+}
+
 std::string ShownFolder(std::string_view name) {
   std::string shown = ToOsForm(name);
   while (shown.size() > 1 && shown.back() == '/') shown.pop_back();
   return shown;
->>>>>>> fix-messages
 }
 
 std::string NormalizeName(std::string_view name) {

@@ -67,14 +67,10 @@ void TKelvoKomp::ReadRecord(KeywordFile& file) {
       IsFrame = true;
     } else if (token == "PICFILE") {
       const int32_t s = file.ReadInt();
-<<<<<<< HEAD
-      const std::string name = file.ReadToken();
+      const std::string name = file.ReadNameToken();
       if (const std::string_view why = WhyNameLeavesFolder(name); !why.empty()) {
         throw FatalDataError(PicFileText(Name, name, why));
       }
-=======
-      const std::string name = file.ReadNameToken();
->>>>>>> fix-messages
       if (s >= 1 && s <= 4) SetSub(s, name);
     } else if (token == "OREZAT") {
       // A flag for a subcomponent that does not exist is ignored.

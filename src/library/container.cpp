@@ -74,7 +74,7 @@ void TKelvoKompKontejner::ReadRecord(KeywordFile& file, DiagnosticsSink& sink) {
       component->ReadRecord(file);
       AddComponent(std::move(component));
     } else if (token == "PATH") {
-      ImageDir = file.ReadToken();
+      ImageDir = file.ReadNameToken();
       if (const std::string problem = ImageDirProblem(); !problem.empty()) {
         throw FatalDataError(problem);
       }
