@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "cli/help_text.h"
+#include "foundation/whole_number.h"
 
 namespace kelvo::cli {
 namespace {
@@ -31,14 +32,12 @@ QCommandLineOption FlagOption(const char* name) {
 }
 
 int ParseCount(const std::string& option, const std::string& text, int low, int high) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (text.empty() || ec != std::errc() || ptr != end || value < low || value > high) {
+  const std::optional<int> value = WholeNumber<int>(text);
+  if (!value || *value < low || *value > high) {
     throw UsageError("--" + option + " must be a whole number from " + std::to_string(low) +
                      " to " + std::to_string(high) + ", not '" + text + "'.");
   }
-  return value;
+  return *value;
 }
 
 Nation ParseNation(const QString& text) {

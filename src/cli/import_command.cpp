@@ -8,6 +8,7 @@
 #include "foundation/diagnostics.h"
 #include "foundation/errors.h"
 #include "foundation/paths.h"
+#include "foundation/whole_number.h"
 #include "library/categories.h"
 #include "library/component.h"
 #include "library/component_import.h"
@@ -40,11 +41,9 @@ std::string TerminalLines(std::string text) {
 }  // namespace
 
 int CategoryByAnyName(const std::string& text) {
-  int number = 0;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, number);
-  if (!text.empty() && ec == std::errc() && ptr == end && number >= 1 && number <= kCategoryCount) {
-    return number;
+  if (const std::optional<int> number = WholeNumber<int>(text);
+      number && *number >= 1 && *number <= kCategoryCount) {
+    return *number;
   }
   for (int i = 1; i <= kCategoryCount; ++i) {
     if (EqualsIgnoringCase(text, CategoryDir(i)) || EqualsIgnoringCase(text, CategoryName(i))) {

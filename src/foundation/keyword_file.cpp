@@ -5,6 +5,7 @@
 
 #include "foundation/errors.h"
 #include "foundation/paths.h"
+#include "foundation/whole_number.h"
 
 namespace kelvo {
 
@@ -15,14 +16,7 @@ std::string IntToText(int32_t n) {
 }
 
 bool TextToInt(std::string_view text, int32_t& value) {
-  if (!text.empty() && text[0] == '+') {
-    text.remove_prefix(1);
-    if (!text.empty() && text[0] == '-') return false;
-  }
-  if (text.empty()) return false;
-  const char* end = text.data() + text.size();
-  auto result = std::from_chars(text.data(), end, value);
-  return result.ec == std::errc() && result.ptr == end;
+  return ParseWholeNumber(text, value, {.plus_sign = true}) == WholeNumberResult::kNumber;
 }
 
 KeywordFile::~KeywordFile() = default;

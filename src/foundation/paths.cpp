@@ -94,6 +94,11 @@ std::string_view WhyNameLeavesFolder(std::string_view name) {
   return {};
 }
 
+std::string WithoutTrailingBackslash(std::string_view name) {
+  if (!name.empty() && name.back() == '\\') name.remove_suffix(1);
+  return std::string(name);
+}
+
 std::string ShownFolder(std::string_view name) {
   std::string shown = ToOsForm(name);
   while (shown.size() > 1 && shown.back() == '/') shown.pop_back();

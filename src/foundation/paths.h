@@ -31,6 +31,8 @@ inline std::string ShownName(std::string_view name) {
 // A folder (a data set, a library) as messages, captions and the status bar show it: ShownName
 // without trailing separators; the root stays "/".
 std::string ShownFolder(std::string_view name);
+// The name without one final "\" (a library folder as galleries name it).
+std::string WithoutTrailingBackslash(std::string_view name);
 
 // Folder listings read once and kept for a batch of lookups in the same folders, so
 // writing n new files into one folder reads it once instead of n times. Entries made

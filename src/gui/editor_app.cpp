@@ -2,11 +2,11 @@
 
 #include <QApplication>
 
-#include "editor/editor_model.h"
-#include "editor/startup_gallery.h"
+#include "editor/main_window/editor_model.h"
+#include "editor/windows/startup_gallery.h"
 #include "foundation/errors.h"
 #include "gui/dialogs/gallery_window.h"
-#include "gui/main_form.h"
+#include "gui/main_window/main_form.h"
 #include "gui/message_box_sink.h"
 #include "gui/qt_prompter.h"
 

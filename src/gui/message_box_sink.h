@@ -4,7 +4,7 @@
 
 #include <exception>
 
-#include "editor/prompter.h"
+#include "editor/session/prompter.h"
 #include "foundation/diagnostics.h"
 
 namespace kelvo {

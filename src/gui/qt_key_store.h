@@ -3,7 +3,7 @@
 // program's bytes; key names and texts are kept as UTF-8.
 #pragma once
 
-#include "editor/key_store.h"
+#include "editor/session/key_store.h"
 
 namespace kelvo {
 

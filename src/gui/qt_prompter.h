@@ -8,7 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "editor/prompter.h"
+#include "editor/session/prompter.h"
 
 namespace kelvo {
 

@@ -1,7 +1,8 @@
 #include "gui/registry_key.h"
 
-#include <charconv>
 #include <string>
+
+#include "foundation/whole_number.h"
 
 namespace kelvo {
 
@@ -38,12 +39,7 @@ std::optional<QString> RegistryKey::ReadString(const QString& name) const {
 std::optional<int> RegistryKey::ReadInt(const QString& name) const {
   const std::optional<QString> text = ReadString(name);
   if (!text) return std::nullopt;
-  const std::string digits = text->trimmed().toStdString();
-  int value = 0;
-  const char* end = digits.data() + digits.size();
-  const auto [ptr, ec] = std::from_chars(digits.data(), end, value);
-  if (ec != std::errc() || ptr != end || digits.empty()) return std::nullopt;
-  return value;
+  return WholeNumber<int>(text->trimmed().toStdString());
 }
 
 std::optional<bool> RegistryKey::ReadBool(const QString& name) const {

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "editor/editor_state.h"
+#include "editor/session/editor_state.h"
 
 namespace kelvo {
 

@@ -5,7 +5,7 @@
 #include <QRect>
 #include <vector>
 
-#include "editor/window_placement.h"
+#include "editor/main_window/window_placement.h"
 
 class QWidget;
 

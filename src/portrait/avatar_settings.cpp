@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "foundation/errors.h"
+#include "foundation/whole_number.h"
 #include "library/component.h"
 #include "library/container.h"
 #include "library/type_library.h"
@@ -20,17 +21,12 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-enum class Whole { kNumber, kNoNumber, kTooLarge };
+using Whole = WholeNumberResult;
 
 // A whole decimal number filling the text, blanks around it allowed.
 template <typename T>
 Whole ParseWhole(std::string_view text, T& value) {
-  text = Trimmed(text);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (text.empty() || ptr != end || ec == std::errc::invalid_argument) return Whole::kNoNumber;
-  return ec == std::errc() ? Whole::kNumber : Whole::kTooLarge;
+  return ParseWholeNumber(Trimmed(text), value, {.plus_sign = true});
 }
 
 // A field as a message quotes it: long ones cut short.
@@ -83,7 +79,7 @@ AvatarSettings ParseAvatarSettings(const std::string& text) {
     if (parsed == Whole::kNoNumber) {
       throw AvatarFormatError(name + " is not a whole number: " + Quoted(field));
     }
-    if (parsed == Whole::kTooLarge || value < 0 || value > kMaxAvatarNumber) {
+    if (parsed == Whole::kOutOfRange || value < 0 || value > kMaxAvatarNumber) {
       throw AvatarFormatError(name + " is out of the range 0 to " +
                               std::to_string(kMaxAvatarNumber) + ": " + Quoted(Trimmed(field)));
     }
@@ -100,7 +96,7 @@ std::uint8_t ParseAvatarSex(const std::string& text) {
     throw AvatarFormatError(std::string(kAvatarSexValue) +
                             " is not a whole number: " + Quoted(text));
   }
-  if (parsed == Whole::kTooLarge) {
+  if (parsed == Whole::kOutOfRange) {
     throw AvatarFormatError(std::string(kAvatarSexValue) + " is too large: " + Quoted(text));
   }
   return static_cast<std::uint8_t>(static_cast<unsigned>(value) & 0xFFu);

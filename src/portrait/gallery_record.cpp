@@ -16,11 +16,6 @@ namespace kelvo {
 
 namespace {
 
-std::string WithoutTrailingBackslash(const std::string& path) {
-  if (!path.empty() && path.back() == '\\') return path.substr(0, path.size() - 1);
-  return path;
-}
-
 void WritePair(KeywordFile& file, const char* keyword, const Point& p) {
   file.WriteToken(keyword);
   file.WriteInt(p.x);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/errors.h"
+#include "foundation/paths.h"
 #include "foundation/wrapping_int.h"
 #include "library/type_library.h"
 
@@ -15,11 +16,6 @@ constexpr auto Wrap = WrapTo32;
 
 bool IsCategory(int32_t c) {
   return c >= 1 && c <= kCategoryCount;
-}
-
-std::string WithoutTrailingBackslash(const std::string& path) {
-  if (!path.empty() && path.back() == '\\') return path.substr(0, path.size() - 1);
-  return path;
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // The animation dialogs without a window: TFAnim (reordering steps, the delay), the step
 // chooser TFAnimList and the counters of "Animate all".
-#include "editor/anim_settings_model.h"
-#include "editor/animate_all_model.h"
 #include "editor/editor_test_support.h"
-#include "editor/step_chooser_model.h"
+#include "editor/windows/anim_settings_model.h"
+#include "editor/windows/animate_all_model.h"
+#include "editor/windows/step_chooser_model.h"
 #include "foundation/errors.h"
 #include "library/process_context.h"
 

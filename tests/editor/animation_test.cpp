@@ -1,7 +1,7 @@
 // Component animation without a window: the stepping routine with the coupled face categories,
 // "Anim. comp." tick by tick, the hidden "1".
-#include "editor/animation_model.h"
 #include "editor/editor_test_support.h"
+#include "editor/main_window/animation_model.h"
 #include "foundation/errors.h"
 #include "portrait/frames.h"
 

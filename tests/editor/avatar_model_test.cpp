@@ -1,14 +1,14 @@
 // The avatar exchange over the editor session with an in-memory store and the game's folders in
 // a temporary program folder: the mod and profile lists, the stored avatar's preview, export,
 // import into the avatar's data set and the faults of stored values.
-#include "editor/avatar_model.h"
+#include "editor/windows/avatar_model.h"
 
 #include <gmock/gmock.h>
 #include <sys/stat.h>
 
-#include "editor/avatar_folders.h"
 #include "editor/editor_test_support.h"
-#include "editor/gallery_window_model.h"
+#include "editor/windows/avatar_folders.h"
+#include "editor/windows/gallery_window_model.h"
 #include "portrait/gallery.h"
 
 namespace kelvo::test {

@@ -1,6 +1,6 @@
 // The colours dialog's model on a small library: entries, swatch layout, hit test, the
 // buttons, bad selections read from a file, and the ramp shared with the renderer.
-#include "editor/colours_dialog_model.h"
+#include "editor/windows/colours_dialog_model.h"
 
 #include <gtest/gtest.h>
 

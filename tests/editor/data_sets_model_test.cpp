@@ -1,14 +1,14 @@
 // "&Sex" and "&Save" over the data sets model: the chosen data set replaces library, portrait and
 // history, a broken one keeps the current, an open gallery follows the new library, unsaved
 // library changes are offered for saving first, and the save writes what a resave writes.
-#include "editor/data_sets_model.h"
+#include "editor/windows/data_sets_model.h"
 
 #include <algorithm>
 #include <functional>
 
 #include "editor/editor_test_support.h"
-#include "editor/gallery_window_model.h"
-#include "editor/status_bar_model.h"
+#include "editor/main_window/status_bar_model.h"
+#include "editor/windows/gallery_window_model.h"
 #include "portrait/gallery.h"
 #include "support/write_faults.h"
 

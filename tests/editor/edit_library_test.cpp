@@ -2,10 +2,10 @@
 // dialogs answered by the fake prompter.
 #include <filesystem>
 
-#include "editor/edit_component_model.h"
-#include "editor/edit_type_model.h"
 #include "editor/editor_test_support.h"
-#include "editor/mirror_command.h"
+#include "editor/main_window/mirror_command.h"
+#include "editor/windows/edit_component_model.h"
+#include "editor/windows/edit_type_model.h"
 #include "library/component.h"
 #include "library/container.h"
 #include "library/library_test_support.h"

@@ -1,6 +1,6 @@
 // The session that area models share: observers hear what other areas changed and the main
 // window follows; replacing the data set frees nothing that undo records still name.
-#include "editor/editor_session.h"
+#include "editor/session/editor_session.h"
 
 #include "editor/editor_test_support.h"
 

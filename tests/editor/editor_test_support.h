@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/editor_model.h"
+#include "editor/main_window/editor_model.h"
 #include "foundation/diagnostics.h"
 #include "library/process_context.h"
 #include "library/type_library.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "editor/editor_test_support.h"
-#include "editor/frame_export_model.h"
+#include "editor/main_window/frame_export_model.h"
 
 namespace kelvo::test {
 namespace {

@@ -1,7 +1,7 @@
 // The gallery window's model on the small test library: grid geometry, the 200-portrait limit,
 // dragging, the popup menu's voice box, taking a portrait into the editor and back, loading,
 // saving and bad gallery files.
-#include "editor/gallery_window_model.h"
+#include "editor/windows/gallery_window_model.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "editor/import_model.h"
+#include "editor/main_window/import_model.h"
 
 #include "editor/editor_test_support.h"
 #include "library/component.h"

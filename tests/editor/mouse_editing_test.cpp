@@ -1,6 +1,6 @@
 // The mouse in the full-size preview.
 #include "editor/editor_test_support.h"
-#include "editor/undo/geometry_records.h"
+#include "editor/session/undo/geometry_records.h"
 
 namespace kelvo::test {
 namespace {

@@ -1,10 +1,10 @@
 // The properties dialog's model with both callers: the selected component and a colour entry.
-#include "editor/properties_dialog_model.h"
+#include "editor/windows/properties_dialog_model.h"
 
 #include <gtest/gtest.h>
 
-#include "editor/colours_dialog_model.h"
 #include "editor/editor_test_support.h"
+#include "editor/windows/colours_dialog_model.h"
 #include "library/colour_type.h"
 
 namespace kelvo::test {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "editor/editor_test_support.h"
-#include "editor/spread_random.h"
-#include "editor/undo/geometry_records.h"
+#include "editor/main_window/spread_random.h"
+#include "editor/session/undo/geometry_records.h"
 #include "foundation/random_generators.h"
 
 namespace kelvo::test {

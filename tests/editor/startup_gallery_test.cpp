@@ -1,11 +1,11 @@
 // The gallery named on the editor's command line.
-#include "editor/startup_gallery.h"
+#include "editor/windows/startup_gallery.h"
 
 #include <filesystem>
 #include <fstream>
 
 #include "editor/editor_test_support.h"
-#include "editor/gallery_window_model.h"
+#include "editor/windows/gallery_window_model.h"
 #include "portrait/gallery.h"
 
 namespace kelvo::test {

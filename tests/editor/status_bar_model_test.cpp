@@ -1,6 +1,6 @@
 // The status bar's texts: what Undo and Redo took back, the command names, the selection and
 // the pointer over preview 1.
-#include "editor/status_bar_model.h"
+#include "editor/main_window/status_bar_model.h"
 #include "editor/editor_test_support.h"
 
 namespace kelvo::test {

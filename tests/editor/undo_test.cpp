@@ -1,7 +1,7 @@
 // Undo and redo of component geometry: records replay exactly what they took back, and a new
 // edit ends what could be redone.
 #include "editor/editor_test_support.h"
-#include "editor/undo/geometry_records.h"
+#include "editor/session/undo/geometry_records.h"
 
 namespace kelvo::test {
 namespace {

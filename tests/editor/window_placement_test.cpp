@@ -1,5 +1,5 @@
 // Where the main window, its previews and the dialogs go on screen.
-#include "editor/window_placement.h"
+#include "editor/main_window/window_placement.h"
 
 #include <gtest/gtest.h>
 

@@ -14,7 +14,7 @@
 
 #include "gui/dialogs/all_anim_window.h"
 #include "gui/dialogs/anim_dialog.h"
-#include "gui/main_form.h"
+#include "gui/main_window/main_form.h"
 #include "support/gui_fixture.h"
 
 namespace kelvo {

@@ -19,7 +19,7 @@
 #include "gui/dialogs/colours_dialog.h"
 #include "gui/dialogs/properties_dialog.h"
 #include "gui/dialogs/swatch_image.h"
-#include "gui/main_form.h"
+#include "gui/main_window/main_form.h"
 #include "library/colour_type.h"
 #include "library/component.h"
 #include "library/process_context.h"

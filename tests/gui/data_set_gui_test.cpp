@@ -18,9 +18,9 @@
 #include <QtTest/QTest>
 #include <functional>
 
-#include "gui/data_set_commands.h"
 #include "gui/dialogs/change_sex_dialog.h"
 #include "gui/dialogs/save_dialog.h"
+#include "gui/main_window/main_form_data_sets.h"
 #include "gui/registry_key.h"
 #include "gui/settings_store.h"
 #include "support/gui_fixture.h"

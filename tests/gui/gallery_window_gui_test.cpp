@@ -16,9 +16,9 @@
 #include <QtTest/QTest>
 #include <memory>
 
-#include "editor/startup_gallery.h"
+#include "editor/windows/startup_gallery.h"
 #include "foundation/diagnostics.h"
-#include "gui/main_form.h"
+#include "gui/main_window/main_form.h"
 #include "library/process_context.h"
 #include "support/fake_prompter.h"
 #include "support/gui_fixture.h"

@@ -25,9 +25,9 @@
 
 #include "gui/dialogs/gallery_window.h"
 #include "gui/editor_app.h"
-#include "gui/main_form_actions.h"
-#include "gui/preview_window.h"
-#include "gui/radio_group.h"
+#include "gui/main_window/main_form_actions.h"
+#include "gui/main_window/preview_window.h"
+#include "gui/main_window/radio_group.h"
 #include "gui/settings_store.h"
 #include "library/type_library.h"
 #include "support/gui_fixture.h"

@@ -1,6 +1,6 @@
 // The main window on the offscreen platform: start-up, category buttons, mouse editing in
 // preview 1, the preview check boxes and the window settings kept across a restart.
-#include "gui/main_form.h"
+#include "gui/main_window/main_form.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,8 @@
 
 #include "foundation/diagnostics.h"
 #include "gui/editor_app.h"
-#include "gui/preview_window.h"
-#include "gui/radio_group.h"
+#include "gui/main_window/preview_window.h"
+#include "gui/main_window/radio_group.h"
 #include "gui/registry_key.h"
 #include "gui/settings_store.h"
 #include "library/process_context.h"

@@ -12,9 +12,9 @@
 #include <memory>
 
 #include "foundation/diagnostics.h"
-#include "gui/main_form.h"
-#include "gui/preview_window.h"
-#include "gui/spread_dialog.h"
+#include "gui/dialogs/spread_dialog.h"
+#include "gui/main_window/main_form.h"
+#include "gui/main_window/preview_window.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
 #include "support/gui_fixture.h"

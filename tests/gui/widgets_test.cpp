@@ -6,9 +6,9 @@
 #include <QtTest/QTest>
 #include <vector>
 
-#include "gui/preview_window.h"
+#include "gui/main_window/preview_window.h"
+#include "gui/main_window/radio_group.h"
 #include "gui/qt_prompter.h"
-#include "gui/radio_group.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {

@@ -10,11 +10,11 @@
 #include <QScreen>
 #include <QtTest/QTest>
 
-#include "gui/main_form.h"
-#include "gui/preview_window.h"
+#include "gui/dialogs/spread_dialog.h"
+#include "gui/main_window/main_form.h"
+#include "gui/main_window/preview_window.h"
 #include "gui/registry_key.h"
 #include "gui/settings_store.h"
-#include "gui/spread_dialog.h"
 #include "support/gui_fixture.h"
 
 namespace kelvo {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/prompter.h"
+#include "editor/session/prompter.h"
 
 namespace kelvo::test {
 

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "foundation/diagnostics.h"
-#include "gui/main_form.h"
+#include "gui/main_window/main_form.h"
 #include "library/process_context.h"
 #include "support/fake_prompter.h"
 #include "support/test_libraries.h"

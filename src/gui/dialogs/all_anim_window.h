@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "editor/animate_all_model.h"
+#include "editor/windows/animate_all_model.h"
 
 class QTimer;
 

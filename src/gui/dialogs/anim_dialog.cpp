@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "gui/named_widget.h"
+#include "gui/main_window/named_widget.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {

@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "editor/anim_settings_model.h"
+#include "editor/windows/anim_settings_model.h"
 
 class QListWidget;
 class QSpinBox;

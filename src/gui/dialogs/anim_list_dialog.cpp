@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/main_window/named_widget.h"
+#include "gui/main_window/radio_group.h"
 #include "gui/message_box_sink.h"
-#include "gui/named_widget.h"
-#include "gui/radio_group.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "editor/step_chooser_model.h"
+#include "editor/windows/step_chooser_model.h"
 
 class QListWidget;
 

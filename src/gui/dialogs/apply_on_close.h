@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <exception>
 
-#include "editor/prompter.h"
+#include "editor/session/prompter.h"
 
 namespace kelvo {
 

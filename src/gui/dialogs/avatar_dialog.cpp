@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "gui/main_window/named_widget.h"
 #include "gui/message_box_sink.h"
-#include "gui/named_widget.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "editor/avatar_model.h"
+#include "editor/windows/avatar_model.h"
 
 class QComboBox;
 class QLabel;

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editor/data_sets_model.h"
+#include "editor/windows/data_sets_model.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {

@@ -10,7 +10,7 @@
 #include "foundation/errors.h"
 #include "gui/dialogs/properties_dialog.h"
 #include "gui/dialogs/swatch_image.h"
-#include "gui/named_widget.h"
+#include "gui/main_window/named_widget.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {

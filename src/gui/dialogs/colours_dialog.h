@@ -7,7 +7,7 @@
 #include <array>
 #include <functional>
 
-#include "editor/colours_dialog_model.h"
+#include "editor/windows/colours_dialog_model.h"
 
 class QCheckBox;
 class QLabel;

@@ -13,7 +13,7 @@
 #include <limits>
 
 #include "gui/dialogs/apply_on_close.h"
-#include "gui/named_widget.h"
+#include "gui/main_window/named_widget.h"
 #include "gui/text_codec.h"
 #include "gui/window_geometry.h"
 

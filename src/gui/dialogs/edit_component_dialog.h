@@ -9,7 +9,7 @@
 #include <array>
 #include <functional>
 
-#include "editor/edit_component_model.h"
+#include "editor/windows/edit_component_model.h"
 
 class QCheckBox;
 class QLabel;

@@ -15,8 +15,8 @@
 #include <limits>
 
 #include "gui/dialogs/apply_on_close.h"
-#include "gui/named_widget.h"
-#include "gui/radio_group.h"
+#include "gui/main_window/named_widget.h"
+#include "gui/main_window/radio_group.h"
 #include "gui/text_codec.h"
 #include "gui/window_geometry.h"
 

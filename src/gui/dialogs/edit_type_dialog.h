@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <array>
 
-#include "editor/edit_type_model.h"
+#include "editor/windows/edit_type_model.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "editor/gallery_window_model.h"
+#include "editor/windows/gallery_window_model.h"
 
 class QMenu;
 class QAction;

@@ -9,7 +9,7 @@
 #include <QSpinBox>
 #include <QString>
 
-#include "gui/named_widget.h"
+#include "gui/main_window/named_widget.h"
 #include "gui/text_codec.h"
 #include "gui/window_geometry.h"
 

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <array>
 
-#include "editor/properties_dialog_model.h"
+#include "editor/windows/properties_dialog_model.h"
 
 class QSlider;
 class QSpinBox;

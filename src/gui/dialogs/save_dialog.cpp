@@ -9,7 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "editor/data_sets_model.h"
+#include "editor/windows/data_sets_model.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {

@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "editor/colours_dialog_model.h"
+#include "editor/windows/colours_dialog_model.h"
 
 class QPainter;
 

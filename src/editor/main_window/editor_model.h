@@ -1,0 +1,160 @@
+// The main window's model: it owns the editor session and the area models of the main window
+// (component list, placement, snapping points, spread, random commands) and offers each control
+// of the window as a method named after it (BtnUsePosClick is the "Set" button) that calls one
+// area model. The GUI shows the area models' states and the previews and redraws what the
+// listener reports; tests drive the same methods directly. New windows get the session with
+// Session() and bring their own area models.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "editor/main_window/component_list_model.h"
+#include "editor/main_window/placement_model.h"
+#include "editor/main_window/preview_mouse.h"
+#include "editor/main_window/random_model.h"
+#include "editor/main_window/snap_points_model.h"
+#include "editor/main_window/spread_model.h"
+#include "editor/session/editor_session.h"
+#include "editor/session/editor_state.h"
+#include "editor/session/preview_images.h"
+#include "editor/session/prompter.h"
+#include "editor/session/undo/undo_stack.h"
+
+namespace kelvo {
+
+class ProcessContext;
+class TKelvoTyp;
+class TKelvoPortret;
+class TKelvoKomp;
+
+class EditorModel {
+ public:
+  EditorModel(ProcessContext& context, Prompter& prompter);
+  ~EditorModel();
+  EditorModel(const EditorModel&) = delete;
+  EditorModel& operator=(const EditorModel&) = delete;
+
+  void SetListener(EditorListener* listener) { session_.SetListener(listener); }
+  EditorSession& Session() { return session_; }
+  const EditorSession& Session() const { return session_; }
+
+  // The main window's areas and their control values.
+  ComponentListModel& ComponentList() { return list_; }
+  const ComponentListModel& ComponentList() const { return list_; }
+  PlacementModel& Placement() { return placement_; }
+  const PlacementModel& Placement() const { return placement_; }
+  SnapPointsModel& SnapPoints() { return snapPoints_; }
+  const SnapPointsModel& SnapPoints() const { return snapPoints_; }
+  SpreadModel& Spread() { return spread_; }
+  const SpreadModel& Spread() const { return spread_; }
+  RandomModel& Random() { return random_; }
+
+  // Start-up: data set, library, head numbers, first random portrait, control values.
+  // A stored data set that cannot be loaded is replaced by "male" after its error box, and the
+  // user is told. Returns false when "male" cannot be loaded (the user has been told; exit
+  // code 1).
+  bool StartUp(const EditorSettings& settings);
+  // Writes SrcPath and the preview visibility; window positions are the GUI's.
+  void StoreSettings(EditorSettings& settings) const;
+  void SetCaption(const std::string& dataSetName) { session_.SetCaption(dataSetName); }
+  bool CheckHeadNumbers();
+  void ChkZobrClick(int window, bool checked);  // also a preview closed by its title bar
+
+  const PreviewImages& Previews() const { return session_.Previews(); }
+  bool HasPortrait() const { return session_.HasPortrait(); }
+  TKelvoTyp& Library() { return session_.Library(); }
+  TKelvoPortret& Portrait() { return session_.Portrait(); }
+  UndoStack& Undo() { return session_.Undo(); }
+  Prompter& prompter() { return session_.prompter(); }
+  ProcessContext& Context() { return session_.Context(); }
+  TKelvoKomp* SelectedComponent() { return session_.SelectedComponent(); }
+  void RefreshPortrait() { session_.RefreshPortrait(); }
+  void UpdateReducedPreviews() { session_.UpdateReducedPreviews(); }
+
+  // Category and component list.
+  void CategoryButtonClick(int category) { list_.ChooseCategory(category); }
+  void RGKompClick(int filter) { list_.ChooseFilter(filter); }
+  void LbxKompClick(int line) { list_.ChooseLine(line); }
+  void SelectCurrentInList() { list_.SelectCurrentInList(); }
+  StepOwner FindStepOwner(int line) const { return list_.FindStepOwner(line); }
+  void SpinEditCetnChange(int frequency) { list_.SetFrequency(frequency); }
+  void ChkOrezClick(int subcomponent, bool checked) { list_.SetClip(subcomponent, checked); }
+  void ChkKompShowClick(int category, bool checked) { list_.SetHidden(category, checked); }
+  void ChkKompNahLockClick(int category, bool checked) { list_.SetLocked(category, checked); }
+  void BtnSmazatClick() { list_.Remove(); }  // "&Remove"
+
+  // Shift, span and default span; the GUI calls them when the value changed.
+  void SpinEditPosXChange(int value) { placement_.SetShiftX(value); }
+  void SpinEditPosYChange(int value) { placement_.SetShiftY(value); }
+  void SpinEditRozXChange(int value) { placement_.SetSpanX(value); }
+  void SpinEditRozYChange(int value) { placement_.SetSpanY(value); }
+  void SEDefRozXChange(int value) { placement_.SetDefaultSpanX(value); }
+  void SEDefRozYChange(int value) { placement_.SetDefaultSpanY(value); }
+  void BtnUsePosClick() { placement_.Set(); }              // "Set"
+  void BtnUsePosAllClick() { placement_.SetAll(); }        // "Set all"
+  void BtnNullClick() { placement_.Unset(); }              // "Unset"
+  void BtnNullAllClick() { placement_.UnsetAll(); }        // "Unset all"
+  void BtnDefRozesunClick() { placement_.DefaultSpan(); }  // "Def. span"
+
+  // Snapping points and the drawing options.
+  void LbxUmistClick(int line) { snapPoints_.ChooseLine(line); }
+  void SpinUmistXChange(int value) { snapPoints_.SetPointX(value); }
+  void SpinUmistYChange(int value) { snapPoints_.SetPointY(value); }
+  Offset SnapPointAbsolute() const;  // full-image pixels; EditorError "A sakra"
+  void ChkUmBodClick(bool checked) { snapPoints_.SetDrawSnapPoint(checked); }
+  void RBNastKompClick() { snapPoints_.ChooseComponentsMode(); }
+  void RBNastBodClick() { snapPoints_.ChoosePointsMode(); }
+  void ChbLockUmClick(bool checked) { snapPoints_.SetLockPoints(checked); }
+  void ChbSelKompClick(bool checked) { snapPoints_.SetOnlySelected(checked); }
+
+  // Spread.
+  void ChkRozptClick(bool checked) { spread_.SetWithSpread(checked); }  // "w. spread"
+  void BtnNahUmBClick() { spread_.RandomSpread(); }                     // "Rnd.spread"
+  void BtnRozptUseClick() { spread_.Apply(); }                          // "Apply"
+  void BtnRozptVsemClick() { spread_.CopyToAll(); }                     // "Copy to all"
+  void BtnRozptNulNahClick() { spread_.Unset(); }                       // "Unset" of the spread
+  void BtnNastNahUmBClick() { spread_.Edit(); }                         // "Edit": the spread dialog
+  void SpreadDialogShow() { spread_.DialogShow(); }
+  void SpreadDialogHide() { spread_.DialogHide(); }
+  void SpreadLimitChange(SpreadDirection d, int value) { spread_.SetLimit(d, value); }
+  void SpreadDirectionClick(SpreadDirection d) { spread_.ChooseDirection(d); }
+
+  // Random portrait commands.
+  void BtnNahodKompClick() { random_.RandomComponent(); }              // "Random"
+  void BtnNahodAllClick() { random_.RandomAll(); }                     // "Random all"
+  void BtnNahodKompAllClick() { random_.RandomComponents(); }          // "Rand. comps."
+  void BtnBarvaNahAllClick() { random_.RandomColours(); }              // "Rand. colors"
+  void BtnNahAmerClick() { random_.RandomNation(Nation::kAmerican); }  // "Amer."
+  void BtnNahArabClick() { random_.RandomNation(Nation::kArabian); }   // "Arab."
+  void BtnNahRusClick() { random_.RandomNation(Nation::kRussian); }    // "Rus."
+
+  // Undo and redo of component geometry.
+  void BtnUndoClick() { session_.UndoLast(); }           // "Undo"
+  void BtnUndoAllClick() { session_.UndoEverything(); }  // "Undo all"
+  void BtnRedoClick() { session_.RedoLast(); }           // "Redo"
+
+  // Mouse in a preview window; image pixel coordinates.
+  void ImageMouseDown(int window, MouseButton button, int x, int y) {
+    mouse_.Down(window, button, x, y);
+  }
+  void ImageMouseMove(int window, int x, int y) { mouse_.Move(window, x, y); }
+  void ImageMouseUp(int window, MouseButton button, int x, int y) {
+    mouse_.Up(window, button, x, y);
+  }
+
+ private:
+  // Loads a data set and makes its first portrait; false with the error shown.
+  bool LoadStartDataSet(const std::string& dir, std::unique_ptr<TKelvoTyp>& library,
+                        std::unique_ptr<TKelvoPortret>& portrait);
+  EditorSession session_;
+  // Observers in this order: the list, then the areas that follow its choice.
+  ComponentListModel list_;
+  PlacementModel placement_;
+  SnapPointsModel snapPoints_;
+  SpreadModel spread_;
+  RandomModel random_;
+  PreviewMouse mouse_;
+};
+
+}  // namespace kelvo

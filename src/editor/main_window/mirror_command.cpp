@@ -1,0 +1,31 @@
+#include "editor/main_window/mirror_command.h"
+
+#include <memory>
+
+#include "editor/session/undo/mirror_record.h"
+#include "foundation/errors.h"
+#include "library/library_mirror.h"
+
+namespace kelvo {
+
+bool MirrorCommand::BtnMirrorClick() {
+  if (!session_.HasPortrait()) return false;
+  EditorSession::Command cmd(session_);
+  TKelvoTyp& library = session_.Library();
+  try {
+    MirrorLibrary(library);
+  } catch (const FatalDataError& error) {
+    ShowError(session_.prompter(), FatalDataText(error));
+    return false;
+  } catch (const KelvoError& error) {
+    ShowError(session_.prompter(), error.what());
+    return false;
+  }
+  session_.Undo().Push(std::make_unique<MirrorRecord>(library));
+  session_.MarkLibraryChanged();
+  session_.Notify(SessionEvent::PointsMoved);
+  session_.RefreshPortrait();
+  return true;
+}
+
+}  // namespace kelvo

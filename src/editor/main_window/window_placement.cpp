@@ -1,0 +1,113 @@
+#include "editor/main_window/window_placement.h"
+
+#include <algorithm>
+
+namespace kelvo {
+namespace {
+
+// The area the window overlaps most; the first when it overlaps none.
+const ScreenRect& AreaOf(const ScreenRect& window, const std::vector<ScreenRect>& areas) {
+  const ScreenRect* best = &areas.front();
+  long long best_overlap = 0;
+  for (const ScreenRect& area : areas) {
+    const long long overlap = OverlapArea(window, area);
+    if (overlap > best_overlap) {
+      best = &area;
+      best_overlap = overlap;
+    }
+  }
+  return *best;
+}
+
+// The start of a span of `size` moved into [low, high); a span too long starts at low.
+int ClampSpan(int start, int size, int low, int high) {
+  return std::max(low, std::min(start, high - size));
+}
+
+ScreenRect At(const ScreenRect& size, int left, int top) {
+  return {left, top, size.Width, size.Height};
+}
+
+}  // namespace
+
+long long OverlapArea(const ScreenRect& a, const ScreenRect& b) {
+  const long long width = std::min(a.Right(), b.Right()) - std::max(a.Left, b.Left);
+  const long long height = std::min(a.Bottom(), b.Bottom()) - std::max(a.Top, b.Top);
+  return width > 0 && height > 0 ? width * height : 0;
+}
+
+ScreenRect KeepOnScreen(const ScreenRect& window, const std::vector<ScreenRect>& areas) {
+  if (areas.empty()) return window;
+  const ScreenRect& area = AreaOf(window, areas);
+  return At(window, ClampSpan(window.Left, window.Width, area.Left, area.Right()),
+            ClampSpan(window.Top, window.Height, area.Top, area.Bottom()));
+}
+
+MainWindowsLayout PlaceMainWindows(const MainWindowsRequest& request) {
+  const std::vector<ScreenRect>& areas = request.Areas;
+  const auto& previews = request.Previews;
+  // The previews as one block: preview 1 on top, the others in a row below it; on a screen too
+  // low for that, all four in one row.
+  int row_width = 0;
+  int row_height = 0;
+  for (size_t i = 1; i < previews.size(); ++i) {
+    row_width += std::max(0, previews[i].Width);
+    row_height = std::max(row_height, previews[i].Height);
+  }
+  const int stacked_height = previews[0].Height + row_height;
+  const bool stacked = areas.empty() || stacked_height <= areas.front().Height;
+  const int block_width =
+      stacked ? std::max(previews[0].Width, row_width) : previews[0].Width + row_width;
+  const int block_height = stacked ? stacked_height : std::max(previews[0].Height, row_height);
+
+  MainWindowsLayout layout;
+  if (request.StoredMain) {
+    layout.Main =
+        KeepOnScreen(At(request.Main, request.StoredMain->X, request.StoredMain->Y), areas);
+  } else if (!areas.empty()) {
+    const ScreenRect& area = areas.front();
+    const int width = request.Main.Width + block_width;
+    const int height = std::max(request.Main.Height, block_height);
+    layout.Main = KeepOnScreen(At(request.Main, area.Left + std::max(0, (area.Width - width) / 2),
+                                  area.Top + std::max(0, (area.Height - height) / 2)),
+                               areas);
+  } else {
+    layout.Main = request.Main;
+  }
+
+  int left = layout.Main.Right();
+  int top = layout.Main.Top;
+  if (!areas.empty()) {
+    const ScreenRect& area = AreaOf(layout.Main, areas);
+    left = ClampSpan(left, block_width, area.Left, area.Right());
+    top = ClampSpan(top, block_height, area.Top, area.Bottom());
+  }
+  std::array<ScreenRect, kPreviewCount> defaults;
+  defaults[0] = At(previews[0], left, top);
+  for (size_t i = 1, x = stacked ? 0 : static_cast<size_t>(previews[0].Width); i < previews.size();
+       ++i) {
+    defaults[i] =
+        At(previews[i], left + static_cast<int>(x), stacked ? top + previews[0].Height : top);
+    x += static_cast<size_t>(std::max(0, previews[i].Width));
+  }
+  for (size_t i = 0; i < previews.size(); ++i) {
+    const std::optional<ScreenPoint>& stored = request.StoredPreviews[i];
+    layout.Previews[i] =
+        stored ? KeepOnScreen(At(previews[i], stored->X, stored->Y), areas) : defaults[i];
+  }
+  return layout;
+}
+
+ScreenRect PlaceBeside(const ScreenRect& dialog, const ScreenRect& owner,
+                       const std::vector<ScreenRect>& areas) {
+  ScreenRect placed = At(dialog, owner.Right(), owner.Top);
+  if (!areas.empty()) {
+    const ScreenRect& area = AreaOf(owner, areas);
+    if (placed.Right() > area.Right()) {
+      placed.Left = owner.Left - dialog.Width >= area.Left ? owner.Left - dialog.Width : owner.Left;
+    }
+  }
+  return KeepOnScreen(placed, areas);
+}
+
+}  // namespace kelvo

@@ -1,0 +1,73 @@
+// Where the editor's windows go on screen: the main window with its four previews, and the
+// dialogs it opens. Plain rectangle arithmetic over the outer (frame) sizes the GUI reads from
+// the window system, so the layout is testable without a display. All rectangles are outer
+// window rectangles in desktop coordinates.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "editor/session/editor_state.h"
+
+namespace kelvo {
+
+struct ScreenRect {
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+  int Right() const { return Left + Width; }  // one past the last column
+  int Bottom() const { return Top + Height; }
+  bool operator==(const ScreenRect&) const = default;
+};
+
+struct ScreenPoint {
+  int X = 0;
+  int Y = 0;
+  bool operator==(const ScreenPoint&) const = default;
+};
+
+// The window frame around a client area, as the window manager draws it.
+struct FrameMargins {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+  bool operator==(const FrameMargins&) const = default;
+};
+
+// Area shared by both rectangles; 0 when they do not meet.
+long long OverlapArea(const ScreenRect& a, const ScreenRect& b);
+
+// The window moved by the least amount that puts it inside the available area it overlaps most
+// (the first area when it overlaps none). A window larger than the area keeps its top left
+// corner in the area, so the title bar stays reachable. No areas: the window unchanged.
+ScreenRect KeepOnScreen(const ScreenRect& window, const std::vector<ScreenRect>& areas);
+
+struct MainWindowsRequest {
+  std::vector<ScreenRect> Areas;                   // available screen areas, the primary first
+  ScreenRect Main;                                 // outer size; the position is ignored
+  std::optional<ScreenPoint> StoredMain;           // outer top left of the last run
+  std::array<ScreenRect, kPreviewCount> Previews;  // outer sizes of previews 1..4 at 0..3
+  std::array<std::optional<ScreenPoint>, kPreviewCount> StoredPreviews;
+};
+
+struct MainWindowsLayout {
+  ScreenRect Main;
+  std::array<ScreenRect, kPreviewCount> Previews;
+};
+
+// Stored positions are kept, moved back on screen when needed. Without one, the main window is
+// centred with its previews, preview 1 beside it at its top and previews 2 to 4 in a row below
+// preview 1; when that group is wider or taller than the area, the previews go to its right or
+// bottom edge instead, still without covering each other.
+MainWindowsLayout PlaceMainWindows(const MainWindowsRequest& request);
+
+// A dialog of the given outer size beside the owner window: to its right when there is room,
+// else to its left, else over the owner's left part (what lies to the owner's right, such as
+// the previews, stays visible); top aligned with the owner, on screen.
+ScreenRect PlaceBeside(const ScreenRect& dialog, const ScreenRect& owner,
+                       const std::vector<ScreenRect>& areas);
+
+}  // namespace kelvo

@@ -1,0 +1,183 @@
+#include "editor/windows/data_sets_model.h"
+
+#include <algorithm>
+#include <exception>
+#include <filesystem>
+#include <system_error>
+
+#include "archive/pak.h"
+#include "editor/session/data_set_loading.h"
+#include "foundation/errors.h"
+#include "foundation/paths.h"
+#include "library/container.h"
+#include "library/type_library.h"
+
+namespace kelvo {
+namespace {
+
+bool IsDirectory(const std::string& name) {
+  std::error_code ec;
+  return !name.empty() && std::filesystem::is_directory(OsPath(name), ec);
+}
+
+// The failure as the user sees it: a data error with its "Kelvo ERROR: " prefix and, since its
+// text does not say where it was found, `where`.
+void Report(Prompter& prompter, const std::exception& error, const std::string& where = "") {
+  const auto* data = dynamic_cast<const FatalDataError*>(&error);
+  if (data == nullptr) {
+    ShowError(prompter, error.what());
+  } else {
+    ShowError(prompter, FatalDataText(*data) + (where.empty() ? "" : "\r\n\r\n" + where));
+  }
+}
+
+}  // namespace
+
+DataSetsModel::DataSetsModel(EditorSession& session, DataSetWindows& windows)
+    : session_(session), windows_(windows) {}
+
+// --- TFLoad ---
+
+void DataSetsModel::LoadFormCreate(const std::optional<std::string>& loadDirectory,
+                                   const std::string& startDirectory) {
+  state_.Load.Directory =
+      loadDirectory && IsDirectory(*loadDirectory) ? *loadDirectory : startDirectory;
+}
+
+bool DataSetsModel::BtnOtherClick() {
+  const std::optional<std::string> chosen =
+      session_.prompter().ChooseDirectory("Open a library folder", state_.Load.Directory);
+  if (!chosen || chosen->empty()) return false;
+  state_.Load.Directory = *chosen;
+  Button1Click();
+  return true;
+}
+
+// --- TFSave ---
+
+void DataSetsModel::SaveFormCreate(const std::optional<std::string>& saveDirectory,
+                                   const std::string& startDirectory) {
+  if (saveDirectory && IsDirectory(*saveDirectory)) {
+    DirListBoxChange(*saveDirectory);
+    return;
+  }
+  DirListBoxChange(startDirectory);
+  state_.Save.Target = startDirectory;
+}
+
+void DataSetsModel::ListFolder(const std::string& directory) {
+  const std::filesystem::path folder = OsPath(directory);
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    std::error_code kind;
+    if (it->is_directory(kind)) names.push_back(it->path().filename().string());
+  }
+  if (ec) return;  // unreadable: the list stays where it was
+  std::sort(names.begin(), names.end());
+  state_.Save.ListLines.clear();
+  if (folder.has_relative_path()) state_.Save.ListLines.push_back("..");
+  state_.Save.ListLines.insert(state_.Save.ListLines.end(), names.begin(), names.end());
+  state_.Save.ListDirectory = directory;
+  state_.Save.Target = directory;
+}
+
+void DataSetsModel::DirListBoxChange(const std::string& directory) {
+  if (IsDirectory(directory)) ListFolder(directory);
+}
+
+void DataSetsModel::DirListBoxOpen(int line) {
+  const std::vector<std::string>& lines = state_.Save.ListLines;
+  if (line < 0 || line >= static_cast<int>(lines.size())) return;
+  const std::filesystem::path here = OsPath(state_.Save.ListDirectory);
+  const std::string& name = lines[static_cast<size_t>(line)];
+  const std::filesystem::path next =
+      name == ".." ? here.lexically_normal().parent_path() : here / name;
+  DirListBoxChange(next.lexically_normal().string());
+}
+
+// --- the main window ---
+
+void DataSetsModel::BtnNacistClick() {
+  EditorSession::Command cmd(session_);
+  if (!windows_.OfferUnsavedGallery()) return;
+  state_.Load.Result.clear();
+  if (!windows_.ExecuteChangeSex() || state_.Load.Result.empty()) return;
+  if (OfferUnsavedLibrary() == UnsavedLibrary::Cancelled) return;
+  try {
+    session_.LoadDataSet(state_.Load.Result);
+  } catch (const std::exception& error) {
+    // The current data set is still there: the user keeps working on it.
+    Report(session_.prompter(), error,
+           "in the data set " +
+               ShownFolder(session_.Library().Archive().FullName(state_.Load.Result)));
+    return;
+  }
+  CheckHeadNumbers(session_.Library(), session_.prompter());
+}
+
+bool DataSetsModel::BtnUlozClick() {
+  EditorSession::Command cmd(session_);
+  if (!windows_.ExecuteSave()) return false;
+  if (!CheckHeadNumbers(session_.Library(), session_.prompter())) {
+    ShowInformation(session_.prompter(), kSaveBlockedText);
+    return false;
+  }
+  try {
+    Ulozkomp(state_.Save.Target, state_.Save.SavePictures);
+  } catch (const std::exception& error) {
+    Report(session_.prompter(), error);
+    return false;
+  }
+  return true;
+}
+
+void DataSetsModel::Ulozkomp(const std::string& folder, bool withPictures) {
+  TKelvoTyp& library = session_.Library();
+  const std::string cantForceDir = "TMainForm.Ulozkomp: cant forcedir " + folder;
+  // An empty name would mean the data directory itself.
+  if (folder.empty()) throw EditorError(cantForceDir);
+  library.CheckImageNames();  // before the folder is made: a refusal leaves nothing
+  const std::filesystem::path target = OsPath(library.Archive().FullName(folder));
+  std::error_code ec;
+  std::filesystem::create_directories(target, ec);
+  if (!std::filesystem::is_directory(target, ec)) throw EditorError(cantForceDir);
+
+  // The writers move the library to the folder; a failed write leaves it where it was, so the
+  // next save does not take a half-written folder for its home.
+  const std::string oldPath = library.Path;
+  std::vector<std::string> oldImagePaths;
+  for (int c = 1; c <= kCategoryCount; ++c) oldImagePaths.push_back(library.Container(c).LibPath);
+  try {
+    library.SaveTextAs(folder);
+    if (withPictures) library.SaveImagesAs(folder);
+  } catch (...) {
+    library.Path = oldPath;
+    for (int c = 1; c <= kCategoryCount; ++c) {
+      library.Container(c).LibPath = oldImagePaths[static_cast<size_t>(c - 1)];
+    }
+    throw;
+  }
+  session_.State().LibraryChanged = false;
+}
+
+bool DataSetsModel::OfferUnsavedWork() {
+  return windows_.OfferUnsavedGallery() && OfferUnsavedLibrary() != UnsavedLibrary::Cancelled;
+}
+
+UnsavedLibrary DataSetsModel::OfferUnsavedLibrary() {
+  if (!session_.HasLibrary() || !session_.State().LibraryChanged) {
+    return UnsavedLibrary::NothingToSave;
+  }
+  switch (AskSaveDiscardCancel(session_.prompter(), kUnsavedLibraryText)) {
+    case MessageAnswer::Save:
+      return BtnUlozClick() ? UnsavedLibrary::Saved : UnsavedLibrary::Cancelled;
+    case MessageAnswer::Discard:
+      return UnsavedLibrary::Discarded;
+    default:
+      return UnsavedLibrary::Cancelled;
+  }
+}
+
+}  // namespace kelvo

@@ -1,0 +1,118 @@
+// The data sets area: "&Sex" changes the data set through the change-sex dialog (TFLoad),
+// "&Save" writes the library through the save dialog (TFSave) with Ulozkomp, and unsaved library
+// changes are offered for saving before a change of data set or the end of the program drops
+// them. Holds the values of both dialogs; the windows it does not own (the two dialogs and the
+// gallery window) are reached through DataSetWindows, which the GUI implements and tests fake.
+// Works on one session by reference; owned by whoever shows the commands.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/session/editor_session.h"
+
+namespace kelvo {
+
+inline constexpr const char* kSaveBlockedText =
+    "Save not completed. Correct the heads in \"Edit comp\".";
+inline constexpr const char* kUnsavedLibraryText =
+    "The library has unsaved changes that will be lost. Save them ?";
+
+// TFLoad: the hidden directory list and the chosen data set.
+struct ChangeSexDialogState {
+  std::string Directory;  // DirListBox, stored as "LoadDirectory"
+  std::string Result;     // "male", "female", "ape" or a directory
+};
+
+// TFSave: the directory list, the target field and "Save pictures".
+struct SaveDialogState {
+  std::string ListDirectory;           // DirListBox
+  std::vector<std::string> ListLines;  // ".." (but at the root), then the subfolders by name
+  std::string Target;                  // EdAdr, stored as "SaveDirectory"
+  bool SavePictures = true;            // ChbData
+};
+
+struct DataSetsState {
+  ChangeSexDialogState Load;
+  SaveDialogState Save;
+};
+
+// Answers of OfferUnsavedLibrary.
+enum class UnsavedLibrary {
+  NothingToSave,  // the library holds no unsaved change
+  Saved,          // the user chose to save and it was written
+  Discarded,      // the user chose to drop the changes
+  Cancelled,      // the user cancelled the question, the save dialog, or the save failed
+};
+
+class DataSetWindows {
+ public:
+  virtual ~DataSetWindows() = default;
+  // The gallery window's unsaved-gallery question; false when the command is to end there
+  // (cancelled, or the save was not done).
+  virtual bool OfferUnsavedGallery() = 0;
+  // Show the dialog modally over the model's values; true when it closed with OK.
+  virtual bool ExecuteChangeSex() = 0;
+  virtual bool ExecuteSave() = 0;
+};
+
+class DataSetsModel {
+ public:
+  DataSetsModel(EditorSession& session, DataSetWindows& windows);
+  DataSetsModel(const DataSetsModel&) = delete;
+  DataSetsModel& operator=(const DataSetsModel&) = delete;
+
+  const DataSetsState& State() const { return state_; }
+
+  // --- TFLoad ---
+  // A stored directory that exists becomes the list's; else the list starts in `startDirectory`.
+  void LoadFormCreate(const std::optional<std::string>& loadDirectory,
+                      const std::string& startDirectory);
+  void Button3Click() { state_.Load.Result = "male"; }                 // "Male Pak"
+  void Button4Click() { state_.Load.Result = "female"; }               // "Female Pak"
+  void Button5Click() { state_.Load.Result = "ape"; }                  // "Ape Pak"
+  void Button1Click() { state_.Load.Result = state_.Load.Directory; }  // "&Load"
+  // "Other...": the folder chooser; a chosen folder becomes the list's directory and the result,
+  // as "&Load" does. False when it was cancelled.
+  bool BtnOtherClick();
+
+  // --- TFSave ---
+  // A stored non-empty directory that exists becomes the list's and the target; otherwise the
+  // list starts in `startDirectory` and the target shows it.
+  void SaveFormCreate(const std::optional<std::string>& saveDirectory,
+                      const std::string& startDirectory);
+  // The list moved to `directory`; the target follows. A folder that cannot be read keeps the
+  // list where it was.
+  void DirListBoxChange(const std::string& directory);
+  void DirListBoxOpen(int line);  // a double click on ListLines[line]
+  void EdAdrChange(const std::string& text) { state_.Save.Target = text; }
+  void ChbDataClick(bool checked) { state_.Save.SavePictures = checked; }
+
+  // --- the main window ---
+  // "&Sex": the unsaved-gallery question, the dialog, the unsaved-library question, the new data
+  // set (a gallery reloads itself over it), the head-number check. A data set that fails to load
+  // is reported and the current one stays.
+  void BtnNacistClick();
+  // "&Save": the dialog, the head-number block, Ulozkomp. True when the library was written;
+  // a failed write is reported and leaves the library where it was.
+  bool BtnUlozClick();
+  // Creates `folder` with its parents and writes the text files, with `withPictures` also the
+  // images; each file is written whole or not at all. Throws EditorError
+  // "TMainForm.Ulozkomp: cant forcedir " + folder when the folder cannot be made.
+  void Ulozkomp(const std::string& folder, bool withPictures);
+  // With unsaved library changes: "Question" with Save (runs "&Save"), Discard and Cancel.
+  UnsavedLibrary OfferUnsavedLibrary();
+  // Both questions before another command replaces the data set (the avatar import); false when
+  // the user cancelled one of them.
+  bool OfferUnsavedWork();
+
+ private:
+  void ListFolder(const std::string& directory);
+
+  EditorSession& session_;
+  DataSetWindows& windows_;
+  DataSetsState state_;
+};
+
+}  // namespace kelvo

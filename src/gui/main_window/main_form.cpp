@@ -1,0 +1,365 @@
+#include "gui/main_window/main_form.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMoveEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTimer>
+
+#include "foundation/errors.h"
+#include "gui/dialogs/colours_dialog.h"
+#include "gui/dialogs/gallery_window.h"
+#include "gui/dialogs/properties_dialog.h"
+#include "gui/dialogs/spread_dialog.h"
+#include "gui/main_window/category_names.h"
+#include "gui/main_window/main_form_actions.h"
+#include "gui/main_window/main_form_status.h"
+#include "gui/main_window/preview_window.h"
+#include "gui/main_window/radio_group.h"
+#include "gui/message_box_sink.h"
+#include "gui/settings_store.h"
+#include "gui/text_codec.h"
+#include "gui/window_geometry.h"
+
+namespace kelvo {
+namespace {
+
+QStringList ToQt(const std::vector<std::string>& lines) {
+  QStringList list;
+  for (const std::string& line : lines) list << FromAnsi(line);
+  return list;
+}
+
+void SetSpin(QSpinBox* spin, int value, bool enabled = true) {
+  const QSignalBlocker block(spin);
+  spin->setValue(value);
+  spin->setEnabled(enabled);
+}
+
+void SetCheck(QAbstractButton* box, bool checked, bool enabled = true) {
+  const QSignalBlocker block(box);
+  box->setChecked(checked);
+  box->setEnabled(enabled);
+}
+
+// Refills a list only when its lines changed, so the scroll position survives a selection.
+void SetLines(QListWidget* list, const std::vector<std::string>& lines, int current) {
+  const QSignalBlocker block(list);
+  const QStringList items = ToQt(lines);
+  bool same = list->count() == items.size();
+  for (int i = 0; same && i < items.size(); ++i) same = list->item(i)->text() == items[i];
+  if (!same) {
+    list->clear();
+    list->addItems(items);
+  }
+  list->setCurrentRow(current >= 0 && current < list->count() ? current : -1);
+}
+
+}  // namespace
+
+TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
+    : QWidget(parent), model_(model), prompter_(prompter) {
+  setObjectName("MainForm");
+  setWindowTitle("KelvoEd");
+  c_ = BuildMainFormControls(this, CategoryDisplayNames());
+  CreatePreviews();
+  spread_dialog_ = new TFRozpt(this);
+  properties_dialog_ = new TFVlast(model_.Session(), this);
+  colours_dialog_ = new TFBarvy(model_.Session(), *properties_dialog_, this);
+  gallery_ = new TGalerie(model_.Session(), prompter_, this);
+  ConnectControls();
+  ConnectGallery();
+  ConnectImport();
+  ConnectLibraryEditing();
+  ConnectAnimation();
+  ConnectAvatar();
+  ConnectDataSets();
+  // Menus and status bar come last: they name the commands wired above.
+  status_ = new MainFormStatus(model_.Session(), Preview(1), this);
+  actions_ = new MainFormActions(*this, c_, model_, prompter_, status_->Model());
+  layout()->setMenuBar(actions_->MenuBar());
+  layout()->addWidget(status_);
+  model_.SetListener(this);
+}
+
+TMainForm::~TMainForm() {
+  model_.SetListener(nullptr);
+  if (started_ && !settings_stored_) StoreSettings();
+}
+
+void TMainForm::CreatePreviews() {
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    auto* preview = new TFZobr(i, PreviewImages::Factor(i), this);
+    previews_[static_cast<size_t>(i)] = preview;
+    ConnectPreview(preview);
+  }
+}
+
+bool TMainForm::StartUp() {
+  const EditorSettings settings = ReadEditorSettings();
+  if (!model_.StartUp(settings)) return false;
+  started_ = true;
+  ShowState(kChangeAll);
+  // Nothing is on screen yet, so the windows are placed once the controls hold their values
+  // and the style has polished them: only then are the sizes final.
+  ensurePolished();
+  adjustSize();
+  PlaceWindows(settings);
+  last_pos_ = pos();
+  return true;
+}
+
+// The frame of the first window that has one; before any is shown, a title bar and a border
+// on the generous side, so that a window placed by the guess still fits on the screen.
+FrameMargins TMainForm::KnownMargins() const {
+  const int border = 4;
+  const FrameMargins guess{border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border,
+                           border};
+  const FrameMargins none{-1, -1, -1, -1};
+  for (const QWidget* window :
+       {static_cast<const QWidget*>(this), static_cast<const QWidget*>(Preview(1))}) {
+    const FrameMargins known = FrameMarginsOf(window, none);
+    if (known != none) return known;
+  }
+  return guess;
+}
+
+void TMainForm::PlaceWindows(const EditorSettings& settings) {
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    stored_previews_[static_cast<size_t>(i)] = settings.Previews[static_cast<size_t>(i - 1)];
+  }
+  std::optional<ScreenPoint> stored_main;
+  if (settings.MainWinX && settings.MainWinY) {
+    stored_main = ScreenPoint{*settings.MainWinX, *settings.MainWinY};
+  }
+  PlacePreviewsBeside(stored_main, true);
+}
+
+bool TMainForm::HasDefaultPreviews() const {
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    const PreviewSettings& stored = stored_previews_[static_cast<size_t>(i)];
+    if (!stored.X || !stored.Y) return true;
+  }
+  return false;
+}
+
+void TMainForm::PlacePreviewsBeside(const std::optional<ScreenPoint>& main, bool move_main) {
+  const FrameMargins margins = KnownMargins();
+  MainWindowsRequest request;
+  request.Areas = AvailableScreenAreas();
+  request.Main = OuterRect(this, margins);
+  request.StoredMain = main;
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    const PreviewSettings& stored = stored_previews_[static_cast<size_t>(i)];
+    request.Previews[static_cast<size_t>(i - 1)] = OuterRect(Preview(i), margins);
+    if (stored.X && stored.Y) {
+      request.StoredPreviews[static_cast<size_t>(i - 1)] = ScreenPoint{*stored.X, *stored.Y};
+    }
+  }
+  const MainWindowsLayout layout = PlaceMainWindows(request);
+  if (move_main) move(layout.Main.Left, layout.Main.Top);
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    // Once shown, stored positions stay where start-up put them.
+    if (!move_main && request.StoredPreviews[static_cast<size_t>(i - 1)]) continue;
+    const ScreenRect& place = layout.Previews[static_cast<size_t>(i - 1)];
+    Preview(i)->move(place.Left, place.Top);
+  }
+  placed_margins_ = margins;
+}
+
+// The window manager frames the windows only after they are shown; previews placed with a
+// guessed frame are placed again with the real one, so that none covers another.
+void TMainForm::PlaceDefaultPreviews() {
+  if (!HasDefaultPreviews() || KnownMargins() == placed_margins_) return;
+  PlacePreviewsBeside(ScreenPoint{pos().x(), pos().y()}, false);
+}
+
+// The window manager tells the frame some time after the window is mapped, with no event of
+// its own; look again a few times during the first second.
+void TMainForm::WatchForFrame(int tries) {
+  if (KnownMargins() != placed_margins_) {
+    PlaceDefaultPreviews();
+    return;
+  }
+  if (tries > 0) QTimer::singleShot(50, this, [this, tries] { WatchForFrame(tries - 1); });
+}
+
+void TMainForm::StoreSettings() {
+  EditorSettings settings;
+  settings.KeyExists = true;
+  model_.StoreSettings(settings);
+  settings.MainWinX = pos().x();
+  settings.MainWinY = pos().y();
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    PreviewSettings& preview = settings.Previews[static_cast<size_t>(i - 1)];
+    preview.X = Preview(i)->pos().x();
+    preview.Y = Preview(i)->pos().y();
+  }
+  WriteEditorSettings(settings);
+  StoreDataSetSettings();
+}
+
+void TMainForm::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (!started_) return;
+  if (shown_once_) PlaceDefaultPreviews();
+  const QPoint delta = pos() - last_pos_;
+  if (delta.isNull()) return;
+  for (int i = 1; i <= kPreviewCount; ++i) Preview(i)->move(Preview(i)->pos() + delta);
+  last_pos_ = pos();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (!MayDropLibrary()) {
+    event->ignore();
+    return;
+  }
+  if (gallery_->Model().AskToSaveUnsaved() == UnsavedGallery::Cancelled) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
+  // Written now rather than when the form goes, so they survive whatever ends the process.
+  if (started_ && !settings_stored_) {
+    StoreSettings();
+    settings_stored_ = true;
+  }
+  for (QWidget* window : findChildren<QWidget*>()) {
+    if (window->isWindow()) window->hide();
+  }
+  emit Closed();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  ApplyPreviewVisibility();
+  if (!shown_once_ && started_ && HasDefaultPreviews()) WatchForFrame(20);
+  shown_once_ = true;
+}
+
+void TMainForm::ApplyPreviewVisibility() {
+  const SessionState& s = model_.Session().State();
+  for (int i = 1; i <= kPreviewCount; ++i) {
+    SetCheck(c_.preview_boxes[i], s.PreviewVisible[static_cast<size_t>(i)]);
+    // The previews appear with the main window, not before it.
+    if (isVisible()) Preview(i)->setVisible(s.PreviewVisible[static_cast<size_t>(i)]);
+  }
+}
+
+void TMainForm::Run(const std::function<void()>& action) {
+  try {
+    action();
+    return;
+  } catch (const std::exception& error) {
+    ShowErrorBox(prompter_, error);
+  }
+  ShowState(kChangeAll);
+}
+
+void TMainForm::EditorChanged(unsigned changes) {
+  ShowState(changes);
+}
+
+void TMainForm::ShowState(unsigned changes) {
+  const SessionState& shared = model_.Session().State();
+  if (changes & kChangeCaption) setWindowTitle(FromAnsi(shared.Caption));
+  if (changes & kChangeFullImage) Preview(1)->ShowImage(model_.Previews().View(1));
+  if (changes & kChangeReducedImages) {
+    for (int i = 2; i <= kPreviewCount; ++i) Preview(i)->ShowImage(model_.Previews().View(i));
+  }
+  if (changes & kChangePreviewVisibility) ApplyPreviewVisibility();
+  if (changes & kChangeCategory) {
+    for (int i = 1; i <= kCategoryCount; ++i) {
+      SetCheck(c_.speedb[i], i == shared.CurrentCategory);
+      SetCheck(c_.lock[i], shared.Locked[static_cast<size_t>(i)]);
+      SetCheck(c_.hide[i], shared.Hidden[static_cast<size_t>(i)]);
+    }
+  }
+  if (changes & kChangeComponentList) ShowComponentList();
+  if (changes & kChangeValues) ShowValues();
+  if (changes & kChangeSnapPoints) ShowSnapPoints();
+  if (changes & kChangeClipBoxes) {
+    const ComponentListState& s = model_.ComponentList().State();
+    for (int i = 1; i <= kSubcomponentCount; ++i) {
+      SetCheck(c_.clip[i], s.Clip[static_cast<size_t>(i)].Checked,
+               s.Clip[static_cast<size_t>(i)].Enabled);
+    }
+  }
+  if (changes & kChangeSignature) c_.EditSig->setText(FromAnsi(shared.Signature));
+  if (changes & kChangeSpreadDialog) ShowSpreadDialog();
+  if (actions_ != nullptr) actions_->ShowState();
+  if (status_ != nullptr) status_->ShowState();
+}
+
+void TMainForm::ShowComponentList() {
+  const ComponentListState& s = model_.ComponentList().State();
+  c_.RGKomp->SetItems(ToQt(s.FilterItems));
+  c_.RGKomp->SetItemIndex(s.Filter);
+  SetLines(c_.LbxKomp, s.ComponentLines, s.ComponentLine);
+  c_.BtnAnimuj->setEnabled(s.AnimationButtonsEnabled);
+  c_.BtnAnimSet->setEnabled(s.AnimationButtonsEnabled);
+}
+
+void TMainForm::ShowValues() {
+  SetSpin(c_.SpinEditCetn, model_.ComponentList().State().Frequency);
+  const PlacementState& s = model_.Placement().State();
+  SetSpin(c_.SpinEditPosX, s.ShiftX);
+  SetSpin(c_.SpinEditPosY, s.ShiftY);
+  SetSpin(c_.SpinEditRozX, s.SpanX, s.SpanControlsEnabled);
+  SetSpin(c_.SpinEditRozY, s.SpanY, s.SpanControlsEnabled);
+  SetSpin(c_.SEDefRozX, s.DefSpanX, s.SpanControlsEnabled);
+  SetSpin(c_.SEDefRozY, s.DefSpanY, s.SpanControlsEnabled);
+  c_.BtnDefRozesun->setEnabled(s.SpanControlsEnabled);
+}
+
+void TMainForm::ShowSnapPoints() {
+  const SnapPointsState& s = model_.SnapPoints().State();
+  const bool spread_buttons = model_.Spread().State().SpreadButtonsEnabled;
+  SetLines(c_.LbxUmist, s.SnapPointLines, model_.Session().State().SnapPointLine);
+  SetSpin(c_.SpinUmistX, s.PointX, s.PointEditsEnabled);
+  SetSpin(c_.SpinUmistY, s.PointY, s.PointEditsEnabled);
+  SetCheck(c_.ChbLockUm, s.LockPoints);
+  const SessionState& shared = model_.Session().State();
+  SetCheck(c_.ChkUmBod, shared.DrawSnapPoint.Checked, shared.DrawSnapPoint.Enabled);
+  SetCheck(c_.RBNastKomp, s.Mode == MouseMode::Components);
+  SetCheck(c_.RBNastBod, s.Mode == MouseMode::SnapPoints, s.SnapModeEnabled);
+  SetCheck(c_.ChkRozpt, shared.WithSpread.Checked, shared.WithSpread.Enabled);
+  SetCheck(c_.ChbSelKomp, shared.OnlySelected);
+  for (QPushButton* button : {c_.BtnNahUmB, c_.BtnRozptUse, c_.BtnRozptVsem, c_.BtnRozptNulNah}) {
+    button->setEnabled(spread_buttons);
+  }
+  c_.BtnNastNahUmB->setEnabled(spread_buttons);
+}
+
+// While the spread dialog is shown the form takes no input; the previews stay usable, since
+// clicks in preview 1 measure the limits.
+void TMainForm::ShowSpreadDialog() {
+  spread_dialog_->ShowState(model_.Spread().State().Spread);
+  const bool shown = model_.Session().State().SpreadDialogShown;
+  if (shown == spread_dialog_->isVisible()) return;
+  if (shown) {
+    for (QWidget* part : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (part->isWindow() || !part->isEnabled()) continue;
+      part->setEnabled(false);
+      blocked_by_dialog_.push_back(part);
+    }
+    spread_dialog_->ShowBeside(this);
+  } else {
+    spread_dialog_->hide();
+    for (QWidget* part : blocked_by_dialog_) part->setEnabled(true);
+    blocked_by_dialog_.clear();
+  }
+}
+
+}  // namespace kelvo
