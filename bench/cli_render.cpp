@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "bundled_data.h"
+#include "cli/commands.h"
 #include "cli/image_output.h"
 #include "cli/random_portraits.h"
-#include "cli/render_command.h"
 #include "cli/render_pipeline.h"
 #include "foundation/diagnostics.h"
 #include "foundation/paths.h"
@@ -173,9 +173,9 @@ void BM_RenderCommand(benchmark::State& state) {
     RenderOptions options;
     options.source.count = portraits;
     options.out = TempFolder() + "/p%d" + (png ? ".png" : ".bmp");
-    options.threads = static_cast<int>(state.range(0));
+    options.jobs = static_cast<int>(state.range(0));
     std::ostringstream out;
-    RenderCommand(context, options, out).Run();
+    Command<RenderOptions>(context, options, out, out).Run();
   }
   state.SetItemsProcessed(state.iterations() * portraits);
   state.SetLabel(std::string(png ? "png" : "bmp") + ", " + std::to_string(state.range(0)) +

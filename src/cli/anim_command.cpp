@@ -1,4 +1,4 @@
-#include "cli/anim_command.h"
+#include "cli/commands.h"
 
 #include <memory>
 #include <vector>
@@ -15,7 +15,8 @@
 
 namespace kelvo::cli {
 
-int AnimCommand::Run() {
+template <>
+int Command<AnimOptions>::Run() {
   const ImageFileType type = ImageFileTypeOf(options_.out);
   const std::string out = CommandLinePath(options_.out);
   auto library = LoadLibraryWithImages(context_, options_.lib.library);

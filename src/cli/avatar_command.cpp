@@ -1,4 +1,4 @@
-#include "cli/avatar_command.h"
+#include "cli/commands.h"
 
 #include <cstdint>
 #include <memory>
@@ -14,32 +14,37 @@
 #include "portrait/portrait.h"
 
 namespace kelvo::cli {
+namespace {
 
-int AvatarCommand::Run() {
-  return options_.action == AvatarOptions::Action::kExport ? Export() : Import();
-}
-
-int AvatarCommand::Export() {
-  auto library = LoadLibraryWithImages(context_, options_.lib.library);
-  const ChosenPortrait chosen = ChoosePortrait(context_, *library, options_.source);
+int Export(ProcessContext& context, const AvatarOptions& options, std::ostream& out) {
+  auto library = LoadLibraryWithImages(context, options.lib.library);
+  const ChosenPortrait chosen = ChoosePortrait(context, *library, options.source);
   const TKelvoPortret* portrait = chosen.portrait;
-  out_ << AvatarSettingsText(*portrait) << "\n" << AvatarSexText(*portrait) << "\n";
+  out << AvatarSettingsText(*portrait) << "\n" << AvatarSexText(*portrait) << "\n";
   return 0;
 }
 
-int AvatarCommand::Import() {
+int Import(ProcessContext& context, const AvatarOptions& options, std::ostream& out) {
   // Both texts are checked before anything is loaded or written.
-  const std::uint8_t sex = ParseAvatarSex(options_.sex);
-  AvatarSettings avatar = ParseAvatarSettings(options_.settings);
+  const std::uint8_t sex = ParseAvatarSex(options.sex);
+  AvatarSettings avatar = ParseAvatarSettings(options.settings);
   avatar.Sex = sex;
-  const std::string out = CommandLinePath(options_.out);
-  auto library = LoadLibraryWithImages(context_, AvatarImportDataSet(sex));
+  const std::string path = CommandLinePath(options.out);
+  auto library = LoadLibraryWithImages(context, AvatarImportDataSet(sex));
   std::vector<std::unique_ptr<TKelvoPortret>> portraits;
-  portraits.push_back(NextRandomPortrait(*library, context_.Random(), std::nullopt));
+  portraits.push_back(NextRandomPortrait(*library, context.Random(), std::nullopt));
   ApplyAvatar(*portraits.front(), avatar);
-  SaveGallery(context_, *library, portraits, out);
-  out_ << "Wrote the " << AvatarImportDataSet(sex) << " avatar portrait to " << out << "\n";
+  SaveGallery(context, *library, portraits, path);
+  out << "Wrote the " << AvatarImportDataSet(sex) << " avatar portrait to " << path << "\n";
   return 0;
+}
+
+}  // namespace
+
+template <>
+int Command<AvatarOptions>::Run() {
+  return options_.action == AvatarOptions::Action::kExport ? Export(context_, options_, out_)
+                                                           : Import(context_, options_, out_);
 }
 
 }  // namespace kelvo::cli

@@ -1,4 +1,4 @@
-#include "cli/check_command.h"
+#include "cli/commands.h"
 
 #include <iomanip>
 
@@ -27,15 +27,9 @@ int FrameLinks(const TKelvoKomp& component) {
   return links;
 }
 
-}  // namespace
-
-int CheckCommand::Run() {
-  const auto library = LoadLibraryWithImages(context_, options_.lib.library);
-  PrintSummary(*library, out_);
-  return 0;
-}
-
-void CheckCommand::PrintSummary(const TKelvoTyp& library, std::ostream& out) {
+// Components per category, colour types with their entry counts, draw-order entries and
+// animation links.
+void PrintSummary(const TKelvoTyp& library, std::ostream& out) {
   out << "Library " << ShownFolder(library.Path) << "\n";
   out << "Components per category:\n";
   int totalLinks = 0;
@@ -64,6 +58,15 @@ void CheckCommand::PrintSummary(const TKelvoTyp& library, std::ostream& out) {
   }
   out << "Draw order: " << Counted(library.DrawOrderCount(), "entry", "entries") << "\n";
   out << "Animation links: " << totalLinks << "\n";
+}
+
+}  // namespace
+
+template <>
+int Command<CheckOptions>::Run() {
+  const auto library = LoadLibraryWithImages(context_, options_.lib.library);
+  PrintSummary(*library, out_);
+  return 0;
 }
 
 }  // namespace kelvo::cli

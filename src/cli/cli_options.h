@@ -1,9 +1,11 @@
 // The parsed command line of `kelvo`: one options struct per command, filled by
-// ParseCommandLine without touching any file, so the parsing is testable on its own.
+// ParseCommandLine without touching any file, so the parsing is testable on its own. Each
+// command's options, help and parsing are declared in its line of command_table.cpp.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -49,7 +51,7 @@ struct RenderOptions {
   int scale = 1;
   std::string out;
   bool verbose = false;
-  int threads = 0;  // --jobs; 0: one per core
+  int jobs = 0;  // 0: one per core
   ImageOutputOptions output;
 };
 
@@ -68,7 +70,7 @@ struct SheetOptions {
   LibraryOptions lib;
   std::string gallery;
   std::string out;
-  int threads = 0;  // --jobs; 0: one per core
+  int jobs = 0;  // 0: one per core
   ImageOutputOptions output;
 };
 
@@ -129,8 +131,9 @@ using CommandOptions = std::variant<CheckOptions, RandomOptions, RenderOptions, 
                                     ImportOptions, MirrorOptions, FramesOptions, AvatarOptions>;
 
 struct CommandLine {
-  std::string dataDir;   // empty: the program directory's data sets
-  std::string packFile;  // empty: read the data sets from disk only
+  std::string_view name;  // the command's, from its table line
+  std::string dataDir;    // empty: the program directory's data sets
+  std::string packFile;   // empty: read the data sets from disk only
   CommandOptions command;
 };
 

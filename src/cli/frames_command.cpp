@@ -1,4 +1,4 @@
-#include "cli/frames_command.h"
+#include "cli/commands.h"
 
 #include <memory>
 
@@ -13,7 +13,8 @@
 
 namespace kelvo::cli {
 
-int FramesCommand::Run() {
+template <>
+int Command<FramesOptions>::Run() {
   const std::string out = CommandLinePath(options_.out);
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
   const ChosenPortrait chosen = ChoosePortrait(context_, *library, options_.source);

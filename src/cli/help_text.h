@@ -1,4 +1,5 @@
-// Usage lines and help pages of `kelvo` and of each of its commands.
+// Usage lines and help pages of `kelvo` and of each of its commands, made from the command
+// table.
 #pragma once
 
 #include <string>
@@ -6,8 +7,6 @@
 #include <vector>
 
 namespace kelvo::cli {
-
-bool IsCommandName(std::string_view name);
 
 // The commands in the order the help lists them.
 std::vector<std::string_view> CommandNames();

@@ -1,4 +1,4 @@
-#include "cli/import_command.h"
+#include "cli/commands.h"
 
 #include <charconv>
 #include <filesystem>
@@ -38,8 +38,8 @@ std::string TerminalLines(std::string text) {
   return text;
 }
 
-}  // namespace
-
+// The category named by its directory name (NOSY), display name (Noses) or number (6), letter
+// case aside; throws KelvoError for none.
 int CategoryByAnyName(const std::string& text) {
   if (const std::optional<int> number = WholeNumber<int>(text);
       number && *number >= 1 && *number <= kCategoryCount) {
@@ -54,7 +54,10 @@ int CategoryByAnyName(const std::string& text) {
                    "': give its directory name (NOSY), its name (Noses) or its number (1 to 14).");
 }
 
-int ImportCommand::Run() {
+}  // namespace
+
+template <>
+int Command<ImportOptions>::Run() {
   const int category = CategoryByAnyName(options_.category);
   const auto library = LoadLibraryWithImages(context_, options_.lib.library);
   TKelvoKompKontejner& container = library->Container(category);

@@ -2,21 +2,11 @@
 
 #include <exception>
 
-#include "cli/anim_command.h"
-#include "cli/avatar_command.h"
-#include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/command_support.h"
-#include "cli/frames_command.h"
+#include "cli/command_table.h"
 #include "cli/image_output.h"
-#include "cli/import_command.h"
-#include "cli/mirror_command.h"
-#include "cli/pack_command.h"
-#include "cli/random_command.h"
-#include "cli/render_command.h"
-#include "cli/resave_command.h"
-#include "cli/sheet_command.h"
-#include "cli/stats_command.h"
+#include "cli/pack_prompter.h"
 #include "cli/terminal_stream.h"
 #include "foundation/diagnostics.h"
 #include "foundation/errors.h"
@@ -25,36 +15,6 @@
 #include "library/process_context.h"
 
 namespace kelvo::cli {
-namespace {
-
-template <typename... Ts>
-struct Overloaded : Ts... {
-  using Ts::operator()...;
-};
-template <typename... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
-
-int RunCommand(ProcessContext& context, const CommandOptions& command, std::ostream& out,
-               std::ostream& err) {
-  return std::visit(
-      Overloaded{
-          [&](const CheckOptions& o) { return CheckCommand(context, o, out).Run(); },
-          [&](const RandomOptions& o) { return RandomCommand(context, o, out).Run(); },
-          [&](const RenderOptions& o) { return RenderCommand(context, o, out).Run(); },
-          [&](const ResaveOptions& o) { return ResaveCommand(context, o, out).Run(); },
-          [&](const SheetOptions& o) { return SheetCommand(context, o, out).Run(); },
-          [&](const AnimOptions& o) { return AnimCommand(context, o, out).Run(); },
-          [&](const StatsOptions& o) { return StatsCommand(context, o, out).Run(); },
-          [&](const PackOptions& o) { return PackCommand(context, o, out, err).Run(); },
-          [&](const ImportOptions& o) { return ImportCommand(context, o, out).Run(); },
-          [&](const MirrorOptions& o) { return MirrorCommand(context, o, out).Run(); },
-          [&](const FramesOptions& o) { return FramesCommand(context, o, out).Run(); },
-          [&](const AvatarOptions& o) { return AvatarCommand(context, o, out).Run(); },
-      },
-      command);
-}
-
-}  // namespace
 
 int RunKelvo(const std::vector<std::string>& args, std::ostream& out, std::ostream& terminal) {
   EncodingStream err(terminal, LocaleCodeset());
@@ -86,7 +46,8 @@ int RunKelvo(const std::vector<std::string>& args, std::ostream& out, std::ostre
         process.pack_prompter = &prompter;
       }
       ProcessContext context(sink, process);
-      return RunCommand(context, parsed.commandLine.command, out, err);
+      const CommandSpec& command = *FindCommand(parsed.commandLine.name);
+      return command.run(context, parsed.commandLine.command, out, err);
     });
     out.flush();
     return code;

@@ -1,4 +1,4 @@
-#include "cli/mirror_command.h"
+#include "cli/commands.h"
 
 #include "cli/command_support.h"
 #include "foundation/paths.h"
@@ -7,7 +7,8 @@
 
 namespace kelvo::cli {
 
-int MirrorCommand::Run() {
+template <>
+int Command<MirrorOptions>::Run() {
   const auto library = LoadLibraryWithImages(context_, options_.lib.library);
   MirrorLibrary(*library);
   const std::string folder = WriteLibraryTo(*library, options_.out, true);

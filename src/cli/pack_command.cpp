@@ -1,4 +1,4 @@
-#include "cli/pack_command.h"
+#include "cli/commands.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -60,41 +60,20 @@ std::string DosTimeText(uint32_t time) {
   return text;
 }
 
-MissingPackAnswer CliPackPrompter::AskMissingPack(const std::string& text) {
-  err_ << text << "\n"
-       << "kelvo answers Cancel; build the pack first with 'kelvo pack build --out FILE.VXP'.\n"
-       << std::flush;
-  return MissingPackAnswer::kCancel;
-}
+namespace {
 
-CreateFailedAnswer CliPackPrompter::AskCreateFailed(const std::string& text) {
-  err_ << text << "\n" << std::flush;
-  return CreateFailedAnswer::kIgnore;
-}
-
-int PackCommand::Run() {
-  switch (options_.action) {
-    case PackOptions::Action::kBuild:
-      return Build();
-    case PackOptions::Action::kList:
-      return List();
-    case PackOptions::Action::kExtract:
-      return Extract();
-  }
-  return kExitOtherError;
-}
-
-int PackCommand::Build() {
-  const std::string base = context_.Archive().BaseDir();
+int Build(ProcessContext& context, const PackOptions& options, std::ostream& out,
+          std::ostream& err) {
+  const std::string base = context.Archive().BaseDir();
   std::error_code ec;
   if (!fs::is_directory(OsPath(base), ec))
     throw KelvoError("The data folder " + base + " does not exist.");
-  const std::string target = CommandLinePath(options_.out);
+  const std::string target = CommandLinePath(options.out);
   PackBuildEvents events;
   events.empty_on_failure = false;  // a failed build leaves the old file alone
-  if (options_.verbose) {
-    events.adding = [this](const std::string& path) {
-      err_ << "Adding: " << path << "\n" << std::flush;
+  if (options.verbose) {
+    events.adding = [&err](const std::string& path) {
+      err << "Adding: " << path << "\n" << std::flush;
     };
   }
   const PackBuildResult result = BuildPackFile(base, target, false, events);
@@ -105,29 +84,29 @@ int PackCommand::Build() {
                        ".");
     throw KelvoError(result.error);
   }
-  out_ << "Packed " << result.files << (result.files == 1 ? " file, " : " files, ") << result.bytes
-       << (result.bytes == 1 ? " byte" : " bytes") << " into " << target << "\n";
+  out << "Packed " << result.files << (result.files == 1 ? " file, " : " files, ") << result.bytes
+      << (result.bytes == 1 ? " byte" : " bytes") << " into " << target << "\n";
   return kExitSuccess;
 }
 
-int PackCommand::List() {
-  const std::string path = CommandLinePath(options_.pack);
+int List(const PackOptions& options, std::ostream& out) {
+  const std::string path = CommandLinePath(options.pack);
   OpenPack pack(path);
   const PackDirectory directory = ReadPackDirectory(pack.Fd());
   size_t width = 4;
   for (const TPakEntry& entry : directory.entries) width = std::max(width, entry.Name.size());
   for (const TPakEntry& entry : directory.entries) {
-    out_ << std::left << std::setw(static_cast<int>(width)) << entry.Name << std::right << " "
-         << std::setw(10) << entry.Size << " " << std::setw(10) << entry.Offset << " "
-         << DosTimeText(entry.Time) << "\n";
+    out << std::left << std::setw(static_cast<int>(width)) << entry.Name << std::right << " "
+        << std::setw(10) << entry.Size << " " << std::setw(10) << entry.Offset << " "
+        << DosTimeText(entry.Time) << "\n";
   }
   if (!directory.problem.empty()) Corrupt(path, directory.problem);
   return kExitSuccess;
 }
 
-int PackCommand::Extract() {
-  const std::string path = CommandLinePath(options_.pack);
-  const std::string folder = CommandLinePath(options_.out);
+int Extract(const PackOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string path = CommandLinePath(options.pack);
+  const std::string folder = CommandLinePath(options.out);
   OpenPack pack(path);
   const PackDirectory directory = ReadPackDirectory(pack.Fd());
   fs::create_directories(folder);
@@ -138,7 +117,7 @@ int PackCommand::Extract() {
   int failed = 0;
   for (const TPakEntry& entry : directory.entries) {
     if (!IsSafePackName(entry.Name)) {
-      err_ << "Skipped " << entry.Name << ": the name would leave " << folder << ".\n";
+      err << "Skipped " << entry.Name << ": the name would leave " << folder << ".\n";
       skipped = true;
       continue;
     }
@@ -155,20 +134,35 @@ int PackCommand::Extract() {
       fs::create_directories(file.parent_path());
       WriteFileAtomically(file.string(), std::span<const uint8_t>(data));
     } catch (const std::exception& error) {
-      err_ << "Cannot extract " << entry.Name << ": " << error.what() << "\n" << std::flush;
+      err << "Cannot extract " << entry.Name << ": " << error.what() << "\n" << std::flush;
       ++failed;
       continue;
     }
     ++files;
     bytes += data.size();
   }
-  out_ << "Extracted " << files << (files == 1 ? " file, " : " files, ") << bytes
-       << (bytes == 1 ? " byte" : " bytes") << " into " << folder << "\n";
+  out << "Extracted " << files << (files == 1 ? " file, " : " files, ") << bytes
+      << (bytes == 1 ? " byte" : " bytes") << " into " << folder << "\n";
   if (failed > 0) {
-    err_ << failed << (failed == 1 ? " entry" : " entries") << " could not be extracted.\n";
+    err << failed << (failed == 1 ? " entry" : " entries") << " could not be extracted.\n";
   }
   if (!directory.problem.empty()) Corrupt(path, directory.problem);
   return skipped || failed > 0 ? kExitOtherError : kExitSuccess;
+}
+
+}  // namespace
+
+template <>
+int Command<PackOptions>::Run() {
+  switch (options_.action) {
+    case PackOptions::Action::kBuild:
+      return Build(context_, options_, out_, err_);
+    case PackOptions::Action::kList:
+      return List(options_, out_);
+    case PackOptions::Action::kExtract:
+      return Extract(options_, out_, err_);
+  }
+  return kExitOtherError;
 }
 
 }  // namespace kelvo::cli

@@ -1,4 +1,4 @@
-#include "cli/random_command.h"
+#include "cli/commands.h"
 
 #include <memory>
 #include <vector>
@@ -13,7 +13,8 @@
 
 namespace kelvo::cli {
 
-int RandomCommand::Run() {
+template <>
+int Command<RandomOptions>::Run() {
   const std::string out = CommandLinePath(options_.out);
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
   std::vector<std::unique_ptr<TKelvoPortret>> portraits;

@@ -1,4 +1,4 @@
-#include "cli/render_command.h"
+#include "cli/commands.h"
 
 #include <chrono>
 #include <iomanip>
@@ -47,7 +47,8 @@ void PrintTimes(const std::vector<PortraitTimes>& times, int threads, double wal
 
 }  // namespace
 
-int RenderCommand::Run() {
+template <>
+int Command<RenderOptions>::Run() {
   const PortraitSource& source = options_.source;
   const ImageFileType type = ImageFileTypeOf(options_.out);
   const std::string out = CommandLinePath(options_.out);
@@ -70,7 +71,7 @@ int RenderCommand::Run() {
   }
 
   const auto start = std::chrono::steady_clock::now();
-  RenderPipeline pipeline(options_.threads, options_.scale, type,
+  RenderPipeline pipeline(options_.jobs, options_.scale, type,
                           {.png_level = options_.output.png_level, .sync = options_.output.sync});
   for (int n : numbers) {
     if (gallery) {

@@ -1,4 +1,4 @@
-#include "cli/resave_command.h"
+#include "cli/commands.h"
 
 #include "cli/command_support.h"
 #include "foundation/paths.h"
@@ -6,7 +6,8 @@
 
 namespace kelvo::cli {
 
-int ResaveCommand::Run() {
+template <>
+int Command<ResaveOptions>::Run() {
   const auto library = LoadLibraryWithImages(context_, options_.lib.library);
   const std::string folder = WriteLibraryTo(*library, options_.out, options_.images);
   out_ << "Wrote " << (options_.images ? "the text files and images" : "the text files") << " of "

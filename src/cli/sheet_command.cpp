@@ -1,4 +1,4 @@
-#include "cli/sheet_command.h"
+#include "cli/commands.h"
 
 #include <vector>
 
@@ -13,13 +13,14 @@
 
 namespace kelvo::cli {
 
-int SheetCommand::Run() {
+template <>
+int Command<SheetOptions>::Run() {
   const ImageFileType type = ImageFileTypeOf(options_.out);
   const std::string out = CommandLinePath(options_.out);
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
   auto gallery = LoadGalleryWithImages(context_, *library, options_.gallery);
   std::vector<SheetPortrait> cells(static_cast<std::size_t>(gallery->Count()));
-  ForEachInParallel(options_.threads, gallery->Count(), [&](int i, RenderScratch& scratch) {
+  ForEachInParallel(options_.jobs, gallery->Count(), [&](int i, RenderScratch& scratch) {
     TKelvoPortret& portrait = gallery->Portrait(i + 1);
     // The thumbnail is the 4 x 4 box average of the full render.
     cells[static_cast<std::size_t>(i)] = {RenderPortraitImage(portrait, 4, scratch), portrait.Name,

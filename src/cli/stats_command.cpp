@@ -1,9 +1,11 @@
-#include "cli/stats_command.h"
+#include "cli/commands.h"
 
+#include <array>
 #include <cmath>
 #include <iomanip>
 #include <map>
 #include <sstream>
+#include <vector>
 
 #include "cli/command_support.h"
 #include "cli/random_portraits.h"
@@ -60,8 +62,8 @@ std::string Percent(double share) {
   return text.str();
 }
 
-}  // namespace
-
+// The share each component of a container is meant to get, 0 for those never chosen.
+// weights: the portrait's property weights 1..5 ([0] unused), or null for frequencies alone.
 std::vector<double> IntendedShares(const TKelvoKompKontejner& container,
                                    const std::array<int, 6>* weights) {
   std::vector<double> shares;
@@ -83,7 +85,10 @@ std::vector<double> IntendedShares(const TKelvoKompKontejner& container,
   return shares;
 }
 
-int StatsCommand::Run() {
+}  // namespace
+
+template <>
+int Command<StatsOptions>::Run() {
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
   std::array<int, 6> weights{0, 50, 50, 50, 50, 50};
   if (options_.nation) {

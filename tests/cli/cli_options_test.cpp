@@ -69,15 +69,15 @@ TEST(CliOptions, ValuesReachTheirFields) {
   // Workers and output settings of the commands that write images.
   const auto jobs = Options<RenderOptions>(
       {"render", "--random", "--jobs", "3", "--png-level", "9", "--sync", "--out", "a"});
-  EXPECT_EQ(jobs.threads, 3);
+  EXPECT_EQ(jobs.jobs, 3);
   EXPECT_EQ(jobs.output.png_level, 9);
   EXPECT_TRUE(jobs.output.sync);
-  EXPECT_EQ(all.threads, 0);
+  EXPECT_EQ(all.jobs, 0);
   EXPECT_EQ(all.output.png_level, 1);
   EXPECT_FALSE(all.output.sync);
   const auto sheet = Options<SheetOptions>(
       {"sheet", "--gallery", "g", "--jobs", "2", "--png-level=0", "--out", "s"});
-  EXPECT_EQ(sheet.threads, 2);
+  EXPECT_EQ(sheet.jobs, 2);
   EXPECT_EQ(sheet.output.png_level, 0);
   EXPECT_TRUE(Options<AnimOptions>({"anim", "--random", "--sync", "--out", "a"}).output.sync);
   // --data is taken after the command too.

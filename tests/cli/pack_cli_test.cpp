@@ -8,7 +8,7 @@
 #include "archive/pak_entry.h"
 #include "cli/cli_options.h"
 #include "cli/cli_test_support.h"
-#include "cli/pack_command.h"
+#include "cli/commands.h"
 #include "cli/tiny_library.h"
 
 namespace kelvo::cli {

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "cli/cli_test_support.h"
-#include "cli/render_command.h"
+#include "cli/commands.h"
 #include "cli/tiny_library.h"
 #include "foundation/diagnostics.h"
 #include "library/process_context.h"
@@ -26,10 +26,10 @@ std::vector<std::string> RenderRandom(const TempDir& dir, const std::string& pre
   options.source.count = count;
   options.source.nation = Nation::kArabian;
   options.out = dir.Path(prefix + "%d" + extension);
-  options.threads = threads;
+  options.jobs = threads;
   options.verbose = true;
   std::ostringstream out;
-  EXPECT_EQ(RenderCommand(context, options, out).Run(), 0);
+  EXPECT_EQ(Command<RenderOptions>(context, options, out, out).Run(), 0);
   EXPECT_NE(out.str().find(std::to_string(count) + " portraits on " + std::to_string(threads) +
                            " threads"),
             std::string::npos)
