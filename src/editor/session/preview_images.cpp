@@ -50,8 +50,8 @@ void PreviewImages::DrawCross(std::int64_t x, std::int64_t y, std::uint32_t colo
 }
 
 ImageView ViewOf(const Layer& layer) {
-  return ImageView{layer.pixels.empty() ? nullptr : layer.pixels.data(), layer.width,
-                   layer.height, static_cast<int>(layer.WordsPerRow())};
+  return ImageView{layer.pixels.empty() ? nullptr : layer.pixels.data(), layer.width, layer.height,
+                   static_cast<int>(layer.WordsPerRow())};
 }
 
 ImageView PreviewImages::View(int window) const {
