@@ -15,6 +15,7 @@
 #include "portrait/bmp_writer.h"
 #include "portrait/portrait.h"
 #include "support/bundled_library.h"
+#include "support/param_names.h"
 #include "support/test_support.h"
 
 #include <QBuffer>
@@ -73,7 +74,8 @@ TEST_P(BundledOutput, BytesAndPixelsMatchTheReferenceEncoders) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(DataSets, BundledOutput, ::testing::Values("male", "female", "ape"));
+INSTANTIATE_TEST_SUITE_P(DataSets, BundledOutput, ::testing::Values("male", "female", "ape"),
+                         test::ParamName{});
 
 }  // namespace
 }  // namespace kelvo::cli

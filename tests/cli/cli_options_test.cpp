@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
+
 namespace kelvo::cli {
 namespace {
 
@@ -85,6 +87,7 @@ TEST(CliOptions, ValuesReachTheirFields) {
 }
 
 struct UsageRow {
+  const char* what;
   std::vector<std::string> args;
   std::string message;  // part of the text
 };
@@ -106,39 +109,69 @@ TEST_P(CliUsageErrors, AreReportedWithAShortUsage) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, CliUsageErrors,
     testing::Values(
-        UsageRow{{}, "No command given."}, UsageRow{{"paint"}, "Unknown command 'paint'."},
-        UsageRow{{"--bogus", "check"}, "Unknown option 'bogus'."},
-        UsageRow{{"check", "--bogus"}, "Unknown option 'bogus'."},
-        UsageRow{{"check", "--count", "3"}, "Unknown option 'count'."},
-        UsageRow{{"check", "extra"}, "Unexpected argument 'extra'."},
-        UsageRow{{"check", "--library"}, "Missing value after '--library'."},
-        UsageRow{{"--data"}, "Missing value after '--data'."},
-        UsageRow{{"random"}, "The option --out is required."},
-        UsageRow{{"random", "--out", "a", "--count", "0"}, "--count must be a whole number"},
-        UsageRow{{"random", "--out", "a", "--count", "201"}, "from 1 to 200"},
-        UsageRow{{"random", "--out", "a", "--count", "3x"}, "not '3x'"},
-        UsageRow{{"random", "--out", "a", "--nation", "french"}, "--nation must be"},
-        UsageRow{{"render", "--out", "a.bmp"}, "Give either --gallery FILE.xgl or --random."},
-        UsageRow{{"render", "--random", "--gallery", "g", "--out", "a"}, "Give either"},
-        UsageRow{{"render", "--gallery", "g", "--all", "--index", "2", "--out", "a"}, "not both"},
-        UsageRow{{"render", "--random", "--index", "2", "--out", "a"}, "go with --gallery"},
-        UsageRow{{"render", "--gallery", "g", "--count", "2", "--out", "a"}, "go with --random"},
-        UsageRow{{"render", "--random", "--scale", "3", "--out", "a"},
+        UsageRow{"no command", {}, "No command given."},
+        UsageRow{"unknown command", {"paint"}, "Unknown command 'paint'."},
+        UsageRow{"unknown global option", {"--bogus", "check"}, "Unknown option 'bogus'."},
+        UsageRow{"unknown command option", {"check", "--bogus"}, "Unknown option 'bogus'."},
+        UsageRow{"option of another command", {"check", "--count", "3"}, "Unknown option 'count'."},
+        UsageRow{"unexpected argument", {"check", "extra"}, "Unexpected argument 'extra'."},
+        UsageRow{
+            "library without value", {"check", "--library"}, "Missing value after '--library'."},
+        UsageRow{"data without value", {"--data"}, "Missing value after '--data'."},
+        UsageRow{"random without out", {"random"}, "The option --out is required."},
+        UsageRow{"count zero",
+                 {"random", "--out", "a", "--count", "0"},
+                 "--count must be a whole number"},
+        UsageRow{"count above 200", {"random", "--out", "a", "--count", "201"}, "from 1 to 200"},
+        UsageRow{"count not a number", {"random", "--out", "a", "--count", "3x"}, "not '3x'"},
+        UsageRow{
+            "unknown nation", {"random", "--out", "a", "--nation", "french"}, "--nation must be"},
+        UsageRow{"render without source",
+                 {"render", "--out", "a.bmp"},
+                 "Give either --gallery FILE.xgl or --random."},
+        UsageRow{"render with both sources",
+                 {"render", "--random", "--gallery", "g", "--out", "a"},
+                 "Give either"},
+        UsageRow{"index and all",
+                 {"render", "--gallery", "g", "--all", "--index", "2", "--out", "a"},
+                 "not both"},
+        UsageRow{"index with random",
+                 {"render", "--random", "--index", "2", "--out", "a"},
+                 "go with --gallery"},
+        UsageRow{"count with gallery",
+                 {"render", "--gallery", "g", "--count", "2", "--out", "a"},
+                 "go with --random"},
+        UsageRow{"scale 3",
+                 {"render", "--random", "--scale", "3", "--out", "a"},
                  "--scale must be 1, 2, 4 or 8"},
-        UsageRow{{"anim", "--random", "--count", "2", "--out", "a"}, "Unknown option 'count'."},
-        UsageRow{{"anim", "--gallery", "g", "--all", "--out", "a"}, "Unknown option 'all'."},
-        UsageRow{{"sheet", "--out", "a.png"}, "The option --gallery is required."},
-        UsageRow{{"resave"}, "The option --out is required."},
-        UsageRow{{"mirror", "--library", "female"}, "The option --out is required."},
-        UsageRow{{"mirror", "--out", "d", "--images"}, "Unknown option 'images'."},
-        UsageRow{{"render", "--random", "--jobs", "0", "--out", "a"},
+        UsageRow{"anim count",
+                 {"anim", "--random", "--count", "2", "--out", "a"},
+                 "Unknown option 'count'."},
+        UsageRow{
+            "anim all", {"anim", "--gallery", "g", "--all", "--out", "a"}, "Unknown option 'all'."},
+        UsageRow{"sheet without gallery",
+                 {"sheet", "--out", "a.png"},
+                 "The option --gallery is required."},
+        UsageRow{"resave without out", {"resave"}, "The option --out is required."},
+        UsageRow{"mirror without out",
+                 {"mirror", "--library", "female"},
+                 "The option --out is required."},
+        UsageRow{"mirror images", {"mirror", "--out", "d", "--images"}, "Unknown option 'images'."},
+        UsageRow{"jobs zero",
+                 {"render", "--random", "--jobs", "0", "--out", "a"},
                  "--jobs must be a whole number from 1 to 256, not '0'."},
-        UsageRow{{"sheet", "--gallery", "g", "--jobs", "two", "--out", "a"}, "not 'two'"},
-        UsageRow{{"render", "--random", "--png-level", "10", "--out", "a"},
+        UsageRow{"jobs not a number",
+                 {"sheet", "--gallery", "g", "--jobs", "two", "--out", "a"},
+                 "not 'two'"},
+        UsageRow{"png level 10",
+                 {"render", "--random", "--png-level", "10", "--out", "a"},
                  "--png-level must be a whole number from 0 to 9, not '10'."},
-        UsageRow{{"anim", "--random", "--jobs", "2", "--out", "a"}, "Unknown option 'jobs'."},
-        UsageRow{{"random", "--sync", "--out", "a"}, "Unknown option 'sync'."},
-        UsageRow{{"stats", "--out", "x"}, "Unknown option 'out'."}));
+        UsageRow{"anim jobs",
+                 {"anim", "--random", "--jobs", "2", "--out", "a"},
+                 "Unknown option 'jobs'."},
+        UsageRow{"random sync", {"random", "--sync", "--out", "a"}, "Unknown option 'sync'."},
+        UsageRow{"stats out", {"stats", "--out", "x"}, "Unknown option 'out'."}),
+    test::NameBy(&UsageRow::what));
 
 TEST(CliOptions, HelpAndVersion) {
   const ParseOutcome help = Parse({"--help"});

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "editor/editor_test_support.h"
+#include "support/param_names.h"
 #include "support/test_support.h"
 
 namespace kelvo::test {
@@ -57,7 +58,8 @@ TEST_P(BundledData, EveryCategoryComponentAndPointCanBeEdited) {
   while (!model.Undo().Empty()) model.Undo().UndoStep();
 }
 
-INSTANTIATE_TEST_SUITE_P(DataSets, BundledData, ::testing::Values("male", "female", "ape"));
+INSTANTIATE_TEST_SUITE_P(DataSets, BundledData, ::testing::Values("male", "female", "ape"),
+                         ParamName{});
 
 }  // namespace
 }  // namespace kelvo::test

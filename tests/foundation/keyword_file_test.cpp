@@ -7,6 +7,7 @@
 
 #include "archive/pak.h"
 #include "foundation/errors.h"
+#include "support/param_names.h"
 #include "support/test_support.h"
 
 namespace kelvo {
@@ -41,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
         TokenRow{"tabs and line breaks",
                  " \tMALE\t\"two\twords\"\n\n x\r\n",
                  {"MALE", "two words", "x"}},
-        TokenRow{"&\" inside quotes", "\"say &\"hi&\"\" next", {"say \"hi\"", "next"}},
+        TokenRow{"ampersand quote inside quotes", "\"say &\"hi&\"\" next", {"say \"hi\"", "next"}},
         TokenRow{"trailing & joins to the next quote", "\"a&\" b\" c", {"a\" b", "c"}},
         TokenRow{"empty quotes", "\"\" x", {"", "x"}},
         TokenRow{"quote open at end of file", "a \"open to the end", {"a", "open to the end"}},
@@ -49,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         TokenRow{"two comments in a row", "a {one}{two} b", {"a", "{two}", "b"}},
         TokenRow{"comment after a closing quote", "\"q\"{c} b", {"q", "{c}", "b"}},
         TokenRow{"comment inside a bare token", "AB{x}CD", {"ABCD"}},
-        TokenRow{"first character {", "{c} a", {"{c}", "a"}},
+        TokenRow{"first character brace", "{c} a", {"{c}", "a"}},
         TokenRow{"first character tab", "\tx y", {"\tx", "y"}},
         TokenRow{"first character line break", "\nx y", {"\nx", "y"}},
         TokenRow{"code 0 ends the input", std::string("a b\0c d", 7), {"a", "b"}},
@@ -60,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "b",
                  {"a\x1A"
                   "b"}},
-        TokenRow{"empty file", "", {}}));
+        TokenRow{"empty file", "", {}}),
+    test::NameBy(&TokenRow::what));
 
 TEST(KeywordFileRead, NumbersAndTheirErrors) {
   test::TestContext ctx;
@@ -223,7 +225,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  f.IndentMore(1);
                                  f.WriteToken("X");
                                },
-                               " X"}));
+                               " X"}),
+    test::NameBy(&WriteRow::what));
 
 TEST(KeywordFileWrite, QuotedTokensReadBackUnchanged) {
   test::TestContext ctx;

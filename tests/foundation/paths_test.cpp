@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "foundation/errors.h"
+#include "support/param_names.h"
 #include "support/test_support.h"
 
 namespace kelvo {
 namespace {
 
 struct NameRow {
+  const char* what;
   std::string name;
   bool absolute;
   std::string os_form;
@@ -26,15 +28,19 @@ TEST_P(NameFormTest, MapsWindowsNames) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, NameFormTest,
-    ::testing::Values(NameRow{"kelvoed\\data_big", false, "kelvoed/data_big", "kelvoed/data_big"},
-                      NameRow{"male\\dro", false, "male/dro", "male/dro"},
-                      NameRow{"C:\\Games\\x.xgl", true, "/Games/x.xgl", "/Games/x.xgl"},
-                      NameRow{"\\\\server\\share\\a", true, "//server/share/a", "/server/share/a"},
-                      NameRow{"/home/u/a\\..\\b\\.\\c\\", true, "/home/u/a/../b/./c/",
-                              "/home/u/b/c/"},
-                      NameRow{"\\rooted", false, "/rooted", "/rooted"},
-                      NameRow{"C:x", false, "x", "x"}, NameRow{"", false, "", ""},
-                      NameRow{"/..\\..\\x", true, "/../../x", "/x"}));
+    ::testing::Values(
+        NameRow{"relative folder", "kelvoed\\data_big", false, "kelvoed/data_big",
+                "kelvoed/data_big"},
+        NameRow{"relative file", "male\\dro", false, "male/dro", "male/dro"},
+        NameRow{"drive letter dropped", "C:\\Games\\x.xgl", true, "/Games/x.xgl", "/Games/x.xgl"},
+        NameRow{"network name", "\\\\server\\share\\a", true, "//server/share/a",
+                "/server/share/a"},
+        NameRow{"dot parts resolved", "/home/u/a\\..\\b\\.\\c\\", true, "/home/u/a/../b/./c/",
+                "/home/u/b/c/"},
+        NameRow{"rooted without drive", "\\rooted", false, "/rooted", "/rooted"},
+        NameRow{"drive relative", "C:x", false, "x", "x"}, NameRow{"empty name", "", false, "", ""},
+        NameRow{"parent parts stop at the root", "/..\\..\\x", true, "/../../x", "/x"}),
+    test::NameBy(&NameRow::what));
 
 TEST(NameStaysInFolder, RefusesParentPartsAbsoluteNamesAndDriveLetters) {
   struct Row {

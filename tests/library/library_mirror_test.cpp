@@ -10,6 +10,7 @@
 #include "library/container.h"
 #include "library/type_library.h"
 #include "support/bundled_library.h"
+#include "support/param_names.h"
 #include "support/test_support.h"
 
 namespace kelvo::test {
@@ -38,7 +39,11 @@ TEST_P(MirrorPoint, TurnsXAndKeepsTheRest) {
 INSTANTIATE_TEST_SUITE_P(Rows, MirrorPoint,
                          ::testing::Values(PointRow{1, 100, 220}, PointRow{1, 160, 160},
                                            PointRow{1, -5, 325}, PointRow{3, 12, -12},
-                                           PointRow{10, -7, 7}, PointRow{14, 0, 0}));
+                                           PointRow{10, -7, 7}, PointRow{14, 0, 0}),
+                         [](const ::testing::TestParamInfo<PointRow>& info) {
+                           return CamelName("category " + std::to_string(info.param.category) +
+                                            " x " + std::to_string(info.param.x));
+                         });
 
 TKelvoSubKomp Sub(uint8_t bits, int16_t w, int16_t h, std::vector<uint8_t> pixels) {
   TKelvoSubKomp sub;
@@ -113,7 +118,8 @@ TEST_P(BundledMirror, TwiceGivesTheLibraryBackAndOnceChangesIt) {
   EXPECT_TRUE(library->SameContent(loaded));
 }
 
-INSTANTIATE_TEST_SUITE_P(DataSets, BundledMirror, ::testing::Values("male", "female", "ape"));
+INSTANTIATE_TEST_SUITE_P(DataSets, BundledMirror, ::testing::Values("male", "female", "ape"),
+                         ParamName{});
 
 }  // namespace
 }  // namespace kelvo::test

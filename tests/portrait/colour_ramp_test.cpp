@@ -5,7 +5,11 @@
 #include <algorithm>
 #include <vector>
 
+#include <cstdio>
 #include <ostream>
+#include <string>
+
+#include "support/param_names.h"
 
 namespace kelvo {
 namespace {
@@ -61,7 +65,15 @@ INSTANTIATE_TEST_SUITE_P(
         RampRow{0xFFFFFF, -40, false, 63, 0xFFFF}, RampRow{0xFFFFFF, 85, true, 63, 0xFFFF},
         // A negative contrast darkens and stops at black instead of wrapping.
         RampRow{0x808080, -1000, false, 33, 0x630C}, RampRow{0x808080, -1000, false, 40, 0x0000},
-        RampRow{0x808080, -1000, false, 63, 0x0000}, RampRow{0x808080, -1000, true, 63, 0x0000}));
+        RampRow{0x808080, -1000, false, 63, 0x0000}, RampRow{0x808080, -1000, true, 63, 0x0000}),
+    [](const testing::TestParamInfo<RampRow>& info) {
+      const RampRow& r = info.param;
+      char colour[16];
+      std::snprintf(colour, sizeof colour, "%06X", static_cast<unsigned>(r.colour));
+      return test::CamelName(std::string("colour ") + colour + " contrast " +
+                             std::to_string(r.contrast) + (r.floating ? " float" : " int") +
+                             " entry " + std::to_string(r.index));
+    });
 
 TEST(ColourRampSlots, EachSlotFillsOnlyItsOwnEntries) {
   ColourRampTable table{};

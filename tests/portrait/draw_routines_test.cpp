@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "portrait/pixel.h"
+#include "support/param_names.h"
 
 namespace kelvo {
 namespace {
 
 struct PlaceRow {
+  const char* what;
   int32_t x, y, w, h;
   std::optional<Rect> clip;
   std::optional<Placement> expected;
@@ -46,23 +48,30 @@ constexpr int32_t kBig = 2147483600;
 INSTANTIATE_TEST_SUITE_P(
     Rows, PlaceImageRows,
     testing::Values(
-        PlaceRow{10, 20, 5, 6, {}, Placement{10, 20, 5, 6, 0, 0}, {}},
+        PlaceRow{"inside the canvas", 10, 20, 5, 6, {}, Placement{10, 20, 5, 6, 0, 0}, {}},
         // Drawn from its 11th column at canvas x 0, 20 pixels wide.
-        PlaceRow{-10, 5, 30, 4, {}, Placement{0, 5, 20, 4, 10, 0}, {}},
-        PlaceRow{310, 395, 30, 30, {}, Placement{310, 395, 10, 5, 0, 0}, {}},
-        PlaceRow{-5, -7, 400, 500, {}, Placement{0, 0, 320, 400, 5, 7}, {}},
-        PlaceRow{320, 0, 5, 5, {}, std::nullopt, {}}, PlaceRow{-5, 0, 5, 5, {}, std::nullopt, {}},
-        PlaceRow{0, 0, 0, 5, {}, std::nullopt, {}},
-        PlaceRow{kBig, kBig, kBig, kBig, {}, std::nullopt, {}},
-        PlaceRow{-kBig, -kBig, kBig, kBig, {}, std::nullopt, {}},
-        PlaceRow{-5, -5, 330, 410, Rect{-5, 10, 400, 300}, Placement{0, 10, 320, 290, 5, 15},
-                 Rect{0, 10, 320, 300}},
-        PlaceRow{20, 20, 10, 10, Rect{25, 22, 28, 40}, Placement{25, 22, 3, 8, 5, 2},
-                 Rect{25, 22, 28, 40}},
+        PlaceRow{"left edge cut", -10, 5, 30, 4, {}, Placement{0, 5, 20, 4, 10, 0}, {}},
+        PlaceRow{
+            "right and bottom cut", 310, 395, 30, 30, {}, Placement{310, 395, 10, 5, 0, 0}, {}},
+        PlaceRow{
+            "larger than the canvas", -5, -7, 400, 500, {}, Placement{0, 0, 320, 400, 5, 7}, {}},
+        PlaceRow{"right of the canvas", 320, 0, 5, 5, {}, std::nullopt, {}},
+        PlaceRow{"left of the canvas", -5, 0, 5, 5, {}, std::nullopt, {}},
+        PlaceRow{"zero width", 0, 0, 0, 5, {}, std::nullopt, {}},
+        PlaceRow{"huge position", kBig, kBig, kBig, kBig, {}, std::nullopt, {}},
+        PlaceRow{"huge negative position", -kBig, -kBig, kBig, kBig, {}, std::nullopt, {}},
+        PlaceRow{"clip rectangle cut to the canvas", -5, -5, 330, 410, Rect{-5, 10, 400, 300},
+                 Placement{0, 10, 320, 290, 5, 15}, Rect{0, 10, 320, 300}},
+        PlaceRow{"clip rectangle inside the canvas", 20, 20, 10, 10, Rect{25, 22, 28, 40},
+                 Placement{25, 22, 3, 8, 5, 2}, Rect{25, 22, 28, 40}},
         // Rectangles beyond the canvas or inverted never lead outside it.
-        PlaceRow{0, 0, 1000, 1000, Rect{500, 0, 600, 400}, std::nullopt, Rect{500, 0, 320, 400}},
-        PlaceRow{0, 0, 1000, 1000, Rect{0, -50, 320, -10}, std::nullopt, Rect{0, 0, 320, -10}},
-        PlaceRow{0, 0, 100, 100, Rect{50, 50, 40, 60}, std::nullopt, Rect{50, 50, 40, 60}}));
+        PlaceRow{"clip rectangle right of the canvas", 0, 0, 1000, 1000, Rect{500, 0, 600, 400},
+                 std::nullopt, Rect{500, 0, 320, 400}},
+        PlaceRow{"clip rectangle above the canvas", 0, 0, 1000, 1000, Rect{0, -50, 320, -10},
+                 std::nullopt, Rect{0, 0, 320, -10}},
+        PlaceRow{"inverted clip rectangle", 0, 0, 100, 100, Rect{50, 50, 40, 60}, std::nullopt,
+                 Rect{50, 50, 40, 60}}),
+    test::NameBy(&PlaceRow::what));
 
 // One 4 x 1 source drawn at (1, 0) over a canvas row 0x8888 with mask 0, 1, 0, 1, ...
 struct DrawRow {
@@ -124,12 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                 DrawShadowOutside,
                 {5, 5, 5, 5},
                 {0x8888, 0x8888, kDark, 0x8888, kDark, 0x8888}}),
-    [](const testing::TestParamInfo<DrawRow>& info) {
-      std::string name = info.param.name;
-      for (char& c : name)
-        if (c == ' ') c = '_';
-      return name;
-    });
+    test::NameBy(&DrawRow::name));
 
 TEST(BuildClipMask, CopiesVisibleBytesAndClearsTheRest) {
   std::vector<uint8_t> mask(320 * 400, 9);

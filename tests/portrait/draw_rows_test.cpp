@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "portrait/pixel.h"
+#include "support/param_names.h"
 
 namespace kelvo::draw_rows {
 namespace {
@@ -102,7 +103,8 @@ TEST_P(RowKernelsAgree, WithThePerPixelRules) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, RowKernelsAgree,
-                         testing::Values(1, 7, 8, 9, 31, 32, 33, 63, 64, 65, 100, 127, 129, 320));
+                         testing::Values(1, 7, 8, 9, 31, 32, 33, 63, 64, 65, 100, 127, 129, 320),
+                         kelvo::test::ParamName{"width"});
 
 // A block of rows with strides wider than its width: each row drawn by the rules, and the
 // bytes between the rows left alone.

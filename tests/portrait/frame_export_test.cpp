@@ -13,6 +13,7 @@
 #include "portrait/pixel.h"
 #include "portrait/portrait.h"
 #include "support/bundled_library.h"
+#include "support/param_names.h"
 
 namespace kelvo::test {
 namespace {
@@ -91,7 +92,8 @@ TEST_P(BundledFrames, FramesWithoutBackgroundAreRedWhereTheStepDoesNotDraw) {
   EXPECT_EQ(portrait.Selected, selected);
 }
 
-INSTANTIATE_TEST_SUITE_P(DataSets, BundledFrames, ::testing::Values("male", "female", "ape"));
+INSTANTIATE_TEST_SUITE_P(DataSets, BundledFrames, ::testing::Values("male", "female", "ape"),
+                         ParamName{});
 
 }  // namespace
 }  // namespace kelvo::test

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "portrait/pixel.h"
+#include "support/param_names.h"
 
 namespace kelvo {
 namespace {
@@ -120,6 +121,7 @@ TEST(PasteLayerToLayerRect, Failures) {
 }
 
 struct ReduceRow {
+  const char* what;
   int factor;
   uint16_t a;  // checkerboard colours
   uint16_t b;
@@ -141,12 +143,16 @@ TEST_P(ReduceLayer, AveragesCheckerboard) {
   for (uint16_t p : dst->pixels) ASSERT_EQ(row.expected, p);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ReduceLayer,
-    testing::Values(ReduceRow{4, 0xFFFF, 0xFFFF, 0xFFFF}, ReduceRow{2, 0xFFFF, 0xFFFF, 0xFFFF},
-                    ReduceRow{8, 0xFFFF, 0xFFFF, 0xFFFF}, ReduceRow{4, 0xF800, 0, 0x7800},
-                    ReduceRow{2, 0xF800, 0, 0x7800}, ReduceRow{8, 0xF800, 0, 0x7800},
-                    ReduceRow{2, 0x07E0, 0x001F, 0x03EF}));
+INSTANTIATE_TEST_SUITE_P(Rows, ReduceLayer,
+                         testing::Values(ReduceRow{"white by 4", 4, 0xFFFF, 0xFFFF, 0xFFFF},
+                                         ReduceRow{"white by 2", 2, 0xFFFF, 0xFFFF, 0xFFFF},
+                                         ReduceRow{"white by 8", 8, 0xFFFF, 0xFFFF, 0xFFFF},
+                                         ReduceRow{"red and black by 4", 4, 0xF800, 0, 0x7800},
+                                         ReduceRow{"red and black by 2", 2, 0xF800, 0, 0x7800},
+                                         ReduceRow{"red and black by 8", 8, 0xF800, 0, 0x7800},
+                                         ReduceRow{"green and blue by 2", 2, 0x07E0, 0x001F,
+                                                   0x03EF}),
+                         test::NameBy(&ReduceRow::what));
 
 // Random pixels on odd sizes, whole layers and rectangles, against the masked sums the
 // averages are defined by.

@@ -2,11 +2,13 @@
 
 #include "portrait/path_text.h"
 #include "portrait/pixel.h"
+#include "support/param_names.h"
 
 namespace kelvo {
 namespace {
 
 struct PackRow {
+  const char* what;
   uint8_t r, g, b;
   uint16_t packed;
   Rgb split;  // what the packed pixel splits back to
@@ -24,12 +26,14 @@ TEST_P(PixelPacking, PacksAndSplits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, PixelPacking,
-                         testing::Values(PackRow{255, 255, 255, 0xFFFF, {248, 252, 248}},
-                                         PackRow{0, 255, 0, 0x07E0, {0, 252, 0}},
-                                         PackRow{255, 0, 0, 0xF800, {248, 0, 0}},
-                                         PackRow{0, 0, 255, 0x001F, {0, 0, 248}},
-                                         PackRow{128, 128, 128, 0x8410, {128, 128, 128}},
-                                         PackRow{7, 3, 7, 0x0000, {0, 0, 0}}));
+                         testing::Values(PackRow{"white", 255, 255, 255, 0xFFFF, {248, 252, 248}},
+                                         PackRow{"pure green", 0, 255, 0, 0x07E0, {0, 252, 0}},
+                                         PackRow{"pure red", 255, 0, 0, 0xF800, {248, 0, 0}},
+                                         PackRow{"pure blue", 0, 0, 255, 0x001F, {0, 0, 248}},
+                                         PackRow{
+                                             "middle grey", 128, 128, 128, 0x8410, {128, 128, 128}},
+                                         PackRow{"low bits dropped", 7, 3, 7, 0x0000, {0, 0, 0}}),
+                         test::NameBy(&PackRow::what));
 
 TEST(Pixel, SplitColourHasRedInTheLowByte) {
   EXPECT_EQ((Rgb{0xFF, 0x00, 0x00}), split_color(0x0000FF));
@@ -53,6 +57,7 @@ TEST(PathText, SmallHelpers) {
 }
 
 struct SplitRow {
+  const char* what;
   const char* path;
   PathParts parts;
   friend void PrintTo(const SplitRow& r, std::ostream* os) { *os << '"' << r.path << '"'; }
@@ -64,16 +69,18 @@ TEST_P(SplitPath, Splits) {
   EXPECT_EQ(GetParam().parts, split_path(GetParam().path));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SplitPath,
-                         testing::Values(SplitRow{"C:\\a\\b.c.bmp", {"C:\\a\\", "b.c", "bmp"}},
-                                         SplitRow{"name", {"", "name", ""}},
-                                         SplitRow{"D:\\out\\a.bmp", {"D:\\out\\", "a", "bmp"}},
-                                         SplitRow{"x.y\\name", {"x.y\\", "name", ""}},
-                                         SplitRow{"C:\\a\\b\\", {"C:\\a\\", "b", ""}},
-                                         SplitRow{"b\\", {"", "b", ""}},
-                                         SplitRow{"/tmp/a.b/eye.bmp", {"/tmp/a.b/", "eye", "bmp"}},
-                                         SplitRow{"/tmp/a.b/", {"/tmp/", "a.b", ""}},
-                                         SplitRow{"", {"", "", ""}}));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SplitPath,
+    testing::Values(SplitRow{"dots in the name", "C:\\a\\b.c.bmp", {"C:\\a\\", "b.c", "bmp"}},
+                    SplitRow{"bare name", "name", {"", "name", ""}},
+                    SplitRow{"drive and folder", "D:\\out\\a.bmp", {"D:\\out\\", "a", "bmp"}},
+                    SplitRow{"dot in the folder only", "x.y\\name", {"x.y\\", "name", ""}},
+                    SplitRow{"trailing backslash", "C:\\a\\b\\", {"C:\\a\\", "b", ""}},
+                    SplitRow{"relative trailing backslash", "b\\", {"", "b", ""}},
+                    SplitRow{"slashes", "/tmp/a.b/eye.bmp", {"/tmp/a.b/", "eye", "bmp"}},
+                    SplitRow{"trailing slash", "/tmp/a.b/", {"/tmp/", "a.b", ""}},
+                    SplitRow{"empty path", "", {"", "", ""}}),
+    test::NameBy(&SplitRow::what));
 
 }  // namespace
 }  // namespace kelvo

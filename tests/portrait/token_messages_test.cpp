@@ -7,11 +7,13 @@
 #include "foundation/errors.h"
 #include "gallery_test_library.h"
 #include "portrait/gallery.h"
+#include "support/param_names.h"
 
 namespace kelvo::test {
 namespace {
 
 struct MessageRow {
+  const char* what;
   const char* file;  // "g.xgl" for a gallery, else a file of library "t"
   std::string text;
   std::string shown;  // "@" stands for the data folder
@@ -57,51 +59,54 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, TokenMessages,
     testing::Values(
         // Short tokens are quoted whole.
-        MessageRow{"cmp", "COMPONENTS FOO",
+        MessageRow{"short keyword in components", "cmp", "COMPONENTS FOO",
                    "Kelvo ERROR: END_OF_COMPONENTS expected instead of FOO\nin @t/cmp, line 1"},
-        MessageRow{"cmp", kEyes + "      FOO",
+        MessageRow{"short keyword in a component", "cmp", kEyes + "      FOO",
                    "Kelvo ERROR: END_OF_COMP expected instead of FOO\nin @t/cmp, line 5"},
-        MessageRow{"cmp", kEyes + "      CETNOST 8x",
+        MessageRow{"short number", "cmp", kEyes + "      CETNOST 8x",
                    "'8x' is not a valid integer value\nin @t/cmp, line 5"},
-        MessageRow{"g.xgl", "GALLERY END_OF_GALLERY FIN",
+        MessageRow{"short keyword in a gallery", "g.xgl", "GALLERY END_OF_GALLERY FIN",
                    "Kelvo ERROR: END expected instead of FIN\nin @g.xgl, line 1"},
         // Long tokens are cut after 60 characters.
         MessageRow{
-            "cmp", "COMPONENTS " + kLong,
+            "long keyword in components", "cmp", "COMPONENTS " + kLong,
             "Kelvo ERROR: END_OF_COMPONENTS expected instead of " + kCut + "\nin @t/cmp, line 1"},
-        MessageRow{"cmp", kEyes + "      CETNOST " + kLong,
+        MessageRow{"long number", "cmp", kEyes + "      CETNOST " + kLong,
                    "'" + kCut + "' is not a valid integer value\nin @t/cmp, line 5"},
-        MessageRow{"g.xgl", "GALLERY END_OF_GALLERY " + kLong,
+        MessageRow{"long keyword in a gallery", "g.xgl", "GALLERY END_OF_GALLERY " + kLong,
                    "Kelvo ERROR: END expected instead of " + kCut + "\nin @g.xgl, line 1"},
         MessageRow{
-            "g.xgl",
+            "long component name in a gallery", "g.xgl",
             "GALLERY PORTRET PAK lib PORT_COMPONENTS TYP OCI COMP \"" + kLong + "\" " + kLong,
             "Kelvo ERROR: KelvoPortret: END_OF_TYP expected instead of " + kCut +
                 "\nin @g.xgl, line 1"},
         MessageRow{
-            "cmp", "COMPONENTS TYP OCI COMP " + kLong + " BODY 1",
+            "long component name in components", "cmp",
+            "COMPONENTS TYP OCI COMP " + kLong + " BODY 1",
             "Kelvo ERROR: Wrong number of snapping points in " + kCut + "\nin @t/cmp, line 1"},
-        MessageRow{"dep", "DEPENDENCIES " + kLong + " OCI",
+        MessageRow{"long dependency", "dep", "DEPENDENCIES " + kLong + " OCI",
                    "Kelvo ERROR: Unknown DEPENDENCY " + kCut + ":OCI\nin @t/dep, line 1"},
         // A number or a name missing at the end of the file.
-        MessageRow{"cmp", kEyes + "      CETNOST\r\n",
+        MessageRow{"number missing in a component", "cmp", kEyes + "      CETNOST\r\n",
                    "A number is missing at the end of the file\nin @t/cmp, line 5"},
-        MessageRow{"cmp", "COMPONENTS\r\n  TYP",
+        MessageRow{"name missing in components", "cmp", "COMPONENTS\r\n  TYP",
                    "Kelvo ERROR: A name is missing at the end of the file\nin @t/cmp, line 2"},
-        MessageRow{"dep", "DEPENDENCIES OCI",
+        MessageRow{"name missing in dependencies", "dep", "DEPENDENCIES OCI",
                    "Kelvo ERROR: A name is missing at the end of the file\nin @t/dep, line 1"},
-        MessageRow{"g.xgl", "GALLERY\r\nPORTRET PAK lib PORT_COMPONENTS TYP OCI BARVY 0000FF",
+        MessageRow{"number missing in a gallery", "g.xgl",
+                   "GALLERY\r\nPORTRET PAK lib PORT_COMPONENTS TYP OCI BARVY 0000FF",
                    "A number is missing at the end of the file\nin @g.xgl, line 2"},
-        MessageRow{"g.xgl", "GALLERY PORTRET PAK",
+        MessageRow{"name missing in a gallery", "g.xgl", "GALLERY PORTRET PAK",
                    "Kelvo ERROR: A name is missing at the end of the file\nin @g.xgl, line 1"},
         // A keyword missing at the end of the file.
-        MessageRow{"g.xgl", "",
+        MessageRow{"empty gallery", "g.xgl", "",
                    "Kelvo ERROR: END expected instead of the end of the file\nin @g.xgl, line 1"},
-        MessageRow{"col", "COLORS COLOR_TYPE 1 skin",
+        MessageRow{"colour type unfinished", "col", "COLORS COLOR_TYPE 1 skin",
                    "Kelvo ERROR: END_OF_COLOR_TYPE expected instead of the end of the file\n"
                    "in @t/col, line 1"},
-        MessageRow{"col", "COLORS COLOR_TYPE 1 skin COUNT 1 0 0",
-                   "COLOR expected instead of the end of the file\nin @t/col, line 1"}));
+        MessageRow{"colour missing", "col", "COLORS COLOR_TYPE 1 skin COUNT 1 0 0",
+                   "COLOR expected instead of the end of the file\nin @t/col, line 1"}),
+    NameBy(&MessageRow::what));
 
 }  // namespace
 }  // namespace kelvo::test

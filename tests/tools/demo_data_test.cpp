@@ -9,9 +9,10 @@
 #include <set>
 #include <string>
 
-#include "support/test_support.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
+#include "support/param_names.h"
+#include "support/test_support.h"
 
 namespace kelvo {
 namespace {
@@ -268,7 +269,8 @@ TEST_P(DemoDataTest, NationPresetsFavourTheirOwnUniformsAndColours) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(BundledSets, DemoDataTest, ::testing::Values("male", "female", "ape"));
+INSTANTIATE_TEST_SUITE_P(BundledSets, DemoDataTest, ::testing::Values("male", "female", "ape"),
+                         test::ParamName{});
 
 }  // namespace
 }  // namespace kelvo

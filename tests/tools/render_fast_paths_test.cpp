@@ -15,6 +15,7 @@
 #include "portrait/portrait.h"
 #include "portrait/thumbnails.h"
 #include "support/bundled_library.h"
+#include "support/param_names.h"
 #include "support/test_support.h"
 
 namespace kelvo {
@@ -197,7 +198,8 @@ TEST_P(RenderFastPaths, OpaqueImagesCopyAsTheKeyedRoutineDraws) {
   EXPECT_GT(opaque, 0);  // the data sets have backgrounds without holes
 }
 
-INSTANTIATE_TEST_SUITE_P(DataSets, RenderFastPaths, ::testing::Values("male", "female", "ape"));
+INSTANTIATE_TEST_SUITE_P(DataSets, RenderFastPaths, ::testing::Values("male", "female", "ape"),
+                         test::ParamName{});
 
 }  // namespace
 }  // namespace kelvo
