@@ -54,12 +54,12 @@ int RunEditor(Prompter& prompter, const EditorAppOptions& options) {
     QObject::connect(&form, &TMainForm::Closed, qApp, &QCoreApplication::quit);
     form.show();
     if (!options.gallery_file.empty() &&
-        OpenStartupGallery(form.GalleryWindow()->Model(), prompter, options.gallery_file)) {
+        OpenStartupGallery(model.Gallery(), prompter, options.gallery_file)) {
       form.GalleryWindow()->ShowWindow();
     }
     return options.run_event_loop ? QApplication::exec() : 0;
   } catch (const std::exception& error) {
-    ShowErrorBox(prompter, error);
+    ReportError(prompter, error);
     return 1;
   }
 }

@@ -1,13 +1,17 @@
 #include "gui/message_box_sink.h"
 
-#include "foundation/errors.h"
+#include <exception>
 
 namespace kelvo {
 
-void ShowErrorBox(Prompter& prompter, const std::exception& error) {
-  const auto* data = dynamic_cast<const FatalDataError*>(&error);
-  prompter.Message(MessageKind::Error, "Error",
-                   data != nullptr ? FatalDataText(*data) : error.what(), MessageButtons::Ok);
+bool RunReported(Prompter& prompter, const std::function<void()>& action) {
+  try {
+    action();
+    return true;
+  } catch (const std::exception& error) {
+    ReportError(prompter, error);
+  }
+  return false;
 }
 
 void MessageBoxSink::Show(const Diagnostic& diagnostic) {

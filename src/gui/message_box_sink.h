@@ -2,15 +2,16 @@
 // reported, and an exception that ended a user action. Both go through the prompter.
 #pragma once
 
-#include <exception>
+#include <functional>
 
 #include "editor/session/prompter.h"
 #include "foundation/diagnostics.h"
 
 namespace kelvo {
 
-// "Error" box with the exception's text (a data error's text names the file and the problem).
-void ShowErrorBox(Prompter& prompter, const std::exception& error);
+// The one wrapper around a user action: an exception that ends it is shown in an "Error" box
+// (ReportError: a data error's text names the file and the problem). False when it failed.
+bool RunReported(Prompter& prompter, const std::function<void()>& action);
 
 // Holds a reference to the prompter, which outlives it.
 class MessageBoxSink : public DiagnosticsSink {

@@ -8,7 +8,7 @@
 
 #include "editor/editor_test_support.h"
 #include "editor/windows/avatar_folders.h"
-#include "editor/windows/gallery_window_model.h"
+#include "editor/windows/gallery_document.h"
 #include "portrait/gallery.h"
 
 namespace kelvo::test {
@@ -187,7 +187,7 @@ TEST_F(AvatarModelTest, ImportLeavesMissingAndUnappliedCategoriesAlone) {
 
 TEST_F(AvatarModelTest, TheOpenGalleryIsReadAgainOverTheNewLibrary) {
   model->Session().LoadDataSet("male");
-  GalleryWindowModel gallery(model->Session());
+  GalleryDocument& gallery = model->Gallery();
   const std::string path = (dir / "g.xgl").string();
   {
     TKelvoGallery file(*context, model->Library(), "g", path);

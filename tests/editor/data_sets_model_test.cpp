@@ -8,7 +8,7 @@
 
 #include "editor/editor_test_support.h"
 #include "editor/main_window/status_bar_model.h"
-#include "editor/windows/gallery_window_model.h"
+#include "editor/windows/gallery_document.h"
 #include "portrait/gallery.h"
 #include "support/write_faults.h"
 
@@ -214,8 +214,7 @@ TEST_F(DataSetsTest, TheHeadNumbersAreCheckedAfterTheChange) {
 }
 
 TEST_F(DataSetsTest, ASavedGalleryIsReloadedOverTheNewLibraryAndAnUnsavedOneAskedFor) {
-  GalleryWindowModel gallery(model->Session());
-  gallery.SetThreads(1);
+  GalleryDocument& gallery = model->Gallery();
   windows.gallery = [&] { return gallery.AskToSaveUnsaved() != UnsavedGallery::Cancelled; };
   gallery.AddPortrait(model->Portrait());
   folders.answers = {MessageAnswer::Cancel};  // the unsaved-gallery question
@@ -228,11 +227,11 @@ TEST_F(DataSetsTest, ASavedGalleryIsReloadedOverTheNewLibraryAndAnUnsavedOneAske
   // The file holds one portrait, the saved gallery in memory two: the reload shows the file's.
   const std::string path = (dir / "g.xgl").string();
   folders.saveFiles.push_back(path);  // the gallery's file dialog
-  gallery.BtnSaveClick();
+  gallery.SaveWithDialog();
   std::filesystem::copy_file(path, dir / "one.xgl");
   gallery.AddPortrait(model->Portrait());
   folders.saveFiles.push_back(path);
-  gallery.BtnSaveClick();
+  gallery.SaveWithDialog();
   ASSERT_TRUE(gallery.Saved());
   ASSERT_EQ(gallery.Count(), 2);
   std::filesystem::copy_file(dir / "one.xgl", path,
@@ -268,8 +267,7 @@ TEST_F(DataSetsTest, ASavedGalleryIsReloadedOverTheNewLibraryAndAnUnsavedOneAske
 
 // Saving chosen, but the gallery cannot be written: it stays, unsaved, and "&Sex" ends there.
 TEST_F(DataSetsTest, AGalleryThatFailsToSaveStaysAndTheChangeEnds) {
-  GalleryWindowModel gallery(model->Session());
-  gallery.SetThreads(1);
+  GalleryDocument& gallery = model->Gallery();
   windows.gallery = [&] { return gallery.AskToSaveUnsaved() != UnsavedGallery::Cancelled; };
   gallery.AddPortrait(model->Portrait());
   const std::filesystem::path locked = dir / "locked";

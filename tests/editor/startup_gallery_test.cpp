@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "editor/editor_test_support.h"
-#include "editor/windows/gallery_window_model.h"
+#include "editor/windows/gallery_document.h"
 #include "portrait/gallery.h"
 
 namespace kelvo::test {
@@ -25,13 +25,13 @@ TEST_F(StartupGallery, ReadsTheFileOverTheCurrentLibrary) {
   // Relative names are taken from the working directory.
   const auto cwd = std::filesystem::current_path();
   std::filesystem::current_path(dir);
-  GalleryWindowModel window(model->Session());
-  const bool loaded = OpenStartupGallery(window, prompter, "saved.xgl");
+  GalleryDocument& gallery = model->Gallery();
+  const bool loaded = OpenStartupGallery(gallery, prompter, "saved.xgl");
   std::filesystem::current_path(cwd);
   ASSERT_TRUE(loaded);
-  EXPECT_EQ(2, window.Count());
-  EXPECT_EQ(file, window.Gallery()->FilePath());
-  EXPECT_TRUE(window.Saved());
+  EXPECT_EQ(2, gallery.Count());
+  EXPECT_EQ(file, gallery.Gallery()->FilePath());
+  EXPECT_TRUE(gallery.Saved());
   EXPECT_TRUE(prompter.messages.empty());
   EXPECT_TRUE(model->HasPortrait());
 }
@@ -47,14 +47,14 @@ TEST_F(StartupGallery, AFileThatCannotBeReadIsNamedAndTheEditorGoesOn) {
       {"", "Cannot open the gallery file "},
       {"PORTRET\r\n  NONSENSE 1\r\nEND_OF_PORTRET\r\n", "Kelvo ERROR: "},
   };
-  GalleryWindowModel window(model->Session());
+  GalleryDocument& gallery = model->Gallery();
   for (const BadGalleryRow& row : rows) {
     prompter.messages.clear();
     const std::filesystem::path file = dir / "bad.xgl";
     std::filesystem::remove(file);
     if (!row.content.empty()) std::ofstream(file, std::ios::binary) << row.content;
-    EXPECT_FALSE(OpenStartupGallery(window, prompter, file.string()));
-    EXPECT_FALSE(window.HasGallery());
+    EXPECT_FALSE(OpenStartupGallery(gallery, prompter, file.string()));
+    EXPECT_FALSE(gallery.HasGallery());
     ASSERT_EQ(1u, prompter.messages.size()) << row.expected_start;
     EXPECT_EQ("Error", prompter.messages[0].Caption);
     EXPECT_EQ(0u, prompter.messages[0].Text.find(row.expected_start)) << prompter.messages[0].Text;

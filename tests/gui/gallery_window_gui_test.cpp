@@ -56,7 +56,7 @@ class GalleryWindowGuiTest : public ::testing::Test {
     return button;
   }
   GalleryWindowModel& Gallery() { return window_->Model(); }
-  std::string Name(int n) { return Gallery().Gallery()->Portrait(n).Name; }
+  std::string Name(int n) { return model_->Gallery().Portrait(n).Name; }
   // Centre of portrait n's cell on the grid widget.
   QPoint Cell(int n) {
     const int columns = Gallery().Columns();
@@ -133,7 +133,7 @@ TEST_F(GalleryWindowGuiTest, AddDragTakeAndGiveBack) {
   QTest::mouseClick(Button("BtnBackToGal"), Qt::LeftButton);
   EXPECT_FALSE(Button("BtnBackToGal")->isEnabled());
   EXPECT_EQ(Name(3), "D2");
-  EXPECT_EQ(Gallery().Gallery()->Portrait(3).Shift[3], (Point{6, 0}));
+  EXPECT_EQ(model_->Gallery().Portrait(3).Shift[3], (Point{6, 0}));
 
   // Keyboard: Delete removes the pressed portrait.
   QTest::mousePress(grid, Qt::LeftButton, {}, Cell(1));
@@ -153,13 +153,13 @@ TEST_F(GalleryWindowGuiTest, AGalleryLoadedBeforeTheWindowIsShownFillsItsWidth) 
     for (int n = 0; n < 3; ++n) gallery.Add(model_->Portrait());
     gallery.Save(file);
   }
-  auto second = std::make_unique<TGalerie>(model_->Session(), prompter_, nullptr);
-  ASSERT_TRUE(OpenStartupGallery(second->Model(), prompter_, file));
-  second->ShowWindow();
+  ASSERT_FALSE(window_->isVisible());
+  ASSERT_TRUE(OpenStartupGallery(model_->Gallery(), prompter_, file));
+  window_->ShowWindow();
   QApplication::processEvents();
-  EXPECT_EQ(second->Model().Count(), 3);
-  EXPECT_EQ(second->Model().Columns(), 8) << "one row, not one column";
-  EXPECT_EQ(second->windowTitle(), "Gallery - three.xgl");
+  EXPECT_EQ(Gallery().Count(), 3);
+  EXPECT_EQ(Gallery().Columns(), 8) << "one row, not one column";
+  EXPECT_EQ(window_->windowTitle(), "Gallery - three.xgl");
 }
 
 TEST_F(GalleryWindowGuiTest, ClosingTheEditorWithAnUnsavedGalleryAsksFirst) {

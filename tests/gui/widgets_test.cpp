@@ -1,4 +1,5 @@
-// The small widgets and adapters: text conversion, file filters, the radio group, the preview.
+// The small widgets and adapters: text conversion, file filters, the radio group, the preview,
+// the error wrapper every window runs its actions in.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -6,10 +7,13 @@
 #include <QtTest/QTest>
 #include <vector>
 
+#include "foundation/errors.h"
 #include "gui/main_window/preview_window.h"
 #include "gui/main_window/radio_group.h"
+#include "gui/message_box_sink.h"
 #include "gui/qt_prompter.h"
 #include "gui/text_codec.h"
+#include "support/fake_prompter.h"
 
 namespace kelvo {
 namespace {
@@ -111,6 +115,30 @@ TEST(PreviewWindowTest, ReportsOneDragAndTheTitleBarClose) {
   ASSERT_EQ(closed.count(), 1);
   EXPECT_EQ(closed[0][0].toInt(), 1);
   EXPECT_TRUE(preview.isVisible());  // the owner decides, through the check box
+}
+
+// Every window's actions end the same way: a failure in an "Error" box, a data error with its
+// "Kelvo ERROR: " prefix, and false; an action that ends normally shows nothing.
+TEST(RunReportedTest, ShowsAFailureInAnErrorBox) {
+  const struct Row {
+    std::function<void()> action;
+    bool ok;
+    std::string text;  // "" = no box
+  } rows[] = {
+      {[] {}, true, ""},
+      {[] { throw FatalDataError("bad TYP"); }, false, "Kelvo ERROR: bad TYP"},
+      {[] { throw KelvoError("Cannot open x"); }, false, "Cannot open x"},
+      {[] { throw std::out_of_range("index"); }, false, "index"},
+  };
+  for (const Row& row : rows) {
+    test::FakePrompter prompter;
+    EXPECT_EQ(RunReported(prompter, row.action), row.ok) << row.text;
+    ASSERT_EQ(prompter.messages.size(), row.text.empty() ? 0u : 1u) << row.text;
+    if (row.text.empty()) continue;
+    EXPECT_EQ(prompter.messages[0].Kind, MessageKind::Error);
+    EXPECT_EQ(prompter.messages[0].Caption, "Error");
+    EXPECT_EQ(prompter.messages[0].Text, row.text);
+  }
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include "archive/pak_vfs.h"
 #include "editor/main_window/snap_geometry.h"
 #include "editor/session/data_set_loading.h"
-#include "foundation/errors.h"
 #include "foundation/paths.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
@@ -22,9 +21,20 @@ EditorModel::EditorModel(ProcessContext& context, Prompter& prompter)
       snapPoints_(session_),
       spread_(session_),
       random_(session_),
-      mouse_(session_, placement_, snapPoints_, spread_) {}
+      mouse_(session_, placement_, snapPoints_, spread_),
+      import_(session_),
+      mirror_(session_),
+      animation_(session_),
+      frameExport_(session_),
+      gallery_(session_),
+      dataSetWindows_(gallery_),
+      dataSets_(session_, dataSetWindows_) {}
 
 EditorModel::~EditorModel() = default;
+
+bool EditorModel::DataSetWindowLinks::OfferUnsavedGallery() {
+  return gallery_.AskToSaveUnsaved() != UnsavedGallery::Cancelled;
+}
 
 Offset EditorModel::SnapPointAbsolute() const {
   return kelvo::SnapPointAbsolute(session_);
@@ -88,10 +98,8 @@ bool EditorModel::LoadStartDataSet(const std::string& dir, std::unique_ptr<TKelv
     portrait = NewRandomPortrait(*loaded, session_.Context().Random(), session_.State().Hidden);
     library = std::move(loaded);
     return true;
-  } catch (const FatalDataError& e) {
-    ShowError(session_.prompter(), FatalDataText(e));
   } catch (const std::exception& e) {
-    ShowError(session_.prompter(), e.what());
+    ReportError(session_.prompter(), e);
   }
   return false;
 }

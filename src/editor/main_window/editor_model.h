@@ -1,15 +1,20 @@
-// The main window's model: it owns the editor session and the area models of the main window
-// (component list, placement, snapping points, spread, random commands) and offers each control
-// of the window as a method named after it (BtnUsePosClick is the "Set" button) that calls one
-// area model. The GUI shows the area models' states and the previews and redraws what the
-// listener reports; tests drive the same methods directly. New windows get the session with
-// Session() and bring their own area models.
+// The main window's model: it owns the editor session, the area models of the main window
+// (component list, placement, snapping points, spread, random commands, import, mirror,
+// animation, frame export), the data-set commands and the editor's gallery, and offers each
+// control of the window as a method named after it (BtnUsePosClick is the "Set" button) that
+// calls one area model. The GUI shows the area models' states and the previews and redraws what
+// the listener reports; tests drive the same methods directly. Dialogs and secondary windows get
+// the session with Session() and bring their own area models.
 #pragma once
 
 #include <memory>
 #include <string>
 
+#include "editor/main_window/animation_model.h"
 #include "editor/main_window/component_list_model.h"
+#include "editor/main_window/frame_export_model.h"
+#include "editor/main_window/import_model.h"
+#include "editor/main_window/mirror_command.h"
 #include "editor/main_window/placement_model.h"
 #include "editor/main_window/preview_mouse.h"
 #include "editor/main_window/random_model.h"
@@ -20,6 +25,8 @@
 #include "editor/session/preview_images.h"
 #include "editor/session/prompter.h"
 #include "editor/session/undo/undo_stack.h"
+#include "editor/windows/data_sets_model.h"
+#include "editor/windows/gallery_document.h"
 
 namespace kelvo {
 
@@ -49,6 +56,13 @@ class EditorModel {
   SpreadModel& Spread() { return spread_; }
   const SpreadModel& Spread() const { return spread_; }
   RandomModel& Random() { return random_; }
+  const RandomModel& Random() const { return random_; }
+  // "&Sex" and "&Save" with their two dialogs, which the GUI shows through `dialogs` (none: both
+  // count as cancelled).
+  DataSetsModel& DataSets() { return dataSets_; }
+  void SetDataSetDialogs(DataSetDialogs* dialogs) { dataSetWindows_.dialogs = dialogs; }
+  // The open gallery; the gallery window shows it.
+  GalleryDocument& Gallery() { return gallery_; }
 
   // Start-up: data set, library, head numbers, first random portrait, control values.
   // A stored data set that cannot be loaded is replaced by "male" after its error box, and the
@@ -128,6 +142,24 @@ class EditorModel {
   void BtnNahAmerClick() { random_.RandomNation(Nation::kAmerican); }  // "Amer."
   void BtnNahArabClick() { random_.RandomNation(Nation::kArabian); }   // "Arab."
   void BtnNahRusClick() { random_.RandomNation(Nation::kRussian); }    // "Rus."
+  void BtnRollPrevClick() { random_.PreviousRoll(); }                  // "Prev. roll"
+  void BtnRollNextClick() { random_.NextRoll(); }                      // "Next roll"
+
+  // Library editing, animation and export.
+  void BtnImportClick() { import_.BtnImportClick(); }  // "&Import"
+  void BtnMirrorClick() { mirror_.BtnMirrorClick(); }  // "Mirror"
+  // "Anim. comp." on the list's chosen line; true when a run started, which TMAnimTimer plays
+  // one step at a time until it returns true.
+  bool BtnAnimujClick(const ListChoice& choice) { return animation_.BtnAnimujClick(choice); }
+  bool TMAnimTimer() { return animation_.TMAnimTimer(); }
+  void Button1Click() { animation_.Button1Click(); }    // the hidden "1"
+  void Button6Click() { frameExport_.Button6Click(); }  // "Save As BMP"
+
+  // Data sets and the gallery.
+  void BtnNacistClick() { dataSets_.BtnNacistClick(); }         // "&Sex"
+  void BtnUlozClick() { dataSets_.BtnUlozClick(); }             // "&Save"
+  void BtnPridGalClick() { gallery_.AddPortrait(Portrait()); }  // "Add to gal."
+  void BtnBackToGalClick() { gallery_.BackToGallery(); }        // "Back to gal."
 
   // Undo and redo of component geometry.
   void BtnUndoClick() { session_.UndoLast(); }           // "Undo"
@@ -144,6 +176,20 @@ class EditorModel {
   }
 
  private:
+  // The data-set commands' windows: the gallery's question is answered here, the dialogs by the
+  // GUI.
+  class DataSetWindowLinks : public DataSetWindows {
+   public:
+    explicit DataSetWindowLinks(GalleryDocument& gallery) : gallery_(gallery) {}
+    bool OfferUnsavedGallery() override;
+    bool ExecuteChangeSex() override { return dialogs != nullptr && dialogs->ExecuteChangeSex(); }
+    bool ExecuteSave() override { return dialogs != nullptr && dialogs->ExecuteSave(); }
+    DataSetDialogs* dialogs = nullptr;
+
+   private:
+    GalleryDocument& gallery_;
+  };
+
   // Loads a data set and makes its first portrait; false with the error shown.
   bool LoadStartDataSet(const std::string& dir, std::unique_ptr<TKelvoTyp>& library,
                         std::unique_ptr<TKelvoPortret>& portrait);
@@ -155,6 +201,14 @@ class EditorModel {
   SpreadModel spread_;
   RandomModel random_;
   PreviewMouse mouse_;
+  ImportModel import_;
+  MirrorCommand mirror_;
+  AnimationModel animation_;
+  FrameExportModel frameExport_;
+  // After the main-window areas: it reads its file again over a new library once they refilled.
+  GalleryDocument gallery_;
+  DataSetWindowLinks dataSetWindows_;
+  DataSetsModel dataSets_;
 };
 
 }  // namespace kelvo

@@ -60,7 +60,7 @@ bool FrameExportModel::ExportTo(const std::string& chosenName) {
     state_.Written = ExportFrameFiles(portrait, FrameFileBase(chosenName), drawer);
   } catch (const std::exception& error) {
     complete = false;
-    ShowError(session_.prompter(), error.what());
+    ReportError(session_.prompter(), error);
   }
   // The hide boxes rule again, and the picture shows the portrait as it was.
   for (int c = 1; c <= kCategoryCount; ++c) {

@@ -78,10 +78,10 @@ void ImportModel::ImportFile(const std::string& path) {
     result = ImportComponent(archive, container, plan, session_.Selected(category), questions);
   } catch (const FatalDataError& error) {
     // Bad artwork ends this import only; the editor keeps its unsaved work.
-    ShowError(prompter, FatalDataText(error));
+    ReportError(prompter, error);
     return;
   } catch (const KelvoError& error) {
-    ShowError(prompter, error.what());
+    ReportError(prompter, error);
     return;
   }
   state_.Component = result.Component->Name;

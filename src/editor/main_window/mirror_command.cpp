@@ -15,10 +15,10 @@ bool MirrorCommand::BtnMirrorClick() {
   try {
     MirrorLibrary(library);
   } catch (const FatalDataError& error) {
-    ShowError(session_.prompter(), FatalDataText(error));
+    ReportError(session_.prompter(), error);
     return false;
   } catch (const KelvoError& error) {
-    ShowError(session_.prompter(), error.what());
+    ReportError(session_.prompter(), error);
     return false;
   }
   session_.Undo().Push(std::make_unique<MirrorRecord>(library));

@@ -27,6 +27,8 @@ EditorSession::Command::~Command() {
   session_.refreshWanted_ = false;
   const unsigned changes = std::exchange(session_.pending_, 0u);
   if (changes != 0 && session_.listener_ != nullptr) session_.listener_->EditorChanged(changes);
+  const std::vector<SessionObserver*> observers = session_.observers_;
+  for (SessionObserver* observer : observers) observer->OnCommandEnded();
 }
 
 EditorSession::EditorSession(ProcessContext& context, Prompter& prompter)

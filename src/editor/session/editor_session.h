@@ -67,6 +67,9 @@ class SessionObserver {
   // Called at the end of each central redraw, before the reduced previews are made, so marks
   // drawn over preview 1 (the snapping-point crosses) show in it.
   virtual void OnRendered() {}
+  // Called when the outermost command has ended, after the listener heard of it: a window that
+  // collects its own changes reports them now, once per command.
+  virtual void OnCommandEnded() {}
 };
 
 class EditorSession {
@@ -76,7 +79,8 @@ class EditorSession {
   EditorSession(const EditorSession&) = delete;
   EditorSession& operator=(const EditorSession&) = delete;
 
-  // Every command opens one; the outermost reports to the listener what the command changed.
+  // Every command opens one; the outermost reports to the listener what the command changed,
+  // then tells the observers that it ended.
   class Command {
    public:
     explicit Command(EditorSession& session) : session_(session) { ++session_.commandDepth_; }

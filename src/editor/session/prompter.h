@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -50,6 +51,11 @@ class Prompter {
 inline void ShowError(Prompter& p, const std::string& text) {
   p.Message(MessageKind::Error, "Error", text, MessageButtons::Ok);
 }
+// What the user reads about a failure: "Kelvo ERROR: " + the text (and its place) for a data
+// error, the message of any other.
+std::string FailureText(const std::exception& error);
+// The one way a failure reaches the user: an "Error" box with FailureText(error).
+void ReportError(Prompter& p, const std::exception& error);
 inline void ShowWarning(Prompter& p, const std::string& text) {
   p.Message(MessageKind::Warning, "Warning", text, MessageButtons::Ok);
 }

@@ -5,7 +5,6 @@
 
 #include "editor/session/data_set_loading.h"
 #include "editor/windows/avatar_folders.h"
-#include "foundation/errors.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/frames.h"
@@ -18,11 +17,6 @@ Layer Picture() {
   Layer picture = std::move(*create_layer(kAvatarPictureWidth, kAvatarPictureHeight, "avatar"));
   std::fill(picture.pixels.begin(), picture.pixels.end(), std::uint16_t{0});
   return picture;
-}
-
-std::string ErrorText(const std::exception& error) {
-  if (const auto* fatal = dynamic_cast<const FatalDataError*>(&error)) return FatalDataText(*fatal);
-  return error.what();
 }
 
 bool InRange(int line, size_t size) {
@@ -115,7 +109,7 @@ void AvatarExchangeModel::GetAvatarInfo() {
     state_.ImportEnabled = true;
   } catch (const std::exception& error) {
     ShowError(session_.prompter(), "The avatar of the profile " + ProfileName() +
-                                       " cannot be shown: " + ErrorText(error));
+                                       " cannot be shown: " + FailureText(error));
   }
 }
 
@@ -151,7 +145,7 @@ void AvatarExchangeModel::ImportButtonClick() {
     // The gallery window hears of the new library and reads its gallery again over it.
     session_.LoadDataSet(AvatarImportDataSet(avatar.Sex));
   } catch (const std::exception& error) {
-    ShowError(session_.prompter(), ErrorText(error));
+    ReportError(session_.prompter(), error);
     return;
   }
   if (checkHeads_) checkHeads_();

@@ -22,13 +22,9 @@ bool IsDirectory(const std::string& name) {
 
 // The failure as the user sees it: a data error with its "Kelvo ERROR: " prefix and, since its
 // text does not say where it was found, `where`.
-void Report(Prompter& prompter, const std::exception& error, const std::string& where = "") {
-  const auto* data = dynamic_cast<const FatalDataError*>(&error);
-  if (data == nullptr) {
-    ShowError(prompter, error.what());
-  } else {
-    ShowError(prompter, FatalDataText(*data) + (where.empty() ? "" : "\r\n\r\n" + where));
-  }
+void Report(Prompter& prompter, const std::exception& error, const std::string& where) {
+  const bool data = dynamic_cast<const FatalDataError*>(&error) != nullptr;
+  ShowError(prompter, FailureText(error) + (data ? "\r\n\r\n" + where : ""));
 }
 
 }  // namespace
@@ -127,7 +123,7 @@ bool DataSetsModel::BtnUlozClick() {
   try {
     Ulozkomp(state_.Save.Target, state_.Save.SavePictures);
   } catch (const std::exception& error) {
-    Report(session_.prompter(), error);
+    ReportError(session_.prompter(), error);
     return false;
   }
   return true;

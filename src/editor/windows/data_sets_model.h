@@ -1,9 +1,10 @@
 // The data sets area: "&Sex" changes the data set through the change-sex dialog (TFLoad),
 // "&Save" writes the library through the save dialog (TFSave) with Ulozkomp, and unsaved library
 // changes are offered for saving before a change of data set or the end of the program drops
-// them. Holds the values of both dialogs; the windows it does not own (the two dialogs and the
-// gallery window) are reached through DataSetWindows, which the GUI implements and tests fake.
-// Works on one session by reference; owned by whoever shows the commands.
+// them. Holds the values of both dialogs; what it does not own (the two dialogs and the gallery's
+// question) is reached through DataSetWindows, which the editor model implements (the dialogs
+// through the GUI's DataSetDialogs) and tests fake. Works on one session by reference; owned by
+// the editor model.
 #pragma once
 
 #include <optional>
@@ -46,15 +47,20 @@ enum class UnsavedLibrary {
   Cancelled,      // the user cancelled the question, the save dialog, or the save failed
 };
 
-class DataSetWindows {
+// The two dialogs, which the GUI shows.
+class DataSetDialogs {
  public:
-  virtual ~DataSetWindows() = default;
-  // The gallery window's unsaved-gallery question; false when the command is to end there
-  // (cancelled, or the save was not done).
-  virtual bool OfferUnsavedGallery() = 0;
+  virtual ~DataSetDialogs() = default;
   // Show the dialog modally over the model's values; true when it closed with OK.
   virtual bool ExecuteChangeSex() = 0;
   virtual bool ExecuteSave() = 0;
+};
+
+class DataSetWindows : public DataSetDialogs {
+ public:
+  // The unsaved-gallery question; false when the command is to end there (cancelled, or the
+  // save was not done).
+  virtual bool OfferUnsavedGallery() = 0;
 };
 
 class DataSetsModel {

@@ -141,10 +141,10 @@ bool EditComponentModel::ImportFile(int slot, const std::string& path) {
       return false;
     }
   } catch (const FatalDataError& error) {
-    ShowError(prompter, FatalDataText(error));
+    ReportError(prompter, error);
     return false;
   } catch (const KelvoError& error) {
-    ShowError(prompter, error.what());
+    ReportError(prompter, error);
     return false;
   }
   state_.Rows[static_cast<size_t>(slot)] = {komp->Sub(slot)->FileName, true};
@@ -175,7 +175,7 @@ bool EditComponentModel::ExportFile(int slot, const std::string& path) {
     portrait.ExportSubcompBmp(category_, slot, path);
   } catch (const KelvoError& error) {
     selected = before;
-    ShowError(session_.prompter(), error.what());
+    ReportError(session_.prompter(), error);
     return false;
   }
   selected = before;

@@ -1,27 +1,25 @@
-// The gallery window without the window: the open gallery (or none), its 80 x 100 thumbnails,
-// the grid picture that shows them, the mouse, keyboard and popup-menu rules, and the commands
-// of the window's buttons and of the main window's "Add to gal." and "Back to gal.". Works on
-// the editor session: portraits are taken from and put back into the session's portrait, and
-// the gallery is made over the session's library. Owns the gallery and the thumbnails; the GUI
-// owns this model, shows State() and GridImage() and forwards user input. Every question and
-// file dialog goes through the session's prompter.
+// The gallery window without the window: the 80 x 100 thumbnails of the editor's gallery
+// (GalleryDocument), the grid picture that shows them, the mouse, keyboard and popup-menu rules
+// and the window's four buttons. The portraits, their file and the questions about them are the
+// document's; this model follows its changes. The GUI owns this model, shows State() and
+// GridImage() and forwards user input. Changes are collected while a session command runs and
+// reported to the listener once, when the outermost command ends.
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "editor/session/editor_session.h"
 #include "editor/session/preview_images.h"
+#include "editor/windows/gallery_document.h"
 #include "portrait/layer.h"
 
 namespace kelvo {
 
 class TKelvoGallery;
 class TKelvoPortret;
-class TKelvoTyp;
 
 inline constexpr int kGalleryCellWidth = 88;
 inline constexpr int kGalleryCellHeight = 108;
@@ -59,7 +57,6 @@ struct GalleryWindowState {
   int TextLineHeight = 11;  // the GUI's font height; the voice goes one line under the name
   std::uint16_t ButtonFace = 0xC618;  // the grid's background, a 5-6-5 pixel
   int PressedFace = -1;               // -1 no gallery or outside, 0 on no portrait, else 1..count
-  int TakenFace = 0;                  // the portrait taken into the editor, 0 when none
   bool HandCursor = false;
   bool BackToGalleryEnabled = false;
   std::string StatusText;
@@ -69,17 +66,9 @@ struct GalleryWindowState {
   int ButtonsTop = 4;  // where the four buttons go: under the grid, in client coordinates
 };
 
-// Answers of AskToSaveUnsaved. Only Discarded lets the asking command drop unsaved portraits.
-enum class UnsavedGallery {
-  NothingToSave,  // no gallery, or it is saved
-  Saved,          // the user chose Save and it was written
-  Discarded,      // the user chose Discard
-  Cancelled,      // Cancel, the save dialog cancelled or the save failed: the command ends
-};
-
-class GalleryWindowModel : private SessionObserver {
+class GalleryWindowModel : private SessionObserver, private GalleryDocumentListener {
  public:
-  explicit GalleryWindowModel(EditorSession& session);
+  GalleryWindowModel(EditorSession& session, GalleryDocument& document);
   ~GalleryWindowModel() override;
   GalleryWindowModel(const GalleryWindowModel&) = delete;
   GalleryWindowModel& operator=(const GalleryWindowModel&) = delete;
@@ -91,43 +80,19 @@ class GalleryWindowModel : private SessionObserver {
   void SetProgress(std::function<void(int done, int total)> progress) {
     progress_ = std::move(progress);
   }
-  // Called with true before a gallery file is read and with false when it is done.
-  void SetBusyHook(std::function<void(bool busy)> busy) { busy_ = std::move(busy); }
 
+  GalleryDocument& Document() { return document_; }
+  const GalleryDocument& Document() const { return document_; }
   const GalleryWindowState& State() const { return state_; }
-  bool HasGallery() const { return gallery_ != nullptr; }
-  const TKelvoGallery* Gallery() const { return gallery_.get(); }
-  int Count() const;
-  // True without a gallery.
-  bool Saved() const;
-  int TakenFace() const { return state_.TakenFace; }
+  bool HasGallery() const { return document_.HasGallery(); }
+  int Count() const { return document_.Count(); }
+  int TakenFace() const { return document_.TakenFace(); }
   int Columns() const;
   int Rows() const;
   // The grid picture (0 x 0 without a gallery) and thumbnail n (1..Count()).
   ImageView GridImage() const;
   ImageView Thumbnail(int n) const;
 
-  // --- for other windows ("&Sex", the avatar exchange) ---
-  // Replaces the gallery by the file's, made over the session's library. A file that cannot be
-  // read is reported naming the file and the problem; the gallery is then as before. True when
-  // it was loaded.
-  bool LoadFromFile(const std::string& path);
-  // After the session's library was replaced: reads the gallery's file again over the new
-  // library; a gallery without a file, or one that no longer loads, is dropped. Runs by itself
-  // when the session announces DataSetReplaced; calling it again afterwards does nothing.
-  void ReloadForNewLibrary();
-  // Frees the gallery and its thumbnails; the window shows it empty.
-  void Drop();
-  // "There's an unsaved gallery in memory that will be lost. Save ?" with Save, Discard and
-  // Cancel when the gallery is not saved; Save runs "&Save". The gallery itself stays: after
-  // Discard, a new library drops it (or reads its file again) when it comes.
-  UnsavedGallery AskToSaveUnsaved();
-  // Appends a copy of the portrait (the checks and questions of "Add to gal.").
-  void AddPortrait(const TKelvoPortret& portrait);
-  // "Back to gal.": writes the session's portrait back into the taken one.
-  void BackToGallery();
-
-  // --- the window ---
   void Resize(int clientWidth, int clientHeight);
   void Scroll(int scrollY);
   void SetTextLineHeight(int height);
@@ -137,9 +102,9 @@ class GalleryWindowModel : private SessionObserver {
   void Rebuild();
   void MakeThumbnail(int n);
 
-  void BtnLoadClick();
-  void BtnSaveClick();
-  void BtnClearClick();
+  void BtnLoadClick() { document_.LoadWithDialog(); }
+  void BtnSaveClick() { document_.SaveWithDialog(); }
+  void BtnClearClick() { document_.ClearAll(); }
   void BtnAdd10Click();
 
   // Client coordinates.
@@ -154,40 +119,32 @@ class GalleryWindowModel : private SessionObserver {
   void MIVoiceClick();
 
  private:
-  // The save dialog and the write; false when cancelled or failed (a failure is reported).
-  bool SaveWithDialog();
-  UnsavedGallery OfferUnsaved(const std::string& question);
-  void OnSessionEvent(SessionEvent event) override;
+  void OnSessionEvent(SessionEvent) override {}
+  void OnCommandEnded() override;
+  void GalleryRead(TKelvoGallery& gallery) override;
+  void GalleryReplaced() override;
+  void PortraitAdded() override;
+  void PortraitChanged(int n) override;
+  void PortraitDeleted(int n) override;
+  void PortraitsSwapped(int a, int b) override;
+
   void Changed(unsigned changes) { pending_ |= changes; }
   void Report();
-  void UpdateCaption();
-  void SetTakenFace(int n);
   void DeletePortrait(int n);
-  void SwapPortraits(int a, int b);
-  void MarkUnsaved();
-  bool IsPortrait(int n) const { return n >= 1 && n <= Count(); }
-  // A portrait of the session's own library, which the editor can take.
-  bool Editable(int n) const;
+  bool IsPortrait(int n) const { return document_.IsPortrait(n); }
   void MakeThumbnails();
   Layer ThumbnailOf(TKelvoPortret& portrait);
-  // Reads `path` over the session's library; reports and returns null on failure.
-  std::unique_ptr<TKelvoGallery> ReadGallery(const std::string& path,
-                                             std::vector<Layer>& thumbnails);
-  void CopyPortrait(const TKelvoPortret& from, TKelvoPortret& to) const;
 
   EditorSession& session_;
+  GalleryDocument& document_;
   GalleryListener* listener_ = nullptr;
-  std::unique_ptr<TKelvoGallery> gallery_;
   std::vector<Layer> thumbnails_;  // one per portrait, in order
+  std::vector<Layer> read_;        // those of a gallery just read, until it is in place
   Layer grid_;
   GalleryWindowState state_;
-  const TKelvoTyp* library_ = nullptr;  // the library the gallery was made over
-  bool stale_ = false;                  // the session's library was replaced since
   std::function<void(int, int)> progress_;
-  std::function<void(bool)> busy_;
   int threads_ = 0;
   unsigned pending_ = 0;
-  int depth_ = 0;  // nested commands; the outermost reports
 };
 
 }  // namespace kelvo

@@ -4,12 +4,12 @@
 #include <system_error>
 
 #include "editor/session/prompter.h"
-#include "editor/windows/gallery_window_model.h"
+#include "editor/windows/gallery_document.h"
 #include "foundation/paths.h"
 
 namespace kelvo {
 
-bool OpenStartupGallery(GalleryWindowModel& gallery, Prompter& prompter, const std::string& path) {
+bool OpenStartupGallery(GalleryDocument& gallery, Prompter& prompter, const std::string& path) {
   std::error_code ec;
   std::filesystem::path file = std::filesystem::absolute(path, ec);
   // The gallery keeps the name for "&Save": a full one still works after a change of folder.

@@ -1,4 +1,4 @@
-// The gallery file named on the editor's command line: read into the gallery window's model over
+// The gallery file named on the editor's command line: read into the editor's gallery over
 // the editor's current library once start-up is done.
 #pragma once
 
@@ -6,12 +6,12 @@
 
 namespace kelvo {
 
-class GalleryWindowModel;
+class GalleryDocument;
 class Prompter;
 
 // path: as given on the command line; a relative one is taken from the working directory.
 // True when the gallery was loaded; otherwise the user has been told why, naming the file, and
 // the editor goes on with its portrait.
-bool OpenStartupGallery(GalleryWindowModel& gallery, Prompter& prompter, const std::string& path);
+bool OpenStartupGallery(GalleryDocument& gallery, Prompter& prompter, const std::string& path);
 
 }  // namespace kelvo

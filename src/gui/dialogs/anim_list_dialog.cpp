@@ -77,11 +77,7 @@ void TFAnimList::hideEvent(QHideEvent* event) {
 }
 
 void TFAnimList::Guarded(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const std::exception& error) {
-    ShowErrorBox(prompter_, error);
-  }
+  RunReported(prompter_, action);
 }
 
 int TFAnimList::Execute() {

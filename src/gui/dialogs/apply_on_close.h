@@ -3,23 +3,20 @@
 #pragma once
 
 #include <QDialog>
-#include <exception>
 
-#include "editor/session/prompter.h"
+#include "gui/message_box_sink.h"
 
 namespace kelvo {
 
 template <typename Model>
 void ApplyOrCancel(Model& model, int result, Prompter& prompter) {
-  try {
+  RunReported(prompter, [&] {
     if (result == QDialog::Accepted) {
       model.Apply();
     } else {
       model.Cancel();
     }
-  } catch (const std::exception& error) {
-    ShowError(prompter, error.what());
-  }
+  });
 }
 
 }  // namespace kelvo

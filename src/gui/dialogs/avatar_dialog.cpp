@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QString>
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -93,11 +92,7 @@ TFrmImportMultiAV::TFrmImportMultiAV(EditorSession& session, KeyStore& store,
 }
 
 void TFrmImportMultiAV::Run(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const std::exception& error) {
-    ShowErrorBox(prompter_, error);
-  }
+  RunReported(prompter_, action);
   ShowState();
 }
 

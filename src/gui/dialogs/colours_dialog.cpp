@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "foundation/errors.h"
 #include "gui/dialogs/properties_dialog.h"
 #include "gui/dialogs/swatch_image.h"
 #include "gui/main_window/named_widget.h"
+#include "gui/message_box_sink.h"
 #include "gui/text_codec.h"
 
 namespace kelvo {
@@ -134,13 +134,7 @@ void TFBarvy::ShowProperties() {
 }
 
 void TFBarvy::Run(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const FatalDataError& error) {
-    ShowError(session_.prompter(), FatalDataText(error));
-  } catch (const std::exception& error) {
-    ShowError(session_.prompter(), error.what());
-  }
+  RunReported(session_.prompter(), action);
   ShowState();
 }
 

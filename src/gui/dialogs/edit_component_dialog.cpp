@@ -9,11 +9,11 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <algorithm>
-#include <exception>
 #include <limits>
 
 #include "gui/dialogs/apply_on_close.h"
 #include "gui/main_window/named_widget.h"
+#include "gui/message_box_sink.h"
 #include "gui/text_codec.h"
 #include "gui/window_geometry.h"
 
@@ -126,11 +126,7 @@ int TFEdKomp::CreateRows() {
 }
 
 void TFEdKomp::Run(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const std::exception& error) {
-    ShowError(session_.prompter(), error.what());
-  }
+  RunReported(session_.prompter(), action);
   ShowState();
 }
 

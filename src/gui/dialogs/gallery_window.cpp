@@ -13,7 +13,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "foundation/errors.h"
+#include "gui/message_box_sink.h"
 #include "gui/text_codec.h"
 #include "gui/window_geometry.h"
 
@@ -96,9 +96,10 @@ class GalleryCanvas : public QWidget {
   TGalerie* window_;
 };
 
-TGalerie::TGalerie(EditorSession& session, Prompter& prompter, QWidget* owner)
+TGalerie::TGalerie(EditorSession& session, GalleryDocument& document, Prompter& prompter,
+                   QWidget* owner)
     : QWidget(owner, Qt::Dialog | Qt::WindowMinMaxButtonsHint),
-      model_(std::make_unique<GalleryWindowModel>(session)),
+      model_(std::make_unique<GalleryWindowModel>(session, document)),
       prompter_(prompter) {
   setObjectName("Galerie");
   setWindowTitle("Gallery");
@@ -161,7 +162,7 @@ TGalerie::TGalerie(EditorSession& session, Prompter& prompter, QWidget* owner)
   model_->SetListener(this);
   model_->SetTextLineHeight(QFontMetrics(canvas_->font()).height());
   model_->SetButtonFace(To565(palette().button().color()));
-  model_->SetBusyHook([](bool busy) {
+  model_->Document().SetBusyHook([](bool busy) {
     if (busy) {
       QApplication::setOverrideCursor(Qt::WaitCursor);
     } else {
@@ -197,13 +198,7 @@ void TGalerie::showEvent(QShowEvent* event) {
 }
 
 void TGalerie::Run(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const FatalDataError& error) {
-    prompter_.Message(MessageKind::Error, "Error", FatalDataText(error), MessageButtons::Ok);
-  } catch (const std::exception& error) {
-    prompter_.Message(MessageKind::Error, "Error", error.what(), MessageButtons::Ok);
-  }
+  RunReported(prompter_, action);
   GalleryChanged(kGalleryAll & ~kGalleryShowWindow);
 }
 

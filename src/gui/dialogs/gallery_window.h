@@ -1,7 +1,8 @@
-// TGalerie: the gallery window. It owns the gallery window's model, shows its grid picture with
-// the thumbnail texts in a vertically scrolling area with the four buttons under the grid, and
-// forwards mouse, keyboard, popup-menu and button input to the model. Created once with the
-// main window (its owner) and kept for the whole run; closing it only hides it.
+// TGalerie: the gallery window. It owns the gallery window's model over the editor's gallery,
+// shows its grid picture with the thumbnail texts in a vertically scrolling area with the four
+// buttons under the grid, and forwards mouse, keyboard, popup-menu and button input to the
+// model. Created once with the main window (its owner) and kept for the whole run; closing it
+// only hides it.
 #pragma once
 
 #include <QWidget>
@@ -20,19 +21,20 @@ namespace kelvo {
 
 class EditorSession;
 class GalleryCanvas;
+class GalleryDocument;
 class Prompter;
 
 class TGalerie : public QWidget, private GalleryListener {
   Q_OBJECT
 
  public:
-  TGalerie(EditorSession& session, Prompter& prompter, QWidget* owner);
+  TGalerie(EditorSession& session, GalleryDocument& document, Prompter& prompter, QWidget* owner);
   ~TGalerie() override;
 
   GalleryWindowModel& Model() { return *model_; }
   // Shows the window (centred the first time) and brings it to the front.
   void ShowWindow();
-  // Runs one action on the model; an error is shown in a box.
+  // Runs one action on the model (RunReported), then shows the model again.
   void Run(const std::function<void()>& action);
 
   // The grid's widget inside the scroll area (grid pixels = its pixels).

@@ -17,7 +17,6 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "foundation/errors.h"
 #include "gui/dialogs/colours_dialog.h"
 #include "gui/dialogs/gallery_window.h"
 #include "gui/dialogs/properties_dialog.h"
@@ -77,10 +76,9 @@ TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
   spread_dialog_ = new TFRozpt(this);
   properties_dialog_ = new TFVlast(model_.Session(), this);
   colours_dialog_ = new TFBarvy(model_.Session(), *properties_dialog_, this);
-  gallery_ = new TGalerie(model_.Session(), prompter_, this);
+  gallery_ = new TGalerie(model_.Session(), model_.Gallery(), prompter_, this);
   ConnectControls();
   ConnectGallery();
-  ConnectImport();
   ConnectLibraryEditing();
   ConnectAnimation();
   ConnectAvatar();
@@ -225,7 +223,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (gallery_->Model().AskToSaveUnsaved() == UnsavedGallery::Cancelled) {
+  if (model_.Gallery().AskToSaveUnsaved() == UnsavedGallery::Cancelled) {
     event->ignore();
     return;
   }
@@ -258,13 +256,7 @@ void TMainForm::ApplyPreviewVisibility() {
 }
 
 void TMainForm::Run(const std::function<void()>& action) {
-  try {
-    action();
-    return;
-  } catch (const std::exception& error) {
-    ShowErrorBox(prompter_, error);
-  }
-  ShowState(kChangeAll);
+  if (!RunReported(prompter_, action)) ShowState(kChangeAll);
 }
 
 void TMainForm::EditorChanged(unsigned changes) {

@@ -70,12 +70,12 @@ class TMainForm : public QWidget, public EditorListener {
   void ConnectControls();
   void ConnectPreview(TFZobr* preview);
   void ConnectGallery();
-  void ConnectImport();          // import_commands.cpp
-  void ConnectLibraryEditing();  // edit_library_commands.cpp
-  void ConnectAnimation();       // animation_commands.cpp
-  void ConnectAvatar();          // avatar_commands.cpp
-  // data_set_commands.cpp: "&Sex" and "&Save" (the menu binds to them); the unsaved-library
-  // question (false when closing is to be cancelled); the dialogs' stored folders.
+  void ConnectLibraryEditing();  // main_form_edit_library.cpp
+  void ConnectAnimation();       // main_form_animation.cpp
+  void ConnectAvatar();          // main_form_avatar.cpp
+  // main_form_data_sets.cpp: the dialogs of "&Sex" and "&Save" (the menu binds to the buttons);
+  // the unsaved-library question (false when closing is to be cancelled); the dialogs' stored
+  // folders.
   void ConnectDataSets();
   bool MayDropLibrary();
   void StoreDataSetSettings();
@@ -87,8 +87,8 @@ class TMainForm : public QWidget, public EditorListener {
   FrameMargins KnownMargins() const;
   bool HasDefaultPreviews() const;
   void StoreSettings();
-  // Runs one user action on the model; an error is shown in a box and the controls are
-  // brought back in line with the model.
+  // Runs one user action on the model (RunReported); after an error the controls are brought
+  // back in line with the model.
   void Run(const std::function<void()>& action);
   void ShowState(unsigned changes);
   void ShowComponentList();

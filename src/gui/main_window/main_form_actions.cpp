@@ -248,19 +248,15 @@ void MainFormActions::AddRollButtons() {
     grid->addWidget(previous_roll_, row, 0);
     grid->addWidget(next_roll_, row, 1);
   }
-  const auto guard = [this](auto command) {
-    return [this, command] {
-      try {
-        command();
-      } catch (const std::exception& error) {
-        ShowErrorBox(prompter_, error);
+  const auto click = [this](void (EditorModel::*handler)()) {
+    return [this, handler] {
+      if (!RunReported(prompter_, [this, handler] { (model_.*handler)(); })) {
         form_.EditorChanged(kChangeAll);
       }
     };
   };
-  connect(previous_roll_, &QPushButton::clicked, this,
-          guard([this] { model_.Random().PreviousRoll(); }));
-  connect(next_roll_, &QPushButton::clicked, this, guard([this] { model_.Random().NextRoll(); }));
+  connect(previous_roll_, &QPushButton::clicked, this, click(&EditorModel::BtnRollPrevClick));
+  connect(next_roll_, &QPushButton::clicked, this, click(&EditorModel::BtnRollNextClick));
 }
 
 void MainFormActions::SetTooltips() {

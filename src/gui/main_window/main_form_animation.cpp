@@ -1,15 +1,13 @@
 // The main window's animation commands: "Anim. comp." played by the timer TMAnim with the
-// window disabled, "Animation" with TFAnim, the double click on a step line with TFAnimList,
-// "Animate all" with TFAllAnim, "Save As BMP" and the hidden "1". Each runs its area model
-// over the session; the dialogs show and forward.
+// window disabled (through the editor model), "Animation" with TFAnim, the double click on a
+// step line with TFAnimList, "Animate all" with TFAllAnim. The dialogs show their own models and
+// forward.
 #include <QApplication>
 #include <QListWidget>
 #include <QObject>
 #include <QPushButton>
 #include <QTimer>
 
-#include "editor/main_window/animation_model.h"
-#include "editor/main_window/frame_export_model.h"
 #include "editor/session/list_choice.h"
 #include "gui/dialogs/all_anim_window.h"
 #include "gui/dialogs/anim_dialog.h"
@@ -24,8 +22,6 @@ class AnimationCommands : public QObject {
  public:
   AnimationCommands(EditorSession& session, QWidget* form)
       : QObject(form),
-        animation(session),
-        exporter(session),
         settings(new TFAnim(session, form)),
         chooser(new TFAnimList(session, form)),
         all(new TFAllAnim(session, form)),
@@ -34,8 +30,6 @@ class AnimationCommands : public QObject {
     timer->setObjectName("TMAnim");
   }
 
-  AnimationModel animation;
-  FrameExportModel exporter;
   TFAnim* settings;
   TFAnimList* chooser;
   TFAllAnim* all;
@@ -75,7 +69,7 @@ void TMainForm::ConnectAnimation() {
 
   connect(c_.BtnAnimuj, &QPushButton::clicked, this, [this, commands, chosen] {
     Run([&] {
-      if (!commands->animation.BtnAnimujClick(chosen())) return;
+      if (!model_.BtnAnimujClick(chosen())) return;
       commands->timer->setInterval(commands->settings->Model().State().Delay);
       commands->timer->start();
       setEnabled(false);
@@ -85,7 +79,7 @@ void TMainForm::ConnectAnimation() {
     Run([&] {
       bool done = true;
       try {
-        done = commands->animation.TMAnimTimer();
+        done = model_.TMAnimTimer();
       } catch (...) {
         finish();
         throw;
@@ -123,11 +117,6 @@ void TMainForm::ConnectAnimation() {
       if (started) commands->all->Execute();
     });
   });
-
-  connect(c_.Button6, &QPushButton::clicked, this,
-          [this, commands] { Run([&] { commands->exporter.Button6Click(); }); });
-  connect(c_.hidden_buttons[1], &QPushButton::clicked, this,
-          [this, commands] { Run([&] { commands->animation.Button1Click(); }); });
 
   c_.BtnAnimAll->setEnabled(true);
   c_.Button6->setEnabled(true);

@@ -5,7 +5,6 @@
 
 #include "gui/dialogs/avatar_dialog.h"
 #include "gui/main_window/main_form.h"
-#include "gui/main_window/main_form_data_sets.h"
 #include "gui/qt_key_store.h"
 
 namespace kelvo {
@@ -27,9 +26,7 @@ void TMainForm::ConnectAvatar() {
   auto* store = new AvatarStore(this);
   auto* dialog = new TFrmImportMultiAV(
       model_.Session(), store->Store(), [this] { model_.CheckHeadNumbers(); }, this);
-  // The data-set commands are connected after this; they are looked up when an import asks.
-  dialog->Model().SetReplaceGuard(
-      [this] { return data_sets_ == nullptr || data_sets_->Model().OfferUnsavedWork(); });
+  dialog->Model().SetReplaceGuard([this] { return model_.DataSets().OfferUnsavedWork(); });
   c_.Button5->setEnabled(true);
   connect(c_.Button5, &QPushButton::clicked, this, [dialog] { dialog->Execute(); });
 }

@@ -1,10 +1,8 @@
 #include "gui/main_window/main_form_data_sets.h"
 
 #include <QDir>
-#include <QPushButton>
 
 #include "gui/dialogs/change_sex_dialog.h"
-#include "gui/dialogs/gallery_window.h"
 #include "gui/dialogs/save_dialog.h"
 #include "gui/main_window/main_form.h"
 #include "gui/message_box_sink.h"
@@ -24,27 +22,30 @@ std::optional<std::string> StoredText(const RegistryKey& key, const char* name) 
 
 }  // namespace
 
-DataSetCommands::DataSetCommands(EditorSession& session, TGalerie& gallery, QWidget* form)
-    : QObject(form), model_(session, *this), gallery_(gallery) {
+DataSetCommands::DataSetCommands(EditorModel& editor, QWidget* form)
+    : QObject(form), editor_(editor) {
   setObjectName("DataSetCommands");
   // The directory lists start where the program was started, as they always have.
   const std::string start = ToAnsi(QDir::currentPath());
   const RegistryKey key(kEditorSettingsKey);
-  model_.LoadFormCreate(StoredText(key, "LoadDirectory"), start);
-  model_.SaveFormCreate(StoredText(key, "SaveDirectory"), start);
-  load_ = new TFLoad(model_, form);
-  save_ = new TFSave(model_, form);
+  DataSetsModel& model = editor_.DataSets();
+  model.LoadFormCreate(StoredText(key, "LoadDirectory"), start);
+  model.SaveFormCreate(StoredText(key, "SaveDirectory"), start);
+  load_ = new TFLoad(model, form);
+  save_ = new TFSave(model, form);
+  editor_.SetDataSetDialogs(this);
+}
+
+DataSetCommands::~DataSetCommands() {
+  editor_.SetDataSetDialogs(nullptr);
 }
 
 void DataSetCommands::StoreSettings() const {
   RegistryKey key(kEditorSettingsKey);
-  key.WriteString("LoadDirectory", FromAnsi(model_.State().Load.Directory));
-  key.WriteString("SaveDirectory", FromAnsi(model_.State().Save.Target));
+  const DataSetsState& state = editor_.DataSets().State();
+  key.WriteString("LoadDirectory", FromAnsi(state.Load.Directory));
+  key.WriteString("SaveDirectory", FromAnsi(state.Save.Target));
   key.Flush();
-}
-
-bool DataSetCommands::OfferUnsavedGallery() {
-  return gallery_.Model().AskToSaveUnsaved() != UnsavedGallery::Cancelled;
 }
 
 bool DataSetCommands::ExecuteChangeSex() {
@@ -56,21 +57,14 @@ bool DataSetCommands::ExecuteSave() {
 }
 
 void TMainForm::ConnectDataSets() {
-  data_sets_ = new DataSetCommands(model_.Session(), *gallery_, this);
-  DataSetsModel* model = &data_sets_->Model();
-  const auto change = [this, model] { Run([model] { model->BtnNacistClick(); }); };
-  const auto save = [this, model] { Run([model] { model->BtnUlozClick(); }); };
-  connect(c_.BtnNacist, &QPushButton::clicked, this, change);
-  connect(c_.BtnUloz, &QPushButton::clicked, this, save);
+  data_sets_ = new DataSetCommands(model_, this);
 }
 
 bool TMainForm::MayDropLibrary() {
-  try {
-    return data_sets_->Model().OfferUnsavedLibrary() != UnsavedLibrary::Cancelled;
-  } catch (const std::exception& error) {
-    ShowErrorBox(prompter_, error);
-    return false;
-  }
+  bool may = false;
+  RunReported(prompter_,
+              [&] { may = model_.DataSets().OfferUnsavedLibrary() != UnsavedLibrary::Cancelled; });
+  return may;
 }
 
 void TMainForm::StoreDataSetSettings() {

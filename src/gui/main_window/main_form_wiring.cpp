@@ -147,6 +147,14 @@ void TMainForm::ConnectControls() {
   click(c_.BtnUndo, &EditorModel::BtnUndoClick);
   click(c_.BtnUndoAll, &EditorModel::BtnUndoAllClick);
   click(c_.BtnRedo, &EditorModel::BtnRedoClick);
+  click(c_.BtnImport, &EditorModel::BtnImportClick);
+  click(c_.BtnMirror, &EditorModel::BtnMirrorClick);
+  click(c_.Button6, &EditorModel::Button6Click);
+  click(c_.hidden_buttons[1], &EditorModel::Button1Click);
+  click(c_.BtnNacist, &EditorModel::BtnNacistClick);
+  click(c_.BtnUloz, &EditorModel::BtnUlozClick);
+  click(c_.BtnPridGal, &EditorModel::BtnPridGalClick);
+  click(c_.BtnBackToGal, &EditorModel::BtnBackToGalClick);
   connect(c_.BtnVlast, &QPushButton::clicked, this, [this] {
     Run([this] {
       if (properties_dialog_->Model().OpenForSelectedComponent()) properties_dialog_->Execute();
@@ -160,15 +168,8 @@ void TMainForm::ConnectControls() {
 }
 
 void TMainForm::ConnectGallery() {
-  TGalerie* gallery = gallery_;
-  EditorModel* model = &model_;
-  connect(c_.BtnGal, &QPushButton::clicked, gallery, &TGalerie::ShowWindow);
-  connect(c_.BtnPridGal, &QPushButton::clicked, this, [this, gallery, model] {
-    Run([&] { gallery->Model().AddPortrait(model->Portrait()); });
-  });
-  connect(c_.BtnBackToGal, &QPushButton::clicked, this,
-          [this, gallery] { Run([&] { gallery->Model().BackToGallery(); }); });
-  connect(gallery, &TGalerie::BackToGalleryEnabled, c_.BtnBackToGal, &QPushButton::setEnabled);
+  connect(c_.BtnGal, &QPushButton::clicked, gallery_, &TGalerie::ShowWindow);
+  connect(gallery_, &TGalerie::BackToGalleryEnabled, c_.BtnBackToGal, &QPushButton::setEnabled);
   c_.BtnBackToGal->setEnabled(false);
 }
 
