@@ -1,5 +1,5 @@
-// `kelvo sheet`: a gallery as a contact sheet laid out as the gallery window lays out its grid:
-// 88 x 108 cells with 80 x 100 thumbnails, names and voices.
+// `kelvo sheet`: a gallery as a contact sheet on the gallery window's grid
+// (portrait/gallery_grid.h): its thumbnails (RenderThumbnails), names and voices.
 #pragma once
 
 #include <ostream>

@@ -15,6 +15,7 @@
 
 #include "editor/session/editor_session.h"
 #include "editor/session/preview_images.h"
+#include "portrait/gallery_grid.h"
 #include "portrait/layer.h"
 
 namespace kelvo {
@@ -22,10 +23,6 @@ namespace kelvo {
 class TKelvoGallery;
 class TKelvoPortret;
 class TKelvoTyp;
-
-inline constexpr int kGalleryCellWidth = 88;
-inline constexpr int kGalleryCellHeight = 108;
-inline constexpr int kGalleryThumbnailInset = 4;
 
 // What the GUI redraws after a command.
 enum GalleryChange : unsigned {
@@ -42,13 +39,6 @@ class GalleryListener {
  public:
   virtual ~GalleryListener() = default;
   virtual void GalleryChanged(unsigned changes) = 0;
-};
-
-// One line of thumbnail text, in grid pixels.
-struct GalleryLabel {
-  int X = 0;
-  int Y = 0;
-  std::string Text;
 };
 
 struct GalleryWindowState {
