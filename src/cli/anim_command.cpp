@@ -12,6 +12,7 @@
 #include "portrait/frames.h"
 #include "portrait/gallery.h"
 #include "portrait/portrait.h"
+#include "portrait/thumbnails.h"
 
 namespace kelvo::cli {
 

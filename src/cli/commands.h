@@ -43,8 +43,8 @@ int Command<RenderOptions>::Run();
 // folder, as the editor's save command does.
 template <>
 int Command<ResaveOptions>::Run();
-// A gallery as a contact sheet laid out as the gallery window lays out its grid: 88 x 108 cells
-// with 80 x 100 thumbnails, names and voices.
+// A gallery as a contact sheet on the gallery window's grid (portrait/gallery_grid.h): its
+// thumbnails (RenderThumbnails), names and voices.
 template <>
 int Command<SheetOptions>::Run();
 // A portrait's small picture and animation frames as one sheet of 80 x 100 tiles, five to a

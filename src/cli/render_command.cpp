@@ -10,6 +10,7 @@
 #include "cli/random_portraits.h"
 #include "cli/render_pipeline.h"
 #include "foundation/errors.h"
+#include "foundation/parallel_for.h"
 #include "library/process_context.h"
 #include "library/type_library.h"
 #include "portrait/gallery.h"
@@ -71,20 +72,20 @@ int Command<RenderOptions>::Run() {
   }
 
   const auto start = std::chrono::steady_clock::now();
-  RenderPipeline pipeline(options_.jobs, options_.scale, type,
-                          {.png_level = options_.output.png_level, .sync = options_.output.sync});
-  for (int n : numbers) {
-    if (gallery) {
-      pipeline.Submit(n, &gallery->Portrait(n), nullptr, NumberedPath(out, n));
-    } else {
-      pipeline.Submit(n, nullptr, NextRandomPortrait(*library, context_.Random(), source.nation),
-                      NumberedPath(out, n));
-    }
-  }
-  const std::vector<PortraitTimes> times = pipeline.Finish();
+  const auto next = [&](int i) -> BatchPortrait {
+    const int n = numbers[static_cast<std::size_t>(i)];
+    if (gallery) return {n, &gallery->Portrait(n), nullptr, NumberedPath(out, n)};
+    return {n, nullptr, NextRandomPortrait(*library, context_.Random(), source.nation),
+            NumberedPath(out, n)};
+  };
+  const std::vector<PortraitTimes> times = RenderToFiles(
+      options_.jobs, static_cast<int>(numbers.size()), next,
+      {.scale = options_.scale,
+       .type = type,
+       .settings = {.png_level = options_.output.png_level, .sync = options_.output.sync}});
   const double wall =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  if (options_.verbose) PrintTimes(times, pipeline.Threads(), wall, out_);
+  if (options_.verbose) PrintTimes(times, WorkerCount(options_.jobs), wall, out_);
   out_ << "Rendered " << times.size() << (times.size() == 1 ? " portrait" : " portraits");
   if (!times.empty())
     out_ << " to " << (times.size() == 1 ? NumberedPath(out, times[0].number) : out);

@@ -5,11 +5,11 @@
 #include "cli/command_support.h"
 #include "cli/gallery_access.h"
 #include "cli/image_output.h"
-#include "cli/render_pipeline.h"
 #include "cli/sheet_layout.h"
 #include "library/type_library.h"
 #include "portrait/gallery.h"
 #include "portrait/portrait.h"
+#include "portrait/thumbnails.h"
 
 namespace kelvo::cli {
 
@@ -19,17 +19,14 @@ int Command<SheetOptions>::Run() {
   const std::string out = CommandLinePath(options_.out);
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
   auto gallery = LoadGalleryWithImages(context_, *library, options_.gallery);
-  std::vector<SheetPortrait> cells(static_cast<std::size_t>(gallery->Count()));
-  ForEachInParallel(options_.jobs, gallery->Count(), [&](int i, RenderScratch& scratch) {
-    TKelvoPortret& portrait = gallery->Portrait(i + 1);
-    // The thumbnail is the 4 x 4 box average of the full render.
-    cells[static_cast<std::size_t>(i)] = {RenderPortraitImage(portrait, 4, scratch), portrait.Name,
-                                          portrait.Voice};
-  });
-  WriteOutputFile(out, EncodeImage(DrawContactSheet(cells), type, options_.output.png_level),
+  std::vector<TKelvoPortret*> portraits;
+  for (int n = 1; n <= gallery->Count(); ++n) portraits.push_back(&gallery->Portrait(n));
+  const Layer sheet =
+      DrawContactSheet(*gallery->gallery, RenderThumbnails(portraits, options_.jobs));
+  WriteOutputFile(out, EncodeImage(sheet, type, options_.output.png_level),
                   {.sync = options_.output.sync, .listings = nullptr});
-  out_ << "Wrote the sheet of " << cells.size() << (cells.size() == 1 ? " portrait" : " portraits")
-       << " to " << out << "\n";
+  out_ << "Wrote the sheet of " << portraits.size()
+       << (portraits.size() == 1 ? " portrait" : " portraits") << " to " << out << "\n";
   return 0;
 }
 

@@ -6,9 +6,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
+#include "foundation/parallel_for.h"
 #include "portrait/layer.h"
 #include "portrait/portrait.h"
 
@@ -25,12 +25,10 @@ Layer RenderThumbnail(TKelvoPortret& portrait, TKelvoPortret::RenderBuffers& buf
 // An 80 x 100 layer of one colour.
 Layer FilledThumbnail(uint16_t pixel);
 
-// Called on the calling thread with the number of finished thumbnails and the total.
-using ThumbnailProgress = std::function<void(int done, int total)>;
-
-// RenderThumbnail of every portrait, in order, on `threads` threads (below 1: one per core).
-// The first failure is rethrown once every thread has stopped.
+// RenderThumbnail of every portrait, in order, on `threads` threads (below 1: one per core),
+// with ParallelFor's progress reports; the failure of the first portrait that failed is
+// rethrown once every thread has stopped.
 std::vector<Layer> RenderThumbnails(const std::vector<TKelvoPortret*>& portraits, int threads,
-                                    const ThumbnailProgress& progress = {});
+                                    const ParallelProgress& progress = {});
 
 }  // namespace kelvo

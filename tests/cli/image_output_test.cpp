@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
-#include <QImage>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,6 +9,17 @@
 #include "cli/cli_test_support.h"
 #include "cli/label_font.h"
 #include "cli/sheet_layout.h"
+#include "foundation/diagnostics.h"
+#include "library/process_context.h"
+#include "library/type_library.h"
+#include "portrait/gallery.h"
+#include "portrait/gallery_grid.h"
+#include "portrait/portrait.h"
+#include "portrait/thumbnails.h"
+
+// After the portrait's header, whose "slots" Qt's macro would meet.
+#include <QByteArray>
+#include <QImage>
 
 namespace kelvo::cli {
 namespace {
@@ -73,32 +82,37 @@ TEST(CliImageEncoding, PngAndBmpCarryTheWidenedPixels) {
   EXPECT_EQ(EncodeImage(layer, ImageFileType::kPng), png);
 }
 
-TEST(CliSheetLayout, ContactSheetFollowsTheGalleryGrid) {
-  std::vector<SheetPortrait> portraits(9);
+// The grid's places are the gallery grid's own (portrait/gallery_grid.h); here the labels in the
+// tool's font on the button face.
+TEST(CliSheetLayout, ContactSheetLabelsTheGridInTheToolsFont) {
+  CollectingSink sink;
+  ProcessContext context(sink);
+  TKelvoTyp library(context.Archive(), "x");
+  TKelvoGallery gallery(context, library, "", "");
+  std::vector<Layer> thumbnails;
   for (int i = 0; i < 9; ++i) {
-    portraits[i].thumbnail = MakeLayer(kThumbnailWidth, kThumbnailHeight, 0x1000 + i);
-    portraits[i].voice = i;
+    TKelvoPortret portrait(library);
+    portrait.Voice = static_cast<uint8_t>(i);
+    portrait.Name = i == 8 ? "Jan" : "";
+    gallery.Add(portrait);
+    thumbnails.push_back(MakeLayer(kThumbnailWidth, kThumbnailHeight, 0x1000 + i));
   }
-  portraits[8].name = "Jan";
-  const Layer sheet = DrawContactSheet(portraits);
-  ASSERT_EQ(sheet.width, 8 * 88);
-  ASSERT_EQ(sheet.height, 2 * 108);
+  const Layer sheet = DrawContactSheet(gallery, thumbnails);
+  const GalleryGrid grid(kSheetColumns, 9);
+  ASSERT_EQ(sheet.width, grid.Width());
+  ASSERT_EQ(sheet.height, grid.Height());
   EXPECT_EQ(sheet.At(0, 0), kButtonFace);
-  EXPECT_EQ(sheet.At(3, 4), kButtonFace);
-  // Portrait 2 sits in column 1 at (92, 4); its voice label covers the top-left corner.
-  EXPECT_EQ(sheet.At(92 + 79, 4 + 99), 0x1001);
-  EXPECT_EQ(sheet.At(92 + 80, 4), kButtonFace);
-  EXPECT_EQ(sheet.At(92, 4 + kLabelLineHeight), 0x1001);
-  EXPECT_NE(sheet.At(92, 4), 0x1001);
-  // Portrait 9 wraps to row 2 with its name on the first line and the voice under it.
-  EXPECT_EQ(sheet.At(4 + 40, 112 + 60), 0x1008);
-  EXPECT_NE(sheet.At(4 + 6 * 3 - 1, 112 + 5), 0x1008);
-  EXPECT_NE(sheet.At(4 + 5, 112 + kLabelLineHeight + 5), 0x1008);
-  EXPECT_EQ(sheet.At(4 + 30, 112 + kLabelLineHeight + 5), 0x1008);
-
-  const Layer empty = DrawContactSheet({});
-  EXPECT_EQ(empty.width, 704);
-  EXPECT_EQ(empty.height, 108);
+  // Portrait 2's voice label covers the top-left corner of its thumbnail, one line high.
+  const int x2 = grid.ThumbnailX(2), y2 = grid.ThumbnailY(2);
+  EXPECT_EQ(sheet.At(x2 + 79, y2 + 99), 0x1001);
+  EXPECT_EQ(sheet.At(x2, y2 + kLabelLineHeight), 0x1001);
+  EXPECT_NE(sheet.At(x2, y2), 0x1001);
+  // Portrait 9: its name on the first line, the voice under it.
+  const int x9 = grid.ThumbnailX(9), y9 = grid.ThumbnailY(9);
+  EXPECT_EQ(sheet.At(x9 + 40, y9 + 60), 0x1008);
+  EXPECT_NE(sheet.At(x9 + 6 * 3 - 1, y9 + 5), 0x1008);
+  EXPECT_NE(sheet.At(x9 + 5, y9 + kLabelLineHeight + 5), 0x1008);
+  EXPECT_EQ(sheet.At(x9 + 30, y9 + kLabelLineHeight + 5), 0x1008);
 }
 
 TEST(CliSheetLayout, TilesGoRowByRow) {

@@ -23,9 +23,8 @@ class GalleryWindowTest : public GalleryFixture {
 
   // Centre of portrait n's cell in client coordinates (no scrolling).
   std::pair<int, int> Cell(int n) {
-    const int columns = gallery->Columns();
-    return {(n - 1) % columns * kGalleryCellWidth + 40,
-            (n - 1) / columns * kGalleryCellHeight + 50};
+    const GalleryGrid grid(gallery->Columns(), gallery->Count());
+    return {grid.ThumbnailX(n) + 36, grid.ThumbnailY(n) + 46};
   }
   void Drag(int from, int toX, int toY) {
     const auto [x, y] = Cell(from);
@@ -42,6 +41,8 @@ class CollectingGalleryListener : public GalleryListener {
   std::vector<unsigned> calls;
 };
 
+// The cells themselves are the gallery grid's (tests/portrait/gallery_grid_test.cpp); here the
+// window's part: its width, the scroll position and the points outside it.
 TEST_F(GalleryWindowTest, NarrowWindowShowsOneColumnAndTwoHundredRows) {
   gallery->Resize(100, 300);
   for (int i = 0; i < kMaxGalleryPortraits; ++i) document->AddPortrait(Edited());
@@ -54,12 +55,14 @@ TEST_F(GalleryWindowTest, NarrowWindowShowsOneColumnAndTwoHundredRows) {
   struct Row {
     int x, y, scroll, expected;
   } rows[] = {
-      {10, 10, 0, 1},  {87, 107, 0, 1},  {10, 108, 0, 2},          {88, 10, 0, 0},
-      {-1, 10, 0, -1}, {10, 300, 0, -1}, {10, 10, 108 * 199, 200}, {99, 299, 0, 0},
+      {10, 10, 0, 1},  {10, 108, 0, 2},          {88, 10, 0, 0},
+      {-1, 10, 0, -1}, {10, 300, 0, -1},         {100, 10, 0, -1},
+      {10, -1, 0, -1}, {10, 10, 108 * 199, 200}, {10, 0, 108 * 198 + 10, 199},
   };
   for (const Row& row : rows) {
     gallery->Scroll(row.scroll);
-    EXPECT_EQ(gallery->HitTest(row.x, row.y), row.expected) << row.x << "," << row.y;
+    EXPECT_EQ(gallery->HitTest(row.x, row.y), row.expected)
+        << row.x << "," << row.y << " scrolled " << row.scroll;
   }
 }
 
@@ -71,15 +74,15 @@ TEST_F(GalleryWindowTest, GeometryOfTheDefaultWindow) {
   EXPECT_EQ(gallery->Rows(), 1);
   for (int i = 1; i < 9; ++i) Add(0);
   EXPECT_EQ(gallery->Rows(), 2);
-  EXPECT_EQ(gallery->HitTest(88 * 7 + 5, 5), 8);
   EXPECT_EQ(gallery->HitTest(5, 110), 9);
-  EXPECT_EQ(gallery->HitTest(100, 110), 0);
-  // The thumbnail sits at (column * 88 + 4, row * 108 + 4) on the button face.
+  // Thumbnail 9 on the button face at its cell point.
+  const GalleryGrid cells(8, 9);
+  const int x = cells.ThumbnailX(9), y = cells.ThumbnailY(9);
   const ImageView grid = gallery->GridImage();
   const ImageView thumb = gallery->Thumbnail(9);
-  EXPECT_EQ(grid.At(3, 111), gallery->State().ButtonFace);
-  EXPECT_EQ(grid.At(4, 112), thumb.At(0, 0));
-  EXPECT_EQ(grid.At(83, 211), thumb.At(79, 99));
+  EXPECT_EQ(grid.At(x - 1, y - 1), gallery->State().ButtonFace);
+  EXPECT_EQ(grid.At(x, y), thumb.At(0, 0));
+  EXPECT_EQ(grid.At(x + 79, y + 99), thumb.At(79, 99));
 }
 
 TEST_F(GalleryWindowTest, AddingAsksToCreateAGalleryAndCancelAddsNothing) {

@@ -59,9 +59,8 @@ class GalleryWindowGuiTest : public ::testing::Test {
   std::string Name(int n) { return model_->Gallery().Portrait(n).Name; }
   // Centre of portrait n's cell on the grid widget.
   QPoint Cell(int n) {
-    const int columns = Gallery().Columns();
-    return {(n - 1) % columns * kGalleryCellWidth + 44,
-            (n - 1) / columns * kGalleryCellHeight + 54};
+    const GalleryGrid grid(Gallery().Columns(), Gallery().Count());
+    return {grid.ThumbnailX(n) + 40, grid.ThumbnailY(n) + 50};
   }
   void AddNamed(const std::string& name) {
     model_->Portrait().Name = name;

@@ -55,11 +55,11 @@ GalleryWindowModel::~GalleryWindowModel() {
 }
 
 int GalleryWindowModel::Columns() const {
-  return std::max(1, state_.ClientWidth / kGalleryCellWidth);
+  return GalleryGrid::ColumnsFor(state_.ClientWidth);
 }
 
 int GalleryWindowModel::Rows() const {
-  return (Count() - 1) / Columns() + 1;
+  return GalleryGrid(Columns(), Count()).Rows();
 }
 
 ImageView GalleryWindowModel::GridImage() const {
@@ -120,11 +120,7 @@ void GalleryWindowModel::SetButtonFace(std::uint16_t pixel) {
 int GalleryWindowModel::HitTest(int x, int y) const {
   if (!HasGallery()) return -1;
   if (x < 0 || y < 0 || x >= state_.ClientWidth || y >= state_.ClientHeight) return -1;
-  const int columns = Columns();
-  const int column = x / kGalleryCellWidth;
-  if (column >= columns) return 0;
-  const int n = column + columns * ((y + state_.ScrollY) / kGalleryCellHeight) + 1;
-  return IsPortrait(n) ? n : 0;
+  return GalleryGrid(Columns(), Count()).PortraitAt(x, y + state_.ScrollY);
 }
 
 void GalleryWindowModel::Rebuild() {
@@ -136,27 +132,10 @@ void GalleryWindowModel::Rebuild() {
     state_.ButtonsTop = 4 - state_.ScrollY;
     return;
   }
-  const int columns = Columns();
-  grid_ = std::move(
-      *create_layer(columns * kGalleryCellWidth, Rows() * kGalleryCellHeight, "gallery grid"));
-  std::fill(grid_.pixels.begin(), grid_.pixels.end(), state_.ButtonFace);
+  const GalleryGrid grid(Columns(), Count());
+  grid_ = grid.Draw(thumbnails_, state_.ButtonFace);
   state_.ButtonsTop = grid_.height - state_.ScrollY + 4;
-  for (int n = 1; n <= Count(); ++n) {
-    const int x = (n - 1) % columns * kGalleryCellWidth + kGalleryThumbnailInset;
-    const int y = (n - 1) / columns * kGalleryCellHeight + kGalleryThumbnailInset;
-    const Layer& thumbnail = thumbnails_[static_cast<size_t>(n - 1)];
-    for (int row = 0; row < thumbnail.height; ++row) {
-      std::copy_n(thumbnail.Row(row), thumbnail.width, grid_.Row(y + row) + x);
-    }
-    const TKelvoPortret& portrait = document_.Portrait(n);
-    const std::string voice = std::to_string(portrait.Voice);
-    if (portrait.Name.empty()) {
-      state_.Labels.push_back({x, y, voice});
-    } else {
-      state_.Labels.push_back({x, y, portrait.Name});
-      state_.Labels.push_back({x, y + state_.TextLineHeight, voice});
-    }
-  }
+  state_.Labels = grid.Labels(*document_.Gallery(), state_.TextLineHeight);
 }
 
 Layer GalleryWindowModel::ThumbnailOf(TKelvoPortret& portrait) {

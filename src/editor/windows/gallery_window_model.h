@@ -14,16 +14,13 @@
 #include "editor/session/editor_session.h"
 #include "editor/session/preview_images.h"
 #include "editor/windows/gallery_document.h"
+#include "portrait/gallery_grid.h"
 #include "portrait/layer.h"
 
 namespace kelvo {
 
 class TKelvoGallery;
 class TKelvoPortret;
-
-inline constexpr int kGalleryCellWidth = 88;
-inline constexpr int kGalleryCellHeight = 108;
-inline constexpr int kGalleryThumbnailInset = 4;
 
 // What the GUI redraws after a command.
 enum GalleryChange : unsigned {
@@ -40,13 +37,6 @@ class GalleryListener {
  public:
   virtual ~GalleryListener() = default;
   virtual void GalleryChanged(unsigned changes) = 0;
-};
-
-// One line of thumbnail text, in grid pixels.
-struct GalleryLabel {
-  int X = 0;
-  int Y = 0;
-  std::string Text;
 };
 
 struct GalleryWindowState {
