@@ -75,7 +75,7 @@ struct Sample {
     entry.Contrast() = 85;
     skin.Entries.push_back(entry);
     skin.Selected = 1;
-    for (int c = 1; c <= kCategoryCount; ++c) library->Container(c).ColourSlots = {0, 1, 1, 0, 1};
+    for (int c = 1; c <= kCategoryCount; ++c) library->Container(c).ColourSlots = {1, 1, 0, 1};
 
     // 16-bit background with a keyed hole.
     auto& bg = library->Container(1).Komp(1).SetSub(1, "bg");

@@ -6,12 +6,20 @@
 #include <string>
 #include <string_view>
 
+#include "foundation/one_based.h"
+
 namespace kelvo {
 
 inline constexpr int kCategoryCount = 14;
 inline constexpr int kPropertyCount = 5;
 // The most animation frames any category allows; the frame slots of a component.
 inline constexpr int kMaxAnimationFrames = 4;
+// Subcomponent slots of a component, and colour slots of a category.
+inline constexpr int kSubcomponentCount = 4;
+
+// One value per category, numbered 1..14.
+template <typename T>
+using PerCategory = OneBased<T, kCategoryCount>;
 
 enum Category : int {
   kBackgrounds = 1,

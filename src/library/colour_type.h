@@ -12,6 +12,8 @@ namespace kelvo {
 
 class KeywordFile;
 
+inline constexpr int32_t kColourTypeCount = 11;
+
 // Twelve 32-bit integers; slot n (1..12) is Slots[n - 1]. Slots 4 to 6 and 12 are not stored in
 // files and start at 0.
 struct ColourEntry {

@@ -34,8 +34,8 @@ TKelvoKomp::TKelvoKomp(int32_t category, TKelvoKompKontejner* container)
 }
 
 TKelvoSubKomp* TKelvoKomp::Sub(int s) {
-  if (s < 1 || s > 4 || !Subcomponents[static_cast<size_t>(s)]) return nullptr;
-  return &*Subcomponents[static_cast<size_t>(s)];
+  if (s < 1 || s > 4 || !Subcomponents[s]) return nullptr;
+  return &*Subcomponents[s];
 }
 
 const TKelvoSubKomp* TKelvoKomp::Sub(int s) const {
@@ -44,7 +44,7 @@ const TKelvoSubKomp* TKelvoKomp::Sub(int s) const {
 
 TKelvoSubKomp& TKelvoKomp::SetSub(int s, const std::string& fileName) {
   if (s < 1 || s > 4) throw KelvoError("TKelvoKomp: subcomponent out of range");
-  auto& slot = Subcomponents[static_cast<size_t>(s)];
+  auto& slot = Subcomponents[s];
   slot.emplace();
   slot->FileName = fileName;
   return *slot;
@@ -86,7 +86,7 @@ void TKelvoKomp::ReadRecord(KeywordFile& file) {
     } else if (token == "VL") {
       const int32_t i = file.ReadInt();
       const int32_t value = file.ReadInt();
-      if (i >= 1 && i <= 5) Properties[static_cast<size_t>(i)] = value;
+      if (i >= 1 && i <= 5) Properties[i] = value;
     } else if (token == "BODY") {
       const int32_t count = file.ReadInt();
       if (count != Container->PointCount()) {
@@ -157,10 +157,10 @@ void TKelvoKomp::WriteRecord(KeywordFile& file) const {
     }
   }
   for (int i = 1; i <= 5; ++i) {
-    if (Properties[static_cast<size_t>(i)] == 50) continue;
+    if (Properties[i] == 50) continue;
     file.WriteToken("VL");
     file.WriteInt(i);
-    file.WriteInt(Properties[static_cast<size_t>(i)]);
+    file.WriteInt(Properties[i]);
     file.WriteLine();
   }
   if (!Points.empty()) {

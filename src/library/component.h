@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "foundation/one_based.h"
+#include "library/categories.h"
 #include "library/subcomponent.h"
 
 namespace kelvo {
@@ -46,11 +48,11 @@ class TKelvoKomp {
   bool IsFrame = false;   // ANIMACE: an animation frame, never chosen at random
   // Frames[0] is the component itself; Frames[1..4] are frames of the same container or null.
   std::array<TKelvoKomp*, 5> Frames{};
-  std::array<int32_t, 6> Properties{0, 50, 50, 50, 50, 50};  // VL 1..5; [0] unused
+  OneBased<int32_t, kPropertyCount> Properties{50, 50, 50, 50, 50};  // VL
   TKelvoKompKontejner* Container;
   int16_t ImagesLoaded = 0;  // 0 until loaded, then counts load requests
-  std::array<std::optional<TKelvoSubKomp>, 5> Subcomponents;  // 1..4; [0] unused
-  std::vector<SnapPoint> Points;                              // point n (1..) is Points[n - 1]
+  OneBased<std::optional<TKelvoSubKomp>, kSubcomponentCount> Subcomponents;
+  std::vector<SnapPoint> Points;  // point n (1..) is Points[n - 1]
 
   int32_t PointCount() const { return static_cast<int32_t>(Points.size()); }
   SnapPoint& Point(int32_t n) { return Points.at(static_cast<size_t>(n - 1)); }

@@ -75,7 +75,7 @@ std::unique_ptr<TKelvoKomp> BuildComponent(TPak& archive, TKelvoKompKontejner& c
     added->Point(j) = like->Point(j);
   }
   for (int r = 1; r <= kSlots; ++r) {
-    const ImportSlot& slot = plan.Slots[static_cast<size_t>(r)];
+    const ImportSlot& slot = plan.Slots[r];
     if (slot.File.empty()) continue;
     TKelvoSubKomp sub;
     sub.Bits = static_cast<uint8_t>(container.Bits);
@@ -90,7 +90,7 @@ std::unique_ptr<TKelvoKomp> BuildComponent(TPak& archive, TKelvoKompKontejner& c
       throw FatalDataError(std::string(error.what()) + ": " + ShownName(mask) + " (" +
                            ShownName(bitmap) + ")");
     }
-    if (loaded) added->Subcomponents[static_cast<size_t>(r)] = std::move(sub);
+    if (loaded) added->Subcomponents[r] = std::move(sub);
   }
   return added;
 }
@@ -125,7 +125,7 @@ void ReplaceImages(TKelvoKomp& old, const TKelvoKomp& imported, const ImportPlan
   if (differ && mismatch == plan.ClipMaskSlot && questions.PlaceClipMask()) differ = false;
 
   for (int i = 1; i <= kSlots; ++i) {
-    auto& target = old.Subcomponents[static_cast<size_t>(i)];
+    auto& target = old.Subcomponents[i];
     const TKelvoSubKomp* from = imported.Sub(i);
     if (from == nullptr) {
       target.reset();
@@ -156,7 +156,7 @@ void ReplaceImages(TKelvoKomp& old, const TKelvoKomp& imported, const ImportPlan
 std::string ImportPlan::Summary() const {
   std::string summary;
   for (int r = 1; r <= kSlots; ++r) {
-    const ImportSlot& slot = Slots[static_cast<size_t>(r)];
+    const ImportSlot& slot = Slots[r];
     if (slot.File.empty()) continue;
     summary += slot.File + "\r\n";
     if (slot.ColourMask) summary += slot.File + "_msk" + "\r\n";
@@ -201,7 +201,7 @@ ImportPlan PlanImport(TPak& archive, const TKelvoKompKontejner& container,
       plan.Left.push_back(candidate);
       return;
     }
-    ImportSlot& s = plan.Slots[static_cast<size_t>(slot)];
+    ImportSlot& s = plan.Slots[slot];
     s.File = candidate;
     s.ColourMask = withColourMask && exists(candidate + "_msk");
     if (clipMask) plan.ClipMaskSlot = slot;
@@ -284,7 +284,7 @@ bool ImportSubcomponent(TPak& archive, TKelvoKomp& component, int slot, const st
     sub.X = keep->X;
     sub.Y = keep->Y;
   }
-  component.Subcomponents[static_cast<size_t>(slot)] = std::move(sub);
+  component.Subcomponents[slot] = std::move(sub);
   return true;
 }
 

@@ -6,12 +6,14 @@
 // every image has been read, so a bad file leaves the library as it was.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "foundation/one_based.h"
+#include "library/categories.h"
 
 namespace kelvo {
 
@@ -27,12 +29,12 @@ struct ImportSlot {
 };
 
 struct ImportPlan {
-  std::string Folder;               // of the picked file, with its trailing separator
-  std::string BaseName;             // the picked file's name without extension
-  std::string Extension;            // after the last "." of the name
-  std::string Name;                 // the component's name
-  std::array<ImportSlot, 5> Slots;  // subcomponents 1..4; [0] unused
-  int ClipMaskSlot = 0;             // 0: no clipping mask found
+  std::string Folder;     // of the picked file, with its trailing separator
+  std::string BaseName;   // the picked file's name without extension
+  std::string Extension;  // after the last "." of the name
+  std::string Name;       // the component's name
+  OneBased<ImportSlot, kSubcomponentCount> Slots;  // by subcomponent
+  int ClipMaskSlot = 0;                            // 0: no clipping mask found
   // "\r\n" before each candidate name, the last candidate first.
   std::string Expected;
   // Files found for a slot beyond the fourth (USUAL 3 with clipping mask and shadow): not read.

@@ -47,7 +47,7 @@ void TKelvoKompKontejner::AddPoint(int32_t category) {
                             std::to_string(category));
   }
   PointCategory.push_back(category);
-  PointOf[static_cast<size_t>(category)] = PointCount();
+  PointOf[category] = PointCount();
 }
 
 std::string TKelvoKompKontejner::ImageDirProblem() const {

@@ -3,7 +3,6 @@
 // components (held by pointer so that frames and portraits may refer to them).
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -38,12 +37,12 @@ class TKelvoKompKontejner {
   bool InvertMask = false;                              // INVMSK
   bool ColourMask = false;                              // SCOLMASKOU
   std::vector<std::unique_ptr<TKelvoKomp>> Components;  // component n (1..) is [n - 1]
-  std::vector<int32_t> PointCategory;    // point n (1..) is [n - 1]: the category sitting on it
-  std::array<int32_t, 15> PointOf{};     // by category 1..14: its point number here, 0 if none
-  std::vector<int32_t> Dependents;       // categories depending on this one, in file order
-  int32_t Parent = 0;                    // category this one depends on, 0 if none
-  int32_t Shadow = -1;                   // STIN: subcomponent that is a shadow, -1 if none
-  std::array<int32_t, 5> ColourSlots{};  // BARVY: colour type of slots 1..4; [0] unused
+  std::vector<int32_t> PointCategory;  // point n (1..) is [n - 1]: the category sitting on it
+  PerCategory<int32_t> PointOf{};      // by category: its point number here, 0 if none
+  std::vector<int32_t> Dependents;     // categories depending on this one, in file order
+  int32_t Parent = 0;                  // category this one depends on, 0 if none
+  int32_t Shadow = -1;                 // STIN: subcomponent that is a shadow, -1 if none
+  OneBased<int32_t, kSubcomponentCount> ColourSlots{};  // BARVY: colour type of slots 1..4
 
   int32_t ComponentCount() const { return static_cast<int32_t>(Components.size()); }
   int32_t PointCount() const { return static_cast<int32_t>(PointCategory.size()); }

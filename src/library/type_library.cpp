@@ -38,10 +38,10 @@ const char* DrawKindKeyword(char kind) {
 TKelvoTyp::TKelvoTyp(TPak& archive, const std::string& directory)
     : Path(WithBackslash(directory)), archive_(&archive) {
   for (int32_t i = 1; i <= kCategoryCount; ++i) {
-    Containers[static_cast<size_t>(i)] = std::make_unique<TKelvoKompKontejner>(
-        i, CategoryName(i), CategoryCode(i), CategoryDir(i), Path);
+    Containers[i] = std::make_unique<TKelvoKompKontejner>(i, CategoryName(i), CategoryCode(i),
+                                                          CategoryDir(i), Path);
   }
-  for (int32_t n = 1; n <= 11; ++n) ColourTypes[static_cast<size_t>(n)] = TDruhBarvy(n);
+  for (int32_t n = 1; n <= kColourTypeCount; ++n) ColourTypes[n] = TDruhBarvy(n);
   DefaultColour.Colour() = 0x808080;
   DefaultColour.Contrast() = 85;
   DefaultColour.Frequency() = 100;
@@ -49,16 +49,18 @@ TKelvoTyp::TKelvoTyp(TPak& archive, const std::string& directory)
 
 TKelvoTyp::~TKelvoTyp() = default;
 
-size_t TKelvoTyp::CheckCategory(int32_t category) {
+int32_t TKelvoTyp::CheckCategory(int32_t category) {
   if (category < 1 || category > kCategoryCount) {
     throw std::out_of_range("TKelvoTyp: no category " + std::to_string(category));
   }
-  return static_cast<size_t>(category);
+  return category;
 }
 
-size_t TKelvoTyp::CheckColourType(int32_t n) {
-  if (n < 1 || n > 11) throw std::out_of_range("TKelvoTyp: no colour type " + std::to_string(n));
-  return static_cast<size_t>(n);
+int32_t TKelvoTyp::CheckColourType(int32_t n) {
+  if (n < 1 || n > kColourTypeCount) {
+    throw std::out_of_range("TKelvoTyp: no colour type " + std::to_string(n));
+  }
+  return n;
 }
 
 void TKelvoTyp::AddDependency(int32_t parent, int32_t dependent) {

@@ -4,7 +4,6 @@
 // uses the archive it was made with (which must outlive it) for reading and for output names.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -36,20 +35,18 @@ class TKelvoTyp {
   TKelvoTyp& operator=(const TKelvoTyp&) = delete;
   ~TKelvoTyp();
 
-  std::string Path;                                                 // always ends in a backslash
-  std::array<std::unique_ptr<TKelvoKompKontejner>, 15> Containers;  // by category; [0] null
-  std::array<TDruhBarvy, 12> ColourTypes;                           // 1..11; [0] unused
-  std::vector<DrawOrderEntry> DrawOrder;                            // in file order
+  std::string Path;  // always ends in a backslash
+  PerCategory<std::unique_ptr<TKelvoKompKontejner>> Containers;
+  OneBased<TDruhBarvy, kColourTypeCount> ColourTypes;
+  std::vector<DrawOrderEntry> DrawOrder;  // in file order
   ColourEntry DefaultColour;
 
-  TKelvoKompKontejner& Container(int32_t category) {
-    return *Containers.at(CheckCategory(category));
-  }
+  TKelvoKompKontejner& Container(int32_t category) { return *Containers[CheckCategory(category)]; }
   const TKelvoKompKontejner& Container(int32_t category) const {
-    return *Containers.at(CheckCategory(category));
+    return *Containers[CheckCategory(category)];
   }
-  TDruhBarvy& ColourType(int32_t n) { return ColourTypes.at(CheckColourType(n)); }
-  const TDruhBarvy& ColourType(int32_t n) const { return ColourTypes.at(CheckColourType(n)); }
+  TDruhBarvy& ColourType(int32_t n) { return ColourTypes[CheckColourType(n)]; }
+  const TDruhBarvy& ColourType(int32_t n) const { return ColourTypes[CheckColourType(n)]; }
   int32_t DrawOrderCount() const { return static_cast<int32_t>(DrawOrder.size()); }
   TPak& Archive() const { return *archive_; }
 
@@ -85,8 +82,9 @@ class TKelvoTyp {
   bool SameContent(const TKelvoTyp& other) const;
 
  private:
-  static size_t CheckCategory(int32_t category);
-  static size_t CheckColourType(int32_t n);
+  // The number itself; std::out_of_range naming it when there is no such category or type.
+  static int32_t CheckCategory(int32_t category);
+  static int32_t CheckColourType(int32_t n);
 
   TPak* archive_;
 };

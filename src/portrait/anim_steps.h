@@ -6,8 +6,9 @@
 // portrait's library, which must outlive it.
 #pragma once
 
-#include <array>
 #include <cstdint>
+
+#include "library/categories.h"
 
 namespace kelvo {
 
@@ -15,7 +16,7 @@ class TKelvoKomp;
 class TKelvoPortret;
 
 struct AnimationRun {
-  std::array<TKelvoKomp*, 15> Saved{};  // by category 1..14; [0] unused
+  PerCategory<TKelvoKomp*> Saved{};
   int32_t Category = 0;
   int32_t Step = 1;   // k: the next step to show
   int32_t Count = 0;  // N: the category's animation slots

@@ -83,7 +83,7 @@ AvatarSettings ParseAvatarSettings(const std::string& text) {
       throw AvatarFormatError(name + " is out of the range 0 to " +
                               std::to_string(kMaxAvatarNumber) + ": " + Quoted(Trimmed(field)));
     }
-    avatar.Numbers[static_cast<size_t>(number)] = static_cast<std::uint8_t>(value);
+    avatar.Numbers[number] = static_cast<std::uint8_t>(value);
     avatar.Fields = number;
   }
   return avatar;
@@ -121,7 +121,7 @@ void ApplyAvatar(TKelvoPortret& portrait, const AvatarSettings& avatar) {
   for (int t = 1; t <= kColourTypeCount; ++t) library.ColourType(t).Selected = 1;
   portrait.ApplyColoursWithExtra();
   for (int c = 1; c <= kCategoryCount && c <= avatar.Fields; ++c) {
-    const int n = avatar.Numbers[static_cast<size_t>(c)];
+    const int n = avatar.Numbers[c];
     TKelvoKompKontejner& container = library.Container(c);
     if (Applied(c) && n != 0 && container.ComponentCount() >= n) {
       portrait.Selected[c] = &container.Komp(n);

@@ -4,7 +4,6 @@
 // choose). The editor's avatar dialog and `kelvo avatar` both use it; no store is known here.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -25,10 +24,10 @@ class AvatarFormatError : public KelvoError {
   using KelvoError::KelvoError;
 };
 
-// An avatar as read: Numbers[c] for category c (1..14, [0] unused), each a byte as the game
+// An avatar as read: Numbers[c] for category c (1..14), each a byte as the game
 // keeps it. Categories past Fields had no field in the text and are left alone by ApplyAvatar.
 struct AvatarSettings {
-  std::array<std::uint8_t, kCategoryCount + 1> Numbers{};
+  PerCategory<std::uint8_t> Numbers{};
   int Fields = 0;
   std::uint8_t Sex = 0;
 };

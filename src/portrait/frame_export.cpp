@@ -27,12 +27,12 @@ class PortraitScope {
   }
   PortraitScope(const PortraitScope&) = delete;
   PortraitScope& operator=(const PortraitScope&) = delete;
-  const std::array<bool, 15>& Hidden() const { return hidden_; }
+  const PerCategory<bool>& Hidden() const { return hidden_; }
 
  private:
   TKelvoPortret& portrait_;
-  std::array<TKelvoKomp*, 15> selected_;
-  std::array<bool, 15> hidden_;
+  PerCategory<TKelvoKomp*> selected_;
+  PerCategory<bool> hidden_;
 };
 
 // The picture with every pixel the background picture shares set to pure red.
@@ -102,13 +102,13 @@ std::vector<std::string> ExportFrameFiles(TKelvoPortret& portrait, const std::st
   const Layer background = drawer.Draw(portrait);
   for (int i = 0; i < kFrameExportWithoutBackground; ++i) {
     const FrameExportCategory& c = kFrameExportCategories[static_cast<size_t>(i)];
-    portrait.Hidden[static_cast<size_t>(c.Category)] = false;
+    portrait.Hidden[c.Category] = false;
     AnimationRun run = AnimStart(portrait, c.Category);
     for (int n = 0; !AnimAdvance(portrait, run); ++n) {
       save(FrameName(base, c.Label, "NB_", n),
            WithoutBackground(drawer.Draw(portrait), background));
     }
-    portrait.Hidden[static_cast<size_t>(c.Category)] = true;
+    portrait.Hidden[c.Category] = true;
   }
 
   // The base picture: the hide flags of the start, mouth and eyes hidden, the mouth at step 1.

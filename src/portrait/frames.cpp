@@ -1,7 +1,6 @@
 #include "portrait/frames.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
@@ -14,7 +13,7 @@ namespace kelvo {
 
 namespace {
 
-using Selection = std::array<TKelvoKomp*, 15>;
+using Selection = PerCategory<TKelvoKomp*>;
 
 // The face and cheeks change with the last mouth step only, to their step 3.
 constexpr int32_t kLastMouthStep = 4;

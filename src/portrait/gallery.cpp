@@ -40,7 +40,7 @@ TKelvoGallery::TKelvoGallery(TKelvoTyp& library, LoadedLibraries& libraries, Dia
     : library_(&library),
       libraries_(&libraries),
       sink_(&sink),
-      filePath_(std::move(filePath)),
+      file_path_(std::move(filePath)),
       title_(std::move(title)) {}
 
 TKelvoGallery::TKelvoGallery(ProcessContext& context, TKelvoTyp& library, std::string title,
@@ -78,9 +78,9 @@ void TKelvoGallery::Swap(int32_t a, int32_t b) {
 
 void TKelvoGallery::Load() {
   const LogChannels::Batch log_batch(library_->Archive().Unit().Log());
-  FileOpenScope open(fileOpen_);
+  FileOpenScope open(file_open_);
   KeywordFile file(library_->Archive());
-  file.OpenRead(filePath_);
+  file.OpenRead(file_path_);
   std::vector<std::unique_ptr<TKelvoPortret>> loaded;
   ReadLocated(file, [&] {
     for (;;) {
@@ -96,8 +96,8 @@ void TKelvoGallery::Load() {
   });
   file.Close();
   portraits_ = std::move(loaded);
-  loadFailed_ = false;
-  errorText_.clear();
+  load_failed_ = false;
+  error_text_.clear();
   unchanged_ = true;
 }
 
@@ -107,7 +107,7 @@ void TKelvoGallery::ReadRecords(KeywordFile& file,
     const std::string token = file.ReadToken();
     if (token == "PORTRET") {
       if (static_cast<int32_t>(into.size()) >= kMaxGalleryPortraits) {
-        throw FatalDataError("Too many portraits in gallery " + ShownName(filePath_) +
+        throw FatalDataError("Too many portraits in gallery " + ShownName(file_path_) +
                              ", at most " + std::to_string(kMaxGalleryPortraits) + " are allowed");
       }
       auto portrait = std::make_unique<TKelvoPortret>(*library_);
@@ -122,7 +122,7 @@ void TKelvoGallery::ReadRecords(KeywordFile& file,
 }
 
 void TKelvoGallery::Save(const std::string& path) {
-  FileOpenScope open(fileOpen_);
+  FileOpenScope open(file_open_);
   KeywordFile file(library_->Archive());
   file.OpenWrite(path);
   file.WriteTokenLine("GALLERY");

@@ -62,15 +62,15 @@ class TKelvoGallery {
   static void WritePortrait(KeywordFile& file, const TKelvoPortret& portrait);
 
   TKelvoTyp& Library() const { return *library_; }
-  const std::string& FilePath() const { return filePath_; }
-  void SetFilePath(std::string path) { filePath_ = std::move(path); }
+  const std::string& FilePath() const { return file_path_; }
+  void SetFilePath(std::string path) { file_path_ = std::move(path); }
   const std::string& Title() const { return title_; }
   bool Unchanged() const { return unchanged_; }
   void SetUnchanged(bool unchanged) { unchanged_ = unchanged; }
-  bool FileOpen() const { return fileOpen_; }
+  bool FileOpen() const { return file_open_; }
   // Set when a load stopped because a portrait was left without a type library.
-  bool LoadFailed() const { return loadFailed_; }
-  const std::string& ErrorText() const { return errorText_; }
+  bool LoadFailed() const { return load_failed_; }
+  const std::string& ErrorText() const { return error_text_; }
 
  private:
   void ReadRecords(KeywordFile& file, std::vector<std::unique_ptr<TKelvoPortret>>& into);
@@ -81,11 +81,11 @@ class TKelvoGallery {
   LoadedLibraries* libraries_;
   DiagnosticsSink* sink_;
   std::vector<std::unique_ptr<TKelvoPortret>> portraits_;
-  std::string filePath_;
+  std::string file_path_;
   std::string title_;
-  std::string errorText_;
-  bool loadFailed_ = false;
-  bool fileOpen_ = false;
+  std::string error_text_;
+  bool load_failed_ = false;
+  bool file_open_ = false;
   bool unchanged_ = true;
 };
 

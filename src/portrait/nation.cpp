@@ -6,15 +6,15 @@
 namespace kelvo {
 
 void DrawNation(TKelvoPortret& portrait, Nation nation, RandomGenerators& random,
-                const std::array<bool, kCategoryCount + 1>& keep) {
+                const PerCategory<bool>& keep) {
   portrait.ApplyNationPreset(nation);
   for (int c = 1; c <= kCategoryCount; ++c) {
-    if (keep[static_cast<std::size_t>(c)]) continue;
+    if (keep[c]) continue;
     const int i = portrait.RandomComponentIndexByProperties(c, random);
     TKelvoKompKontejner& container = portrait.Library().Container(c);
     // An empty category has nothing to choose.
     if (i >= 1 && i <= container.ComponentCount()) {
-      portrait.Selected.at(static_cast<std::size_t>(c)) = &container.Komp(i);
+      portrait.Selected.at(c) = &container.Komp(i);
     }
   }
   portrait.RandomColoursByProperties(random);

@@ -3,8 +3,6 @@
 // property-weighted colours. The editor's nation buttons and the tool's --nation both use it.
 #pragma once
 
-#include <array>
-
 #include "library/categories.h"
 
 namespace kelvo {
@@ -14,8 +12,8 @@ class TKelvoPortret;
 
 enum class Nation { kAmerican, kArabian, kRussian };
 
-// `keep[c]` leaves category c's component as it is (index 0 unused).
+// `keep[c]` leaves category c's component as it is.
 void DrawNation(TKelvoPortret& portrait, Nation nation, RandomGenerators& random,
-                const std::array<bool, kCategoryCount + 1>& keep = {});
+                const PerCategory<bool>& keep = {});
 
 }  // namespace kelvo

@@ -99,7 +99,7 @@ void TKelvoPortret::ApplyColoursImpl(bool with_extra) {
   for (int32_t c = 1; c <= kCategoryCount; ++c) {
     const TKelvoKompKontejner& container = library_->Container(c);
     for (int32_t s = 1; s <= 4; ++s) {
-      const int32_t t = container.ColourSlots[static_cast<size_t>(s)];
+      const int32_t t = container.ColourSlots[s];
       ColourEntry& slot = ColourSlots[c][s];
       if (with_extra && t == 10) {
         if (c == 12) slot = ExtraColour;

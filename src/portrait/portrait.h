@@ -22,7 +22,6 @@ class RandomGenerators;
 class TKelvoKomp;
 class TKelvoTyp;
 
-inline constexpr int32_t kColourTypeCount = 11;
 inline constexpr int32_t kCanvasWidth = 320;
 inline constexpr int32_t kCanvasHeight = 400;
 
@@ -55,17 +54,15 @@ class TKelvoPortret {
   // Rebinds the portrait to another library (a gallery portrait naming a foreign one).
   void SetLibrary(TKelvoTyp& library) { library_ = &library; }
 
-  // Arrays indexed by category 1..14 ([0] unused), colour slot 1..4, colour type 1..11 and
-  // property 1..5.
-  std::array<TKelvoKomp*, 15> Selected{};
-  std::array<Point, 15> Position{};
-  std::array<std::array<ColourEntry, 5>, 15> ColourSlots{};
+  PerCategory<TKelvoKomp*> Selected{};
+  PerCategory<Point> Position{};
+  PerCategory<OneBased<ColourEntry, kSubcomponentCount>> ColourSlots{};  // by category and slot
   ColourEntry ExtraColour;  // served to Clothing slots of colour type 10 by the avatar exchange
   std::string LibraryName;  // the library's directory without its trailing backslash (PAK)
   std::string Name;
   uint8_t Voice = 0;
-  std::array<Point, 15> Span{};
-  std::array<Point, 15> Shift{};
+  PerCategory<Point> Span{};
+  PerCategory<Point> Shift{};
   Rect ClipRect{};
   bool ClippingOn = false;
 
@@ -75,7 +72,7 @@ class TKelvoPortret {
   int32_t CurrentBrowState = 0, CurrentEyeState = 0, CurrentMouthState = 0;
   int32_t NextBrowState = 0, NextEyeState = 0, NextMouthState = 0;
   Rect UpperRect{}, LowerRect{};
-  std::array<TKelvoKomp*, 15> SavedSelection{};
+  PerCategory<TKelvoKomp*> SavedSelection{};
   bool FramesReady = false;
 
   std::unique_ptr<Layer> RenderLayer;  // 320 x 400, made by the first render
@@ -84,9 +81,9 @@ class TKelvoPortret {
   std::vector<uint8_t> ClipMask;  // 320 x 400 bytes, non-zero = inside; made by the first render
   bool MaskInverted = false;
   std::string Signature;
-  std::array<bool, 15> Hidden{};
-  std::array<bool, 12> ColourTypeLocked{};
-  std::array<int32_t, 6> PropertyWeights{0, 50, 50, 50, 50, 50};
+  PerCategory<bool> Hidden{};
+  OneBased<bool, kColourTypeCount> ColourTypeLocked{};
+  OneBased<int32_t, kPropertyCount> PropertyWeights{50, 50, 50, 50, 50};
 
   // --- model and parameters ---
   void FreeRenderLayer() { RenderLayer.reset(); }
@@ -102,7 +99,7 @@ class TKelvoPortret {
   std::optional<Point> PripravParametry(int32_t c, int32_t s) const;
   // r grown to cover the category's subcomponent images (without the span movement).
   Rect CategoryBounds(int32_t c, Rect r) const;
-  void ResetPropertyWeights() { PropertyWeights = {0, 50, 50, 50, 50, 50}; }
+  void ResetPropertyWeights() { PropertyWeights = {50, 50, 50, 50, 50}; }
 
   // --- rendering ---
   // A canvas and clip mask that a batch lends from portrait to portrait.
@@ -152,12 +149,12 @@ class TKelvoPortret {
   // Ramps already built, by category: rebuilt only when the category's colours change.
   struct RampCache {
     bool valid = false;
-    std::array<ColourEntry, 5> slots{};
+    OneBased<ColourEntry, kSubcomponentCount> slots{};
     std::array<uint16_t, 256> table{};
   };
 
   TKelvoTyp* library_;
-  std::array<RampCache, 15> ramp_cache_{};
+  PerCategory<RampCache> ramp_cache_{};
   // Where ClipMask may be non-zero, so the next mask clears only that much.
   Rect mask_extent_{};
   // Lent buffers still to be made blank, by the next render.

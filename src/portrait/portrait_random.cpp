@@ -31,7 +31,8 @@ double Factor(double x, double y) {
 // frequency x the five property factors, multiplied in property order, then the frequency;
 // values that give no defined weight (properties outside 0..100) count as 0.
 template <class PropertyOf>
-double Weight(const std::array<int32_t, 6>& weights, int32_t frequency, PropertyOf property) {
+double Weight(const OneBased<int32_t, kPropertyCount>& weights, int32_t frequency,
+              PropertyOf property) {
   double w = 1;
   for (int j = 1; j <= kPropertyCount; ++j) w *= Factor(weights[j] / 100.0, property(j) / 100.0);
   w *= frequency;
@@ -99,8 +100,7 @@ void TKelvoPortret::RandomComponent(int32_t c, RandomGenerators& random) {
   if (c < 1 || c > kCategoryCount) return;
   const int32_t i = RandomComponentIndex(c, random);
   TKelvoKompKontejner& container = library_->Container(c);
-  if (i >= 1 && i <= container.ComponentCount())
-    Selected[static_cast<size_t>(c)] = &container.Komp(i);
+  if (i >= 1 && i <= container.ComponentCount()) Selected[c] = &container.Komp(i);
 }
 
 void TKelvoPortret::RandomComponents(RandomGenerators& random) {
@@ -152,14 +152,14 @@ void TKelvoPortret::RandomColourEntryByProperties(int32_t t, RandomGenerators& r
 
 void TKelvoPortret::RandomColours(RandomGenerators& random) {
   for (int32_t t = 1; t <= kColourTypeCount; ++t) {
-    if (!ColourTypeLocked[static_cast<size_t>(t)]) RandomColourEntry(t, random);
+    if (!ColourTypeLocked[t]) RandomColourEntry(t, random);
   }
   ApplyColours();
 }
 
 void TKelvoPortret::RandomColoursByProperties(RandomGenerators& random) {
   for (int32_t t = 1; t <= kColourTypeCount; ++t) {
-    if (!ColourTypeLocked[static_cast<size_t>(t)]) RandomColourEntryByProperties(t, random);
+    if (!ColourTypeLocked[t]) RandomColourEntryByProperties(t, random);
   }
   ApplyColours();
 }
@@ -167,7 +167,7 @@ void TKelvoPortret::RandomColoursByProperties(RandomGenerators& random) {
 void TKelvoPortret::ApplyNationPreset(Nation nation) {
   ResetPropertyWeights();
   const int chosen = nation == Nation::kAmerican ? 1 : nation == Nation::kArabian ? 2 : 3;
-  for (int j = 1; j <= 3; ++j) PropertyWeights[static_cast<size_t>(j)] = j == chosen ? 100 : 0;
+  for (int j = 1; j <= 3; ++j) PropertyWeights[j] = j == chosen ? 100 : 0;
 }
 
 }  // namespace kelvo

@@ -77,7 +77,7 @@ void TKelvoPortret::Render(bool clipping_on, DrawFilter filter, int32_t only) {
 bool TKelvoPortret::Drawn(int32_t c, DrawFilter filter, int32_t only) const {
   if (filter == DrawFilter::kOnly) return c == only || c == 1;
   if (filter == DrawFilter::kVisible) {
-    return c == 1 || !(c >= 1 && c <= kCategoryCount && Hidden[static_cast<size_t>(c)]);
+    return c == 1 || !(c >= 1 && c <= kCategoryCount && Hidden[c]);
   }
   return true;
 }
@@ -88,7 +88,7 @@ bool TKelvoPortret::FirstEntryCoversCanvas(bool clipping_on, DrawFilter filter,
   const DrawOrderEntry& first = library_->DrawOrder.front();
   const int32_t c = first.Category;
   if (c < 1 || c > kCategoryCount || !Drawn(c, filter, only)) return false;
-  const TKelvoKomp* komp = Selected[static_cast<size_t>(c)];
+  const TKelvoKomp* komp = Selected[c];
   const TKelvoSubKomp* sub = komp ? komp->Sub(first.Subcomponent) : nullptr;
   if (!sub || komp->ImagesLoaded <= 0 || !HasImage(*sub) || sub->Bits != 16 || !sub->Opaque) {
     return false;
@@ -106,7 +106,7 @@ bool TKelvoPortret::FirstEntryCoversCanvas(bool clipping_on, DrawFilter filter,
 
 void TKelvoPortret::DrawEntry(int32_t c, int32_t s, char kind, bool draw) {
   const bool valid_category = c >= 1 && c <= kCategoryCount;
-  const TKelvoKomp* komp = valid_category ? Selected[static_cast<size_t>(c)] : nullptr;
+  const TKelvoKomp* komp = valid_category ? Selected[c] : nullptr;
   const TKelvoSubKomp* sub = komp ? komp->Sub(s) : nullptr;
   if (!draw || !sub || komp->ImagesLoaded <= 0 || !HasImage(*sub)) {
     if (kind == 'M') {
@@ -147,8 +147,8 @@ void TKelvoPortret::DrawEntry(int32_t c, int32_t s, char kind, bool draw) {
 
 void TKelvoPortret::BuildColourRamp(int32_t c) {
   if (c < 1 || c > kCategoryCount) return;
-  const auto& slots = ColourSlots[static_cast<size_t>(c)];
-  RampCache& cache = ramp_cache_[static_cast<size_t>(c)];
+  const auto& slots = ColourSlots[c];
+  RampCache& cache = ramp_cache_[c];
   bool same = cache.valid;
   for (int32_t s = 1; s <= 4 && same; ++s) {
     same = cache.slots[s].Colour() == slots[s].Colour() &&

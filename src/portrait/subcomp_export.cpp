@@ -35,7 +35,7 @@ std::string UsualSuffix(int32_t usual, int32_t s) {
 
 void TKelvoPortret::ExportSubcompBmp(int32_t c, int32_t s, const std::string& path) {
   if (c < 1 || c > kCategoryCount) return;
-  const TKelvoKomp* komp = Selected[static_cast<size_t>(c)];
+  const TKelvoKomp* komp = Selected[c];
   const TKelvoSubKomp* sub = komp ? komp->Sub(s) : nullptr;
   if (!sub || sub->Width < 1 || sub->Height < 1) return;
   const bool wide = sub->Bits == 16;

@@ -257,7 +257,7 @@ TEST_F(AvatarModelTest, MissingValuesWrongKindsAndUnwritableStores) {
 
   store.WriteTexts(key, {{"AVSex", "0"}});
   prompter.messages.clear();
-  store.failWrites = true;
+  store.FailWrites = true;
   avatar->ExportButtonClick();
   EXPECT_THAT(LastMessage(), HasSubstr("the settings cannot be written"));
 }

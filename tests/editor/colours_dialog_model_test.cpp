@@ -312,7 +312,7 @@ TEST_F(ColoursDialogTest, EntryPropertiesCaptionAndStore) {
   const auto request = colours->BtnVlastClick();
   ASSERT_TRUE(request.has_value());
   EXPECT_EQ(request->Caption, "Properties - Eyes - barva 2");
-  EXPECT_EQ(request->Values[3], 50);
+  EXPECT_EQ(request->Values[4], 50);
   colours->StoreEntryProperties(*request, {1, 2, 3, 100, 5});
   EXPECT_EQ(type.Entry(2).Property(4), 100);
   EXPECT_EQ(type.Entry(1).Property(4), 50);

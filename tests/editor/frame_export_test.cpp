@@ -51,7 +51,7 @@ TEST_F(FrameExport, PortraitBmpGivesTheNineteenFilesInTheirOrder) {
   EXPECT_EQ(Files(), names);
   // The mouth is not left at its step 1, and the hide boxes rule again.
   EXPECT_EQ(model->Portrait().Selected, selected);
-  std::array<bool, 15> hidden{};
+  PerCategory<bool> hidden{};
   hidden[kHair] = true;
   EXPECT_EQ(model->Portrait().Hidden, hidden);
 }
@@ -66,7 +66,7 @@ TEST_F(FrameExport, AFolderThatCannotBeWrittenIsNamedAndLeavesNoFile) {
       << prompter.messages[0].Text;
   EXPECT_FALSE(std::filesystem::exists(out));
   EXPECT_EQ(model->Portrait().Selected, selected);
-  EXPECT_EQ(model->Portrait().Hidden, (std::array<bool, 15>{}));
+  EXPECT_EQ(model->Portrait().Hidden, (PerCategory<bool>{}));
   EXPECT_GT(model->Session().State().RefreshCount, before);
 }
 

@@ -30,7 +30,7 @@ TEST_F(PropertiesDialogTest, RowsAreNamedAfterTheProperties) {
 TEST_F(PropertiesDialogTest, MaxThenCancelLeavesTheComponent) {
   TKelvoKomp* komp = model->SelectedComponent();
   ASSERT_NE(komp, nullptr);
-  komp->Properties = {0, 10, 20, 30, 40, 50};
+  komp->Properties = {10, 20, 30, 40, 50};
   ASSERT_TRUE(properties->OpenForSelectedComponent());
   EXPECT_EQ(properties->State().Caption, "Properties - " + komp->Name);
   EXPECT_TRUE(properties->State().Shown);
@@ -53,7 +53,7 @@ TEST_F(PropertiesDialogTest, ApplyStoresEveryRowKeptInRange) {
   properties->VlastMaxBClick(0);  // no such row
   properties->VlastMaxBClick(6);
   properties->BtnUseClick();
-  EXPECT_EQ(komp->Properties, (std::array<int32_t, 6>{0, 0, 37, 100, 50, 0}));
+  EXPECT_EQ(komp->Properties, (OneBased<int32_t, kPropertyCount>{0, 37, 100, 50, 0}));
   EXPECT_TRUE(model->Session().State().LibraryChanged);
   properties->BtnUseClick();  // a second Apply has nothing to store
   EXPECT_EQ(komp->Properties[2], 37);

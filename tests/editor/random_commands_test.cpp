@@ -11,7 +11,7 @@ namespace {
 class RandomCommands : public EditorFixture {
  protected:
   void SetUp() override { Start(); }
-  std::array<TKelvoKomp*, 15> Selection() { return model->Portrait().Selected; }
+  PerCategory<TKelvoKomp*> Selection() { return model->Portrait().Selected; }
   std::string Name(int category) {
     const TKelvoKomp* k = model->Portrait().Selected.at(category);
     return k != nullptr ? k->Name : "";
@@ -81,13 +81,13 @@ TEST_F(RandomCommands, RandomShowsTheNewComponentsSnapPoint) {
 TEST_F(RandomCommands, NationCommandsSetTheWeightsWhateverTheyWere) {
   struct Row {
     void (EditorModel::*command)();
-    std::array<int32_t, 6> weights;
+    OneBased<int32_t, kPropertyCount> weights;
   };
-  const Row rows[] = {{&EditorModel::BtnNahAmerClick, {0, 100, 0, 0, 50, 50}},
-                      {&EditorModel::BtnNahArabClick, {0, 0, 100, 0, 50, 50}},
-                      {&EditorModel::BtnNahRusClick, {0, 0, 0, 100, 50, 50}}};
+  const Row rows[] = {{&EditorModel::BtnNahAmerClick, {100, 0, 0, 50, 50}},
+                      {&EditorModel::BtnNahArabClick, {0, 100, 0, 50, 50}},
+                      {&EditorModel::BtnNahRusClick, {0, 0, 100, 50, 50}}};
   for (const Row& row : rows) {
-    model->Portrait().PropertyWeights = {0, 7, 8, 9, 10, 11};
+    model->Portrait().PropertyWeights = {7, 8, 9, 10, 11};
     (model.get()->*row.command)();
     EXPECT_EQ(model->Portrait().PropertyWeights, row.weights);
   }

@@ -8,10 +8,10 @@ namespace {
 class Rolls : public EditorFixture {
  protected:
   void SetUp() override { Start(); }
-  std::array<TKelvoKomp*, 15> Selection() { return model->Portrait().Selected; }
+  PerCategory<TKelvoKomp*> Selection() { return model->Portrait().Selected; }
   const RollHistory& History() { return model->Random().Rolls(); }
   // Rolls until the selection differs from `from` (the small library repeats faces).
-  void RollAwayFrom(const std::array<TKelvoKomp*, 15>& from) {
+  void RollAwayFrom(const PerCategory<TKelvoKomp*>& from) {
     for (int i = 0; i < 50 && Selection() == from; ++i) model->BtnNahodKompAllClick();
     ASSERT_NE(Selection(), from);
   }

@@ -32,7 +32,7 @@ TEST_F(ContainerTest, WritesRecordWithPointsInTheirColumns) {
   eyes.Shadow = 2;
   eyes.AddPoint(kEyebrows);
   eyes.AddPoint(kGlasses);
-  eyes.ColourSlots = {0, 3, 0, 11, 0};
+  eyes.ColourSlots = {3, 0, 11, 0};
   TKelvoKomp& eye = eyes.NewComponent("eye one");
   eye.Frequency = 10;
   eye.Kind = 2;
@@ -94,7 +94,7 @@ TEST_F(ContainerTest, ReadsKeywordsInAnyOrderAndRoundTrips) {
   const TKelvoKomp& h1 = hair.Komp(1);
   EXPECT_TRUE(h1.IsFrame);
   EXPECT_EQ(h1.Signature, "ab cd");
-  EXPECT_EQ(h1.Properties, (std::array<int32_t, 6>{0, 20, 50, 50, 50, 50}));
+  EXPECT_EQ(h1.Properties, (OneBased<int32_t, kPropertyCount>{20, 50, 50, 50, 50}));
   ASSERT_NE(h1.Sub(2), nullptr);
   EXPECT_TRUE(h1.Sub(2)->Clip);
   EXPECT_EQ(h1.Sub(2)->Y, 5);

@@ -1,5 +1,7 @@
 #include "library/type_library.h"
 
+#include <stdexcept>
+
 #include "library/categories.h"
 #include "library/library_registry.h"
 #include "library_test_support.h"
@@ -74,6 +76,18 @@ const LibraryFiles kRichLibrary{
     "COLOR 0x20 KONT 5 CETN 1 VL 1 0 END_OF_COLOR END_OF_COLOR_TYPE\n"
     "COLOR_TYPE 3 Eyes COUNT 0 0 0 END_OF_COLOR_TYPE END_OF_COLORS",
     "ANIMACE TYP OCI COMP e1 ANIM 2 e1b END_OF_COMP END_OF_TYP END_OF_ANIMACE"};
+
+TEST_F(TypeLibraryTest, CategoriesAndColourTypesAreNumberedFromOne) {
+  TKelvoTyp library(Archive(), "lib");
+  for (int c = 1; c <= kCategoryCount; ++c) EXPECT_EQ(library.Container(c).Index, c);
+  for (int n = 1; n <= kColourTypeCount; ++n) EXPECT_EQ(library.ColourType(n).Index, n);
+  for (const int wrong : {0, -1, kCategoryCount + 1}) {
+    EXPECT_THROW(library.Container(wrong), std::out_of_range) << wrong;
+  }
+  for (const int wrong : {0, kColourTypeCount + 1}) {
+    EXPECT_THROW(library.ColourType(wrong), std::out_of_range) << wrong;
+  }
+}
 
 TEST_F(TypeLibraryTest, ReadWriteReadGivesEqualLibrariesAndIdenticalFiles) {
   auto first = Load(kRichLibrary);

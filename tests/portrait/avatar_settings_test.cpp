@@ -30,7 +30,7 @@ TEST(AvatarSettingsText, ReadsFieldsUpToTheirSemicolons) {
     const AvatarSettings avatar = ParseAvatarSettings(row.text);
     EXPECT_EQ(avatar.Fields, row.fields) << row.text;
     for (int i = 0; i < row.fields; ++i) {
-      EXPECT_EQ(avatar.Numbers[static_cast<size_t>(i + 1)], row.numbers[static_cast<size_t>(i)])
+      EXPECT_EQ(avatar.Numbers[i + 1], row.numbers[static_cast<size_t>(i)])
           << row.text << " field " << i + 1;
     }
   }

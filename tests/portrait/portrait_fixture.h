@@ -67,7 +67,7 @@ class PortraitFixture : public testing::Test {
 
   std::unique_ptr<TKelvoPortret> MakePortrait() {
     auto portrait = std::make_unique<TKelvoPortret>(*library);
-    for (int c = 1; c <= kCategoryCount; ++c) portrait->Selected[static_cast<size_t>(c)] = &Komp(c);
+    for (int c = 1; c <= kCategoryCount; ++c) portrait->Selected[c] = &Komp(c);
     return portrait;
   }
 

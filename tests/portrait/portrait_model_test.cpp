@@ -10,7 +10,7 @@ using PortraitModel = PortraitFixture;
 
 TEST_F(PortraitModel, NewPortraitDefaults) {
   TKelvoPortret portrait(*library);
-  EXPECT_EQ((std::array<int32_t, 6>{0, 50, 50, 50, 50, 50}), portrait.PropertyWeights);
+  EXPECT_EQ((OneBased<int32_t, kPropertyCount>{50, 50, 50, 50, 50}), portrait.PropertyWeights);
   EXPECT_EQ("", portrait.Name);
   EXPECT_EQ(0, portrait.Voice);
   EXPECT_EQ(0x808080, portrait.ExtraColour.Colour());
@@ -115,7 +115,7 @@ TEST_F(PortraitModel, ColourSlotsTakeTheSelectedEntryOrTheDefault) {
   AddColour(5, 0x555555, 50);  // selected stays 0
   AddColour(7, 0x777777, 70);
   library->ColourType(7).Selected = 9;  // beyond its entries, as a file may say
-  Container(kFaces).ColourSlots = {0, 2, 0, 5, 7};
+  Container(kFaces).ColourSlots = {2, 0, 5, 7};
   auto portrait = MakePortrait();
   portrait->ApplyColours();
   EXPECT_EQ(library->ColourType(2).Entry(2), portrait->ColourSlots[kFaces][1]);
@@ -128,8 +128,8 @@ TEST_F(PortraitModel, ColourSlotsTakeTheSelectedEntryOrTheDefault) {
 TEST_F(PortraitModel, ExtraColourOnlyForClothingSlotsOfType10) {
   AddColour(10, 0x0000AA, 30);
   library->ColourType(10).Selected = 1;
-  Container(kClothing).ColourSlots = {0, 10, 0, 0, 0};
-  Container(kFaces).ColourSlots = {0, 10, 0, 0, 0};
+  Container(kClothing).ColourSlots = {10, 0, 0, 0};
+  Container(kFaces).ColourSlots = {10, 0, 0, 0};
   auto portrait = MakePortrait();
   portrait->ExtraColour.Colour() = 0x00FF00;
   portrait->ColourSlots[kFaces][1].Colour() = 0x123456;

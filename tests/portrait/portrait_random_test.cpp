@@ -80,8 +80,7 @@ TEST_F(RandomChoice, RandomComponentsSelectInEveryCategory) {
   for (auto& s : portrait->Selected) s = nullptr;
   portrait->RandomComponents(random);
   EXPECT_EQ(&face, portrait->Selected[kFaces]);
-  for (int c = 1; c <= kCategoryCount; ++c)
-    EXPECT_NE(nullptr, portrait->Selected[static_cast<size_t>(c)]);
+  for (int c = 1; c <= kCategoryCount; ++c) EXPECT_NE(nullptr, portrait->Selected[c]);
   portrait->RandomComponent(0, random);  // ignored
   portrait->RandomComponent(15, random);
 }
@@ -105,14 +104,14 @@ TEST_F(RandomChoice, NationPresetExcludesComponentsWithoutTheProperty) {
     }
   }
   portrait->ApplyNationPreset(Nation::kArabian);
-  EXPECT_EQ((std::array<int32_t, 6>{0, 0, 100, 0, 50, 50}), portrait->PropertyWeights);
+  EXPECT_EQ((OneBased<int32_t, kPropertyCount>{0, 100, 0, 50, 50}), portrait->PropertyWeights);
 }
 
 TEST_F(RandomChoice, ZeroWeightsFollowTheFrequencies) {
-  Add(kMouths, "a", 1).Properties = {0, 0, 0, 0, 0, 0};
-  Add(kMouths, "b", 3).Properties = {0, 100, 100, 100, 100, 100};
+  Add(kMouths, "a", 1).Properties = {0, 0, 0, 0, 0};
+  Add(kMouths, "b", 3).Properties = {100, 100, 100, 100, 100};
   auto portrait = MakePortrait();
-  portrait->PropertyWeights = {0, 0, 0, 0, 0, 0};
+  portrait->PropertyWeights = {0, 0, 0, 0, 0};
   std::map<int, int> counts;
   for (int i = 0; i < 4000; ++i)
     ++counts[portrait->RandomComponentIndexByProperties(kMouths, random)];
@@ -143,7 +142,7 @@ TEST_F(RandomChoice, ColourEntriesByFrequencyAndLocks) {
   library->ColourType(4).Selected = 1;
   AddColour(6, 0x000006, 0, 5);
   library->ColourType(6).Selected = 0;
-  Container(kFaces).ColourSlots = {0, 2, 4, 6, 0};
+  Container(kFaces).ColourSlots = {2, 4, 6, 0};
   auto portrait = MakePortrait();
   portrait->ColourTypeLocked[6] = true;
   portrait->RandomColours(random);

@@ -15,7 +15,7 @@ class Renderer : public PortraitFixture {
   void RedSlots() {
     AddColour(1, 0x0000FF, 85);
     library->ColourType(1).Selected = 1;
-    for (int c = 1; c <= kCategoryCount; ++c) Container(c).ColourSlots = {0, 1, 0, 0, 0};
+    for (int c = 1; c <= kCategoryCount; ++c) Container(c).ColourSlots = {1, 0, 0, 0};
   }
   std::unique_ptr<TKelvoPortret> Rendered(bool clipping = false) {
     auto portrait = MakePortrait();

@@ -47,7 +47,7 @@ class DemoDataTest : public ::testing::TestWithParam<std::string> {
     }
     p.ApplyNationPreset(static_cast<Nation>(nation));
     for (int c = 1; c <= 14; ++c) {
-      p.Selected[static_cast<size_t>(c)] =
+      p.Selected[c] =
           &library->Container(c).Komp(p.RandomComponentIndexByProperties(c, context->Random()));
     }
     p.RandomColoursByProperties(context->Random());
@@ -132,7 +132,7 @@ TEST_P(DemoDataTest, PlacesEveryCategoryOnAPointOfALowerNumberedOne) {
     const int parent = Box(c).Parent;
     ASSERT_GT(parent, 0) << "category " << c;
     EXPECT_LT(parent, c);
-    const int point = Box(parent).PointOf[static_cast<size_t>(c)];
+    const int point = Box(parent).PointOf[c];
     EXPECT_GT(point, 0) << "category " << c;
     for (const auto& k : Box(parent).Components)
       EXPECT_EQ(k->PointCount(), Box(parent).PointCount());
@@ -151,9 +151,9 @@ TEST_P(DemoDataTest, EightBitImagesUseOnlyTheSlotsTheirCategoryColours) {
         ASSERT_TRUE(sub->HasPixels()) << k->Name;
         for (uint8_t v : sub->Pixels) {
           if (v == 0) continue;
-          EXPECT_NE(box.ColourSlots[static_cast<size_t>(v / 64 + 1)], 0)
+          EXPECT_NE(box.ColourSlots[v / 64 + 1], 0)
               << k->Name << " subcomponent " << s << " value " << int(v);
-          if (box.ColourSlots[static_cast<size_t>(v / 64 + 1)] == 0) return;
+          if (box.ColourSlots[v / 64 + 1] == 0) return;
         }
       }
     }
@@ -235,7 +235,7 @@ TEST_P(DemoDataTest, EveryOrdinaryComponentIsChosenInALongRandomRun) {
   std::set<const TKelvoKomp*> chosen;
   for (int i = 0; i < 4000; ++i) {
     p.RandomComponents(context->Random());
-    for (int c = 1; c <= 14; ++c) chosen.insert(p.Selected[static_cast<size_t>(c)]);
+    for (int c = 1; c <= 14; ++c) chosen.insert(p.Selected[c]);
   }
   for (int c = 1; c <= 14; ++c) {
     for (const TKelvoKomp* k : Ordinary(c)) EXPECT_TRUE(chosen.count(k)) << k->Name;

@@ -23,7 +23,7 @@ void WriteSampleGallery(ProcessContext& context, const std::string& name, const 
     } else {
       portrait.ApplyNationPreset(static_cast<Nation>(group - 1));
       for (int c = 1; c <= 14; ++c) {
-        portrait.Selected[static_cast<size_t>(c)] =
+        portrait.Selected[c] =
             &library.Container(c).Komp(portrait.RandomComponentIndexByProperties(c, random));
       }
       portrait.RandomColoursByProperties(random);

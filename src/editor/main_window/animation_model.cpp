@@ -28,7 +28,7 @@ bool AnimationModel::BtnAnimujClick(const ListChoice& choice) {
   AnimStart(category);
   if (choice.StepsFilter()) {
     const int owner = container.FindByName(choice.Owner.Name);
-    if (owner >= 1) run_.Saved[static_cast<size_t>(category)] = &container.Komp(owner);
+    if (owner >= 1) run_.Saved[category] = &container.Komp(owner);
   }
   state_.Running = true;
   return true;

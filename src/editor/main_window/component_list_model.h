@@ -3,7 +3,6 @@
 // "&Remove". Choosing a category or a component is announced to the other areas.
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -17,8 +16,8 @@ struct ComponentListState {
   std::vector<std::string> ComponentLines;
   int ComponentLine = -1;
   int Frequency = 999;
-  bool AnimationButtonsEnabled = false;                      // "Anim. comp." and "Animation"
-  std::array<CheckBoxState, kSubcomponentCount + 1> Clip{};  // ChkOrez1..4
+  bool AnimationButtonsEnabled = false;                // "Anim. comp." and "Animation"
+  OneBased<CheckBoxState, kSubcomponentCount> Clip{};  // ChkOrez1..4
 };
 
 class ComponentListModel : private SessionObserver {

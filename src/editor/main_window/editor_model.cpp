@@ -51,7 +51,7 @@ bool EditorModel::StartUp(const EditorSettings& settings) {
     }
   } else {
     shared.SrcPath.clear();
-    shared.PreviewVisible = {false, true, true, true, true};
+    shared.PreviewVisible = {true, true, true, true};
   }
   shared.DragActive = false;
 

@@ -64,7 +64,7 @@ bool FrameExportModel::ExportTo(const std::string& chosenName) {
   }
   // The hide boxes rule again, and the picture shows the portrait as it was.
   for (int c = 1; c <= kCategoryCount; ++c) {
-    portrait.Hidden.at(static_cast<size_t>(c)) = session_.State().Hidden.at(static_cast<size_t>(c));
+    portrait.Hidden.at(c) = session_.State().Hidden.at(c);
   }
   session_.RefreshPortrait();
   return complete;

@@ -86,7 +86,7 @@ void ImportModel::ImportFile(const std::string& path) {
   }
   state_.Component = result.Component->Name;
   state_.Added = result.Added;
-  session_.Portrait().Selected.at(static_cast<size_t>(category)) = result.Component;
+  session_.Portrait().Selected.at(category) = result.Component;
   session_.MarkLibraryChanged();
   session_.Notify(SessionEvent::LibraryEdited);
 }

@@ -36,7 +36,7 @@ void RandomModel::Roll(Draw draw) {
 void RandomModel::RandomUnlockedComponents() {
   TKelvoPortret& portrait = session_.Portrait();
   for (int c = 1; c <= kCategoryCount; ++c) {
-    if (!session_.State().Locked[static_cast<std::size_t>(c)]) {
+    if (!session_.State().Locked[c]) {
       portrait.RandomComponent(c, session_.Context().Random());
     }
   }

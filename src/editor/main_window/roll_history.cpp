@@ -1,6 +1,5 @@
 #include "editor/main_window/roll_history.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -13,13 +12,13 @@
 namespace kelvo {
 
 struct RollHistory::Entry {
-  std::array<const TKelvoKomp*, kCategoryCount + 1> Selected{};
-  std::array<std::string, kCategoryCount + 1> Names{};
-  std::array<std::array<ColourEntry, 5>, kCategoryCount + 1> ColourSlots{};
-  std::array<int32_t, kColourTypeCount + 1> ColourChoice{};
-  std::array<Point, kCategoryCount + 1> Shift{};
-  std::array<Point, kCategoryCount + 1> Span{};
-  std::array<int32_t, 6> PropertyWeights{};
+  PerCategory<const TKelvoKomp*> Selected{};
+  PerCategory<std::string> Names{};
+  PerCategory<OneBased<ColourEntry, kSubcomponentCount>> ColourSlots{};
+  OneBased<int32_t, kColourTypeCount> ColourChoice{};
+  PerCategory<Point> Shift{};
+  PerCategory<Point> Span{};
+  OneBased<int32_t, kPropertyCount> PropertyWeights{};
 };
 
 RollHistory::RollHistory() = default;

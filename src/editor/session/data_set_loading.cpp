@@ -18,9 +18,8 @@ std::unique_ptr<TKelvoTyp> LoadDataSetLibrary(TPak& archive, const std::string& 
   return library;
 }
 
-std::unique_ptr<TKelvoPortret> NewRandomPortrait(
-    TKelvoTyp& library, RandomGenerators& random,
-    const std::array<bool, kCategoryCount + 1>& hidden) {
+std::unique_ptr<TKelvoPortret> NewRandomPortrait(TKelvoTyp& library, RandomGenerators& random,
+                                                 const PerCategory<bool>& hidden) {
   auto portrait = std::make_unique<TKelvoPortret>(library);
   for (int c = 1; c <= kCategoryCount; ++c) portrait->Hidden.at(c) = hidden[c];
   portrait->RandomComponents(random);

@@ -2,7 +2,6 @@
 // every later change of data set (change sex, avatar import) build it the same way.
 #pragma once
 
-#include <array>
 #include <memory>
 #include <string>
 
@@ -21,9 +20,8 @@ std::unique_ptr<TKelvoTyp> LoadDataSetLibrary(TPak& archive, const std::string& 
 
 // A random portrait of `library` with `hidden` as its hide flags, anchored without spread, its
 // visible categories rendered.
-std::unique_ptr<TKelvoPortret> NewRandomPortrait(
-    TKelvoTyp& library, RandomGenerators& random,
-    const std::array<bool, kCategoryCount + 1>& hidden);
+std::unique_ptr<TKelvoPortret> NewRandomPortrait(TKelvoTyp& library, RandomGenerators& random,
+                                                 const PerCategory<bool>& hidden);
 
 // The head-number check of start-up, "&Sex" and "&Save": false, with the error shown for the first
 // hair component (not an animation step) that has no head number.

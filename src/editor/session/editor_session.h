@@ -6,7 +6,6 @@
 // show announces it with Notify, and the others answer in SessionEvent.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -35,9 +34,9 @@ struct SessionState {
   bool DragActive = false;
   int SnapPointLine = -1;          // the chosen snapping point's line (point SnapPointLine + 1)
   bool SpreadDialogShown = false;  // the spread limits dialog is open
-  std::array<bool, kPreviewCount + 1> PreviewVisible{false, true, true, true, true};
-  std::array<bool, kCategoryCount + 1> Locked{};
-  std::array<bool, kCategoryCount + 1> Hidden{};
+  OneBased<bool, kPreviewCount> PreviewVisible{true, true, true, true};
+  PerCategory<bool> Locked{};
+  PerCategory<bool> Hidden{};
   CheckBoxState DrawSnapPoint;     // ChkUmBod
   CheckBoxState WithSpread;        // ChkRozpt
   bool OnlySelected = false;       // ChbSelKomp

@@ -1,7 +1,7 @@
 // Plain data the editor's areas share with the GUI: enumerations of the controls, the spread
 // dialog's values, the window settings and the change bits the listener hears. Each area model
 // keeps its own controls' values in its state struct; the GUI only reads them.
-// Arrays indexed by category run 0..14 with index 0 unused, so category numbers index directly.
+// Arrays indexed by category are OneBased, so category numbers index directly.
 #pragma once
 
 #include <array>
@@ -17,7 +17,6 @@
 namespace kelvo {
 
 constexpr int kPreviewCount = 4;
-constexpr int kSubcomponentCount = 4;
 
 enum class MouseMode { Components, SnapPoints };
 enum class MouseButton { Left, Right, Middle };

@@ -44,7 +44,7 @@ class MemoryKeyStore : public KeyStore {
     return value->second.Text;
   }
   bool WriteTexts(const std::string& key, const Values& values) override {
-    if (failWrites) return false;
+    if (FailWrites) return false;
     auto& stored = keys_[key];
     for (const auto& [name, text] : values) stored[name] = {text, true};
     return true;
@@ -52,7 +52,7 @@ class MemoryKeyStore : public KeyStore {
 
   // For tests: a value of another kind, and a store that cannot be written.
   void WriteNonText(const std::string& key, const std::string& name) { keys_[key][name] = {}; }
-  bool failWrites = false;
+  bool FailWrites = false;
 
  private:
   struct Value {

@@ -62,7 +62,7 @@ void AnimSettingsModel::Close(bool apply) {
   if (found < 1) return;
   TKelvoKomp& owner = container.Komp(found);
   if (stepsFilter_) {
-    session_.Portrait().Selected.at(static_cast<size_t>(category_)) = &owner;
+    session_.Portrait().Selected.at(category_) = &owner;
     session_.Notify(SessionEvent::ComponentChosen);
   }
   if (!apply) return;

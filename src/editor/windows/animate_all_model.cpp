@@ -35,8 +35,8 @@ bool AnimateAllModel::BtnAnimAllClick(const ListChoice& choice) {
     TKelvoKompKontejner& container = session_.Container(category);
     const int owner = container.FindByName(choice.Owner.Name);
     TKelvoKomp* chosen = owner >= 1 ? &container.Komp(owner) : nullptr;
-    if (chosen != nullptr && portrait.Selected.at(static_cast<size_t>(category)) != chosen) {
-      portrait.Selected.at(static_cast<size_t>(category)) = chosen;
+    if (chosen != nullptr && portrait.Selected.at(category) != chosen) {
+      portrait.Selected.at(category) = chosen;
       session_.Notify(SessionEvent::ComponentChosen);
     }
   }

@@ -51,7 +51,7 @@ void ColoursDialogModel::OnRendered() {
   // Random colouring changes the selections behind the dialog's back.
   if (!session_.HasLibrary()) return;
   for (int t = 1; t <= kTypeCount; ++t) {
-    if (session_.Library().ColourType(t).Selected != shown_selection_[static_cast<size_t>(t)]) {
+    if (session_.Library().ColourType(t).Selected != shownSelection_[t]) {
       RefreshTabs();
       FillEditPanel();
       DrawList();
@@ -110,8 +110,7 @@ void ColoursDialogModel::RefreshTab(int t) {
   }
   const TDruhBarvy& type = session_.Library().ColourType(t);
   tab.Name = type.Name;
-  tab.Locked =
-      session_.HasPortrait() && session_.Portrait().ColourTypeLocked[static_cast<size_t>(t)];
+  tab.Locked = session_.HasPortrait() && session_.Portrait().ColourTypeLocked[t];
   int32_t colour = static_cast<int32_t>(kNoEntryColour);
   int32_t contrast = kNoEntryContrast;
   if (const int n = ValidSelected(type); n != 0) {
@@ -122,7 +121,7 @@ void ColoursDialogModel::RefreshTab(int t) {
   for (int x = 0; x < kPreviewWidth; ++x) {
     tab.Preview[static_cast<size_t>(x)] = rgb16_to_color(ramp[static_cast<size_t>(63 - x)]);
   }
-  shown_selection_[static_cast<size_t>(t)] = type.Selected;
+  shownSelection_[t] = type.Selected;
 }
 
 void ColoursDialogModel::RefreshTabs() {
@@ -363,19 +362,19 @@ std::optional<EntryPropertiesRequest> ColoursDialogModel::BtnVlastClick() const 
   request.Type = state_.CurrentType;
   request.Entry = n;
   for (int i = 1; i <= kPropertyCount; ++i) {
-    request.Values[static_cast<size_t>(i - 1)] = type->Entry(n).Property(i);
+    request.Values[i] = type->Entry(n).Property(i);
   }
   return request;
 }
 
 void ColoursDialogModel::StoreEntryProperties(const EntryPropertiesRequest& request,
-                                              const std::array<int32_t, kPropertyCount>& values) {
+                                              const OneBased<int32_t, kPropertyCount>& values) {
   if (!session_.HasLibrary() || !IsType(request.Type)) return;
   TDruhBarvy& type = session_.Library().ColourType(request.Type);
   if (request.Entry < 1 || request.Entry > type.EntryCount()) return;
   ColourEntry& entry = type.Entry(request.Entry);
   for (int i = 1; i <= kPropertyCount; ++i) {
-    const int32_t value = std::clamp(values[static_cast<size_t>(i - 1)], 0, 100);
+    const int32_t value = std::clamp(values[i], 0, 100);
     if (entry.Property(i) == value) continue;
     entry.Property(i) = value;
     LibraryEdited();
@@ -384,7 +383,7 @@ void ColoursDialogModel::StoreEntryProperties(const EntryPropertiesRequest& requ
 
 void ColoursDialogModel::LockClick(int type, bool checked) {
   if (!IsType(type) || !session_.HasPortrait()) return;
-  session_.Portrait().ColourTypeLocked[static_cast<size_t>(type)] = checked;
+  session_.Portrait().ColourTypeLocked[type] = checked;
   state_.Tabs[static_cast<size_t>(type)].Locked = checked;
 }
 

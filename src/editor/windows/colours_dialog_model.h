@@ -67,7 +67,8 @@ struct ColourTab {
 
 struct ColoursDialogState {
   int CurrentType = 1;
-  std::array<ColourTab, colours_layout::kTypeCount + 1> Tabs;  // 1..11; [0] unused
+  // 1..11; [0] stays blank for the dialog's hidden template tab
+  std::array<ColourTab, colours_layout::kTypeCount + 1> Tabs;
 
   // Edit panel: the selected entry's values, or those a new entry gets.
   uint32_t PanelColour = kNoEntryColour;
@@ -90,7 +91,7 @@ struct ColoursDialogState {
 // What the properties dialog needs to edit an entry's five property values.
 struct EntryPropertiesRequest {
   std::string Caption;
-  std::array<int32_t, kPropertyCount> Values{};  // property 1..5 at 0..4
+  OneBased<int32_t, kPropertyCount> Values{};  // by property
   int Type = 0;
   int Entry = 0;
 };
@@ -132,7 +133,7 @@ class ColoursDialogModel : private SessionObserver {
   std::optional<EntryPropertiesRequest> BtnVlastClick() const;
   // The properties dialog's values confirmed with "&Apply".
   void StoreEntryProperties(const EntryPropertiesRequest& request,
-                            const std::array<int32_t, kPropertyCount>& values);
+                            const OneBased<int32_t, kPropertyCount>& values);
   void LockClick(int type, bool checked);
   void ButApplyClick();  // "&Apply"
 
@@ -152,7 +153,7 @@ class ColoursDialogModel : private SessionObserver {
 
   EditorSession& session_;
   ColoursDialogState state_;
-  std::array<int32_t, colours_layout::kTypeCount + 1> shown_selection_{};
+  OneBased<int32_t, colours_layout::kTypeCount> shownSelection_{};
   std::function<void()> changed_;
 };
 

@@ -86,7 +86,7 @@ void EditComponentModel::ShowRows() {
   const TKelvoKomp* komp = Component();
   for (int i = 1; i <= kSubcomponentCount; ++i) {
     const TKelvoSubKomp* sub = komp != nullptr ? komp->Sub(i) : nullptr;
-    SubcomponentRow& row = state_.Rows[static_cast<size_t>(i)];
+    SubcomponentRow& row = state_.Rows[i];
     row.Present = sub != nullptr;
     row.Text = sub != nullptr ? sub->FileName : "";
   }
@@ -101,8 +101,8 @@ void EditComponentModel::SetSignature(const std::string& text) {
 }
 
 void EditComponentModel::SetRowText(int slot, const std::string& text) {
-  if (ValidSlot(slot) && state_.Rows[static_cast<size_t>(slot)].Present) {
-    state_.Rows[static_cast<size_t>(slot)].Text = text;
+  if (ValidSlot(slot) && state_.Rows[slot].Present) {
+    state_.Rows[slot].Text = text;
   }
 }
 
@@ -130,7 +130,7 @@ bool EditComponentModel::ImportFile(int slot, const std::string& path) {
   if (!ValidSlot(slot) || komp == nullptr) return false;
   EditorSession::Command cmd(session_);
   const TKelvoSubKomp* old = komp->Sub(slot);
-  Offset& saved = state_.SavedShift[static_cast<size_t>(slot)];
+  Offset& saved = state_.SavedShift[slot];
   saved = state_.PreserveShift && old != nullptr ? Offset{old->X, old->Y} : Offset{};
   std::optional<KeptOffset> keep;
   if (state_.PreserveShift) keep = KeptOffset{saved.x, saved.y};
@@ -147,7 +147,7 @@ bool EditComponentModel::ImportFile(int slot, const std::string& path) {
     ReportError(prompter, error);
     return false;
   }
-  state_.Rows[static_cast<size_t>(slot)] = {komp->Sub(slot)->FileName, true};
+  state_.Rows[slot] = {komp->Sub(slot)->FileName, true};
   session_.MarkLibraryChanged();
   session_.Notify(SessionEvent::LibraryEdited, this);
   return true;
@@ -167,7 +167,7 @@ bool EditComponentModel::ExportFile(int slot, const std::string& path) {
   if (!ValidSlot(slot) || komp == nullptr || komp->Sub(slot) == nullptr) return false;
   TKelvoPortret& portrait = session_.Portrait();
   // The export writes the portrait's selection of the category: the dialog's component.
-  TKelvoKomp*& selected = portrait.Selected.at(static_cast<size_t>(category_));
+  TKelvoKomp*& selected = portrait.Selected.at(category_);
   TKelvoKomp* const before = selected;
   selected = komp;
   try {
@@ -233,9 +233,9 @@ void EditComponentModel::Apply() {
     komp->Signature = state_.Signature;
   }
   for (int i = 1; i <= kSubcomponentCount; ++i) {
-    auto& sub = komp->Subcomponents[static_cast<size_t>(i)];
+    auto& sub = komp->Subcomponents[i];
     if (!sub) continue;
-    if (state_.Rows[static_cast<size_t>(i)].Text.empty()) {
+    if (state_.Rows[i].Text.empty()) {
       sub.reset();
     } else {
       // Another component's image may carry the name already; saving would overwrite it. A

@@ -6,7 +6,6 @@
 // session by reference; owned by the dialog.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -32,8 +31,8 @@ struct EditComponentState {
   bool HeadEnabled = false;   // SpDruh, EdSig and their labels: Hair and Beards only
   bool Animation = false;     // ChkAnim
   bool PreserveShift = true;  // ChkSaveRef, kept from one opening to the next
-  std::array<SubcomponentRow, kSubcomponentCount + 1> Rows;  // 1..4; [0] unused
-  std::array<Offset, kSubcomponentCount + 1> SavedShift{};   // carried into an import
+  OneBased<SubcomponentRow, kSubcomponentCount> Rows;
+  OneBased<Offset, kSubcomponentCount> SavedShift{};  // carried into an import
   bool Shown = false;
 };
 

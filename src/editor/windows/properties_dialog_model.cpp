@@ -8,7 +8,7 @@
 namespace kelvo {
 
 PropertiesDialogModel::PropertiesDialogModel(EditorSession& session) : session_(session) {
-  for (int i = 1; i <= kPropertyCount; ++i) state_.Labels[static_cast<size_t>(i)] = PropertyName(i);
+  for (int i = 1; i <= kPropertyCount; ++i) state_.Labels[i] = PropertyName(i);
   session_.AddObserver(this);
 }
 
@@ -22,17 +22,13 @@ void PropertiesDialogModel::OnSessionEvent(SessionEvent event) {
 }
 
 PropertiesDialogModel::PropertyValues PropertiesDialogModel::Values() const {
-  PropertyValues values{};
-  for (int i = 1; i <= kPropertyCount; ++i) {
-    values[static_cast<size_t>(i - 1)] = state_.Values[static_cast<size_t>(i)];
-  }
-  return values;
+  return state_.Values;
 }
 
 void PropertiesDialogModel::Open(const std::string& caption, const PropertyValues& values,
                                  StoreAction store) {
   state_.Caption = caption;
-  for (int i = 1; i <= kPropertyCount; ++i) SetRow(i, values[static_cast<size_t>(i - 1)]);
+  for (int i = 1; i <= kPropertyCount; ++i) SetRow(i, values[i]);
   store_ = std::move(store);
   state_.Shown = true;
 }
@@ -40,17 +36,9 @@ void PropertiesDialogModel::Open(const std::string& caption, const PropertyValue
 bool PropertiesDialogModel::OpenForSelectedComponent() {
   TKelvoKomp* komp = session_.SelectedComponent();
   if (komp == nullptr) return false;
-  PropertyValues values{};
-  for (int i = 1; i <= kPropertyCount; ++i) {
-    values[static_cast<size_t>(i - 1)] = komp->Properties[static_cast<size_t>(i)];
-  }
-  Open("Properties - " + komp->Name, values, [this, komp](const PropertyValues& stored) {
-    bool changed = false;
-    for (int i = 1; i <= kPropertyCount; ++i) {
-      int32_t& value = komp->Properties[static_cast<size_t>(i)];
-      changed |= value != stored[static_cast<size_t>(i - 1)];
-      value = stored[static_cast<size_t>(i - 1)];
-    }
+  Open("Properties - " + komp->Name, komp->Properties, [this, komp](const PropertyValues& stored) {
+    const bool changed = komp->Properties != stored;
+    komp->Properties = stored;
     if (changed) session_.MarkLibraryChanged();
   });
   return true;
@@ -58,7 +46,7 @@ bool PropertiesDialogModel::OpenForSelectedComponent() {
 
 void PropertiesDialogModel::SetRow(int row, int value) {
   if (row < 1 || row > kPropertyCount) return;
-  state_.Values[static_cast<size_t>(row)] = std::clamp(value, kPropertyMin, kPropertyMax);
+  state_.Values[row] = std::clamp(value, kPropertyMin, kPropertyMax);
 }
 
 void PropertiesDialogModel::VlastMinBClick(int row) {

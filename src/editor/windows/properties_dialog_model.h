@@ -4,7 +4,6 @@
 // window's "&Properties" (the selected component) and the colours dialog (a colour entry).
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -19,14 +18,14 @@ inline constexpr int kPropertyMax = 100;
 
 struct PropertiesDialogState {
   std::string Caption = "Properties";
-  std::array<std::string, kPropertyCount + 1> Labels;  // rows 1..5; [0] unused
-  std::array<int32_t, kPropertyCount + 1> Values{};    // track bar and spin edit of each row
+  OneBased<std::string, kPropertyCount> Labels;  // by row
+  OneBased<int32_t, kPropertyCount> Values{};    // track bar and spin edit of each row
   bool Shown = false;
 };
 
 class PropertiesDialogModel : private SessionObserver {
  public:
-  using PropertyValues = std::array<int32_t, kPropertyCount>;  // property 1..5 at 0..4
+  using PropertyValues = OneBased<int32_t, kPropertyCount>;
   using StoreAction = std::function<void(const PropertyValues&)>;
 
   explicit PropertiesDialogModel(EditorSession& session);

@@ -54,7 +54,7 @@ void StepChooserModel::LBSrcClick(int line) {
   const int found = container.FindByName(state_.Lines[static_cast<size_t>(line)]);
   if (found < 1) return;
   EditorSession::Command cmd(session_);
-  session_.Portrait().Selected.at(static_cast<size_t>(category_)) = &container.Komp(found);
+  session_.Portrait().Selected.at(category_) = &container.Komp(found);
   session_.RefreshPortrait();
 }
 
@@ -74,7 +74,7 @@ void StepChooserModel::Close(int result) {
   const int found = container.FindByName(owner_);
   if (found < 1) return;
   TKelvoKomp& owner = container.Komp(found);
-  session_.Portrait().Selected.at(static_cast<size_t>(category_)) = &owner;
+  session_.Portrait().Selected.at(category_) = &owner;
   session_.Notify(SessionEvent::ComponentChosen);
   if (result == kStepChooserApply) {
     const bool chosen = state_.Line >= 0 && state_.Line < static_cast<int>(state_.Lines.size());
