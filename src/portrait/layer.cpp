@@ -109,26 +109,25 @@ void paste_layer2layer_rect(const Rect& src_rect, const Layer* src, const Rect& 
   }
 }
 
+namespace {
+
+// The right shift that turns a block's channel sums into the average (4 x 4 and 8 x 8 exactly;
+// 6 x 6 divides by 32, not 36, as these reductions always have).
+int AverageShift(int32_t factor, bool six_by_six) {
+  if (factor == 4) return 4;
+  if (factor == 8) return 6;
+  if (factor == 6 && six_by_six) return 5;
+  return 2;
+}
+
+}  // namespace
+
 void reduce_layer(int32_t factor, const Layer& src, Layer& dst) {
   if (factor < 1) return;
   const int32_t w = src.width / factor;
   const int32_t h = src.height / factor;
   if (dst.width < w || dst.height < h) return;
-  int shift = 2;
-  switch (factor) {
-    case 4:
-      shift = 4;
-      break;
-    case 6:
-      shift = 5;
-      break;
-    case 8:
-      shift = 6;
-      break;
-    default:
-      break;
-  }
-  reduce_blocks::Reduce(factor, shift, 0, 0, w, h, src, dst);
+  reduce_blocks::Reduce(factor, AverageShift(factor, /*six_by_six=*/true), 0, 0, w, h, src, dst);
 }
 
 void reduce_layer_rect(int32_t factor, const Rect& rect, const Layer& src, Layer& dst) {
@@ -144,18 +143,9 @@ void reduce_layer_rect(int32_t factor, const Rect& rect, const Layer& src, Layer
   if (first_x < 0 || first_y < 0 || last_x > src.width || last_y > src.height) {
     throw ELayerException("reduce_layer_rect: rectangle outside layer");
   }
-  int shift = 2;
-  switch (factor) {
-    case 4:
-      shift = 4;
-      break;
-    case 8:
-      shift = 6;
-      break;
-    default:
-      break;
-  }
-  reduce_blocks::Reduce(factor, shift, first_x, first_y, w, h, src, dst);
+  // The frames' reduction has no 6 x 6 case: a factor of 6 keeps the shift of 2.
+  reduce_blocks::Reduce(factor, AverageShift(factor, /*six_by_six=*/false), first_x, first_y, w, h,
+                        src, dst);
 }
 
 }  // namespace kelvo

@@ -131,7 +131,7 @@ TEST_F(ColoursDialogTest, AddInsertsAfterTheSelectedEntry) {
   EXPECT_EQ(type.Entry(3).Frequency(), 17);
   EXPECT_EQ(type.Entry(4).Frequency(), 12);
   ASSERT_TRUE(S().DefaultFrame.has_value());
-  EXPECT_EQ(S().DefaultFrame->Y, S().Swatches[3].Area.Y - 2);
+  EXPECT_EQ(S().DefaultFrame->Top, S().Swatches[3].Area.Top - 2);
 
   Fill(2, {10, 11}, 0, 1);  // nothing selected: at the front
   colours->ButPridatClick();
@@ -144,17 +144,17 @@ TEST_F(ColoursDialogTest, SwatchesAreLaidOutInColumns) {
   Fill(1, {0, 30, 12, 50, -3}, 1, 0);
   const auto& sw = S().Swatches;
   ASSERT_EQ(sw.size(), 5u);
-  EXPECT_EQ(sw[0].Area, (SwatchRect{3, 3, 4, 16}));  // frequency 0 is 4 wide
-  EXPECT_EQ(sw[1].Area, (SwatchRect{3, 24, 30, 16}));
-  EXPECT_EQ(sw[2].Area, (SwatchRect{3, 45, 12, 16}));
-  EXPECT_EQ(sw[3].Area, (SwatchRect{3 + 30 + 4, 3, 50, 16}));  // right of the widest
-  EXPECT_EQ(sw[4].Area, (SwatchRect{37, 24, 4, 16}));
+  EXPECT_EQ(sw[0].Area, (ScreenRect{3, 3, 4, 16}));  // frequency 0 is 4 wide
+  EXPECT_EQ(sw[1].Area, (ScreenRect{3, 24, 30, 16}));
+  EXPECT_EQ(sw[2].Area, (ScreenRect{3, 45, 12, 16}));
+  EXPECT_EQ(sw[3].Area, (ScreenRect{3 + 30 + 4, 3, 50, 16}));  // right of the widest
+  EXPECT_EQ(sw[4].Area, (ScreenRect{37, 24, 4, 16}));
   EXPECT_EQ(sw[3].Column, 1);
   EXPECT_EQ(sw[4].Row, 1);
-  EXPECT_EQ(S().SelectedFrame, (SwatchRect{0, 0, 10, 22}));
+  EXPECT_EQ(S().SelectedFrame, (ScreenRect{0, 0, 10, 22}));
 
   colours->SetImageSize(400, 65);  // one pixel short: two per column
-  EXPECT_EQ(S().Swatches[2].Area.X, 37);
+  EXPECT_EQ(S().Swatches[2].Area.Left, 37);
   colours->SetImageSize(400, 23);  // not even the first fits
   EXPECT_TRUE(S().Swatches.empty());
   EXPECT_FALSE(S().SelectedFrame.has_value());

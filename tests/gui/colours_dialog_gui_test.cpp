@@ -106,8 +106,9 @@ TEST_F(ColoursDialogGuiTest, ClickAddRemoveAndApplyReachThePortrait) {
   const ColoursDialogState& s = dialog->Model().State();
   ASSERT_EQ(s.Swatches.size(), 3u);
 
-  const SwatchRect second = s.Swatches[1].Area;
-  QTest::mouseClick(dialog->SwatchImage(), Qt::LeftButton, {}, QPoint(second.X + 2, second.Y + 4));
+  const ScreenRect second = s.Swatches[1].Area;
+  QTest::mouseClick(dialog->SwatchImage(), Qt::LeftButton, {},
+                    QPoint(second.Left + 2, second.Top + 4));
   EXPECT_EQ(skin.Selected, 2);
   EXPECT_EQ(In<QSpinBox>(dialog, "SEdZesvetleni")->value(), 70);
 
@@ -192,19 +193,19 @@ TEST_F(ColoursDialogGuiTest, SwatchesStayCrispAtDoubleDensity) {
     PaintSwatchList(painter, s, QColor(0x11, 0x22, 0x33));
   }
   const Swatch& swatch = s.Swatches[0];
-  const SwatchRect& a = swatch.Area;
+  const ScreenRect& a = swatch.Area;
   for (int j = 0; j < 16; ++j) {
     const QColor expected = ToQColor(swatch.Rows[j]);
     for (int dy : {0, 1}) {
-      for (int x : {2 * a.X, 2 * (a.X + a.Width) - 1}) {
-        EXPECT_EQ(image.pixelColor(x, 2 * (a.Y + j) + dy), expected) << j;
+      for (int x : {2 * a.Left, 2 * (a.Left + a.Width) - 1}) {
+        EXPECT_EQ(image.pixelColor(x, 2 * (a.Top + j) + dy), expected) << j;
       }
     }
   }
-  EXPECT_EQ(image.pixelColor(2 * a.X - 1, 2 * a.Y), QColor(0x11, 0x22, 0x33));
+  EXPECT_EQ(image.pixelColor(2 * a.Left - 1, 2 * a.Top), QColor(0x11, 0x22, 0x33));
   ASSERT_TRUE(s.SelectedFrame.has_value());
-  EXPECT_EQ(image.pixelColor(2 * s.SelectedFrame->X, 2 * a.Y + 1), QColor(Qt::white));
-  EXPECT_EQ(image.pixelColor(2 * s.SelectedFrame->X + 1, 2 * a.Y + 1), QColor(Qt::white));
+  EXPECT_EQ(image.pixelColor(2 * s.SelectedFrame->Left, 2 * a.Top + 1), QColor(Qt::white));
+  EXPECT_EQ(image.pixelColor(2 * s.SelectedFrame->Left + 1, 2 * a.Top + 1), QColor(Qt::white));
 }
 
 }  // namespace

@@ -21,20 +21,12 @@
 #include "editor/main_window/snap_points_model.h"
 #include "editor/main_window/spread_model.h"
 #include "editor/session/editor_session.h"
-#include "editor/session/editor_state.h"
-#include "editor/session/preview_images.h"
-#include "editor/session/prompter.h"
-#include "editor/session/undo/undo_stack.h"
 #include "editor/windows/data_sets_model.h"
 #include "editor/windows/gallery_document.h"
 
 namespace kelvo {
 
-class ProcessContext;
-class TKelvoTyp;
-class TKelvoPortret;
-class TKelvoKomp;
-
+// The session header declares the library and portrait classes this facade names.
 class EditorModel {
  public:
   EditorModel(ProcessContext& context, Prompter& prompter);

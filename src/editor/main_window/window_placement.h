@@ -9,18 +9,9 @@
 #include <vector>
 
 #include "editor/session/editor_state.h"
+#include "editor/session/screen_rect.h"
 
 namespace kelvo {
-
-struct ScreenRect {
-  int Left = 0;
-  int Top = 0;
-  int Width = 0;
-  int Height = 0;
-  int Right() const { return Left + Width; }  // one past the last column
-  int Bottom() const { return Top + Height; }
-  bool operator==(const ScreenRect&) const = default;
-};
 
 struct ScreenPoint {
   int X = 0;

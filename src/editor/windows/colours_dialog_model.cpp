@@ -22,8 +22,8 @@ ColourRampTable RampFor(int32_t colour, int32_t contrast) {
   return table;
 }
 
-SwatchRect Grown(const SwatchRect& r, int by) {
-  return {r.X - by, r.Y - by, r.Width + 2 * by, r.Height + 2 * by};
+ScreenRect Grown(const ScreenRect& r, int by) {
+  return {r.Left - by, r.Top - by, r.Width + 2 * by, r.Height + 2 * by};
 }
 
 bool IsType(int type) {
@@ -189,9 +189,9 @@ void ColoursDialogModel::DrawList() {
 int ColoursDialogModel::HitTest(int x, int y) const {
   int found = 0;
   for (const Swatch& s : state_.Swatches) {
-    const SwatchRect& a = s.Area;
-    if (x >= a.X - kHitSlack && x < a.X + a.Width + kHitSlack && y >= a.Y &&
-        y < a.Y + kSwatchPitch) {
+    const ScreenRect& a = s.Area;
+    if (x >= a.Left - kHitSlack && x < a.Left + a.Width + kHitSlack && y >= a.Top &&
+        y < a.Top + kSwatchPitch) {
       found = s.Entry;
     }
   }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "editor/session/editor_session.h"
+#include "editor/session/screen_rect.h"
 #include "library/categories.h"
 
 namespace kelvo {
@@ -42,19 +43,11 @@ inline constexpr int kContrastMax = 255;
 inline constexpr int kFrequencyMin = 0;
 inline constexpr int kFrequencyMax = 999;
 
-struct SwatchRect {
-  int X = 0;
-  int Y = 0;
-  int Width = 0;
-  int Height = 0;
-  bool operator==(const SwatchRect&) const = default;
-};
-
 struct Swatch {
   int Entry = 0;   // entry number 1..
   int Column = 0;  // 0..
   int Row = 0;     // place in its column, 0..
-  SwatchRect Area;
+  ScreenRect Area;
   std::array<uint32_t, colours_layout::kSwatchHeight>
       Rows{};  // colour of each pixel row, top first
 };
@@ -84,8 +77,8 @@ struct ColoursDialogState {
   int ImageWidth = 0;
   int ImageHeight = 0;
   std::vector<Swatch> Swatches;
-  std::optional<SwatchRect> SelectedFrame;  // white, 3 pixels around the selected swatch
-  std::optional<SwatchRect> DefaultFrame;   // red, 2 pixels around the default swatch
+  std::optional<ScreenRect> SelectedFrame;  // white, 3 pixels around the selected swatch
+  std::optional<ScreenRect> DefaultFrame;   // red, 2 pixels around the default swatch
 };
 
 // What the properties dialog needs to edit an entry's five property values.

@@ -12,11 +12,11 @@ namespace kelvo {
 
 namespace {
 
-void FrameRect(QPainter& painter, const SwatchRect& r, const QColor& colour) {
-  painter.fillRect(QRect(r.X, r.Y, r.Width, 1), colour);
-  painter.fillRect(QRect(r.X, r.Y + r.Height - 1, r.Width, 1), colour);
-  painter.fillRect(QRect(r.X, r.Y, 1, r.Height), colour);
-  painter.fillRect(QRect(r.X + r.Width - 1, r.Y, 1, r.Height), colour);
+void FrameRect(QPainter& painter, const ScreenRect& r, const QColor& colour) {
+  painter.fillRect(QRect(r.Left, r.Top, r.Width, 1), colour);
+  painter.fillRect(QRect(r.Left, r.Top + r.Height - 1, r.Width, 1), colour);
+  painter.fillRect(QRect(r.Left, r.Top, 1, r.Height), colour);
+  painter.fillRect(QRect(r.Left + r.Width - 1, r.Top, 1, r.Height), colour);
 }
 
 }  // namespace
@@ -29,15 +29,15 @@ void PaintSwatchList(QPainter& painter, const ColoursDialogState& state, const Q
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.fillRect(QRect(0, 0, state.ImageWidth, state.ImageHeight), background);
   for (const Swatch& swatch : state.Swatches) {
-    const SwatchRect& a = swatch.Area;
+    const ScreenRect& a = swatch.Area;
     for (int j = 0; j < a.Height; ++j) {
-      painter.fillRect(QRect(a.X, a.Y + j, a.Width, 1),
+      painter.fillRect(QRect(a.Left, a.Top + j, a.Width, 1),
                        ToQColor(swatch.Rows[static_cast<size_t>(j)]));
     }
   }
   if (const auto& f = state.SelectedFrame) {
     // A dark line outside the white frame keeps it visible on the light button face.
-    FrameRect(painter, {f->X - 1, f->Y - 1, f->Width + 2, f->Height + 2}, QColor(64, 64, 64));
+    FrameRect(painter, {f->Left - 1, f->Top - 1, f->Width + 2, f->Height + 2}, QColor(64, 64, 64));
     FrameRect(painter, *f, Qt::white);
   }
   if (state.DefaultFrame) FrameRect(painter, *state.DefaultFrame, Qt::red);
