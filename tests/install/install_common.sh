@@ -44,6 +44,7 @@ installed_files=(
   share/icons/hicolor/128x128/apps/kelvoed.png
   share/icons/hicolor/256x256/apps/kelvoed.png
   share/man/man1/kelvo.1
+  share/doc/kelvoed/manual.html
 )
 
 # png_size FILE: "WIDTHxHEIGHT" from the PNG header.

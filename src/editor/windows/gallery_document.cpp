@@ -143,6 +143,7 @@ bool GalleryDocument::LoadFromFile(const std::string& path) {
   std::unique_ptr<TKelvoGallery> gallery = ReadGallery(path);
   if (!gallery) return false;
   Replace(std::move(gallery));
+  session_.Recent().Add(RecentKind::kGallery, path);
   return true;
 }
 
@@ -223,6 +224,9 @@ bool GalleryDocument::SaveWithDialog() {
               "Cannot save the gallery file " + ShownName(*path) + ":\n" + error.what());
     return false;
   }
+  session_.Recent().Add(RecentKind::kGallery, *path);
+  session_.Report("Saved the gallery to " + ShownName(*path) + " (" + std::to_string(Count()) +
+                  (Count() == 1 ? " portrait)" : " portraits)"));
   return true;
 }
 
@@ -258,6 +262,7 @@ void GalleryDocument::AddPortrait(const TKelvoPortret& portrait) {
   }
   gallery_->Add(portrait);
   MarkUnsaved();
+  session_.Report("Added portrait " + std::to_string(Count()) + " to the gallery");
   Tell([](GalleryDocumentListener& listener) { listener.PortraitAdded(); });
 }
 
