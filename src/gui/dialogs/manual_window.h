@@ -5,6 +5,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <vector>
+
+#include "editor/main_window/window_placement.h"
 
 class QTextBrowser;
 
@@ -17,8 +20,10 @@ class ManualWindow : public QDialog {
  public:
   explicit ManualWindow(QWidget* owner);
 
-  // Shows `html` under `title`, brought to the front.
-  void ShowHtml(const QString& title, const QString& html);
+  // Shows `html` under `title`, brought to the front, wholly on the screen and, where the
+  // screen allows, clear of `keep_clear` (outer rectangles: the full-size preview).
+  void ShowHtml(const QString& title, const QString& html,
+                const std::vector<ScreenRect>& keep_clear = {});
   QTextBrowser* Browser() const { return browser_; }
 
  private:

@@ -25,6 +25,7 @@
 #include "gui/main_window/radio_group.h"
 #include "gui/message_box_sink.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 namespace {
@@ -516,8 +517,15 @@ ManualWindow* MainFormActions::Manual() {
   return manual_;
 }
 
+std::vector<ScreenRect> MainFormActions::KeepClear() const {
+  std::vector<ScreenRect> keep;
+  if (form_.Preview(1)->isVisible())
+    keep.push_back(ToScreenRect(form_.Preview(1)->frameGeometry()));
+  return keep;
+}
+
 void MainFormActions::ShowManual() {
-  Manual()->ShowHtml("KelvoEd manual", ManualHtml());
+  Manual()->ShowHtml("KelvoEd manual", ManualHtml(), KeepClear());
 }
 
 // One row per command in a table, so the keys line up whatever their length.
@@ -527,7 +535,7 @@ void MainFormActions::ShowShortcuts() {
     html += "<tr><td><tt>" + keys.toHtmlEscaped() + "</tt></td><td>" + command.toHtmlEscaped() +
             "</td></tr>";
   }
-  Manual()->ShowHtml("Keyboard shortcuts", html + "</table>");
+  Manual()->ShowHtml("Keyboard shortcuts", html + "</table>", KeepClear());
 }
 
 void MainFormActions::ShowAbout() {

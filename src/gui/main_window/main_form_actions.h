@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "editor/main_window/window_placement.h"
 #include "gui/main_window/main_form_controls.h"
 
 class QAbstractButton;
@@ -95,6 +96,8 @@ class MainFormActions : public QObject {
   void NameCommands();
   void ShowAbout();
   void ShowManual();
+  // What the manual window should not cover: the full-size preview when it is shown.
+  std::vector<ScreenRect> KeepClear() const;
   void ShowShortcuts();
 
   TMainForm& form_;
