@@ -55,6 +55,9 @@ TEST(RecentFilesList, OpeningAMissingEntryReportsAndDropsIt) {
   EXPECT_EQ(model.Session().State().StatusMessage,
             "Saved the gallery to " + gallery + " (1 portrait)");
   model.Gallery().Drop();
+  // The file dialogs start in that gallery's folder.
+  model.Gallery().LoadWithDialog();
+  EXPECT_EQ(prompter.fileRequests.back().InitialDir, dir.string() + "/");
   EXPECT_TRUE(model.OpenRecent(recent.Entries().front()));
   EXPECT_EQ(model.Gallery().Count(), 1);
   std::filesystem::remove(gallery);
