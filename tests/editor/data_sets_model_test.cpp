@@ -432,12 +432,11 @@ TEST_F(DataSetsTest, AFailedWriteLeavesTheLibraryFilesThereWhole) {
 TEST_F(DataSetsTest, TheSaveDialogStartsInTheStoredFolderAndWalksTheList) {
   std::filesystem::create_directories(dir / "stored" / "b");
   std::filesystem::create_directories(dir / "stored" / "a");
-  sets->SaveFormCreate(std::nullopt, dir.string());  // first run: the start folder
-  EXPECT_EQ(sets->State().Save.Target, dir.string());
+  sets->SaveFormCreate(std::nullopt);
   EXPECT_TRUE(sets->State().Save.SavePictures);
-  sets->SaveFormCreate((dir / "gone").string(), dir.string());
-  EXPECT_EQ(sets->State().Save.Target, dir.string());
-  sets->SaveFormCreate((dir / "stored").string(), dir.string());
+  sets->SaveFormCreate((dir / "gone").string());
+  EXPECT_EQ(sets->LastSavedFolder(), "");
+  sets->SaveFormCreate((dir / "stored").string());
   const SaveDialogState& save = sets->State().Save;
   EXPECT_EQ(save.Target, (dir / "stored").string());
   EXPECT_EQ(save.ListLines, (std::vector<std::string>{"..", "a", "b"}));
@@ -488,6 +487,51 @@ TEST_F(DataSetsTest, LibraryEditsMarkTheLibraryChanged) {
     model->Session().State().LibraryChanged = false;
     row.command();
     EXPECT_EQ(model->Session().State().LibraryChanged, row.edits) << row.name;
+  }
+}
+
+}  // namespace
+}  // namespace kelvo::test
+
+namespace kelvo::test {
+namespace {
+
+// "&Save" proposes the user's data folder at first, never the working folder, then the folder
+// last saved to while it stays writable; the status bar says where the library went.
+TEST_F(DataSetsTest, SaveProposesTheUserDataFolderThenTheLastOne) {
+  const std::filesystem::path xdg = dir / "xdg";
+  const char* old = std::getenv("XDG_DATA_HOME");
+  const std::string saved_env = old != nullptr ? old : "";
+  setenv("XDG_DATA_HOME", xdg.c_str(), 1);
+  const std::string user = (xdg / "KelvoEd" / "lib").string();
+  EXPECT_EQ(sets->ProposedSaveFolder(), user);
+  std::string shown;
+  windows.save = [&] {
+    shown = sets->State().Save.Target;
+    return true;
+  };
+  ASSERT_TRUE(sets->BtnUlozClick());
+  EXPECT_EQ(shown, user);
+  EXPECT_TRUE(std::filesystem::exists(xdg / "KelvoEd" / "lib" / "cmp"));
+  const std::string& message = model->Session().State().StatusMessage;
+  EXPECT_EQ(message.rfind("Saved the library to " + user + " (", 0), 0u) << message;
+  EXPECT_NE(message.find(" files)"), std::string::npos);
+
+  const std::filesystem::path other = dir / "other";
+  SaveInto(other, false);
+  ASSERT_TRUE(sets->BtnUlozClick());
+  EXPECT_EQ(model->Session().State().StatusMessage,
+            "Saved the library to " + other.string() + " (5 files)");
+  EXPECT_EQ(sets->ProposedSaveFolder(), other.string());
+  std::filesystem::permissions(other, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  EXPECT_EQ(sets->ProposedSaveFolder(), user);  // an installed, read-only copy
+  std::filesystem::permissions(other, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+  if (saved_env.empty()) {
+    unsetenv("XDG_DATA_HOME");
+  } else {
+    setenv("XDG_DATA_HOME", saved_env.c_str(), 1);
   }
 }
 

@@ -42,6 +42,8 @@ TEST_F(FrameExport, PortraitBmpGivesTheNineteenFilesInTheirOrder) {
   }
   expected.push_back((out / "portrait.bmp").string());
   EXPECT_EQ(exporter.State().Written, expected);
+  EXPECT_EQ(model->Session().State().StatusMessage,
+            "Wrote 19 bitmaps to " + out.string() + "/ (portrait_Mouth_0.bmp to portrait.bmp)");
   std::vector<std::string> names;
   for (const std::string& file : expected) {
     names.push_back(std::filesystem::path(file).filename().string());

@@ -18,6 +18,7 @@ TEST_F(GalleryDocumentTest, TheTwoHundredthPortraitIsAcceptedAndTheNextRefused) 
   for (int i = 0; i < kMaxGalleryPortraits; ++i) document->AddPortrait(Edited());
   EXPECT_EQ(document->Count(), 200);
   EXPECT_TRUE(prompter.shown.size() == 1) << "only the question to create one";
+  EXPECT_EQ(editor->Session().State().StatusMessage, "Added portrait 200 to the gallery");
   document->AddPortrait(Edited());
   EXPECT_EQ(document->Count(), 200);
   EXPECT_EQ(LastMessage(), "Gallery is full, delete some pictures");

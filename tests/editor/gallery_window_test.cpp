@@ -219,12 +219,38 @@ TEST_F(GalleryWindowTest, TheTakenPortraitKeepsItsIdentityWhenOthersMove) {
   EXPECT_EQ(gallery->TakenFace(), 1);
   EXPECT_EQ(InGallery(gallery->TakenFace()).Name, "C");
   gallery->FormMouseDown(MouseButton::Left, Cell(1).first, Cell(1).second);
+  gallery->KeyDelete();  // the question preselects No
+  EXPECT_EQ(gallery->Count(), 2);
+  EXPECT_EQ(prompter.shown.back().Text, "Delete portrait 1 from the gallery ?");
+  prompter.answers.push_back(MessageAnswer::Yes);
   gallery->KeyDelete();
   EXPECT_EQ(gallery->TakenFace(), 0);
   EXPECT_FALSE(gallery->State().BackToGalleryEnabled);
   EXPECT_EQ(Names(), (std::vector<std::string>{"B"}));
   gallery->KeyDelete();  // the pressed portrait is gone: nothing more is deleted
   EXPECT_EQ(gallery->Count(), 1);
+}
+
+// The arrows move the highlight over the thumbnails: across to the ends, by rows while a row
+// is there; the highlight is the pressed portrait that Enter and Delete take.
+TEST_F(GalleryWindowTest, ArrowKeysMoveTheHighlight) {
+  gallery->Resize(3 * kGalleryCellWidth + 10, 400);  // three columns
+  AddNamed({"A", "B", "C", "D", "E"});
+  ASSERT_EQ(gallery->Columns(), 3);
+  EXPECT_EQ(gallery->HighlightRect().Width(), 0);
+  struct Row {
+    int dx, dy, expected;
+  };
+  const Row rows[] = {{1, 0, 1},  {1, 0, 2},  {0, 1, 5},  {1, 0, 5},  {0, 1, 5},
+                      {0, -1, 2}, {-1, 0, 1}, {-1, 0, 1}, {0, -1, 1}, {0, 1, 4}};
+  for (const Row& row : rows) {
+    gallery->KeyMove(row.dx, row.dy);
+    EXPECT_EQ(gallery->State().PressedFace, row.expected) << row.dx << "," << row.dy;
+  }
+  EXPECT_EQ(gallery->HighlightRect(),
+            (Rect{0, kGalleryCellHeight, kGalleryCellWidth, 2 * kGalleryCellHeight}));
+  gallery->KeyEnter();
+  EXPECT_EQ(gallery->TakenFace(), 4);
 }
 
 TEST_F(GalleryWindowTest, ThumbnailsOfALoadedGalleryDoNotDependOnTheThreads) {

@@ -83,6 +83,9 @@ TEST_F(ImportTest, PairedFilesBecomeANewComponentLikeTheSelectedOne) {
   EXPECT_NE(Line("nos07"), -1);
   EXPECT_TRUE(model->Session().State().LibraryChanged);
   EXPECT_EQ(model->Session().State().SrcPath, art);
+  // A new component starts with frequency 0, and the status bar says what that means.
+  EXPECT_EQ(model->Session().State().StatusMessage,
+            "Imported nos07 into Faces (frequency 0: random portraits will not choose it)");
 }
 
 TEST_F(ImportTest, ExpectedNamesFollowTheCategorySettings) {

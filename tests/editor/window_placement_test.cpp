@@ -102,5 +102,29 @@ TEST(WindowPlacement, DialogOpensBesideItsOwner) {
             (ScreenRect{100, 720, 200, 250}));
 }
 
+// The gallery window at 1280 x 720: centred it would cover "Add to gal."; it goes to the
+// nearest place that covers neither that button nor the 1x preview, and where none is left it
+// says so.
+TEST(PlaceAvoiding, TheGalleryKeepsClearOfTheButtonAndTheFullSizePreview) {
+  const ScreenRect area{0, 0, 1280, 720};
+  const ScreenRect gallery{0, 0, 733, 455};
+  const ScreenRect add_button{830, 563, 80, 20};
+  const ScreenRect preview{958, 18, 322, 425};
+  const ScreenPoint centred{273, 132};
+  const std::optional<ScreenPoint> place =
+      PlaceAvoiding(gallery, area, {add_button, preview}, centred);
+  ASSERT_TRUE(place);
+  const ScreenRect placed{place->X, place->Y, gallery.Width, gallery.Height};
+  EXPECT_TRUE(Inside(placed, area));
+  EXPECT_EQ(OverlapArea(placed, add_button), 0);
+  EXPECT_EQ(OverlapArea(placed, preview), 0);
+  EXPECT_EQ(*place, (ScreenPoint{225, 108}));  // up and left just as far as needed
+  // Nothing in the way: the preferred place itself.
+  EXPECT_EQ(PlaceAvoiding(gallery, area, {}, centred), centred);
+  // A screen too small for it: no place.
+  EXPECT_FALSE(
+      PlaceAvoiding(gallery, ScreenRect{0, 0, 800, 500}, {ScreenRect{300, 200, 10, 10}}, centred));
+}
+
 }  // namespace
 }  // namespace kelvo

@@ -134,11 +134,20 @@ TEST_F(GalleryWindowGuiTest, AddDragTakeAndGiveBack) {
   EXPECT_EQ(Name(3), "D2");
   EXPECT_EQ(model_->Gallery().Portrait(3).Shift[3], (Point{6, 0}));
 
-  // Keyboard: Delete removes the pressed portrait.
+  // Keyboard: Delete removes the pressed portrait after the question; the arrows move the
+  // highlight and Enter takes it into the editor; Tab reaches the buttons.
   QTest::mousePress(grid, Qt::LeftButton, {}, Cell(1));
   QTest::mouseRelease(grid, Qt::LeftButton, {}, Cell(1));
+  prompter_.answers.push_back(MessageAnswer::Yes);
   QTest::keyClick(window_, Qt::Key_Delete);
   EXPECT_EQ(Gallery().Count(), 2);
+  QTest::keyClick(grid, Qt::Key_Right);  // from none to the first
+  QTest::keyClick(grid, Qt::Key_Right);
+  QTest::keyClick(grid, Qt::Key_Return);
+  EXPECT_EQ(Gallery().TakenFace(), 2);
+  grid->setFocus();
+  QTest::keyClick(grid, Qt::Key_Tab);
+  EXPECT_EQ(window_->focusWidget(), window_->findChild<QPushButton*>("BtnLoad"));
 
   if (const QByteArray shot = qgetenv("KELVO_GALLERY_SHOT"); !shot.isEmpty()) {
     window_->grab().save(QString::fromLocal8Bit(shot));

@@ -24,6 +24,7 @@
 #include <set>
 
 #include "gui/dialogs/gallery_window.h"
+#include "gui/dialogs/manual_window.h"
 #include "gui/editor_app.h"
 #include "gui/main_window/main_form_actions.h"
 #include "gui/main_window/preview_window.h"
@@ -97,14 +98,18 @@ TEST_F(MainFormMenusTest, MenusHoldTheCommandsInTheirOrder) {
       if (!action->isSeparator()) menus[title->text()] << action->objectName();
     }
   }
-  EXPECT_EQ(menus.size(), 5u);
-  EXPECT_EQ(menus["&File"], (QStringList{"ActGallery", "ActSaveLibrary", "ActSaveAsBmp",
-                                         "ActChangeDataSet", "ActQuit"}));
-  EXPECT_EQ(menus["&Edit"], (QStringList{"ActUndo", "ActRedo", "ActUndoAll", "ActRemove"}));
-  EXPECT_EQ(menus["P&ortrait"].size(), 9);
+  EXPECT_EQ(menus.size(), 9u);
+  EXPECT_EQ(menus["&File"], (QStringList{"ActExportPortrait", "ActOpenRecent", "ActSaveAsBmp",
+                                         "ActSaveLibrary", "ActChangeDataSet", "ActQuit"}));
+  EXPECT_EQ(menus["&Edit"],
+            (QStringList{"ActUndo", "ActRedo", "ActUndoAll", "ActCopyPortrait",
+                         "ActCopyPortraitCode", "ActPastePortraitCode", "ActRemove"}));
+  EXPECT_EQ(menus["P&ortrait"].size(), 15);
+  EXPECT_EQ(menus["&Gallery"],
+            (QStringList{"ActGallery", "ActAddToGallery", "ActBackToGallery", "ActMultiAvatar"}));
   EXPECT_EQ(menus["&View"], (QStringList{"ActPreview1", "ActPreview2", "ActPreview3", "ActPreview4",
-                                         "ActOnlySelected", "ActDrawSnapPoint"}));
-  EXPECT_EQ(menus["&Help"], (QStringList{"ActShortcuts", "ActAbout"}));
+                                         "ActList", "ActOnlySelected", "ActDrawSnapPoint"}));
+  EXPECT_EQ(menus["&Help"], (QStringList{"ActManual", "ActShortcuts", "ActAbout"}));
   EXPECT_EQ(Action("ActSaveLibrary")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
   EXPECT_EQ(Action("ActQuit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
   EXPECT_EQ(Action("ActRandomAll")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -136,7 +141,8 @@ TEST_F(MainFormMenusTest, EachActionTriggersItsCommand) {
       {"ActOnlySelected", [&] { return model_->Session().State().OnlySelected; }},
       {"ActDrawSnapPoint", [&] { return model_->Session().State().DrawSnapPoint.Checked; }},
       {"ActGallery", [&] { return form_->GalleryWindow()->isVisible(); }},
-      {"ActShortcuts", [&] { return prompter_.messages.back().Caption == "Keyboard shortcuts"; }},
+      {"ActShortcuts",
+       [&] { return form_->Actions()->Manual()->windowTitle() == "Keyboard shortcuts"; }},
       {"ActAbout", [&] { return prompter_.messages.back().Caption == "About KelvoEd"; }},
   };
   for (const Row& row : rows) {

@@ -43,7 +43,11 @@ installed_files=(
   share/icons/hicolor/48x48/apps/kelvoed.png
   share/icons/hicolor/128x128/apps/kelvoed.png
   share/icons/hicolor/256x256/apps/kelvoed.png
-  share/man/man1/kelvo.1
+  share/man/man1/kelvo.1.gz
+  share/man/man1/KelvoEd.1.gz
+  share/doc/kelvoed/manual.html
+  share/doc/kelvoed/copyright
+  share/doc/kelvoed/changelog.gz
 )
 
 # png_size FILE: "WIDTHxHEIGHT" from the PNG header.

@@ -31,7 +31,7 @@ fi
 
 # The manual page is valid roff and holds every command's help.
 if command -v man >/dev/null; then
-  page=$(MANWIDTH=100 man -l "$prefix/share/man/man1/kelvo.1" 2>"$work/man.err") ||
+  page=$(MANWIDTH=100 man -l "$prefix/share/man/man1/kelvo.1.gz" 2>"$work/man.err") ||
     fail "man -l failed: $(cat "$work/man.err")"
   commands=$("$prefix/bin/kelvo" --help | sed -n '/^Commands:/,/^$/p' | awk 'NF > 1 {print $1}')
   [ -n "$commands" ] || fail "no commands in kelvo --help"
@@ -39,5 +39,11 @@ if command -v man >/dev/null; then
     help=$("$prefix/bin/kelvo" "$command" --help | sed -n 1p | sed 's/^Usage: //')
     grep -qF -- "$help" <<<"$page" || fail "the manual page lacks: $help"
   done
+  editor=$(MANWIDTH=100 man -l "$prefix/share/man/man1/KelvoEd.1.gz" 2>"$work/man.err") ||
+    fail "man -l KelvoEd.1.gz failed: $(cat "$work/man.err")"
+  grep -q "GALLERY" <<<"$editor" || fail "KelvoEd.1 lacks the gallery argument"
 fi
+for page in kelvo.1.gz KelvoEd.1.gz; do
+  gzip -t "$prefix/share/man/man1/$page" || fail "$page is not gzip"
+done
 echo "installed programs work from $prefix"

@@ -1,6 +1,9 @@
 #include "editor/main_window/editor_model.h"
 
+#include <cctype>
 #include <exception>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "archive/pak.h"
@@ -26,11 +29,21 @@ EditorModel::EditorModel(ProcessContext& context, Prompter& prompter)
       mirror_(session_),
       animation_(session_),
       frameExport_(session_),
+      portraitExport_(session_),
+      portraitCode_(session_),
       gallery_(session_),
       dataSetWindows_(gallery_),
-      dataSets_(session_, dataSetWindows_) {}
+      dataSets_(session_, dataSetWindows_) {
+  portraitCode_.SetReplaceGuard([this] { return dataSets_.OfferUnsavedWork(); });
+  portraitCode_.SetHeadCheck([this] { CheckHeadNumbers(); });
+}
 
 EditorModel::~EditorModel() = default;
+
+void EditorModel::SetDesktopPort(DesktopPort* port) {
+  portraitExport_.SetPort(port);
+  portraitCode_.SetPort(port);
+}
 
 bool EditorModel::DataSetWindowLinks::OfferUnsavedGallery() {
   return gallery_.AskToSaveUnsaved() != UnsavedGallery::Cancelled;
@@ -87,6 +100,10 @@ bool EditorModel::StartUp(const EditorSettings& settings) {
   session_.Previews().ShowFull(*Portrait().RenderLayer);
   UpdateReducedPreviews();
   shared.Signature = Portrait().Signature;
+  if (shared.DataSetDir != "male" && shared.DataSetDir != "female" && shared.DataSetDir != "ape") {
+    session_.Report("Opened the library in " + ShownFolder(Library().Path) +
+                    " instead of a bundled data set");
+  }
   session_.Changed(kChangeAll);
   return true;
 }
@@ -114,6 +131,44 @@ void EditorModel::StoreSettings(EditorSettings& settings) const {
 
 bool EditorModel::CheckHeadNumbers() {
   return kelvo::CheckHeadNumbers(Library(), session_.prompter());
+}
+
+bool EditorModel::OpenRecent(const RecentFile& entry) {
+  EditorSession::Command cmd(session_);
+  const bool gallery = entry.Kind == RecentKind::kGallery;
+  std::error_code ec;
+  const bool exists = gallery
+                          ? std::filesystem::is_regular_file(OsPath(entry.Path), ec)
+                          : session_.Context().Archive().Files().FileExists(entry.Path + "\\dro");
+  if (!exists) {
+    ShowError(session_.prompter(), (gallery ? "The gallery " : "The library folder ") +
+                                       ShownName(entry.Path) +
+                                       " no longer exists; it is removed from the recent list.");
+    session_.Recent().Remove(entry);
+    return false;
+  }
+  if (!gallery) return dataSets_.OpenLibraryFolder(entry.Path);
+  if (gallery_.AskToSaveUnsaved() == UnsavedGallery::Cancelled) return false;
+  if (!gallery_.LoadFromFile(entry.Path)) return false;
+  session_.Report("Opened the gallery " + ShownName(entry.Path) + " (" +
+                  std::to_string(gallery_.Count()) + " portraits)");
+  return true;
+}
+
+bool EditorModel::DropFile(const std::string& path, bool onGallery) {
+  EditorSession::Command cmd(session_);
+  std::string ext = std::filesystem::path(ShownName(path)).extension().string();
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext == ".xgl") return OpenRecent({RecentKind::kGallery, path});
+  if (ext == ".bmp" && !onGallery) {
+    import_.ImportFile(path);
+    return true;
+  }
+  session_.Report("Cannot open " + ShownName(path) +
+                  (onGallery ? ": only galleries (.xgl) can be dropped here"
+                             : ": only galleries (.xgl) and bitmaps to import (.bmp) can be "
+                               "dropped here"));
+  return false;
 }
 
 void EditorModel::ChkZobrClick(int window, bool checked) {

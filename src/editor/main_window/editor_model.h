@@ -16,6 +16,8 @@
 #include "editor/main_window/import_model.h"
 #include "editor/main_window/mirror_command.h"
 #include "editor/main_window/placement_model.h"
+#include "editor/main_window/portrait_code_model.h"
+#include "editor/main_window/portrait_export_model.h"
 #include "editor/main_window/preview_mouse.h"
 #include "editor/main_window/random_model.h"
 #include "editor/main_window/snap_points_model.h"
@@ -55,6 +57,12 @@ class EditorModel {
   void SetDataSetDialogs(DataSetDialogs* dialogs) { dataSetWindows_.dialogs = dialogs; }
   // The open gallery; the gallery window shows it.
   GalleryDocument& Gallery() { return gallery_; }
+  // The desktop's PNG writer and clipboard, and the export dialog (none: those commands do
+  // nothing).
+  void SetDesktopPort(DesktopPort* port);
+  void SetPortraitExportDialog(PortraitExportDialog* dialog) { portraitExport_.SetDialog(dialog); }
+  PortraitExportModel& PortraitExport() { return portraitExport_; }
+  PortraitCodeModel& PortraitCode() { return portraitCode_; }
 
   // Start-up: data set, library, head numbers, first random portrait, control values.
   // A stored data set that cannot be loaded is replaced by "male" after its error box, and the
@@ -146,12 +154,27 @@ class EditorModel {
   bool TMAnimTimer() { return animation_.TMAnimTimer(); }
   void Button1Click() { animation_.Button1Click(); }    // the hidden "1"
   void Button6Click() { frameExport_.Button6Click(); }  // "Save As BMP"
+  // File > "Export portrait...", Edit > "Copy portrait", "Copy portrait code" and "Paste
+  // portrait code".
+  void ExportPortraitClick() { portraitExport_.ExportPortraitClick(std::string()); }
+  void CopyPortraitClick() { portraitExport_.CopyPortraitClick(); }
+  void CopyPortraitCodeClick() { portraitCode_.CopyCodeClick(); }
+  void PastePortraitCodeClick() { portraitCode_.PasteCodeClick(); }
 
   // Data sets and the gallery.
   void BtnNacistClick() { dataSets_.BtnNacistClick(); }         // "&Sex"
   void BtnUlozClick() { dataSets_.BtnUlozClick(); }             // "&Save"
   void BtnPridGalClick() { gallery_.AddPortrait(Portrait()); }  // "Add to gal."
   void BtnBackToGalClick() { gallery_.BackToGallery(); }        // "Back to gal."
+
+  // File > "Open Recent": a gallery (after the unsaved-gallery question) or a library folder
+  // (after both unsaved-work questions). One that no longer exists is reported and removed from
+  // the list. True when it was opened.
+  bool OpenRecent(const RecentFile& entry);
+  // A file dropped on the main window (`onGallery` false) or the gallery window: a ".xgl" opens
+  // in the gallery as "Open Recent" does, a ".bmp" on the main window runs "&Import" with it;
+  // anything else is refused in the status bar. True when the file was taken.
+  bool DropFile(const std::string& path, bool onGallery);
 
   // Undo and redo of component geometry.
   void BtnUndoClick() { session_.UndoLast(); }           // "Undo"
@@ -197,6 +220,8 @@ class EditorModel {
   MirrorCommand mirror_;
   AnimationModel animation_;
   FrameExportModel frameExport_;
+  PortraitExportModel portraitExport_;
+  PortraitCodeModel portraitCode_;
   // After the main-window areas: it reads its file again over a new library once they refilled.
   GalleryDocument gallery_;
   DataSetWindowLinks dataSetWindows_;

@@ -4,6 +4,7 @@
 #include <exception>
 #include <memory>
 
+#include "foundation/paths.h"
 #include "portrait/frame_export.h"
 #include "portrait/portrait.h"
 
@@ -67,6 +68,18 @@ bool FrameExportModel::ExportTo(const std::string& chosenName) {
     portrait.Hidden.at(c) = session_.State().Hidden.at(c);
   }
   session_.RefreshPortrait();
+  const std::vector<std::string>& written = state_.Written;
+  if (complete && !written.empty()) {
+    const std::string first = ShownName(written.front());
+    const size_t cut = first.find_last_of('/');
+    const std::string folder = cut == std::string::npos ? "." : first.substr(0, cut + 1);
+    const auto name = [](const std::string& file) {
+      const std::string shown = ShownName(file);
+      return shown.substr(shown.find_last_of('/') + 1);
+    };
+    session_.Report("Wrote " + std::to_string(written.size()) + " bitmaps to " + folder + " (" +
+                    name(written.front()) + " to " + name(written.back()) + ")");
+  }
   return complete;
 }
 

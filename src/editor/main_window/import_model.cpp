@@ -89,6 +89,11 @@ void ImportModel::ImportFile(const std::string& path) {
   session_.Portrait().Selected.at(category) = result.Component;
   session_.MarkLibraryChanged();
   session_.Notify(SessionEvent::LibraryEdited);
+  const TKelvoKomp& imported = *result.Component;
+  session_.Report(
+      std::string(result.Added ? "Imported " : "Imported new pictures of ") + imported.Name +
+      " into " + CategoryName(category) +
+      (imported.Frequency == 0 ? " (frequency 0: random portraits will not choose it)" : ""));
 }
 
 }  // namespace kelvo

@@ -110,4 +110,39 @@ ScreenRect PlaceBeside(const ScreenRect& dialog, const ScreenRect& owner,
   return KeepOnScreen(placed, areas);
 }
 
+std::optional<ScreenPoint> PlaceAvoiding(const ScreenRect& size, const ScreenRect& area,
+                                         const std::vector<ScreenRect>& avoid,
+                                         const ScreenPoint& preferred) {
+  std::vector<int> xs{preferred.X, area.Left, area.Right() - size.Width};
+  std::vector<int> ys{preferred.Y, area.Top, area.Bottom() - size.Height};
+  for (const ScreenRect& r : avoid) {
+    xs.push_back(r.Left - size.Width);
+    xs.push_back(r.Right());
+    ys.push_back(r.Top - size.Height);
+    ys.push_back(r.Bottom());
+  }
+  std::optional<ScreenPoint> best;
+  long long best_distance = 0;
+  for (int x : xs) {
+    for (int y : ys) {
+      const ScreenRect place{x, y, size.Width, size.Height};
+      if (x < area.Left || y < area.Top || place.Right() > area.Right() ||
+          place.Bottom() > area.Bottom()) {
+        continue;
+      }
+      bool free = true;
+      for (const ScreenRect& r : avoid) free = free && OverlapArea(place, r) == 0;
+      if (!free) continue;
+      const long long dx = x - preferred.X;
+      const long long dy = y - preferred.Y;
+      const long long distance = dx * dx + dy * dy;
+      if (!best || distance < best_distance) {
+        best = ScreenPoint{x, y};
+        best_distance = distance;
+      }
+    }
+  }
+  return best;
+}
+
 }  // namespace kelvo

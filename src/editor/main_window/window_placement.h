@@ -61,4 +61,11 @@ MainWindowsLayout PlaceMainWindows(const MainWindowsRequest& request);
 ScreenRect PlaceBeside(const ScreenRect& dialog, const ScreenRect& owner,
                        const std::vector<ScreenRect>& areas);
 
+// Where a window of `size` (outer; its position is ignored) goes on `area` so that it covers
+// none of `avoid`: of the places beside the rectangles to avoid and at the area's edges, the one
+// nearest to `preferred` (the window's top left corner). Nothing when no such place exists.
+std::optional<ScreenPoint> PlaceAvoiding(const ScreenRect& size, const ScreenRect& area,
+                                         const std::vector<ScreenRect>& avoid,
+                                         const ScreenPoint& preferred);
+
 }  // namespace kelvo

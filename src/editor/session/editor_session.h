@@ -14,6 +14,7 @@
 #include "editor/session/editor_state.h"
 #include "editor/session/preview_images.h"
 #include "editor/session/prompter.h"
+#include "editor/session/recent_files.h"
 #include "editor/session/undo/undo_stack.h"
 
 namespace kelvo {
@@ -109,6 +110,8 @@ class EditorSession {
   const SessionState& State() const { return state_; }
   UndoStack& Undo() { return undo_; }
   PreviewImages& Previews() { return previews_; }
+  RecentFiles& Recent() { return recent_; }
+  const RecentFiles& Recent() const { return recent_; }
   const PreviewImages& Previews() const { return previews_; }
 
   bool HasLibrary() const { return library_ != nullptr; }
@@ -161,6 +164,7 @@ class EditorSession {
   std::unique_ptr<TKelvoPortret> portrait_;  // refers to library_, so it goes first
   UndoStack undo_;
   PreviewImages previews_;
+  RecentFiles recent_;
   SessionState state_;
   int commandDepth_ = 0;
   unsigned pending_ = 0;

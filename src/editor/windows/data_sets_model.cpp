@@ -9,6 +9,8 @@
 #include "editor/session/data_set_loading.h"
 #include "foundation/errors.h"
 #include "foundation/paths.h"
+#include "foundation/program_places.h"
+#include "library/component.h"
 #include "library/container.h"
 #include "library/type_library.h"
 
@@ -51,14 +53,29 @@ bool DataSetsModel::BtnOtherClick() {
 
 // --- TFSave ---
 
-void DataSetsModel::SaveFormCreate(const std::optional<std::string>& saveDirectory,
-                                   const std::string& startDirectory) {
-  if (saveDirectory && IsDirectory(*saveDirectory)) {
-    DirListBoxChange(*saveDirectory);
-    return;
+void DataSetsModel::SaveFormCreate(const std::optional<std::string>& saveDirectory) {
+  if (!saveDirectory || !IsDirectory(*saveDirectory)) return;
+  lastSaved_ = *saveDirectory;
+  DirListBoxChange(*saveDirectory);
+}
+
+std::string DataSetsModel::ProposedSaveFolder() const {
+  if (!lastSaved_.empty() && IsWritableFolder(ShownFolder(lastSaved_))) return lastSaved_;
+  const std::string dataSet = session_.State().DataSetDir;
+  const std::string name = std::filesystem::path(ShownFolder(dataSet)).filename().string();
+  const std::string home = XdgDataHome();
+  if (!home.empty()) return home + "KelvoEd/" + (name.empty() ? "library" : name);
+  // No home at all: the data set's own folder, the one place known to hold a library.
+  return session_.HasLibrary() ? ShownFolder(session_.Library().Path) : dataSet;
+}
+
+void DataSetsModel::ShowSaveFolder(const std::string& folder) {
+  std::filesystem::path shown = OsPath(folder);
+  while (!shown.empty() && !IsDirectory(shown.string()) && shown.has_relative_path()) {
+    shown = shown.parent_path();
   }
-  DirListBoxChange(startDirectory);
-  state_.Save.Target = startDirectory;
+  DirListBoxChange(shown.string());
+  state_.Save.Target = folder;
 }
 
 void DataSetsModel::ListFolder(const std::string& directory) {
@@ -101,20 +118,34 @@ void DataSetsModel::BtnNacistClick() {
   state_.Load.Result.clear();
   if (!windows_.ExecuteChangeSex() || state_.Load.Result.empty()) return;
   if (OfferUnsavedLibrary() == UnsavedLibrary::Cancelled) return;
+  LoadChosen(state_.Load.Result);
+}
+
+bool DataSetsModel::OpenLibraryFolder(const std::string& folder) {
+  EditorSession::Command cmd(session_);
+  if (!OfferUnsavedWork()) return false;
+  return LoadChosen(folder);
+}
+
+bool DataSetsModel::LoadChosen(const std::string& name) {
   try {
-    session_.LoadDataSet(state_.Load.Result);
+    session_.LoadDataSet(name);
   } catch (const std::exception& error) {
     // The current data set is still there: the user keeps working on it.
     Report(session_.prompter(), error,
-           "in the data set " +
-               ShownFolder(session_.Library().Archive().FullName(state_.Load.Result)));
-    return;
+           "in the data set " + ShownFolder(session_.Library().Archive().FullName(name)));
+    return false;
+  }
+  if (name != "male" && name != "female" && name != "ape") {
+    session_.Recent().Add(RecentKind::kLibrary, name);
   }
   CheckHeadNumbers(session_.Library(), session_.prompter());
+  return true;
 }
 
 bool DataSetsModel::BtnUlozClick() {
   EditorSession::Command cmd(session_);
+  ShowSaveFolder(ProposedSaveFolder());
   if (!windows_.ExecuteSave()) return false;
   if (!CheckHeadNumbers(session_.Library(), session_.prompter())) {
     ShowInformation(session_.prompter(), kSaveBlockedText);
@@ -126,6 +157,18 @@ bool DataSetsModel::BtnUlozClick() {
     ReportError(session_.prompter(), error);
     return false;
   }
+  lastSaved_ = state_.Save.Target;
+  session_.Recent().Add(RecentKind::kLibrary, state_.Save.Target);
+  const TKelvoTyp& library = session_.Library();
+  int files = 5;  // dro, dep, cmp, col, ani
+  for (int c = 1; state_.Save.SavePictures && c <= kCategoryCount; ++c) {
+    for (const auto& component : library.Container(c).Components) {
+      for (int sub = 1; sub <= kSubcomponentCount; ++sub) files += component->Sub(sub) ? 1 : 0;
+    }
+  }
+  session_.Report("Saved the library to " +
+                  ShownFolder(library.Archive().FullName(state_.Save.Target)) + " (" +
+                  std::to_string(files) + " files)");
   return true;
 }
 

@@ -84,10 +84,14 @@ class DataSetsModel {
   bool BtnOtherClick();
 
   // --- TFSave ---
-  // A stored non-empty directory that exists becomes the list's and the target; otherwise the
-  // list starts in `startDirectory` and the target shows it.
-  void SaveFormCreate(const std::optional<std::string>& saveDirectory,
-                      const std::string& startDirectory);
+  // The folder last saved to, as stored; one that exists is shown at once.
+  void SaveFormCreate(const std::optional<std::string>& saveDirectory);
+  // What "&Save" proposes: the folder last saved to while it is writable, else the user's data
+  // folder for the open data set (XdgDataHome() + "KelvoEd/" + its name); never the working
+  // folder. The list shows the nearest folder of it that exists.
+  std::string ProposedSaveFolder() const;
+  // The folder the last save wrote to ("SaveDirectory"); empty before any.
+  const std::string& LastSavedFolder() const { return lastSaved_; }
   // The list moved to `directory`; the target follows. A folder that cannot be read keeps the
   // list where it was.
   void DirListBoxChange(const std::string& directory);
@@ -100,6 +104,9 @@ class DataSetsModel {
   // set (a gallery reloads itself over it), the head-number check. A data set that fails to load
   // is reported and the current one stays.
   void BtnNacistClick();
+  // A library folder from "Open Recent" or a drop: both unsaved-work questions, then the folder
+  // as the data set; false when cancelled or it did not load (reported).
+  bool OpenLibraryFolder(const std::string& folder);
   // "&Save": the dialog, the head-number block, Ulozkomp. True when the library was written;
   // a failed write is reported and leaves the library where it was.
   bool BtnUlozClick();
@@ -115,10 +122,13 @@ class DataSetsModel {
 
  private:
   void ListFolder(const std::string& directory);
+  void ShowSaveFolder(const std::string& folder);
+  bool LoadChosen(const std::string& name);
 
   EditorSession& session_;
   DataSetWindows& windows_;
   DataSetsState state_;
+  std::string lastSaved_;
 };
 
 }  // namespace kelvo

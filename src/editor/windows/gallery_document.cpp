@@ -143,6 +143,7 @@ bool GalleryDocument::LoadFromFile(const std::string& path) {
   std::unique_ptr<TKelvoGallery> gallery = ReadGallery(path);
   if (!gallery) return false;
   Replace(std::move(gallery));
+  session_.Recent().Add(RecentKind::kGallery, path);
   return true;
 }
 
@@ -185,6 +186,15 @@ void GalleryDocument::OnSessionEvent(SessionEvent event) {
   ReloadForNewLibrary();
 }
 
+std::string GalleryDocument::LastGalleryFolder() const {
+  for (const RecentFile& entry : session_.Recent().Entries()) {
+    if (entry.Kind != RecentKind::kGallery) continue;
+    const size_t cut = entry.Path.find_last_of("\\/");
+    if (cut != std::string::npos) return entry.Path.substr(0, cut + 1);
+  }
+  return session_.Context().Archive().BaseDir();
+}
+
 void GalleryDocument::LoadWithDialog() {
   EditorSession::Command cmd(session_);
   Prompter& prompter = session_.prompter();
@@ -198,7 +208,7 @@ void GalleryDocument::LoadWithDialog() {
   FileDialogRequest request;
   request.Title = "Load gallery";
   request.Filter = kGalleryFilter;
-  request.InitialDir = session_.Context().Archive().BaseDir();
+  request.InitialDir = LastGalleryFolder();
   const std::optional<std::string> path = prompter.OpenFile(request);
   // The gallery in memory goes only when another one has been read in its place.
   if (!path || !session_.HasLibrary()) return;
@@ -212,6 +222,7 @@ bool GalleryDocument::SaveWithDialog() {
   request.Title = "Save gallery";
   request.Filter = kGalleryFilter;
   request.FileName = gallery_->FilePath();
+  if (request.FileName.empty()) request.InitialDir = LastGalleryFolder();
   std::optional<std::string> path = session_.prompter().SaveFile(request);
   if (!path || path->empty()) return false;
   if (!HasExtension(*path)) *path += ".xgl";
@@ -223,6 +234,9 @@ bool GalleryDocument::SaveWithDialog() {
               "Cannot save the gallery file " + ShownName(*path) + ":\n" + error.what());
     return false;
   }
+  session_.Recent().Add(RecentKind::kGallery, *path);
+  session_.Report("Saved the gallery to " + ShownName(*path) + " (" + std::to_string(Count()) +
+                  (Count() == 1 ? " portrait)" : " portraits)"));
   return true;
 }
 
@@ -258,6 +272,7 @@ void GalleryDocument::AddPortrait(const TKelvoPortret& portrait) {
   }
   gallery_->Add(portrait);
   MarkUnsaved();
+  session_.Report("Added portrait " + std::to_string(Count()) + " to the gallery");
   Tell([](GalleryDocumentListener& listener) { listener.PortraitAdded(); });
 }
 

@@ -108,6 +108,9 @@ class GalleryDocument : private SessionObserver {
 
  private:
   UnsavedGallery OfferUnsaved(const std::string& question);
+  // Where the gallery file dialogs start: the folder of the gallery opened or saved last, else
+  // the data folder.
+  std::string LastGalleryFolder() const;
   void OnSessionEvent(SessionEvent event) override;
   void MarkUnsaved();
   // A portrait of the session's own library, which the editor can take.

@@ -263,11 +263,42 @@ void GalleryWindowModel::DeletePortrait(int n) {
 
 void GalleryWindowModel::KeyDelete() {
   EditorSession::Command cmd(session_);
-  if (IsPortrait(state_.PressedFace)) DeletePortrait(state_.PressedFace);
+  const int n = state_.PressedFace;
+  if (!IsPortrait(n)) return;
+  // A key is easier to press by mistake than a drag out of the window: it asks first.
+  if (!AskYesNo(session_.prompter(), "Delete portrait " + std::to_string(n) + " from the gallery ?",
+                /*defaultNo=*/true)) {
+    return;
+  }
+  DeletePortrait(n);
 }
 
 void GalleryWindowModel::KeyEnter() {
   FormDblClick();
+}
+
+void GalleryWindowModel::KeyMove(int dx, int dy) {
+  EditorSession::Command cmd(session_);
+  if (Count() < 1) return;
+  int n = 1;
+  if (IsPortrait(state_.PressedFace)) {
+    const int columns = Columns();
+    const int moved = state_.PressedFace + dx + dy * columns;
+    // A row up or down that leaves the grid stays where it is; across, it stops at the ends.
+    n = dy != 0 && (moved < 1 || moved > Count()) ? state_.PressedFace
+                                                  : std::clamp(moved, 1, Count());
+  }
+  state_.PressedFace = n;
+  state_.StatusText = WithoutTrailingBackslash(document_.Portrait(n).Library().Path);
+  Changed(kGalleryStatus | kGalleryGrid);
+}
+
+Rect GalleryWindowModel::HighlightRect() const {
+  if (!IsPortrait(state_.PressedFace)) return Rect{};
+  const int columns = Columns();
+  const int x = (state_.PressedFace - 1) % columns * kGalleryCellWidth;
+  const int y = (state_.PressedFace - 1) / columns * kGalleryCellHeight;
+  return Rect{x, y, x + kGalleryCellWidth, y + kGalleryCellHeight};
 }
 
 // --- popup menu ---

@@ -101,8 +101,16 @@ class GalleryWindowModel : private SessionObserver, private GalleryDocumentListe
   void FormMouseDown(MouseButton button, int x, int y);
   void FormMouseUp(MouseButton button, int x, int y);
   void FormDblClick();
-  void KeyDelete();  // removes the pressed portrait, as a drag out of the window does
-  void KeyEnter();   // takes the pressed portrait into the editor, as a double click does
+  // Removes the pressed portrait after a question (No preselected), as a drag out of the
+  // window does without one.
+  void KeyDelete();
+  void KeyEnter();  // takes the pressed portrait into the editor, as a double click does
+  // Arrow keys: the highlight (the pressed portrait) moves dx cells across and dy rows down,
+  // staying within 1..Count(); from none it starts at portrait 1. The status bar follows as for
+  // a press.
+  void KeyMove(int dx, int dy);
+  // The highlighted portrait's cell in grid pixels; empty when none is highlighted.
+  Rect HighlightRect() const;
 
   void PMPopup();  // before the popup menu opens
   void MINameClick();

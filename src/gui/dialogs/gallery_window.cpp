@@ -44,6 +44,8 @@ class GalleryCanvas : public QWidget {
   explicit GalleryCanvas(TGalerie* window) : QWidget(nullptr), window_(window) {
     setObjectName("GalleryGrid");
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The grid takes the arrows, Enter and Delete; Tab goes on to the buttons.
+    setFocusPolicy(Qt::StrongFocus);
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
@@ -68,7 +70,19 @@ class GalleryCanvas : public QWidget {
       painter.fillRect(band, QColor(255, 255, 255, 170));
       painter.drawText(band.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
     }
+    const Rect cell = window_->model_->HighlightRect();
+    if (cell.Width() > 0) {
+      QPen pen(palette().highlight().color(), 3);
+      if (!hasFocus()) pen.setStyle(Qt::DotLine);
+      painter.setPen(pen);
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(QRect(cell.left + 1, cell.top + 1, cell.Width() - 3, cell.Height() - 3));
+    }
   }
+
+  void keyPressEvent(QKeyEvent* event) override { window_->keyPressEvent(event); }
+  void focusInEvent(QFocusEvent*) override { update(); }
+  void focusOutEvent(QFocusEvent*) override { update(); }
 
   void mousePressEvent(QMouseEvent* event) override {
     const QPoint p = window_->ToClient(event->position().toPoint());
@@ -113,6 +127,7 @@ TGalerie::TGalerie(EditorSession& session, GalleryDocument& document, Prompter& 
   scroll_->setFrameShape(QFrame::NoFrame);
   scroll_->setFocusPolicy(Qt::NoFocus);
   canvas_ = new GalleryCanvas(this);
+  setFocusProxy(canvas_);
   scroll_->setWidget(canvas_);
   scroll_->setWidgetResizable(false);
   scroll_->viewport()->installEventFilter(this);
@@ -120,7 +135,7 @@ TGalerie::TGalerie(EditorSession& session, GalleryDocument& document, Prompter& 
   auto button = [this](const char* name, const char* caption, void (GalleryWindowModel::*click)()) {
     auto* b = new QPushButton(caption, canvas_);
     b->setObjectName(name);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::StrongFocus);
     b->resize(kButtonWidth, kButtonHeight);
     connect(b, &QPushButton::clicked, this, [this, click] { Run([&] { (*model_.*click)(); }); });
     return b;
@@ -195,6 +210,13 @@ void TGalerie::showEvent(QShowEvent* event) {
   if (centred_) return;
   centred_ = true;
   CentreOnPrimaryScreen(*this);
+  const std::vector<ScreenRect> areas = AvailableScreenAreas();
+  if (!keep_clear_ || areas.empty()) return;
+  const FrameMargins margins = FrameMarginsOf(this, FrameMargins{4, 28, 4, 4});
+  const ScreenRect outer = OuterRect(this, margins);
+  const std::optional<ScreenPoint> place =
+      PlaceAvoiding(outer, areas.front(), keep_clear_(), ScreenPoint{outer.Left, outer.Top});
+  if (place) move(place->X, place->Y);
 }
 
 void TGalerie::Run(const std::function<void()>& action) {
@@ -264,7 +286,22 @@ void TGalerie::ShowProgress(int done, int total) {
 }
 
 void TGalerie::keyPressEvent(QKeyEvent* event) {
+  const auto move = [this](int dx, int dy) {
+    Run([&] { model_->KeyMove(dx, dy); });
+    const Rect cell = model_->HighlightRect();
+    scroll_->ensureVisible(cell.left + cell.Width() / 2, cell.top + cell.Height() / 2,
+                           cell.Width() / 2, cell.Height() / 2);
+    canvas_->update();
+  };
   switch (event->key()) {
+    case Qt::Key_Left:
+      return move(-1, 0);
+    case Qt::Key_Right:
+      return move(1, 0);
+    case Qt::Key_Up:
+      return move(0, -1);
+    case Qt::Key_Down:
+      return move(0, 1);
     case Qt::Key_Delete:
       Run([this] { model_->KeyDelete(); });
       return;

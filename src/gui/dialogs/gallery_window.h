@@ -8,7 +8,9 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
+#include "editor/main_window/window_placement.h"
 #include "editor/windows/gallery_window_model.h"
 
 class QMenu;
@@ -32,8 +34,14 @@ class TGalerie : public QWidget, private GalleryListener {
   ~TGalerie() override;
 
   GalleryWindowModel& Model() { return *model_; }
-  // Shows the window (centred the first time) and brings it to the front.
+  // Shows the window (centred the first time, or as near to that as keeps clear of what the
+  // keep-clear rectangles name) and brings it to the front.
   void ShowWindow();
+  // The outer rectangles the window should not cover when it first opens ("Add to gal.", the
+  // full-size preview).
+  void SetKeepClear(std::function<std::vector<ScreenRect>()> keep_clear) {
+    keep_clear_ = std::move(keep_clear);
+  }
   // Runs one action on the model (RunReported), then shows the model again.
   void Run(const std::function<void()>& action);
 
@@ -74,6 +82,7 @@ class TGalerie : public QWidget, private GalleryListener {
   QAction* voice_item_ = nullptr;
   QAction* name_item_ = nullptr;
   bool centred_ = false;
+  std::function<std::vector<ScreenRect>()> keep_clear_;
 };
 
 }  // namespace kelvo

@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include "gui/dialogs/colours_dialog.h"
+#include "gui/dialogs/export_dialog.h"
 #include "gui/dialogs/gallery_window.h"
 #include "gui/dialogs/properties_dialog.h"
 #include "gui/dialogs/spread_dialog.h"
@@ -27,6 +28,7 @@
 #include "gui/main_window/preview_window.h"
 #include "gui/main_window/radio_group.h"
 #include "gui/message_box_sink.h"
+#include "gui/qt_desktop_port.h"
 #include "gui/settings_store.h"
 #include "gui/text_codec.h"
 #include "gui/window_geometry.h"
@@ -83,16 +85,23 @@ TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
   ConnectAnimation();
   ConnectAvatar();
   ConnectDataSets();
+  desktop_ = std::make_unique<QtDesktopPort>();
+  model_.SetDesktopPort(desktop_.get());
+  export_dialog_ = new ExportPortraitDialog(prompter_, this);
+  model_.SetPortraitExportDialog(export_dialog_);
   // Menus and status bar come last: they name the commands wired above.
   status_ = new MainFormStatus(model_.Session(), Preview(1), this);
   actions_ = new MainFormActions(*this, c_, model_, prompter_, status_->Model());
   layout()->setMenuBar(actions_->MenuBar());
+  ConnectFiles();
   layout()->addWidget(status_);
   model_.SetListener(this);
 }
 
 TMainForm::~TMainForm() {
   model_.SetListener(nullptr);
+  model_.SetDesktopPort(nullptr);
+  model_.SetPortraitExportDialog(nullptr);
   if (started_ && !settings_stored_) StoreSettings();
 }
 
@@ -106,6 +115,7 @@ void TMainForm::CreatePreviews() {
 
 bool TMainForm::StartUp() {
   const EditorSettings settings = ReadEditorSettings();
+  RestoreRecentFiles();
   if (!model_.StartUp(settings)) return false;
   started_ = true;
   ShowState(kChangeAll);
@@ -206,6 +216,7 @@ void TMainForm::StoreSettings() {
   }
   WriteEditorSettings(settings);
   StoreDataSetSettings();
+  StoreRecentFiles();
 }
 
 void TMainForm::moveEvent(QMoveEvent* event) {

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -26,6 +27,8 @@ class TGalerie;
 class MainFormActions;
 class MainFormStatus;
 class DataSetCommands;
+class DesktopPort;
+class ExportPortraitDialog;
 
 class TMainForm : public QWidget, public EditorListener {
   Q_OBJECT
@@ -50,6 +53,7 @@ class TMainForm : public QWidget, public EditorListener {
   MainFormActions* Actions() const { return actions_; }
   MainFormStatus* StatusBar() const { return status_; }
   DataSetCommands* DataSets() const { return data_sets_; }
+  ExportPortraitDialog* ExportDialog() const { return export_dialog_; }
 
   void EditorChanged(unsigned changes) override;
 
@@ -64,6 +68,10 @@ class TMainForm : public QWidget, public EditorListener {
   // program running. Otherwise the previews and dialogs close with it and the settings are written.
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // main_form_files.cpp: files dropped on the main window or the gallery window.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreatePreviews();
@@ -77,6 +85,11 @@ class TMainForm : public QWidget, public EditorListener {
   // the unsaved-library question (false when closing is to be cancelled); the dialogs' stored
   // folders.
   void ConnectDataSets();
+  // main_form_files.cpp: drops and "Open Recent" with its stored list.
+  void ConnectFiles();
+  bool TakeDrop(QDropEvent* event, bool on_gallery);
+  void RestoreRecentFiles();
+  void StoreRecentFiles();
   bool MayDropLibrary();
   void StoreDataSetSettings();
   void PlaceWindows(const EditorSettings& settings);
@@ -108,6 +121,8 @@ class TMainForm : public QWidget, public EditorListener {
   MainFormStatus* status_ = nullptr;
   MainFormActions* actions_ = nullptr;
   DataSetCommands* data_sets_ = nullptr;
+  std::unique_ptr<DesktopPort> desktop_;  // PNG files and the clipboard, for the model
+  ExportPortraitDialog* export_dialog_ = nullptr;
   std::vector<QWidget*> blocked_by_dialog_;  // the form's parts the spread dialog disabled
   bool started_ = false;
   bool settings_stored_ = false;

@@ -2,24 +2,30 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <exception>
 
 #include "editor/main_window/editor_model.h"
 #include "editor/main_window/status_bar_model.h"
 #include "foundation/version.h"
+#include "gui/dialogs/manual_window.h"
 #include "gui/main_window/main_form.h"
 #include "gui/main_window/preview_window.h"
+#include "gui/main_window/radio_group.h"
 #include "gui/message_box_sink.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 namespace {
@@ -102,6 +108,10 @@ MainFormActions::MainFormActions(TMainForm& form, const MainFormControls& contro
   BuildFileMenu();
   BuildEditMenu();
   BuildPortraitMenu();
+  BuildPointsMenu();
+  BuildLibraryMenu();
+  BuildGalleryMenu();
+  BuildAnimationMenu();
   BuildViewMenu();
   BuildHelpMenu();
   // The keys work while a preview is the active window too: that is where the user drags.
@@ -127,8 +137,31 @@ QAction* MainFormActions::Bind(QMenu* menu, QAbstractButton* button, const QStri
   });
   new ButtonTooltip(button, action, WithKeys(tip, keys), pending);
   actions_.push_back(action);
+  bound_.emplace_back(button, action);
   if (action->isCheckable()) check_actions_.emplace_back(action, button);
   return action;
+}
+
+QAction* MainFormActions::ActionOf(const QAbstractButton* button) const {
+  for (const auto& [bound, action] : bound_) {
+    if (bound == button) return action;
+  }
+  return nullptr;
+}
+
+QMenu* MainFormActions::Menu(const QString& title, const QString& name) {
+  QMenu* menu = menu_bar_->addMenu(title);
+  menu->setObjectName(name);
+  menu->setToolTipsVisible(true);
+  return menu;
+}
+
+std::function<void()> MainFormActions::Runner(void (EditorModel::*handler)()) {
+  return [this, handler] {
+    if (!RunReported(prompter_, [this, handler] { (model_.*handler)(); })) {
+      form_.EditorChanged(kChangeAll);
+    }
+  };
 }
 
 template <typename Run>
@@ -146,18 +179,25 @@ QAction* MainFormActions::Add(QMenu* menu, const QString& name, const QString& t
 }
 
 void MainFormActions::BuildFileMenu() {
-  QMenu* menu = menu_bar_->addMenu("&File");
-  menu->setObjectName("MenuFile");
-  menu->setToolTipsVisible(true);
-  Bind(menu, c_.BtnGal, "ActGallery", "&Gallery window", {QKeySequence(Qt::CTRL | Qt::Key_G)},
-       "Open the gallery window");
+  QMenu* menu = Menu("&File", "MenuFile");
+  Add(menu, "ActExportPortrait", "&Export portrait...", {QKeySequence(Qt::CTRL | Qt::Key_E)},
+      "Write the portrait as one PNG or BMP picture, optionally reduced or with a transparent "
+      "background",
+      Runner(&EditorModel::ExportPortraitClick));
+  recent_menu_ = menu->addMenu("Open &Recent");
+  recent_menu_->setObjectName("MenuRecent");
+  recent_menu_->menuAction()->setObjectName("ActOpenRecent");
+  recent_menu_->setToolTipsVisible(true);
+  connect(recent_menu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+  FillRecentMenu();
+  menu->addSeparator();
+  Bind(menu, c_.Button6, "ActSaveAsBmp", "Save As &BMP...", {},
+       "Save the portrait and its animation frames as bitmaps for the game",
+       "Not available yet: the bitmap export comes with a later version");
   menu->addSeparator();
   Bind(menu, c_.BtnUloz, "ActSaveLibrary", "&Save library...", {QKeySequence::Save},
        "Save the library into a folder",
        "Not available yet: saving the library comes with a later version");
-  Bind(menu, c_.Button6, "ActSaveAsBmp", "Save As &BMP...", {},
-       "Save the portrait and its animation frames as bitmaps",
-       "Not available yet: the bitmap export comes with a later version");
   Bind(menu, c_.BtnNacist, "ActChangeDataSet", "&Change data set...", {},
        "Change the data set (male, female, ape)",
        "Not available yet: changing the data set comes with a later version");
@@ -166,10 +206,32 @@ void MainFormActions::BuildFileMenu() {
       "Close every window and end the program", [this] { form_.close(); });
 }
 
+void MainFormActions::FillRecentMenu() {
+  recent_menu_->clear();
+  const std::vector<RecentFile>& entries = model_.Session().Recent().Entries();
+  int n = 0;
+  for (const RecentFile& entry : entries) {
+    ++n;
+    const QString path = FromAnsi(entry.Path).replace('\\', '/');
+    const QString kind = entry.Kind == RecentKind::kGallery ? "gallery" : "library";
+    auto* action = recent_menu_->addAction((n <= 9 ? QString("&%1 ").arg(n) : QString()) + path +
+                                           "  (" + kind + ")");
+    action->setObjectName(QString("ActRecent%1").arg(n));
+    action->setToolTip(entry.Kind == RecentKind::kGallery ? "Open this gallery"
+                                                          : "Open this library folder");
+    connect(action, &QAction::triggered, this, [this, entry] {
+      bool opened = false;
+      if (!RunReported(prompter_, [&] { opened = model_.OpenRecent(entry); })) {
+        form_.EditorChanged(kChangeAll);
+      }
+      if (opened && entry.Kind == RecentKind::kGallery) emit GalleryOpened();
+    });
+  }
+  if (n == 0) recent_menu_->addAction("(none)")->setEnabled(false);
+}
+
 void MainFormActions::BuildEditMenu() {
-  QMenu* menu = menu_bar_->addMenu("&Edit");
-  menu->setObjectName("MenuEdit");
-  menu->setToolTipsVisible(true);
+  QMenu* menu = Menu("&Edit", "MenuEdit");
   Bind(menu, c_.BtnUndo, "ActUndo", "&Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)},
        "Take back the last edit of component geometry", "Nothing to undo");
   Bind(menu, c_.BtnRedo, "ActRedo", "&Redo",
@@ -178,14 +240,22 @@ void MainFormActions::BuildEditMenu() {
   Bind(menu, c_.BtnUndoAll, "ActUndoAll", "Undo &all", {}, "Take back every edit",
        "Nothing to undo");
   menu->addSeparator();
+  Add(menu, "ActCopyPortrait", "&Copy portrait", {QKeySequence(Qt::CTRL | Qt::Key_C)},
+      "Put the 320 x 400 picture on the clipboard", Runner(&EditorModel::CopyPortraitClick));
+  Add(menu, "ActCopyPortraitCode", "Copy portrait c&ode",
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+      "Put the portrait's multiplayer avatar settings on the clipboard as text, to share it",
+      Runner(&EditorModel::CopyPortraitCodeClick));
+  Add(menu, "ActPastePortraitCode", "&Paste portrait code", {QKeySequence(Qt::CTRL | Qt::Key_V)},
+      "Apply the avatar settings text on the clipboard to the portrait",
+      Runner(&EditorModel::PastePortraitCodeClick));
+  menu->addSeparator();
   Bind(menu, c_.BtnSmazat, "ActRemove", "Remove &component", {QKeySequence(Qt::Key_Delete)},
        "Remove the selected component from the library, after a question; Undo brings it back");
 }
 
 void MainFormActions::BuildPortraitMenu() {
-  QMenu* menu = menu_bar_->addMenu("P&ortrait");
-  menu->setObjectName("MenuPortrait");
-  menu->setToolTipsVisible(true);
+  QMenu* menu = Menu("P&ortrait", "MenuPortrait");
   Bind(menu, c_.BtnNahodAll, "ActRandomAll", "Random &all", {QKeySequence(Qt::CTRL | Qt::Key_R)},
        "Random components for the unlocked categories and random colours");
   Bind(menu, c_.BtnNahodKomp, "ActRandom", "&Random", {},
@@ -204,18 +274,130 @@ void MainFormActions::BuildPortraitMenu() {
        "Back to the portrait a random command replaced; Undo is not affected", "No earlier roll");
   Bind(menu, next_roll_, "ActNextRoll", "&Next roll", {QKeySequence(Qt::ALT | Qt::Key_Right)},
        "Forward to the portrait of a later roll", "No later roll");
+  menu->addSeparator();
+  Bind(menu, c_.BtnUsePos, "ActSet", "&Set", {},
+       "Move the current category's shift (and span) into its component");
+  Bind(menu, c_.BtnUsePosAll, "ActSetAll", "S&et all", {},
+       "Move the shift and span of every category into its component");
+  Bind(menu, c_.BtnNull, "ActUnset", "&Unset", {}, "Drop the current category's shift and span");
+  Bind(menu, c_.BtnNullAll, "ActUnsetAll", "Unset a&ll", {},
+       "Drop the shift and span of every category");
+  Bind(menu, c_.BtnDefRozesun, "ActDefSpan", "&Def. span", {},
+       "Move the span into the default span of the snapping point",
+       "Only paired categories have a span");
+  menu->addSeparator();
+  QMenu* categories = menu->addMenu("Ca&tegory");
+  categories->setObjectName("MenuCategory");
+  categories->setToolTipsVisible(true);
+  for (int i = 1; i <= kCategoryCount; ++i) {
+    Bind(categories, c_.speedb[i], QString("ActCategory%1").arg(i), c_.speedb[i]->text(),
+         i <= 9 ? QList<QKeySequence>{QKeySequence(Qt::ALT | (Qt::Key_0 + i))}
+                : QList<QKeySequence>{},
+         "Show the components of " + c_.speedb[i]->text());
+  }
+}
+
+void MainFormActions::BuildPointsMenu() {
+  QMenu* menu = Menu("Sprea&d", "MenuSpread");
+  Bind(menu, c_.ChkRozpt, "ActWithSpread", "&With spread", {},
+       "Draw with the spread offsets of the snapping points",
+       "The current category has no snapping points");
+  Bind(menu, c_.BtnNahUmB, "ActRandomSpread", "&Random spread", {},
+       "Scatter the snapping points at random within their limits", "Check \"w. spread\" first");
+  Bind(menu, c_.BtnNastNahUmB, "ActEditSpread", "&Edit limits...", {},
+       "Edit the spread limits of the chosen snapping point", "Check \"w. spread\" first");
+  Bind(menu, c_.BtnRozptUse, "ActApplySpread", "&Apply spread", {},
+       "Move the snapping points by their spread for good", "Check \"w. spread\" first");
+  Bind(menu, c_.BtnRozptVsem, "ActCopySpread", "&Copy to all points", {},
+       "Copy the chosen point's spread limits to every point", "Check \"w. spread\" first");
+  Bind(menu, c_.BtnRozptNulNah, "ActUnsetSpread", "&Unset spread", {},
+       "Set the spread offsets back to zero", "Check \"w. spread\" first");
+  menu->addSeparator();
+  Bind(menu, c_.ChbLockUm, "ActLockPoints", "&Lock points", {},
+       "A point drag moves all points of the component together");
+  auto* mouse = new QActionGroup(this);
+  mouse->addAction(Bind(menu, c_.RBNastKomp, "ActMouseComponents", "Mouse moves co&mponents", {},
+                        "The mouse in the full-size preview moves components"));
+  mouse->addAction(Bind(menu, c_.RBNastBod, "ActMousePoints", "Mouse moves snap. &points", {},
+                        "The mouse in the full-size preview moves snapping points",
+                        "The current category has no snapping points"));
+}
+
+void MainFormActions::BuildLibraryMenu() {
+  QMenu* menu = Menu("&Library", "MenuLibrary");
+  Bind(menu, c_.BtnImport, "ActImport", "&Import...", {QKeySequence(Qt::CTRL | Qt::Key_I)},
+       "Import bitmaps as a new component or as new pictures of one");
+  Bind(menu, c_.BtnEdKomp, "ActEditComponent", "Edit &component...", {},
+       "Edit the selected component's record");
+  Bind(menu, c_.BtnEdKont, "ActEditType", "Edit &type...", {},
+       "Edit the current category's record");
+  Bind(menu, c_.BtnVlast, "ActProperties", "&Properties...", {},
+       "Edit the property values of the selected component");
+  Bind(menu, c_.BtnBarvy, "ActColours", "C&olors...", {QKeySequence(Qt::CTRL | Qt::Key_K)},
+       "Open the colours dialog");
+  Bind(menu, c_.BtnMirror, "ActMirror", "&Mirror", {}, "Mirror the library");
+  menu->addSeparator();
+  QMenu* clipping = menu->addMenu("C&lipping");
+  clipping->setObjectName("MenuClipping");
+  clipping->setToolTipsVisible(true);
+  for (int i = 1; i <= kSubcomponentCount; ++i) {
+    Bind(clipping, c_.clip[i], QString("ActClip%1").arg(i), c_.clip[i]->text(), {},
+         QString("Clipping flag of subcomponent %1 of the selected component").arg(i),
+         QString("The selected component has no subcomponent %1").arg(i));
+  }
+}
+
+void MainFormActions::BuildGalleryMenu() {
+  QMenu* menu = Menu("&Gallery", "MenuGallery");
+  Bind(menu, c_.BtnGal, "ActGallery", "&Gallery window", {QKeySequence(Qt::CTRL | Qt::Key_G)},
+       "Open the gallery window");
+  Bind(menu, c_.BtnPridGal, "ActAddToGallery", "&Add to gallery",
+       {QKeySequence(Qt::CTRL | Qt::Key_D)}, "Add the portrait to the gallery");
+  Bind(menu, c_.BtnBackToGal, "ActBackToGallery", "&Back to gallery", {},
+       "Put the edited portrait back into the gallery",
+       "Double-click a portrait in the gallery to edit it first");
+  menu->addSeparator();
+  Bind(menu, c_.Button5, "ActMultiAvatar", "&Multi Avatar...", {},
+       "Exchange the portrait with a multiplayer avatar of the game");
+}
+
+void MainFormActions::BuildAnimationMenu() {
+  QMenu* menu = Menu("&Animation", "MenuAnimation");
+  const char* animated = "Only categories with animation frames animate";
+  Bind(menu, c_.BtnAnimuj, "ActAnimateComponent", "Anim. &comp.", {},
+       "Animate the selected component", animated);
+  Bind(menu, c_.BtnAnimSet, "ActAnimationFrames", "&Animation...", {},
+       "Choose the animation frames of the selected component", animated);
+  Bind(menu, c_.BtnAnimAll, "ActAnimateAll", "Animate a&ll", {}, "Animate the whole portrait");
 }
 
 void MainFormActions::BuildViewMenu() {
-  QMenu* menu = menu_bar_->addMenu("&View");
-  menu->setObjectName("MenuView");
-  menu->setToolTipsVisible(true);
+  QMenu* menu = Menu("&View", "MenuView");
   const Qt::Key keys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
   for (int i = 1, factor = 1; i <= kPreviewCount; ++i, factor *= 2) {
     Bind(menu, c_.preview_boxes[i], QString("ActPreview%1").arg(i),
          QString("&%1x preview").arg(factor), {QKeySequence(Qt::CTRL | keys[i - 1])},
          i == 1 ? QString("Show the full-size preview")
                 : QString("Show the preview reduced %1 times").arg(factor));
+  }
+  menu->addSeparator();
+  // The list's filter: its radio buttons are made anew with their items, so the actions run the
+  // model's handler themselves and follow its choice in ShowState.
+  QMenu* list = menu->addMenu("&List");
+  list->setObjectName("MenuList");
+  list->menuAction()->setObjectName("ActList");
+  auto* filters = new QActionGroup(this);
+  const QStringList items = c_.RGKomp->Items();
+  for (int i = 0; i < items.size(); ++i) {
+    QAction* action = Add(list, QString("ActList%1").arg(i + 1), items[i], {},
+                          "Show " + items[i] + " in the component list", [this, i] {
+                            if (!RunReported(prompter_, [this, i] { model_.RGKompClick(i); })) {
+                              form_.EditorChanged(kChangeAll);
+                            }
+                          });
+    action->setCheckable(true);
+    filters->addAction(action);
+    list_actions_.push_back(action);
   }
   menu->addSeparator();
   Bind(menu, c_.ChbSelKomp, "ActOnlySelected", "&Only selected comp.", {},
@@ -226,11 +408,11 @@ void MainFormActions::BuildViewMenu() {
 }
 
 void MainFormActions::BuildHelpMenu() {
-  QMenu* menu = menu_bar_->addMenu("&Help");
-  menu->setObjectName("MenuHelp");
-  menu->setToolTipsVisible(true);
-  Add(menu, "ActShortcuts", "&Keyboard shortcuts", {QKeySequence(Qt::Key_F1)},
-      "List the keys of every command", [this] { ShowShortcuts(); });
+  QMenu* menu = Menu("&Help", "MenuHelp");
+  Add(menu, "ActManual", "KelvoEd &manual", {QKeySequence(Qt::Key_F1)},
+      "The workflow, the windows, the files and the keys", [this] { ShowManual(); });
+  Add(menu, "ActShortcuts", "&Keyboard shortcuts", {}, "List the keys of every command",
+      [this] { ShowShortcuts(); });
   Add(menu, "ActAbout", "&About KelvoEd", {}, "The program's version", [this] { ShowAbout(); });
 }
 
@@ -243,6 +425,9 @@ void MainFormActions::AddRollButtons() {
   next_roll_ = new QPushButton("Next roll", parent);
   next_roll_->setObjectName("BtnRollNext");
   for (QPushButton* button : {previous_roll_, next_roll_}) button->setAutoDefault(false);
+  // Made after the other columns, they still come in the random panel's place in the Tab order.
+  QWidget::setTabOrder(c_.BtnNahRus, previous_roll_);
+  QWidget::setTabOrder(previous_roll_, next_roll_);
   if (auto* grid = panel != nullptr ? qobject_cast<QGridLayout*>(panel->layout()) : nullptr) {
     const int row = grid->rowCount();
     grid->addWidget(previous_roll_, row, 0);
@@ -259,60 +444,24 @@ void MainFormActions::AddRollButtons() {
   connect(next_roll_, &QPushButton::clicked, this, click(&EditorModel::BtnRollNextClick));
 }
 
+// The number fields say what they hold; the buttons got theirs with their actions.
 void MainFormActions::SetTooltips() {
-  struct Row {
-    QAbstractButton* button;
-    const char* tip;
-    const char* disabled;
+  const std::pair<QWidget*, const char*> fields[] = {
+      {c_.SpinEditCetn,
+       "Frequency of the selected component: how often random portraits choose "
+       "it (0: never)"},
+      {c_.SpinEditPosX, "Shift of the current category to the right, in pixels"},
+      {c_.SpinEditPosY, "Shift of the current category downwards, in pixels"},
+      {c_.SpinEditRozX, "Span of a paired category: how far its halves move apart across"},
+      {c_.SpinEditRozY, "Span of a paired category: how far its halves move apart down"},
+      {c_.SEDefRozX, "Default span across, kept with the snapping point"},
+      {c_.SEDefRozY, "Default span down, kept with the snapping point"},
+      {c_.SpinUmistX, "The chosen snapping point's x, relative to its component"},
+      {c_.SpinUmistY, "The chosen snapping point's y, relative to its component"},
+      {c_.EditSig, "The portrait's signature"},
   };
-  const char* animated = "Only categories with animation frames animate";
-  const Row rows[] = {
-      {c_.BtnPridGal, "Add the portrait to the gallery", nullptr},
-      {c_.BtnBackToGal, "Put the edited portrait back into the gallery",
-       "Double-click a portrait in the gallery to edit it first"},
-      {c_.Button5, "Exchange the portrait with a multiplayer avatar of the game", nullptr},
-      {c_.BtnImport, "Import bitmaps as a new component or as new pictures of one", nullptr},
-      {c_.BtnEdKomp, "Edit the selected component's record", nullptr},
-      {c_.BtnEdKont, "Edit the current category's record", nullptr},
-      {c_.BtnVlast, "Edit the property values of the selected component", nullptr},
-      {c_.BtnBarvy, "Open the colours dialog", nullptr},
-      {c_.BtnMirror, "Mirror the library", nullptr},
-      {c_.BtnAnimuj, "Animate the selected component", animated},
-      {c_.BtnAnimSet, "Choose the animation frames of the selected component", animated},
-      {c_.BtnAnimAll, "Animate the whole portrait", nullptr},
-      {c_.BtnUsePos, "Move the current category's shift (and span) into its component", nullptr},
-      {c_.BtnUsePosAll, "Move the shift and span of every category into its component", nullptr},
-      {c_.BtnNull, "Drop the current category's shift and span", nullptr},
-      {c_.BtnNullAll, "Drop the shift and span of every category", nullptr},
-      {c_.BtnDefRozesun, "Move the span into the default span of the snapping point",
-       "Only paired categories have a span"},
-      {c_.BtnNahUmB, "Scatter the snapping points at random within their limits",
-       "Check \"w. spread\" first"},
-      {c_.BtnNastNahUmB, "Edit the spread limits of the chosen snapping point",
-       "Check \"w. spread\" first"},
-      {c_.BtnRozptUse, "Move the snapping points by their spread for good",
-       "Check \"w. spread\" first"},
-      {c_.BtnRozptVsem, "Copy the chosen point's spread limits to every point",
-       "Check \"w. spread\" first"},
-      {c_.BtnRozptNulNah, "Set the spread offsets back to zero", "Check \"w. spread\" first"},
-      {c_.ChkRozpt, "Draw with the spread offsets of the snapping points",
-       "The current category has no snapping points"},
-      {c_.ChbLockUm, "A point drag moves all points of the component together", nullptr},
-      {c_.RBNastKomp, "The mouse in the full-size preview moves components", nullptr},
-      {c_.RBNastBod, "The mouse in the full-size preview moves snapping points",
-       "The current category has no snapping points"},
-  };
-  for (const Row& row : rows) {
-    if (row.button == nullptr) continue;
-    SetButtonTooltip(row.button, row.tip, row.disabled != nullptr ? row.disabled : "");
-  }
-  for (int i = 1; i <= kCategoryCount; ++i) {
-    c_.speedb[i]->setToolTip("Show the components of " + c_.speedb[i]->text());
-  }
-  for (int i = 1; i <= kSubcomponentCount; ++i) {
-    SetButtonTooltip(c_.clip[i],
-                     QString("Clipping flag of subcomponent %1 of the selected component").arg(i),
-                     QString("The selected component has no subcomponent %1").arg(i));
+  for (const auto& [field, tip] : fields) {
+    if (field != nullptr) field->setToolTip(tip);
   }
 }
 
@@ -334,29 +483,59 @@ void MainFormActions::ShowState() {
   previous_roll_->setEnabled(model_.Random().Rolls().CanGoBack());
   next_roll_->setEnabled(model_.Random().Rolls().CanGoForward());
   for (const auto& [action, button] : check_actions_) action->setChecked(button->isChecked());
+  for (int i = 0; i < static_cast<int>(list_actions_.size()); ++i) {
+    list_actions_[static_cast<size_t>(i)]->setChecked(c_.RGKomp->ItemIndex() == i);
+  }
 }
 
 QString MainFormActions::ShortcutsText() const {
   QStringList lines;
+  for (const auto& [keys, command] : ShortcutRows()) lines << keys + "\t" + command;
+  return lines.join("\n");
+}
+
+std::vector<std::pair<QString, QString>> MainFormActions::ShortcutRows() const {
+  std::vector<std::pair<QString, QString>> rows;
   for (const QAction* action : actions_) {
     if (action->shortcuts().isEmpty()) continue;
     QStringList keys;
     for (const QKeySequence& key : action->shortcuts()) {
       keys << key.toString(QKeySequence::NativeText);
     }
-    lines << keys.join(", ") + "\t" + Plain(action->text());
+    rows.emplace_back(keys.join(", "), Plain(action->text()));
   }
   for (const QPushButton* button : form_.findChildren<QPushButton*>()) {
     const QKeySequence key = QKeySequence::mnemonic(button->text());
     if (key.isEmpty() || !button->isVisibleTo(&form_)) continue;
-    lines << key.toString(QKeySequence::NativeText) + "\t" + Plain(button->text()) + " (button)";
+    rows.emplace_back(key.toString(QKeySequence::NativeText), Plain(button->text()) + " (button)");
   }
-  return lines.join("\n");
+  return rows;
 }
 
+ManualWindow* MainFormActions::Manual() {
+  if (manual_ == nullptr) manual_ = new ManualWindow(&form_);
+  return manual_;
+}
+
+std::vector<ScreenRect> MainFormActions::KeepClear() const {
+  std::vector<ScreenRect> keep;
+  if (form_.Preview(1)->isVisible())
+    keep.push_back(ToScreenRect(form_.Preview(1)->frameGeometry()));
+  return keep;
+}
+
+void MainFormActions::ShowManual() {
+  Manual()->ShowHtml("KelvoEd manual", ManualHtml(), KeepClear());
+}
+
+// One row per command in a table, so the keys line up whatever their length.
 void MainFormActions::ShowShortcuts() {
-  prompter_.Message(MessageKind::Information, "Keyboard shortcuts", ToAnsi(ShortcutsText()),
-                    MessageButtons::Ok);
+  QString html = "<h2>Keyboard shortcuts</h2><table cellspacing=\"0\" cellpadding=\"3\">";
+  for (const auto& [keys, command] : ShortcutRows()) {
+    html += "<tr><td><tt>" + keys.toHtmlEscaped() + "</tt></td><td>" + command.toHtmlEscaped() +
+            "</td></tr>";
+  }
+  Manual()->ShowHtml("Keyboard shortcuts", html + "</table>", KeepClear());
 }
 
 void MainFormActions::ShowAbout() {

@@ -10,8 +10,10 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <vector>
 
+#include "editor/main_window/window_placement.h"
 #include "gui/main_window/main_form_controls.h"
 
 class QAbstractButton;
@@ -24,6 +26,7 @@ class QPushButton;
 namespace kelvo {
 
 class EditorModel;
+class ManualWindow;
 class Prompter;
 class StatusBarModel;
 class TMainForm;
@@ -46,12 +49,25 @@ class MainFormActions : public QObject {
   QPushButton* PreviousRollButton() const { return previous_roll_; }
   QPushButton* NextRollButton() const { return next_roll_; }
   const std::vector<QAction*>& Actions() const { return actions_; }
+  // The menu action that runs `button`'s command; null when it has none.
+  QAction* ActionOf(const QAbstractButton* button) const;
 
   // Brings the enabled states (undo, redo, rolls) and the checked entries of the View menu in
   // line with the model; the form calls it after every change.
   void ShowState();
   // The text of "Keyboard shortcuts": every action with its keys, one a line.
   QString ShortcutsText() const;
+  // Keys and command name, one pair per shortcut.
+  std::vector<std::pair<QString, QString>> ShortcutRows() const;
+  // The window of the manual and of the shortcut list; made when first asked for.
+  ManualWindow* Manual();
+  // File > "Open Recent" from the session's list; it is filled again each time it opens.
+  QMenu* RecentMenu() const { return recent_menu_; }
+  void FillRecentMenu();
+
+ signals:
+  // A gallery was opened from "Open Recent": the gallery window shows it.
+  void GalleryOpened();
 
  private:
   // Adds an action to `menu` bound to `button`. `pending`, when given, is the tooltip while the
@@ -63,15 +79,25 @@ class MainFormActions : public QObject {
   template <typename Run>
   QAction* Add(QMenu* menu, const QString& name, const QString& text,
                const QList<QKeySequence>& keys, const QString& tip, Run run);
+  QMenu* Menu(const QString& title, const QString& name);
+  // A menu command without a button: the model's handler, run as every button runs.
+  std::function<void()> Runner(void (EditorModel::*handler)());
   void BuildFileMenu();
   void BuildEditMenu();
   void BuildPortraitMenu();
+  void BuildPointsMenu();
+  void BuildLibraryMenu();
+  void BuildGalleryMenu();
+  void BuildAnimationMenu();
   void BuildViewMenu();
   void BuildHelpMenu();
   void AddRollButtons();
   void SetTooltips();
   void NameCommands();
   void ShowAbout();
+  void ShowManual();
+  // What the manual window should not cover: the full-size preview when it is shown.
+  std::vector<ScreenRect> KeepClear() const;
   void ShowShortcuts();
 
   TMainForm& form_;
@@ -80,10 +106,14 @@ class MainFormActions : public QObject {
   Prompter& prompter_;
   StatusBarModel& status_;
   QMenuBar* menu_bar_ = nullptr;
+  QMenu* recent_menu_ = nullptr;
+  ManualWindow* manual_ = nullptr;
   QPushButton* previous_roll_ = nullptr;
   QPushButton* next_roll_ = nullptr;
   std::vector<QAction*> actions_;
   std::vector<std::pair<QAction*, QAbstractButton*>> check_actions_;  // View menu mirrors
+  std::vector<std::pair<const QAbstractButton*, QAction*>> bound_;
+  std::vector<QAction*> list_actions_;  // View > List, by filter
 };
 
 }  // namespace kelvo

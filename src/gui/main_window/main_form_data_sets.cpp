@@ -25,12 +25,12 @@ std::optional<std::string> StoredText(const RegistryKey& key, const char* name) 
 DataSetCommands::DataSetCommands(EditorModel& editor, QWidget* form)
     : QObject(form), editor_(editor) {
   setObjectName("DataSetCommands");
-  // The directory lists start where the program was started, as they always have.
+  // The change-sex list starts where the program was started; "&Save" proposes its own folder.
   const std::string start = ToAnsi(QDir::currentPath());
   const RegistryKey key(kEditorSettingsKey);
   DataSetsModel& model = editor_.DataSets();
   model.LoadFormCreate(StoredText(key, "LoadDirectory"), start);
-  model.SaveFormCreate(StoredText(key, "SaveDirectory"), start);
+  model.SaveFormCreate(StoredText(key, "SaveDirectory"));
   load_ = new TFLoad(model, form);
   save_ = new TFSave(model, form);
   editor_.SetDataSetDialogs(this);
@@ -44,7 +44,9 @@ void DataSetCommands::StoreSettings() const {
   RegistryKey key(kEditorSettingsKey);
   const DataSetsState& state = editor_.DataSets().State();
   key.WriteString("LoadDirectory", FromAnsi(state.Load.Directory));
-  key.WriteString("SaveDirectory", FromAnsi(state.Save.Target));
+  if (!editor_.DataSets().LastSavedFolder().empty()) {
+    key.WriteString("SaveDirectory", FromAnsi(editor_.DataSets().LastSavedFolder()));
+  }
   key.Flush();
 }
 

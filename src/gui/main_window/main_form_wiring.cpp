@@ -15,6 +15,7 @@
 #include "gui/main_window/main_form.h"
 #include "gui/main_window/preview_window.h"
 #include "gui/main_window/radio_group.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 namespace {
@@ -171,6 +172,12 @@ void TMainForm::ConnectGallery() {
   connect(c_.BtnGal, &QPushButton::clicked, gallery_, &TGalerie::ShowWindow);
   connect(gallery_, &TGalerie::BackToGalleryEnabled, c_.BtnBackToGal, &QPushButton::setEnabled);
   c_.BtnBackToGal->setEnabled(false);
+  gallery_->SetKeepClear([this] {
+    const QRect button(c_.BtnPridGal->mapToGlobal(QPoint(0, 0)), c_.BtnPridGal->size());
+    std::vector<ScreenRect> keep{ToScreenRect(button)};
+    if (Preview(1)->isVisible()) keep.push_back(ToScreenRect(Preview(1)->frameGeometry()));
+    return keep;
+  });
 }
 
 void TMainForm::ConnectPreview(TFZobr* preview) {

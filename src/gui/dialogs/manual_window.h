@@ -1,0 +1,33 @@
+// The manual (F1) and the keyboard-shortcut list: HTML in a QTextBrowser, a window of its own
+// that stays above the main window without blocking it. The manual ships inside the program
+// (resource ":/doc/manual.html") and, installed, under the package's doc folder.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+#include "editor/main_window/window_placement.h"
+
+class QTextBrowser;
+
+namespace kelvo {
+
+// The manual's HTML; empty when the resource is missing.
+QString ManualHtml();
+
+class ManualWindow : public QDialog {
+ public:
+  explicit ManualWindow(QWidget* owner);
+
+  // Shows `html` under `title`, brought to the front, wholly on the screen and, where the
+  // screen allows, clear of `keep_clear` (outer rectangles: the full-size preview).
+  void ShowHtml(const QString& title, const QString& html,
+                const std::vector<ScreenRect>& keep_clear = {});
+  QTextBrowser* Browser() const { return browser_; }
+
+ private:
+  QTextBrowser* browser_ = nullptr;
+};
+
+}  // namespace kelvo
