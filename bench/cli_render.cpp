@@ -118,7 +118,7 @@ struct DataSetImages {
   std::size_t qt_png_bytes = 0;  // the same through Qt's writer at zlib level 1 (the old default)
 };
 
-std::size_t QtLevelOnePngSize(const Layer& layer) {
+std::string QtLevelOnePng(const Layer& layer) {
   QImage image(layer.width, layer.height, QImage::Format_RGB888);
   for (int y = 0; y < layer.height; ++y) {
     for (int x = 0; x < layer.width; ++x) {
@@ -131,7 +131,7 @@ std::size_t QtLevelOnePngSize(const Layer& layer) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "PNG", 89);  // Qt's quality 89 is zlib level 1
-  return static_cast<std::size_t>(bytes.size());
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 const DataSetImages& ImagesOf(int set) {
@@ -145,23 +145,22 @@ const DataSetImages& ImagesOf(int set) {
     auto portrait = NextRandomPortrait(*library, context.Random(), std::nullopt);
     d.images.push_back(RenderPortraitImage(*portrait, 1));
     d.png_bytes += EncodeImage(d.images.back(), ImageFileType::kPng).size();
-    d.qt_png_bytes += QtLevelOnePngSize(d.images.back());
+    d.qt_png_bytes += QtLevelOnePng(d.images.back()).size();
   }
   return d;
 }
 
 // range(0): the data set; range(1): 0 BMP, 1 PNG at the default level, 2 libdeflate's bare
 // level-1 compression of the PNG's filtered rows (what the PNG costs beyond is filtering and
-// chunks).
+// chunks), 3 the PNG the tool wrote before, through Qt's writer at zlib level 1.
 void BM_EncodeDataSet(benchmark::State& state) {
   if (!bench::HaveBundledData())
     return state.SkipWithError("no bundled data set beside the program");
   const int set = static_cast<int>(state.range(0));
   const int kind = static_cast<int>(state.range(1));
   const DataSetImages& d = ImagesOf(set);
-  state.SetLabel(std::string(kDataSets[set]) + (kind == 0   ? " bmp"
-                                                : kind == 1 ? " png"
-                                                            : " deflate"));
+  static constexpr const char* kKinds[] = {" bmp", " png", " deflate", " qt png"};
+  state.SetLabel(std::string(kDataSets[set]) + kKinds[kind]);
   std::vector<std::vector<std::uint8_t>> rows(d.images.size());
   for (std::size_t i = 0; i < rows.size(); ++i) FilterPngRows(d.images[i], rows[i]);
   libdeflate_compressor* compressor = libdeflate_alloc_compressor(1);
@@ -170,7 +169,9 @@ void BM_EncodeDataSet(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     const std::size_t n = i++ % d.images.size();
-    if (kind == 2) {
+    if (kind == 3) {
+      benchmark::DoNotOptimize(QtLevelOnePng(d.images[n]));
+    } else if (kind == 2) {
       benchmark::DoNotOptimize(libdeflate_zlib_compress(compressor, rows[n].data(), rows[n].size(),
                                                         packed.data(), packed.size()));
     } else {
@@ -181,7 +182,7 @@ void BM_EncodeDataSet(benchmark::State& state) {
   }
   libdeflate_free_compressor(compressor);
 }
-BENCHMARK(BM_EncodeDataSet)->ArgsProduct({{0, 1, 2}, {0, 1, 2}})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EncodeDataSet)->ArgsProduct({{0, 1, 2}, {0, 1, 2, 3}})->Unit(benchmark::kMicrosecond);
 
 void BM_EncodeBmpThroughRgb(benchmark::State& state) {
   Fixture* f = Shared();
@@ -412,6 +413,8 @@ int main(int argc, char** argv) {
       r.PrintRatios("PNG / BMP encoding alone, " + name, prefix + "1", prefix + "0", "none");
       r.PrintRatios("PNG / bare libdeflate level 1 of the filtered rows, " + name, prefix + "1",
                     prefix + "2", "at most 1.3");
+      r.PrintRatios("Qt's zlib level-1 PNG / this PNG encoding, " + name, prefix + "3",
+                    prefix + "1", "none");
       const auto& d = kelvo::cli::ImagesOf(set);
       r.PrintRatio("PNG bytes / Qt zlib level-1 PNG bytes, " + name,
                    static_cast<double>(d.png_bytes) / static_cast<double>(d.qt_png_bytes),

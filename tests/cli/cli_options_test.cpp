@@ -226,6 +226,9 @@ TEST(CliOptions, HelpAndVersion) {
     EXPECT_EQ(own.kind, ParseOutcome::Kind::kHelp);
     EXPECT_NE(own.text.find(std::string("Usage: kelvo ") + command), std::string::npos);
   }
+  // Every summary stands apart from its command's name, the longest included.
+  EXPECT_NE(help.text.find("  thumbnail  draw a gallery's first portrait"), std::string::npos);
+  EXPECT_NE(help.text.find("  check      load a library"), std::string::npos);
   EXPECT_EQ(Parse({"render", "-h"}).kind, ParseOutcome::Kind::kHelp);
   EXPECT_EQ(Parse({"--help", "sheet"}).text, Parse({"sheet", "--help"}).text);
   EXPECT_EQ(Parse({"--version"}).kind, ParseOutcome::Kind::kVersion);
