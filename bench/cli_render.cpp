@@ -1,8 +1,9 @@
 // Where the time of `kelvo render --random --count N` goes: rendering a portrait, encoding it
 // as BMP or PNG and writing the file, each per portrait; the whole command for 1000 portraits
 // on one and on two workers, beside plain writes on one and two threads; writing 1000 and
-// 10,000 new files into one fresh folder, through the writer and with plain calls. Runs on
-// the bundled "male" data set beside the program.
+// 10,000 new files into one fresh folder, through the writer and with plain calls; BMP, PNG and
+// libdeflate's bare compression on each bundled data set. Runs on the bundled data sets beside
+// the program.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -10,6 +11,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <thread>
@@ -27,8 +29,16 @@
 #include "portrait/portrait.h"
 #include "ratio_reporter.h"
 
+#include <libdeflate.h>
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+
 namespace kelvo::cli {
 namespace {
+
+constexpr const char* kDataSets[] = {"male", "female", "ape"};
 
 // The library and a few random portraits, made once.
 struct Fixture {
@@ -100,6 +110,80 @@ BENCHMARK(BM_Encode)
     ->Arg(static_cast<int>(ImageFileType::kPng))
     ->Unit(benchmark::kMillisecond);
 
+// Encoding on each bundled data set: a few portraits each, rendered once.
+
+struct DataSetImages {
+  std::vector<Layer> images;
+  std::size_t png_bytes = 0;     // at the default level, summed over the images
+  std::size_t qt_png_bytes = 0;  // the same through Qt's writer at zlib level 1 (the old default)
+};
+
+std::string QtLevelOnePng(const Layer& layer) {
+  QImage image(layer.width, layer.height, QImage::Format_RGB888);
+  for (int y = 0; y < layer.height; ++y) {
+    for (int x = 0; x < layer.width; ++x) {
+      const Rgb p = split_rgb16(layer.At(x, y));
+      uchar* at = image.scanLine(y) + 3 * x;
+      at[0] = p.r, at[1] = p.g, at[2] = p.b;
+    }
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG", 89);  // Qt's quality 89 is zlib level 1
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+const DataSetImages& ImagesOf(int set) {
+  static std::map<int, DataSetImages> made;
+  DataSetImages& d = made[set];
+  if (!d.images.empty()) return d;
+  CollectingSink sink;
+  ProcessContext context(sink);
+  auto library = bench::LoadBundledLibrary(context, kDataSets[set]);
+  for (int i = 0; i < 8; ++i) {
+    auto portrait = NextRandomPortrait(*library, context.Random(), std::nullopt);
+    d.images.push_back(RenderPortraitImage(*portrait, 1));
+    d.png_bytes += EncodeImage(d.images.back(), ImageFileType::kPng).size();
+    d.qt_png_bytes += QtLevelOnePng(d.images.back()).size();
+  }
+  return d;
+}
+
+// range(0): the data set; range(1): 0 BMP, 1 PNG at the default level, 2 libdeflate's bare
+// level-1 compression of the PNG's filtered rows (what the PNG costs beyond is filtering and
+// chunks), 3 the PNG the tool wrote before, through Qt's writer at zlib level 1.
+void BM_EncodeDataSet(benchmark::State& state) {
+  if (!bench::HaveBundledData())
+    return state.SkipWithError("no bundled data set beside the program");
+  const int set = static_cast<int>(state.range(0));
+  const int kind = static_cast<int>(state.range(1));
+  const DataSetImages& d = ImagesOf(set);
+  static constexpr const char* kKinds[] = {" bmp", " png", " deflate", " qt png"};
+  state.SetLabel(std::string(kDataSets[set]) + kKinds[kind]);
+  std::vector<std::vector<std::uint8_t>> rows(d.images.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) FilterPngRows(d.images[i], rows[i]);
+  libdeflate_compressor* compressor = libdeflate_alloc_compressor(1);
+  std::vector<char> packed(libdeflate_zlib_compress_bound(compressor, rows[0].size()));
+  std::string out;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const std::size_t n = i++ % d.images.size();
+    if (kind == 3) {
+      benchmark::DoNotOptimize(QtLevelOnePng(d.images[n]));
+    } else if (kind == 2) {
+      benchmark::DoNotOptimize(libdeflate_zlib_compress(compressor, rows[n].data(), rows[n].size(),
+                                                        packed.data(), packed.size()));
+    } else {
+      EncodeImage(d.images[n], kind == 0 ? ImageFileType::kBmp : ImageFileType::kPng,
+                  kDefaultPngLevel, out);
+      benchmark::DoNotOptimize(out.data());
+    }
+  }
+  libdeflate_free_compressor(compressor);
+}
+BENCHMARK(BM_EncodeDataSet)->ArgsProduct({{0, 1, 2}, {0, 1, 2, 3}})->Unit(benchmark::kMicrosecond);
+
 void BM_EncodeBmpThroughRgb(benchmark::State& state) {
   Fixture* f = Shared();
   if (!f) return state.SkipWithError("no bundled data set beside the program");
@@ -161,7 +245,8 @@ BENCHMARK(BM_PlainWritesOnThreads)
     ->UseRealTime()
     ->Iterations(3);
 
-// The whole command for 1000 portraits in-process; range(0) workers, range(1) PNG or BMP.
+// The whole command for 1000 portraits in-process; range(0) workers, range(1) PNG or BMP,
+// range(2) the data set.
 void BM_RenderCommand(benchmark::State& state) {
   if (!bench::HaveBundledData())
     return state.SkipWithError("no bundled data set beside the program");
@@ -171,6 +256,7 @@ void BM_RenderCommand(benchmark::State& state) {
     CollectingSink sink;
     ProcessContext context(sink);
     RenderOptions options;
+    options.lib.library = kDataSets[state.range(2)];
     options.source.count = portraits;
     options.out = TempFolder() + "/p%d" + (png ? ".png" : ".bmp");
     options.jobs = static_cast<int>(state.range(0));
@@ -178,14 +264,18 @@ void BM_RenderCommand(benchmark::State& state) {
     Command<RenderOptions>(context, options, out, out).Run();
   }
   state.SetItemsProcessed(state.iterations() * portraits);
-  state.SetLabel(std::string(png ? "png" : "bmp") + ", " + std::to_string(state.range(0)) +
-                 " jobs, 1000 portraits");
+  state.SetLabel(std::string(kDataSets[state.range(2)]) + (png ? " png, " : " bmp, ") +
+                 std::to_string(state.range(0)) + " jobs, 1000 portraits");
 }
 BENCHMARK(BM_RenderCommand)
-    ->Args({1, 0})
-    ->Args({2, 0})
-    ->Args({1, 1})
-    ->Args({2, 1})
+    ->Args({1, 0, 0})
+    ->Args({2, 0, 0})
+    ->Args({1, 1, 0})
+    ->Args({2, 1, 0})
+    ->Args({1, 0, 1})
+    ->Args({1, 1, 1})
+    ->Args({1, 0, 2})
+    ->Args({1, 1, 2})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
@@ -280,8 +370,8 @@ int main(int argc, char** argv) {
   } remove_scratch;
   return kelvo::bench::RunWithRatios(argc, argv, [](const RatioReporter& r) {
     r.PrintRatio("render --count 1000 (bmp): --jobs 1 / --jobs 2",
-                 r.Ratio("BM_RenderCommand/1/0/iterations:3/real_time",
-                         "BM_RenderCommand/2/0/iterations:3/real_time"),
+                 r.Ratio("BM_RenderCommand/1/0/0/iterations:3/real_time",
+                         "BM_RenderCommand/2/0/0/iterations:3/real_time"),
                  "at least 1.8");
     r.PrintRatio("1000 plain writes, 1 thread / 2 threads (the system's own scaling)",
                  r.Ratio("BM_PlainWritesOnThreads/1/iterations:3/real_time",
@@ -293,7 +383,7 @@ int main(int argc, char** argv) {
     };
     // Benchmark times are in milliseconds here.
     const double parts = find("BM_RenderPortrait") + find("BM_Encode/0") + find("BM_PlainWrite");
-    const double command = find("BM_RenderCommand/1/0/iterations:3/real_time") / 1000;
+    const double command = find("BM_RenderCommand/1/0/0/iterations:3/real_time") / 1000;
     if (parts > 0) {
       r.PrintRatio(
           "render --count 1000 --jobs 1 (bmp) per portrait / render + one-pass encode "
@@ -312,6 +402,23 @@ int main(int argc, char** argv) {
     if (plain_growth > 0) {
       r.PrintRatio("per-file growth through the writer / plain system calls",
                    writer_growth / plain_growth, "within 1.1");
+    }
+    for (int set = 0; set < 3; ++set) {
+      const std::string prefix = "BM_EncodeDataSet/" + std::to_string(set) + "/";
+      const std::string name = kelvo::cli::kDataSets[set];
+      const std::string command = "BM_RenderCommand/1/";
+      const std::string tail = "/" + std::to_string(set) + "/iterations:3/real_time";
+      r.PrintRatios("render --count 1000 --jobs 1 per portrait, PNG / BMP, " + name,
+                    command + "1" + tail, command + "0" + tail, "at most 2.5");
+      r.PrintRatios("PNG / BMP encoding alone, " + name, prefix + "1", prefix + "0", "none");
+      r.PrintRatios("PNG / bare libdeflate level 1 of the filtered rows, " + name, prefix + "1",
+                    prefix + "2", "at most 1.3");
+      r.PrintRatios("Qt's zlib level-1 PNG / this PNG encoding, " + name, prefix + "3",
+                    prefix + "1", "none");
+      const auto& d = kelvo::cli::ImagesOf(set);
+      r.PrintRatio("PNG bytes / Qt zlib level-1 PNG bytes, " + name,
+                   static_cast<double>(d.png_bytes) / static_cast<double>(d.qt_png_bytes),
+                   "at most 1");
     }
     r.PrintRatios("one-pass BMP encode speed-up over the 24-bit picture path",
                   "BM_EncodeBmpThroughRgb", "BM_Encode/0", "same bytes");

@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages KelvoEd needs, only those that are missing.
 set -euo pipefail
 packages=(g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl1-mesa-dev xvfb xauth dpkg-dev file desktop-file-utils)
+  qt6-base-dev libdeflate-dev libgl1-mesa-dev xvfb xauth dpkg-dev file desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,8 +1,11 @@
 #include "cli/commands.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <iomanip>
 
 #include "cli/command_support.h"
+#include "cli/json_output.h"
 #include "foundation/paths.h"
 #include "library/categories.h"
 #include "library/type_library.h"
@@ -60,12 +63,46 @@ void PrintSummary(const TKelvoTyp& library, std::ostream& out) {
   out << "Animation links: " << totalLinks << "\n";
 }
 
+// The same counts as one JSON object.
+QJsonObject SummaryObject(const TKelvoTyp& library) {
+  QJsonArray categories;
+  int totalLinks = 0;
+  for (int c = 1; c <= kCategoryCount; ++c) {
+    const TKelvoKompKontejner& container = library.Container(c);
+    int frames = 0;
+    for (const auto& component : container.Components) {
+      frames += component->IsFrame;
+      totalLinks += FrameLinks(*component);
+    }
+    categories.append(QJsonObject{{"index", c},
+                                  {"directory", JsonText(CategoryDir(c))},
+                                  {"name", JsonText(CategoryName(c))},
+                                  {"components", container.ComponentCount()},
+                                  {"frames", frames}});
+  }
+  QJsonArray colourTypes;
+  for (int t = 1; t <= 11; ++t) {
+    const TDruhBarvy& type = library.ColourType(t);
+    colourTypes.append(
+        QJsonObject{{"index", t}, {"name", JsonText(type.Name)}, {"entries", type.EntryCount()}});
+  }
+  return QJsonObject{{"library", JsonText(ShownFolder(library.Path))},
+                     {"categories", categories},
+                     {"colour_types", colourTypes},
+                     {"draw_order", library.DrawOrderCount()},
+                     {"animation_links", totalLinks}};
+}
+
 }  // namespace
 
 template <>
 int Command<CheckOptions>::Run() {
   const auto library = LoadLibraryWithImages(context_, options_.lib.library);
-  PrintSummary(*library, out_);
+  if (options_.json) {
+    PrintJson(SummaryObject(*library), out_);
+  } else {
+    PrintSummary(*library, out_);
+  }
   return 0;
 }
 

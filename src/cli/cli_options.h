@@ -3,6 +3,7 @@
 // command's options, help and parsing are declared in its line of command_table.cpp.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,18 +21,20 @@ struct LibraryOptions {
 
 struct CheckOptions {
   LibraryOptions lib;
+  bool json = false;  // one JSON object instead of the text
 };
 
 struct RandomOptions {
   LibraryOptions lib;
   int count = 1;
   std::optional<Nation> nation;  // none: the plain draw
+  std::uint32_t seed = 0;        // the random sequence's first seed
   std::string out;
 };
 
 // How the image files of render, sheet and anim are encoded and written.
 struct ImageOutputOptions {
-  int png_level = 1;  // zlib level 0-9 of PNG files
+  int png_level = 1;  // compression level 0-9 of PNG files
   bool sync = false;  // flush each file to the disk before it replaces the old one
 };
 
@@ -42,6 +45,7 @@ struct PortraitSource {
   bool all = false;              // every gallery portrait
   int count = 1;                 // random portraits
   std::optional<Nation> nation;  // none: the plain draw
+  std::uint32_t seed = 0;        // the random sequence's first seed
   bool IsRandom() const { return gallery.empty(); }
 };
 
@@ -49,6 +53,7 @@ struct RenderOptions {
   LibraryOptions lib;
   PortraitSource source;
   int scale = 1;
+  bool transparent = false;  // PNG with a clear background, the background category left out
   std::string out;
   bool verbose = false;
   int jobs = 0;  // 0: one per core
@@ -92,6 +97,8 @@ struct StatsOptions {
   LibraryOptions lib;
   int count = 10000;
   std::optional<Nation> nation;  // none: the plain draw
+  std::uint32_t seed = 0;        // the random sequence's first seed
+  bool json = false;             // one JSON object instead of the table
 };
 
 // kelvo import: one bitmap (and the files beside it) into a category, the library written to out.
@@ -104,6 +111,13 @@ struct ImportOptions {
   bool placeClipMask = false;
   std::string file;
   std::string out;
+};
+
+// kelvo thumbnail: a gallery's first portrait as a small PNG, for file managers.
+struct ThumbnailOptions {
+  std::string gallery;
+  std::string out;
+  int size = 128;  // the height; the width keeps the portrait's 4:5 shape
 };
 
 // kelvo pack build|list|extract
@@ -126,9 +140,10 @@ struct AvatarOptions {
   std::string out;        // import: the gallery to write
 };
 
-using CommandOptions = std::variant<CheckOptions, RandomOptions, RenderOptions, ResaveOptions,
-                                    SheetOptions, AnimOptions, StatsOptions, PackOptions,
-                                    ImportOptions, MirrorOptions, FramesOptions, AvatarOptions>;
+using CommandOptions =
+    std::variant<CheckOptions, RandomOptions, RenderOptions, ResaveOptions, SheetOptions,
+                 AnimOptions, StatsOptions, PackOptions, ImportOptions, MirrorOptions,
+                 FramesOptions, AvatarOptions, ThumbnailOptions>;
 
 struct CommandLine {
   std::string_view name;  // the command's, from its table line

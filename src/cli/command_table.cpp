@@ -16,7 +16,7 @@ constexpr OptionLine kLibrary = ValueLine(
 constexpr OptionLine kNation =
     ValueLine("nation", "N", "american, arabian or russian: draw with that nation's weights");
 constexpr OptionLine kPngLevel = ValueLine(
-    "png-level", "N", "zlib level of PNG files, 0 (fastest) to 9 (smallest) (default: 1)");
+    "png-level", "N", "compression level of PNG files, 0 (none) to 9 (smallest) (default: 1)");
 constexpr OptionLine kSync =
     FlagLine("sync", "flush every file to the disk before it replaces the old one");
 constexpr OptionLine kTakeGallery =
@@ -25,6 +25,10 @@ constexpr OptionLine kTakeIndex =
     ValueLine("index", "N", "the gallery portrait, from 1 (default: 1)");
 constexpr OptionLine kTakeRandom =
     FlagLine("random", "take the first portrait of the random sequence");
+constexpr OptionLine kSeed =
+    ValueLine("seed", "N",
+              "start the random sequence from seed N, a whole number from 0 to\n"
+              "4294967295, instead of 0 (default: 0, the editor's sequence)");
 
 template <typename Options>
 int Run(ProcessContext& context, const CommandOptions& options, std::ostream& out,
@@ -32,11 +36,15 @@ int Run(ProcessContext& context, const CommandOptions& options, std::ostream& ou
   return Command<Options>(context, std::get<Options>(options), out, err).Run();
 }
 
-constexpr OptionLine kCheckLines[] = {kLibrary};
+constexpr OptionLine kJson =
+    FlagLine("json", "print one JSON object on stdout instead of the text");
+
+constexpr OptionLine kCheckLines[] = {kLibrary, kJson};
 
 CommandOptions ParseCheck(const OptionReader& p) {
   CheckOptions o;
   p.ReadLibrary(o.lib);
+  o.json = p.IsSet("json");
   return o;
 }
 
@@ -45,6 +53,7 @@ constexpr OptionLine kRandomLines[] = {
     ValueLine("count", "N", "number of portraits, 1 to 200 (default: 1)"),
     ValueLine("out", "FILE.xgl", "the gallery file to write"),
     kNation,
+    kSeed,
 };
 
 CommandOptions ParseRandom(const OptionReader& p) {
@@ -52,6 +61,7 @@ CommandOptions ParseRandom(const OptionReader& p) {
   p.ReadLibrary(o.lib);
   o.count = p.Number("count", 1, kMaxGalleryPortraits, o.count);
   o.nation = p.ReadNation();
+  o.seed = p.Seed();
   o.out = p.Required("out");
   return o;
 }
@@ -64,12 +74,17 @@ constexpr OptionLine kRenderLines[] = {
     FlagLine("random", "render portraits of the random sequence, as 'kelvo random' makes them"),
     ValueLine("count", "N", "number of random portraits (default: 1)"),
     ValueLine("scale", "F", "reduce the 320 x 400 portrait by 1, 2, 4 or 8 (default: 1)"),
+    FlagLine("transparent",
+             "PNG only: leave out the background category and write RGBA, opaque\n"
+             "where a component drew, clear elsewhere (a shadow alone stays clear);\n"
+             "with --scale, alpha is the share of drawn pixels"),
     ValueLine("out", "PATH",
               "a .bmp or .png file; with more than one portrait PATH must\n"
               "contain %d, replaced by the portrait number from 1"),
     FlagLine("verbose", "print the time spent per portrait rendering, encoding and writing"),
     ValueLine("jobs", "N", "render on N threads (default: one per core); the files are the same"),
     kNation,
+    kSeed,
     kPngLevel,
     kSync,
 };
@@ -86,6 +101,10 @@ CommandOptions ParseRender(const OptionReader& p) {
     o.scale = scale[0] - '0';
   }
   o.out = p.Required("out");
+  o.transparent = p.IsSet("transparent");
+  if (o.transparent &&
+      QString::fromStdString(o.out).endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
+    throw UsageError("--transparent writes PNG files only, not '" + o.out + "'.");
   o.verbose = p.IsSet("verbose");
   o.jobs = p.Jobs();
   o.output = p.ReadOutput();
@@ -144,6 +163,7 @@ constexpr OptionLine kAnimLines[] = {
     kTakeGallery,
     kTakeIndex,
     kTakeRandom,
+    kSeed,
     ValueLine("out", "FILE.png",
               "the sheet to write: row 1 mouth steps 0 to 4, rows 2 to 4\n"
               "eyebrow steps 0 to 2 with eye steps 0 to 4"),
@@ -165,6 +185,7 @@ constexpr OptionLine kFramesLines[] = {
     kTakeGallery,
     kTakeIndex,
     kTakeRandom,
+    kSeed,
     ValueLine("out", "P.bmp",
               "the base picture (no mouth, no eyes); beside it P_Mouth_0..3,\n"
               "P_Eyes_0..3, P_EyeBrows_0..1, and P_Mouth_NB_0..3, P_Eyes_NB_0..3\n"
@@ -183,9 +204,9 @@ CommandOptions ParseFrames(const OptionReader& p) {
 }
 
 constexpr OptionLine kStatsLines[] = {
-    kLibrary,
-    ValueLine("count", "N", "number of portraits to draw (default: 10000)"),
-    kNation,
+    kLibrary, ValueLine("count", "N", "number of portraits to draw (default: 10000)"),
+    kNation,  kSeed,
+    kJson,
 };
 
 CommandOptions ParseStats(const OptionReader& p) {
@@ -193,6 +214,8 @@ CommandOptions ParseStats(const OptionReader& p) {
   p.ReadLibrary(o.lib);
   o.count = p.Number("count", 1, 100000000, o.count);
   o.nation = p.ReadNation();
+  o.seed = p.Seed();
+  o.json = p.IsSet("json");
   return o;
 }
 
@@ -238,6 +261,7 @@ constexpr OptionLine kAvatarLines[] = {
     kTakeGallery,
     kTakeIndex,
     kTakeRandom,
+    kSeed,
     ActionLine("import", 0,
                "make the first random portrait of the female data set (any --sex\n"
                "but 0) or the male one, put the avatar onto it as the editor does\n"
@@ -261,11 +285,30 @@ CommandOptions ParseAvatar(const OptionReader& p) {
   o.action = AvatarOptions::Action::kImport;
   if (p.IsSet("library"))
     throw UsageError("--library goes with avatar export; import takes the data set of --sex.");
-  if (p.IsSet("gallery") || p.IsSet("index") || p.IsSet("random"))
-    throw UsageError("--gallery, --index and --random go with avatar export, not with import.");
+  if (p.IsSet("gallery") || p.IsSet("index") || p.IsSet("random") || p.IsSet("seed"))
+    throw UsageError(
+        "--gallery, --index, --random and --seed go with avatar export, not with import.");
   o.settings = p.Required("settings");
   o.sex = p.Required("sex");
   o.out = p.Required("out");
+  return o;
+}
+
+constexpr OptionLine kThumbnailLines[] = {
+    WordLine("FILE.xgl", "the gallery; its first portrait is drawn with the data set it names"),
+    WordLine("OUT.png", "the PNG file to write"),
+    ValueLine("size", "N",
+              "the height in pixels, 1 to 4096; the width is N x 320 / 400, rounded\n"
+              "(default: 128)"),
+};
+
+CommandOptions ParseThumbnail(const OptionReader& p) {
+  ThumbnailOptions o;
+  const std::vector<std::string> files = p.Arguments();
+  if (files.size() != 2) throw UsageError("Give the gallery FILE.xgl and the picture OUT.png.");
+  o.gallery = files[0];
+  o.out = files[1];
+  o.size = p.Number("size", 1, 4096, o.size);
   return o;
 }
 
@@ -304,21 +347,24 @@ CommandOptions ParsePack(const OptionReader& p) {
 constexpr CommandSpec kCommands[] = {
     {.name = "check",
      .summary = "load a library and print a summary of it",
-     .synopsis = "kelvo check [--library NAME]",
+     .synopsis = "kelvo check [--library NAME] [--json]",
      .lines = kCheckLines,
      .parse = ParseCheck,
      .run = Run<CheckOptions>},
     {.name = "random",
      .summary = "write random portraits as one gallery file",
-     .synopsis = "kelvo random [--library NAME] [--count N] [--nation NATION] --out FILE.xgl",
+     .synopsis = "kelvo random [--library NAME] [--count N] [--nation NATION] [--seed N]\n"
+                 "             --out FILE.xgl",
      .lines = kRandomLines,
      .parse = ParseRandom,
      .run = Run<RandomOptions>},
     {.name = "render",
      .summary = "render portraits to 24-bit BMP or PNG files",
-     .synopsis = "kelvo render [--library NAME] (--gallery FILE.xgl [--index N | --all]\n"
-                 "             | --random [--count N] [--nation NATION]) [--scale 1|2|4|8]\n"
-                 "             [--jobs N] [--png-level N] [--sync] --out PATH",
+     .synopsis =
+         "kelvo render [--library NAME] (--gallery FILE.xgl [--index N | --all]\n"
+         "             | --random [--count N] [--nation NATION] [--seed N])\n"
+         "             [--scale 1|2|4|8] [--transparent] [--jobs N] [--png-level N] [--sync]\n"
+         "             --out PATH",
      .lines = kRenderLines,
      .parse = ParseRender,
      .run = Run<RenderOptions>},
@@ -344,21 +390,23 @@ constexpr CommandSpec kCommands[] = {
      .run = Run<SheetOptions>},
     {.name = "anim",
      .summary = "draw a portrait's animation frames as a sheet of 80 x 100 tiles",
-     .synopsis = "kelvo anim [--library NAME] (--gallery FILE.xgl [--index N] | --random)\n"
-                 "           [--png-level N] [--sync] --out FILE.png",
+     .synopsis =
+         "kelvo anim [--library NAME] (--gallery FILE.xgl [--index N] | --random [--seed N])\n"
+         "           [--png-level N] [--sync] --out FILE.png",
      .lines = kAnimLines,
      .parse = ParseAnim,
      .run = Run<AnimOptions>},
     {.name = "frames",
      .summary = "write a portrait's animation frames as 24-bit BMP files for the game",
-     .synopsis = "kelvo frames [--library NAME] (--gallery FILE.xgl [--index N] | --random)\n"
+     .synopsis = "kelvo frames [--library NAME] (--gallery FILE.xgl [--index N]\n"
+                 "             | --random [--seed N])\n"
                  "             --out P.bmp",
      .lines = kFramesLines,
      .parse = ParseFrames,
      .run = Run<FramesOptions>},
     {.name = "stats",
      .summary = "count how often random portraits choose each component",
-     .synopsis = "kelvo stats [--library NAME] [--count N] [--nation NATION]",
+     .synopsis = "kelvo stats [--library NAME] [--count N] [--nation NATION] [--seed N] [--json]",
      .lines = kStatsLines,
      .parse = ParseStats,
      .run = Run<StatsOptions>},
@@ -373,12 +421,19 @@ constexpr CommandSpec kCommands[] = {
      .run = Run<ImportOptions>},
     {.name = "avatar",
      .summary = "turn a portrait into the game's multiplayer avatar text and back",
-     .synopsis = "kelvo avatar export [--library NAME] (--gallery FILE.xgl [--index N] | "
-                 "--random)\n"
+     .synopsis = "kelvo avatar export [--library NAME] (--gallery FILE.xgl [--index N]\n"
+                 "                    | --random [--seed N])\n"
                  "       kelvo avatar import --settings TEXT --sex N --out FILE.xgl",
      .lines = kAvatarLines,
      .parse = ParseAvatar,
      .run = Run<AvatarOptions>},
+    {.name = "thumbnail",
+     .summary = "draw a gallery's first portrait as a small PNG, for file managers",
+     .synopsis = "kelvo thumbnail FILE.xgl OUT.png [--size N]",
+     .lines = kThumbnailLines,
+     .arguments = 2,
+     .parse = ParseThumbnail,
+     .run = Run<ThumbnailOptions>},
     {.name = "pack",
      .summary = "build, list or extract a pack file (.VXP) of the data directory",
      .synopsis = "kelvo [--data DIR] pack build --out FILE.VXP [--verbose]\n"

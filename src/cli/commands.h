@@ -80,6 +80,13 @@ int Command<FramesOptions>::Run();
 template <>
 int Command<AvatarOptions>::Run();
 
+// The gallery's first portrait, reduced smoothly to fit size x size with its 4:5 shape, as a PNG
+// file; each portrait's data set is the one the gallery names. File managers call it.
+template <>
+int Command<ThumbnailOptions>::Run();
+// The thumbnail's width for a height: size x 320 / 400, rounded.
+int ThumbnailWidth(int size);
+
 // "2024-05-06 07:08:10" for an MS-DOS packed date and time (pack list's date column).
 std::string DosTimeText(uint32_t time);
 

@@ -70,6 +70,7 @@ ChosenPortrait ChoosePortrait(ProcessContext& context, TKelvoTyp& library,
                               const PortraitSource& source) {
   ChosenPortrait chosen;
   if (source.IsRandom()) {
+    context.Random().SetPortraitSeed(source.seed);
     chosen.random = NextRandomPortrait(library, context.Random(), std::nullopt);
     chosen.portrait = chosen.random.get();
   } else {

@@ -1,5 +1,7 @@
 #include "cli/help_text.h"
 
+#include <algorithm>
+
 #include "cli/command_table.h"
 
 namespace kelvo::cli {
@@ -56,9 +58,11 @@ std::string HelpText(std::string_view command) {
     text +=
         "\nBatch work on KelvoEd portrait libraries and galleries, without a window.\n"
         "\nCommands:\n";
+    std::size_t width = 0;
+    for (const CommandSpec& each : Commands()) width = std::max(width, each.name.size() + 2);
     for (const CommandSpec& each : Commands()) {
       std::string name(each.name);
-      name.resize(9, ' ');
+      name.resize(width, ' ');
       text += "  " + name + std::string(each.summary) + "\n";
     }
     text +=

@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "foundation/paths.h"
 #include "portrait/bmp_writer.h"
 #include "portrait/layer.h"
+#include "portrait/transparent_render.h"
 
 namespace kelvo::cli {
 
@@ -24,14 +26,20 @@ std::string NumberedPath(const std::string& pattern, int number);
 // A path given on the command line: relative ones are taken from the working directory.
 std::string CommandLinePath(const std::string& path);
 
-// The zlib level of PNG files unless --png-level says otherwise: batch work is bound by the
-// encoder, and level 1 encodes several times faster than the default for files a little larger.
+// The compression level of PNG files unless --png-level says otherwise: batch work is bound by
+// the encoder, and level 1 encodes several times faster than the higher ones for files a little
+// larger.
 inline constexpr int kDefaultPngLevel = 1;
 
-// Every layer pixel widened as the bitmap export widens it (split_rgb16). `level` is the zlib
-// compression level, 0 (none) to 9 (smallest); the pixels are the same at every level.
+// PNG files of 8-bit channels, every row unfiltered ("none") and compressed by libdeflate at
+// `level`, 0 (stored) to 9 (smallest); the pixels are the same at every level. A layer's pixels
+// are widened as the bitmap export widens them (split_rgb16).
 std::string EncodePng(const RgbImage& image, int level = kDefaultPngLevel);
 void EncodePng(const Layer& layer, int level, std::string& out);
+// RGBA, for pictures with a clear background.
+std::string EncodePng(const RgbaImage& image, int level = kDefaultPngLevel);
+// The layer's rows as the PNG encoder compresses them: a filter byte, then the widened pixels.
+void FilterPngRows(const Layer& layer, std::vector<std::uint8_t>& rows);
 // The file bytes of the layer; `out` keeps its storage from call to call.
 void EncodeImage(const Layer& layer, ImageFileType type, int png_level, std::string& out);
 std::string EncodeImage(const Layer& layer, ImageFileType type, int png_level = kDefaultPngLevel);

@@ -58,6 +58,12 @@ std::optional<std::string> OptionReader::Argument() const {
   return ToStd(positionals_.first());
 }
 
+std::vector<std::string> OptionReader::Arguments() const {
+  std::vector<std::string> out;
+  for (const QString& argument : positionals_) out.push_back(ToStd(argument));
+  return out;
+}
+
 bool OptionReader::IsSet(const char* name) const {
   return parser_.isSet(Name(name));
 }
@@ -88,6 +94,16 @@ int OptionReader::Number(const char* name, int low, int high, int fallback) cons
   return *value;
 }
 
+std::uint32_t OptionReader::Seed() const {
+  if (!IsSet("seed")) return 0;
+  const std::string text = Value("seed");
+  const std::optional<std::uint32_t> value = WholeNumber<std::uint32_t>(text);
+  if (!value) {
+    throw UsageError("--seed must be a whole number from 0 to 4294967295, not '" + text + "'.");
+  }
+  return *value;
+}
+
 std::optional<Nation> OptionReader::ReadNation() const {
   if (!IsSet("nation")) return std::nullopt;
   return ParseNation(parser_.value(QStringLiteral("nation")));
@@ -103,6 +119,7 @@ PortraitSource OptionReader::ReadSource(bool withAll, bool withCount) const {
     if (withCount && (IsSet("count") || IsSet("nation"))) {
       throw UsageError("--count and --nation go with --random, not with --gallery.");
     }
+    if (IsSet("seed")) throw UsageError("--seed goes with --random, not with --gallery.");
     if (withAll && IsSet("all")) {
       if (IsSet("index")) throw UsageError("Give --index N or --all, not both.");
       source.all = true;
@@ -112,6 +129,7 @@ PortraitSource OptionReader::ReadSource(bool withAll, bool withCount) const {
     if (IsSet("index") || (withAll && IsSet("all"))) {
       throw UsageError("--index and --all go with --gallery, not with --random.");
     }
+    source.seed = Seed();
     if (withCount) {
       source.count = Number("count", 1, 1000000, 1);
       source.nation = ReadNation();

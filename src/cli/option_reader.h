@@ -5,9 +5,11 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "cli/cli_options.h"
 
@@ -34,6 +36,8 @@ class OptionReader {
   const std::string& Action() const { return action_; }
   // The first plain argument, if any.
   std::optional<std::string> Argument() const;
+  // Every plain argument.
+  std::vector<std::string> Arguments() const;
 
   bool IsSet(const char* name) const;
   std::string Value(const char* name) const;
@@ -48,6 +52,8 @@ class OptionReader {
   std::optional<Nation> ReadNation() const;
   // --gallery [--index N] [--all] | --random [--count N] [--nation N]
   PortraitSource ReadSource(bool withAll, bool withCount) const;
+  // --seed N, 0 when not given.
+  std::uint32_t Seed() const;
   // --png-level N and --sync
   ImageOutputOptions ReadOutput() const;
   // --jobs N; 0 (one per core) when not given.

@@ -18,6 +18,7 @@ int Command<RandomOptions>::Run() {
   const std::string out = CommandLinePath(options_.out);
   auto library = LoadLibraryWithImages(context_, options_.lib.library);
   std::vector<std::unique_ptr<TKelvoPortret>> portraits;
+  context_.Random().SetPortraitSeed(options_.seed);
   for (int n = 1; n <= options_.count; ++n) {
     portraits.push_back(NextRandomPortrait(*library, context_.Random(), options_.nation));
   }

@@ -71,6 +71,7 @@ int Command<RenderOptions>::Run() {
     RequireNumberField(out, static_cast<int>(numbers.size()));
   }
 
+  if (source.IsRandom()) context_.Random().SetPortraitSeed(source.seed);
   const auto start = std::chrono::steady_clock::now();
   const auto next = [&](int i) -> BatchPortrait {
     const int n = numbers[static_cast<std::size_t>(i)];
@@ -82,6 +83,7 @@ int Command<RenderOptions>::Run() {
       options_.jobs, static_cast<int>(numbers.size()), next,
       {.scale = options_.scale,
        .type = type,
+       .transparent = options_.transparent,
        .settings = {.png_level = options_.output.png_level, .sync = options_.output.sync}});
   const double wall =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -7,6 +7,7 @@
 
 #include "foundation/parallel_for.h"
 #include "portrait/portrait.h"
+#include "portrait/transparent_render.h"
 
 namespace kelvo::cli {
 namespace {
@@ -82,12 +83,20 @@ std::vector<PortraitTimes> RenderToFiles(int jobs, int count, const BatchSource&
     PortraitTimes& t = times[static_cast<std::size_t>(i)];
     t.number = job.number;
     auto start = Clock::now();
-    const Layer& image =
-        RenderPortraitImage(job.owned ? *job.owned : *job.portrait, output.scale, own);
+    TKelvoPortret& portrait = job.owned ? *job.owned : *job.portrait;
+    if (output.transparent) {
+      portrait.ComputePositions();
+      const RgbaImage image = RenderTransparent(portrait, output.scale);
+      t.render = SecondsSince(start);
+      start = Clock::now();
+      own.encoded = EncodePng(image, output.settings.png_level);
+    } else {
+      const Layer& image = RenderPortraitImage(portrait, output.scale, own);
+      t.render = SecondsSince(start);
+      start = Clock::now();
+      EncodeImage(image, output.type, output.settings.png_level, own.encoded);
+    }
     job.owned.reset();
-    t.render = SecondsSince(start);
-    start = Clock::now();
-    EncodeImage(image, output.type, output.settings.png_level, own.encoded);
     t.encode = SecondsSince(start);
     start = Clock::now();
     WriteOutputFile(job.path, own.encoded, {.sync = output.settings.sync, .listings = &listings});

@@ -60,6 +60,7 @@ using BatchSource = std::function<BatchPortrait(int index)>;
 struct BatchOutput {
   int scale = 1;
   ImageFileType type = ImageFileType::kBmp;
+  bool transparent = false;  // RGBA PNG without the background (RenderTransparent)
   OutputSettings settings;
 };
 

@@ -15,6 +15,13 @@
 #include "library/type_library.h"
 #include "portrait/portrait.h"
 
+// After the portrait's header, whose "slots" Qt's macros would meet.
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+
+#include "cli/json_output.h"
+
 namespace kelvo::cli {
 namespace {
 
@@ -99,11 +106,38 @@ int Command<StatsOptions>::Run() {
   const std::array<int, 6>* weighting = options_.nation ? &weights : nullptr;
 
   std::array<std::map<const TKelvoKomp*, long>, 15> chosen;
+  context_.Random().SetPortraitSeed(options_.seed);
   for (int n = 0; n < options_.count; ++n) {
     auto portrait = NextRandomPortrait(*library, context_.Random(), options_.nation);
     for (int c = 1; c <= kCategoryCount; ++c) ++chosen[c][portrait->Selected[c]];
   }
 
+  if (options_.json) {
+    QJsonArray categories;
+    for (int c = 1; c <= kCategoryCount; ++c) {
+      const TKelvoKompKontejner& container = library->Container(c);
+      QJsonArray components;
+      for (int i = 1; i <= container.ComponentCount(); ++i) {
+        const TKelvoKomp& komp = container.Komp(i);
+        const long times = chosen[c].count(&komp) ? chosen[c].at(&komp) : 0;
+        components.append(QJsonObject{{"name", JsonText(komp.Name)},
+                                      {"chosen", static_cast<qint64>(times)},
+                                      {"share", static_cast<double>(times) / options_.count}});
+      }
+      categories.append(QJsonObject{{"index", c},
+                                    {"directory", JsonText(CategoryDir(c))},
+                                    {"name", JsonText(CategoryName(c))},
+                                    {"components", components}});
+    }
+    PrintJson(QJsonObject{{"library", JsonText(ShownFolder(library->Path))},
+                          {"count", options_.count},
+                          {"nation", options_.nation ? QJsonValue(NationName(*options_.nation))
+                                                     : QJsonValue()},
+                          {"seed", static_cast<qint64>(options_.seed)},
+                          {"categories", categories}},
+              out_);
+    return 0;
+  }
   out_ << "Drew " << options_.count << " portraits of " << ShownFolder(library->Path);
   if (weighting) out_ << " with the " << NationName(*options_.nation) << " weights";
   out_ << "\n";

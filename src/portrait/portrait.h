@@ -119,6 +119,10 @@ class TKelvoPortret {
   void RenderOnly(int32_t k);
   // Leaves out hidden categories (the background is always drawn).
   void RenderVisible();
+  // A full render into the lent buffers on a canvas filled with `fill` and a clear mask, that
+  // draws neither the background's images nor any shadow (masks are built as usual): the pixels
+  // it writes are those the components cover. The buffers are returned however it ends.
+  void RenderCoverage(uint16_t fill, RenderBuffers& buffers);
   void BuildColourRamp(int32_t c);
   // Writes subcomponent s of category c as 24-bit bitmap file(s) named after path.
   void ExportSubcompBmp(int32_t c, int32_t s, const std::string& path);
@@ -159,6 +163,8 @@ class TKelvoPortret {
   Rect mask_extent_{};
   // Lent buffers still to be made blank, by the next render.
   bool blank_lent_buffers_ = false;
+  // Set during RenderCoverage: the fill of its canvas.
+  std::optional<uint16_t> coverage_fill_;
 };
 
 }  // namespace kelvo

@@ -48,6 +48,20 @@ void TKelvoPortret::RenderVisible() {
   Render(false, DrawFilter::kVisible, 0);
 }
 
+void TKelvoPortret::RenderCoverage(uint16_t fill, RenderBuffers& buffers) {
+  LendRenderBuffers(buffers);
+  coverage_fill_ = fill;
+  struct GiveBack {
+    TKelvoPortret& portrait;
+    RenderBuffers& buffers;
+    ~GiveBack() {
+      portrait.coverage_fill_.reset();
+      portrait.ReturnRenderBuffers(buffers);
+    }
+  } give_back{*this, buffers};
+  Render(false, DrawFilter::kAll, 0);
+}
+
 void TKelvoPortret::Render(bool clipping_on, DrawFilter filter, int32_t only) {
   // A layer or mask of another size put in from outside would let drawing run past its end.
   bool fresh_canvas = false;
@@ -64,7 +78,9 @@ void TKelvoPortret::Render(bool clipping_on, DrawFilter filter, int32_t only) {
     blank_lent_buffers_ = false;
     BuildClipMask(nullptr, 0, std::nullopt, ClipMask.data(), mask_extent_);
     MaskInverted = false;
-    if (!fresh_canvas && !FirstEntryCoversCanvas(clipping_on, filter, only)) {
+    if (coverage_fill_) {
+      std::fill(RenderLayer->pixels.begin(), RenderLayer->pixels.end(), *coverage_fill_);
+    } else if (!fresh_canvas && !FirstEntryCoversCanvas(clipping_on, filter, only)) {
       std::fill(RenderLayer->pixels.begin(), RenderLayer->pixels.end(), uint16_t{0});
     }
   }
@@ -122,6 +138,9 @@ void TKelvoPortret::DrawEntry(int32_t c, int32_t s, char kind, bool draw) {
       PlaceImage(at->x, at->y, sub->Width, sub->Height, ClippingOn ? &ClipRect : nullptr);
   DrawTarget target{*RenderLayer, ClipMask.data(), ColourRamp.data()};
   const uint8_t* pixels = sub->Pixels.data();
+  const bool shadow = sub->Bits != 16 && s == container.Shadow;
+  // A coverage render builds masks, but draws no background image and no shadow.
+  if (coverage_fill_ && (c == 1 || shadow) && (kind != 'M' || sub->Bits == 16)) return;
   if (sub->Bits == 16) {
     if (place) (sub->Opaque ? DrawOpaque16 : DrawImage16)(pixels, sub->Width, *place, target);
     return;
@@ -135,7 +154,6 @@ void TKelvoPortret::DrawEntry(int32_t c, int32_t s, char kind, bool draw) {
   if (!clipped && kind != 'N' && kind != 'C') return;
   BuildColourRamp(c);
   if (!place) return;
-  const bool shadow = s == container.Shadow;
   if (!clipped) {
     (shadow ? DrawShadow : DrawColoured)(pixels, sub->Width, *place, target);
   } else if (MaskInverted) {

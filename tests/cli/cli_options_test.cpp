@@ -82,6 +82,24 @@ TEST(CliOptions, ValuesReachTheirFields) {
   EXPECT_EQ(sheet.jobs, 2);
   EXPECT_EQ(sheet.output.png_level, 0);
   EXPECT_TRUE(Options<AnimOptions>({"anim", "--random", "--sync", "--out", "a"}).output.sync);
+  // Seeds, transparency, JSON and thumbnails.
+  EXPECT_EQ(Options<RandomOptions>({"random", "--seed", "4294967295", "--out", "a"}).seed,
+            4294967295u);
+  EXPECT_EQ(Options<StatsOptions>({"stats", "--seed", "0"}).seed, 0u);
+  EXPECT_EQ(
+      Options<FramesOptions>({"frames", "--random", "--seed", "9", "--out", "a.bmp"}).source.seed,
+      9u);
+  EXPECT_EQ(Options<AvatarOptions>({"avatar", "export", "--random", "--seed", "3"}).source.seed,
+            3u);
+  EXPECT_TRUE(Options<RenderOptions>({"render", "--random", "--transparent", "--out", "a.png"})
+                  .transparent);
+  EXPECT_TRUE(Options<CheckOptions>({"check", "--json"}).json);
+  EXPECT_TRUE(Options<StatsOptions>({"stats", "--json"}).json);
+  const auto thumbnail = Options<ThumbnailOptions>({"thumbnail", "g.xgl", "t.png"});
+  EXPECT_EQ(thumbnail.gallery, "g.xgl");
+  EXPECT_EQ(thumbnail.out, "t.png");
+  EXPECT_EQ(thumbnail.size, 128);
+  EXPECT_EQ(Options<ThumbnailOptions>({"thumbnail", "--size", "256", "g", "t"}).size, 256);
   // --data is taken after the command too.
   EXPECT_EQ(Parse({"check", "--data", "/d"}).commandLine.dataDir, "/d");
 }
@@ -170,19 +188,47 @@ INSTANTIATE_TEST_SUITE_P(
                  {"anim", "--random", "--jobs", "2", "--out", "a"},
                  "Unknown option 'jobs'."},
         UsageRow{"random sync", {"random", "--sync", "--out", "a"}, "Unknown option 'sync'."},
-        UsageRow{"stats out", {"stats", "--out", "x"}, "Unknown option 'out'."}),
+        UsageRow{"stats out", {"stats", "--out", "x"}, "Unknown option 'out'."},
+        UsageRow{"seed negative",
+                 {"stats", "--seed", "-1"},
+                 "--seed must be a whole number from "
+                 "0 to 4294967295, not '-1'."},
+        UsageRow{"seed past 32 bits",
+                 {"random", "--seed", "4294967296", "--out", "a"},
+                 "not '4294967296'"},
+        UsageRow{
+            "seed not a number", {"render", "--random", "--seed", "7x", "--out", "a"}, "not '7x'"},
+        UsageRow{"seed empty", {"anim", "--random", "--seed=", "--out", "a"}, "not ''"},
+        UsageRow{"seed with gallery",
+                 {"frames", "--gallery", "g", "--seed", "1", "--out", "a.bmp"},
+                 "--seed goes with --random"},
+        UsageRow{
+            "seed with avatar import",
+            {"avatar", "import", "--seed", "1", "--settings", "1;", "--sex", "0", "--out", "a"},
+            "--seed go with avatar export"},
+        UsageRow{"transparent bmp",
+                 {"render", "--random", "--transparent", "--out", "a%d.BMP"},
+                 "--transparent writes PNG files only"},
+        UsageRow{"check seed", {"check", "--seed", "1"}, "Unknown option 'seed'."},
+        UsageRow{"thumbnail without output", {"thumbnail", "g.xgl"}, "Give the gallery FILE.xgl"},
+        UsageRow{"thumbnail size zero",
+                 {"thumbnail", "g.xgl", "t.png", "--size", "0"},
+                 "--size must be a whole number from 1 to 4096"}),
     test::NameBy(&UsageRow::what));
 
 TEST(CliOptions, HelpAndVersion) {
   const ParseOutcome help = Parse({"--help"});
   EXPECT_EQ(help.kind, ParseOutcome::Kind::kHelp);
   for (const char* command :
-       {"check", "random", "render", "resave", "mirror", "sheet", "anim", "stats"}) {
+       {"check", "random", "render", "resave", "mirror", "sheet", "anim", "stats", "thumbnail"}) {
     EXPECT_NE(help.text.find(command), std::string::npos) << command;
     const ParseOutcome own = Parse({command, "--help"});
     EXPECT_EQ(own.kind, ParseOutcome::Kind::kHelp);
     EXPECT_NE(own.text.find(std::string("Usage: kelvo ") + command), std::string::npos);
   }
+  // Every summary stands apart from its command's name, the longest included.
+  EXPECT_NE(help.text.find("  thumbnail  draw a gallery's first portrait"), std::string::npos);
+  EXPECT_NE(help.text.find("  check      load a library"), std::string::npos);
   EXPECT_EQ(Parse({"render", "-h"}).kind, ParseOutcome::Kind::kHelp);
   EXPECT_EQ(Parse({"--help", "sheet"}).text, Parse({"sheet", "--help"}).text);
   EXPECT_EQ(Parse({"--version"}).kind, ParseOutcome::Kind::kVersion);

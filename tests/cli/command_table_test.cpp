@@ -90,7 +90,8 @@ TEST(CommandTable, HelpPagesAreLaidOutInColumns) {
        "  --data DIR       base directory of the data sets\n"
        "  -h, --help       show this help\n"},
       {"avatar",
-       "Usage: kelvo avatar export [--library NAME] (--gallery FILE.xgl [--index N] | --random)\n"
+       "Usage: kelvo avatar export [--library NAME] (--gallery FILE.xgl [--index N]\n"
+       "                    | --random [--seed N])\n"
        "       kelvo avatar import --settings TEXT --sex N --out FILE.xgl\n"
        "\n"
        "Turn a portrait into the game's multiplayer avatar text and back.\n"
@@ -104,6 +105,8 @@ TEST(CommandTable, HelpPagesAreLaidOutInColumns) {
        "  --gallery FILE   take the portrait from this gallery file\n"
        "  --index N        the gallery portrait, from 1 (default: 1)\n"
        "  --random         take the first portrait of the random sequence\n"
+       "  --seed N         start the random sequence from seed N, a whole number from 0 to\n"
+       "                   4294967295, instead of 0 (default: 0, the editor's sequence)\n"
        "  import           make the first random portrait of the female data set (any --sex\n"
        "                   but 0) or the male one, put the avatar onto it as the editor does\n"
        "                   and write it as a gallery of one portrait\n"
@@ -126,7 +129,7 @@ TEST(CommandTable, HelpPagesAreLaidOutInColumns) {
        "  --gallery FILE   the gallery file to draw\n"
        "  --jobs N         render the thumbnails on N threads (default: one per core)\n"
        "  --out FILE.png   the sheet to write\n"
-       "  --png-level N    zlib level of PNG files, 0 (fastest) to 9 (smallest) (default: 1)\n"
+       "  --png-level N    compression level of PNG files, 0 (none) to 9 (smallest) (default: 1)\n"
        "  --sync           flush every file to the disk before it replaces the old one\n"
        "  --data DIR       base directory of the data sets\n"
        "  -h, --help       show this help\n"},

@@ -40,6 +40,7 @@ installed_files=(
   share/kelvoed/data_big/male.xgl
   share/applications/kelvoed.desktop
   share/mime/packages/kelvoed.xml
+  share/thumbnailers/kelvoed.thumbnailer
   share/icons/hicolor/48x48/apps/kelvoed.png
   share/icons/hicolor/128x128/apps/kelvoed.png
   share/icons/hicolor/256x256/apps/kelvoed.png

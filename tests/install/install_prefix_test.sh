@@ -24,6 +24,17 @@ grep -q "Library female" <<<"$out" || fail "unexpected check output: $out"
 for n in 1 2; do
   [ "$(png_size "face$n.png")" = "320x400" ] || fail "face$n.png is not a 320 x 400 portrait"
 done
+# The thumbnailer's command, as a file manager runs it, on the bundled gallery.
+exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/thumbnailers/kelvoed.thumbnailer")
+grep -qx "application/x-kelvoed-gallery;" <(sed -n 's/^MimeType=//p' \
+  "$prefix/share/thumbnailers/kelvoed.thumbnailer") || fail "the thumbnailer's MIME type"
+grep -q 'type="application/x-kelvoed-gallery"' "$prefix/share/mime/packages/kelvoed.xml" ||
+  fail "the thumbnailer names a type the package does not register"
+exec_line=${exec_line//%i/$prefix/share/kelvoed/data_big/male.xgl}
+exec_line=${exec_line//%o/$work/run/thumb.png}
+exec_line=${exec_line//%s/256}
+PATH="$prefix/bin:$PATH" bash -c "$exec_line" || fail "the thumbnailer failed: $exec_line"
+[ "$(png_size thumb.png)" = "205x256" ] || fail "thumb.png is $(png_size thumb.png), not 205x256"
 # --data still overrides the installed data.
 if "$prefix/bin/kelvo" --data "$work/run" check --library male >/dev/null 2>&1; then
   fail "--data was ignored"
