@@ -82,6 +82,9 @@ class MainFormActions : public QObject {
   QMenuBar* menu_bar_ = nullptr;
   QPushButton* previous_roll_ = nullptr;
   QPushButton* next_roll_ = nullptr;
+  QAction* undo_action_ = nullptr;
+  QAction* redo_action_ = nullptr;
+  class UndoHistoryWindow* history_ = nullptr;  // made when first opened; owned by the form
   std::vector<QAction*> actions_;
   std::vector<std::pair<QAction*, QAbstractButton*>> check_actions_;  // View menu mirrors
 };
