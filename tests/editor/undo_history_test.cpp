@@ -1,6 +1,6 @@
 // The history's clean mark and the window title, the data set change, and the memory limit.
-#include "editor/editor_test_support.h"
 #include "editor/session/undo/undo_history.h"
+#include "editor/editor_test_support.h"
 #include "editor/session/undo/undo_stack.h"
 
 namespace kelvo::test {

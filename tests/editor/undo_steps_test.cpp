@@ -99,14 +99,22 @@ const std::vector<StepKind>& Kinds() {
   using P = FakePrompter;
   using D = fs::path;
   static const std::vector<StepKind> kinds = {
-      {"ChooseComponent", [](M& m, P&, const D&) { Choose(m, kFaces); m.LbxKompClick(0); },
+      {"ChooseComponent",
+       [](M& m, P&, const D&) {
+         Choose(m, kFaces);
+         m.LbxKompClick(0);
+       },
        [](M& m, P&, const D&) { m.LbxKompClick(1); }},
       {"Shift", nullptr, [](M& m, P&, const D&) { m.SpinEditPosXChange(7); }},
       {"Span", [](M& m, P&, const D&) { Choose(m, SpanCategory(m)); },
        [](M& m, P&, const D&) { m.SpinEditRozXChange(3); }},
       {"DefaultSpanEdit", [](M& m, P&, const D&) { Choose(m, SpanCategory(m)); },
        [](M& m, P&, const D&) { m.SEDefRozXChange(m.Placement().State().DefSpanX + 2); }},
-      {"Set", [](M& m, P&, const D&) { Choose(m, kFaces); m.SpinEditPosXChange(5); },
+      {"Set",
+       [](M& m, P&, const D&) {
+         Choose(m, kFaces);
+         m.SpinEditPosXChange(5);
+       },
        [](M& m, P&, const D&) { m.BtnUsePosClick(); }},
       {"SetAll",
        [](M& m, P&, const D&) {
@@ -117,13 +125,24 @@ const std::vector<StepKind>& Kinds() {
        [](M& m, P&, const D&) { m.BtnUsePosAllClick(); }},
       {"UnsetAll", [](M& m, P&, const D&) { m.SpinEditPosYChange(2); },
        [](M& m, P&, const D&) { m.BtnNullAllClick(); }},
-      {"DefSpan", [](M& m, P&, const D&) { Choose(m, SpanCategory(m)); m.SpinEditRozXChange(3); },
+      {"DefSpan",
+       [](M& m, P&, const D&) {
+         Choose(m, SpanCategory(m));
+         m.SpinEditRozXChange(3);
+       },
        [](M& m, P&, const D&) { m.BtnDefRozesunClick(); }},
       {"DragShift", nullptr, [](M& m, P&, const D&) { Drag(m, MouseButton::Left); }},
-      {"DragPoint", [](M& m, P&, const D&) { Choose(m, PointCategory(m)); m.RBNastBodClick(); },
+      {"DragPoint",
+       [](M& m, P&, const D&) {
+         Choose(m, PointCategory(m));
+         m.RBNastBodClick();
+       },
        [](M& m, P&, const D&) { Drag(m, MouseButton::Left); }},
       {"PointEdit",
-       [](M& m, P&, const D&) { Choose(m, PointCategory(m)); m.LbxUmistClick(0); },
+       [](M& m, P&, const D&) {
+         Choose(m, PointCategory(m));
+         m.LbxUmistClick(0);
+       },
        [](M& m, P&, const D&) { m.SpinUmistXChange(m.SnapPoints().State().PointX + 3); }},
       {"SpreadApply",
        [](M& m, P&, const D&) {
@@ -149,26 +168,31 @@ const std::vector<StepKind>& Kinds() {
        [](M& m, P&, const D&) { m.SpinEditCetnChange(m.SelectedComponent()->Frequency + 1); }},
       {"ClipBox", nullptr,
        [](M& m, P&, const D&) { m.ChkOrezClick(1, !m.SelectedComponent()->Sub(1)->Clip); }},
-      {"Remove", [](M& m, P& p, const D&) { Choose(m, kFaces); p.answers.assign({MessageAnswer::Yes}); },
+      {"Remove",
+       [](M& m, P& p, const D&) {
+         Choose(m, kFaces);
+         p.answers.assign({MessageAnswer::Yes});
+       },
        [](M& m, P&, const D&) { m.BtnSmazatClick(); }},
       {"Mirror", nullptr, [](M& m, P&, const D&) { m.BtnMirrorClick(); }},
       {"Import", [](M& m, P&, const D&) { Choose(m, kFaces); }, ImportBlock},
       // Undo after "Mirror" and "Import" takes back the import alone, unflipped.
-      {"ImportAfterMirror", [](M& m, P&, const D&) { Choose(m, kFaces); m.BtnMirrorClick(); },
+      {"ImportAfterMirror",
+       [](M& m, P&, const D&) {
+         Choose(m, kFaces);
+         m.BtnMirrorClick();
+       },
        ImportBlock},
       {"ColourAdd", nullptr,
        [](M& m, P&, const D&) { WithColours(m, [](auto& c) { c.ButPridatClick(); }); }},
       {"ColourRemove", nullptr,
        [](M& m, P&, const D&) { WithColours(m, [](auto& c) { c.ButSmazatClick(); }); }},
       {"ColourSlotChoice", nullptr,
-       [](M& m, P&, const D&) {
-         WithColours(m, [&](auto& c) { ChooseOtherColour(m, c); });
-       }},
+       [](M& m, P&, const D&) { WithColours(m, [&](auto& c) { ChooseOtherColour(m, c); }); }},
       {"ColourSetAsDefault",
        [](M& m, P&, const D&) { WithColours(m, [&](auto& c) { ChooseOtherColour(m, c); }); },
        [](M& m, P&, const D&) { WithColours(m, [](auto& c) { c.ButDefaultClick(); }); }},
-      {"ColourDefaults",
-       [](M& m, P&, const D&) { m.BtnBarvaNahAllClick(); },
+      {"ColourDefaults", [](M& m, P&, const D&) { m.BtnBarvaNahAllClick(); },
        [](M& m, P&, const D&) { WithColours(m, [](auto& c) { c.ButNastavitClick(); }); }},
       {"ColourLock", nullptr,
        [](M& m, P&, const D&) { WithColours(m, [](auto& c) { c.LockClick(1, true); }); }},
@@ -259,7 +283,8 @@ class UndoSteps : public ::testing::TestWithParam<std::tuple<const char*, std::s
     bytes.images = images.str();
     // The colour locks are edits the files do not hold.
     std::string locks;
-    for (int t = 1; t <= kColourTypeCount; ++t) locks += model->Portrait().ColourTypeLocked[t] ? '1' : '0';
+    for (int t = 1; t <= kColourTypeCount; ++t)
+      locks += model->Portrait().ColourTypeLocked[t] ? '1' : '0';
     bytes.files["colour locks"] = locks;
     return bytes;
   }

@@ -135,19 +135,19 @@ class EditorModel {
     EditorSession::Step step(session_, "Default span", Current());
     placement_.SetDefaultSpanY(value);
   }
-  void BtnUsePosClick() {              // "Set"
+  void BtnUsePosClick() {  // "Set"
     EditorSession::Step step(session_, "Set", Current());
     placement_.Set();
   }
-  void BtnUsePosAllClick() {        // "Set all"
+  void BtnUsePosAllClick() {  // "Set all"
     EditorSession::Step step(session_, "Set all", 0);
     placement_.SetAll();
   }
-  void BtnNullClick() {              // "Unset"
+  void BtnNullClick() {  // "Unset"
     EditorSession::Step step(session_, "Unset", Current());
     placement_.Unset();
   }
-  void BtnNullAllClick() {        // "Unset all"
+  void BtnNullAllClick() {  // "Unset all"
     EditorSession::Step step(session_, "Unset all", 0);
     placement_.UnsetAll();
   }
@@ -175,23 +175,23 @@ class EditorModel {
 
   // Spread.
   void ChkRozptClick(bool checked) { spread_.SetWithSpread(checked); }  // "w. spread"
-  void BtnNahUmBClick() {                     // "Rnd.spread"
+  void BtnNahUmBClick() {                                               // "Rnd.spread"
     EditorSession::Step step(session_, "Rnd.spread", Current());
     spread_.RandomSpread();
   }
-  void BtnRozptUseClick() {                          // "Apply"
+  void BtnRozptUseClick() {  // "Apply"
     EditorSession::Step step(session_, "Apply spread", Current());
     spread_.Apply();
   }
-  void BtnRozptVsemClick() {                     // "Copy to all"
+  void BtnRozptVsemClick() {  // "Copy to all"
     EditorSession::Step step(session_, "Copy to all", Current());
     spread_.CopyToAll();
   }
-  void BtnRozptNulNahClick() {                       // "Unset" of the spread
+  void BtnRozptNulNahClick() {  // "Unset" of the spread
     EditorSession::Step step(session_, "Unset spread", Current());
     spread_.Unset();
   }
-  void BtnNastNahUmBClick() { spread_.Edit(); }                         // "Edit": the spread dialog
+  void BtnNastNahUmBClick() { spread_.Edit(); }  // "Edit": the spread dialog
   void SpreadDialogShow() { spread_.DialogShow(); }
   void SpreadDialogHide() { spread_.DialogHide(); }
   void SpreadLimitChange(SpreadDirection d, int value) {
@@ -201,19 +201,19 @@ class EditorModel {
   void SpreadDirectionClick(SpreadDirection d) { spread_.ChooseDirection(d); }
 
   // Random portrait commands.
-  void BtnNahodKompClick() {              // "Random"
+  void BtnNahodKompClick() {  // "Random"
     EditorSession::Step step(session_, "Random", Current());
     random_.RandomComponent();
   }
-  void BtnNahodAllClick() {                     // "Random all"
+  void BtnNahodAllClick() {  // "Random all"
     EditorSession::Step step(session_, "Random all", 0);
     random_.RandomAll();
   }
-  void BtnNahodKompAllClick() {          // "Rand. comps."
+  void BtnNahodKompAllClick() {  // "Rand. comps."
     EditorSession::Step step(session_, "Rand. comps.", 0);
     random_.RandomComponents();
   }
-  void BtnBarvaNahAllClick() {              // "Rand. colors"
+  void BtnBarvaNahAllClick() {  // "Rand. colors"
     EditorSession::Step step(session_, "Rand. colors", 0);
     random_.RandomColours();
   }
@@ -221,19 +221,19 @@ class EditorModel {
     EditorSession::Step step(session_, "Amer.", 0);
     random_.RandomNation(Nation::kAmerican);
   }
-  void BtnNahArabClick() {   // "Arab."
+  void BtnNahArabClick() {  // "Arab."
     EditorSession::Step step(session_, "Arab.", 0);
     random_.RandomNation(Nation::kArabian);
   }
-  void BtnNahRusClick() {    // "Rus."
+  void BtnNahRusClick() {  // "Rus."
     EditorSession::Step step(session_, "Rus.", 0);
     random_.RandomNation(Nation::kRussian);
   }
-  void BtnRollPrevClick() {                  // "Prev. roll"
+  void BtnRollPrevClick() {  // "Prev. roll"
     EditorSession::Step step(session_, "Prev. roll", 0);
     random_.PreviousRoll();
   }
-  void BtnRollNextClick() {                      // "Next roll"
+  void BtnRollNextClick() {  // "Next roll"
     EditorSession::Step step(session_, "Next roll", 0);
     random_.NextRoll();
   }
@@ -261,9 +261,9 @@ class EditorModel {
   void BtnBackToGalClick() { gallery_.BackToGallery(); }        // "Back to gal."
 
   // Undo and redo of component geometry.
-  void BtnUndoClick() { session_.UndoLast(); }           // "Undo"
-  void BtnUndoAllClick() { session_.UndoEverything(); }  // "Undo all"
-  void BtnRedoClick() { session_.RedoLast(); }           // "Redo"
+  void BtnUndoClick() { session_.UndoLast(); }                        // "Undo"
+  void BtnUndoAllClick() { session_.UndoEverything(); }               // "Undo all"
+  void BtnRedoClick() { session_.RedoLast(); }                        // "Redo"
   void HistoryClick(std::size_t index) { session_.GoToStep(index); }  // the history list
 
   // Mouse in a preview window; image pixel coordinates.

@@ -163,8 +163,8 @@ void EditorSession::EndStep() {
     return;
   }
   try {
-    auto record = std::make_unique<SnapshotRecord>(stepName_, stepCategory_, *library_,
-                                                   *portrait_, *before, std::move(adopted_));
+    auto record = std::make_unique<SnapshotRecord>(stepName_, stepCategory_, *library_, *portrait_,
+                                                   *before, std::move(adopted_));
     adopted_.clear();
     if (record->Empty()) return;
     undo_.Push(std::move(record));
@@ -214,8 +214,8 @@ bool EditorSession::RemoveComponent(int category) {
   }
   std::unique_ptr<TKelvoKomp> removed = std::move(*found);
   const auto next = components.erase(found);
-  Portrait().Selected.at(category) = next != components.end() ? next->get()
-                                     : components.back().get();
+  Portrait().Selected.at(category) =
+      next != components.end() ? next->get() : components.back().get();
   AdoptRemoved(std::move(removed));
   Notify(SessionEvent::LibraryEdited);
   Report("Removed " + name + " from " + CategoryName(category) + "; Undo brings it back");
@@ -284,7 +284,8 @@ void EditorSession::GoToStep(std::size_t index) {
   if (index == undo_.Index()) return;
   undo_.GoTo(index);
   AfterHistoryMove();
-  Report(index == 0 ? "History: at the start" : "History: after " + undo_.Step(index - 1).Description());
+  Report(index == 0 ? "History: at the start"
+                    : "History: after " + undo_.Step(index - 1).Description());
 }
 
 void EditorSession::RefreshPortrait() {

@@ -86,7 +86,7 @@ enum EditorChange : unsigned {
   kChangeClipBoxes = 1u << 8,
   kChangeSignature = 1u << 9,
   kChangeSpreadDialog = 1u << 10,
-  kChangeStatus = 1u << 11,  // the status bar's message
+  kChangeStatus = 1u << 11,   // the status bar's message
   kChangeHistory = 1u << 12,  // the undo history: its steps, position and clean mark
   kChangeAll = (1u << 13) - 1,
 };

@@ -16,8 +16,8 @@
 #include "editor/main_window/editor_model.h"
 #include "editor/main_window/status_bar_model.h"
 #include "editor/session/undo/undo_history.h"
-#include "gui/dialogs/undo_history_window.h"
 #include "foundation/version.h"
+#include "gui/dialogs/undo_history_window.h"
 #include "gui/main_window/main_form.h"
 #include "gui/main_window/preview_window.h"
 #include "gui/message_box_sink.h"
@@ -174,9 +174,10 @@ void MainFormActions::BuildEditMenu() {
   menu->setToolTipsVisible(true);
   undo_action_ = Bind(menu, c_.BtnUndo, "ActUndo", "&Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)},
                       "Take back the last edit", "Nothing to undo");
-  redo_action_ = Bind(menu, c_.BtnRedo, "ActRedo", "&Redo",
-       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-       "Do the last undone edit again", "Nothing to redo");
+  redo_action_ =
+      Bind(menu, c_.BtnRedo, "ActRedo", "&Redo",
+           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+           "Do the last undone edit again", "Nothing to redo");
   Bind(menu, c_.BtnUndoAll, "ActUndoAll", "Undo &all", {}, "Take back every edit",
        "Nothing to undo");
   Add(menu, "ActUndoHistory", "Undo &history", {QKeySequence(Qt::CTRL | Qt::Key_H)},

@@ -9,9 +9,10 @@ namespace kelvo {
 namespace {
 
 PortraitContent ContentOf(const TKelvoPortret& p) {
-  return {p.Selected, p.Position, p.ColourSlots, p.ExtraColour,      p.LibraryName,
-          p.Name,     p.Voice,    p.Span,        p.Shift,            p.ClipRect,
-          p.ClippingOn, p.ColourTypeLocked, p.PropertyWeights};
+  return {p.Selected,       p.Position, p.ColourSlots, p.ExtraColour,
+          p.LibraryName,    p.Name,     p.Voice,       p.Span,
+          p.Shift,          p.ClipRect, p.ClippingOn,  p.ColourTypeLocked,
+          p.PropertyWeights};
 }
 
 void Assign(TKelvoPortret& p, const PortraitContent& c) {
@@ -31,8 +32,8 @@ void Assign(TKelvoPortret& p, const PortraitContent& c) {
 }
 
 ComponentContent ContentOf(const TKelvoKomp& k) {
-  return {k.Name,       k.Source, k.Frequency,    k.Kind,          k.Signature, k.IsFrame,
-          k.Frames,     k.Properties, k.Subcomponents, k.Points};
+  return {k.Name,    k.Source, k.Frequency,  k.Kind,          k.Signature,
+          k.IsFrame, k.Frames, k.Properties, k.Subcomponents, k.Points};
 }
 
 void Assign(TKelvoKomp& k, const ComponentContent& c) {
@@ -49,11 +50,10 @@ void Assign(TKelvoKomp& k, const ComponentContent& c) {
 }
 
 ContainerContent ContentOf(const TKelvoKompKontejner& c) {
-  ContainerContent content{c.Source,        c.DisplayName, c.Code,       c.DirName, c.ImageDir,
-                           c.WithSpan,      c.Bits,        c.Usual,      c.MaskSecond,
-                           c.InvertMask,    c.ColourMask,  {},           c.PointCategory,
-                           c.PointOf,       c.Dependents,  c.Parent,     c.Shadow,
-                           c.ColourSlots};
+  ContainerContent content{
+      c.Source,        c.DisplayName, c.Code,       c.DirName,    c.ImageDir,   c.WithSpan,
+      c.Bits,          c.Usual,       c.MaskSecond, c.InvertMask, c.ColourMask, {},
+      c.PointCategory, c.PointOf,     c.Dependents, c.Parent,     c.Shadow,     c.ColourSlots};
   content.Order.reserve(c.Components.size());
   for (const auto& component : c.Components) content.Order.push_back(component.get());
   return content;
@@ -83,7 +83,8 @@ std::size_t BytesOf(const ComponentContent& c) {
   std::size_t bytes = sizeof(c) + c.Name.size() + c.Source.size() + c.Signature.size() +
                       c.Points.size() * sizeof(SnapPoint);
   for (int s = 1; s <= kSubcomponentCount; ++s) {
-    if (c.Subcomponents[s]) bytes += c.Subcomponents[s]->Pixels.size() + c.Subcomponents[s]->FileName.size();
+    if (c.Subcomponents[s])
+      bytes += c.Subcomponents[s]->Pixels.size() + c.Subcomponents[s]->FileName.size();
   }
   return bytes;
 }
@@ -184,8 +185,8 @@ void SnapshotRecord::Restore(bool after) {
     for (auto& k : container.Components) pool.push_back(std::move(k));
     container.Components.clear();
     for (TKelvoKomp* wanted : content.Order) {
-      const auto found = std::find_if(pool.begin(), pool.end(),
-                                      [&](const auto& k) { return k.get() == wanted; });
+      const auto found =
+          std::find_if(pool.begin(), pool.end(), [&](const auto& k) { return k.get() == wanted; });
       if (found == pool.end()) continue;  // cannot happen while steps run in order
       container.Components.push_back(std::move(*found));
       pool.erase(found);
