@@ -152,6 +152,13 @@ const std::vector<StepKind>& Kinds() {
          m.BtnNahUmBClick();
        },
        [](M& m, P&, const D&) { m.BtnRozptUseClick(); }},
+      {"SpreadMeasure",
+       [](M& m, P&, const D&) {
+         Choose(m, PointCategory(m));
+         m.LbxUmistClick(0);
+         m.SpreadDialogShow();
+       },
+       [](M& m, P&, const D&) { m.ImageMouseUp(1, MouseButton::Left, 300, 390); }},
       {"RandomAll", nullptr, [](M& m, P&, const D&) { m.BtnNahodAllClick(); }},
       // A roll of the same component again is no step: roll until one is.
       {"Random", nullptr,

@@ -49,6 +49,7 @@ void PreviewMouse::Up(int window, MouseButton button, int x, int y) {
   SessionState& shared = session_.State();
   if (window != 1 || !session_.HasPortrait()) return;
   if (shared.SpreadDialogShown) {
+    EditorSession::Step step(session_, "Spread limit", shared.CurrentCategory);
     spread_.MeasureAt(button == MouseButton::Left, x, y);
     return;
   }
