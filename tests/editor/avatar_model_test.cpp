@@ -154,12 +154,14 @@ TEST_F(AvatarModelTest, SexTwoPreviewsWithMaleAndImportsIntoFemale) {
   avatar->GetAvatarInfo();
   avatar->ImportButtonClick();
   EXPECT_EQ(model->Session().State().DataSetDir, "female");
-  EXPECT_EQ(model->Session().State().Caption, "KelvoEd - female");
+  // The avatar's settings are the new data set's first step (its colours are library data).
+  EXPECT_EQ(model->Session().State().Caption, "KelvoEd - female *");
   EXPECT_EQ(checks, 1);
   EXPECT_EQ(Selected(1), "normalni");
   EXPECT_EQ(Selected(2), Lib().Container(2).Komp(1).Name);  // a list of one: 2 is past it
   EXPECT_EQ(Selected(kFaces), "f1");
-  EXPECT_TRUE(model->Undo().Empty());
+  ASSERT_EQ(model->Undo().Size(), 1u);
+  EXPECT_EQ(model->Undo().Step(0).Name(), "Import avatar");
   // The editor's picture follows the import.
   Layer expected = *create_layer(80, 100);
   reduce_layer(4, *model->Portrait().RenderLayer, expected);

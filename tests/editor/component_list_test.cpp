@@ -83,10 +83,10 @@ TEST_F(ComponentList, RemovingTheLastListedSelectsTheOneBefore) {
   Select(kFaces, "f3");
   model->SpinEditPosXChange(1);
   model->BtnUsePosClick();
-  ASSERT_EQ(model->Undo().Size(), 1u);
+  const std::size_t steps = model->Undo().Size();
   prompter.answers.push_back(MessageAnswer::Yes);
   model->BtnSmazatClick();
-  EXPECT_EQ(model->Undo().Size(), 2u);  // the removal goes on top of the history
+  EXPECT_EQ(model->Undo().Size(), steps + 1);  // the removal goes on top of the history
   EXPECT_EQ(Lib().Container(kFaces).FindByName("f3"), -1);
   EXPECT_EQ(model->SelectedComponent(), &Komp(kFaces, "f2"));
   EXPECT_EQ(model->ComponentList().State().ComponentLines, (std::vector<std::string>{"f1", "f2"}));

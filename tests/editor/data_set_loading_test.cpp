@@ -63,7 +63,7 @@ TEST_F(DataSetLoading, AFailedLoadKeepsTheCurrentDataSet) {
   EXPECT_EQ(&model->Library(), before);
   EXPECT_EQ(&model->Portrait(), portrait);
   EXPECT_EQ(model->Session().State().DataSetDir, "lib");
-  EXPECT_EQ(model->Session().State().Caption, "KelvoEd - lib");
+  EXPECT_EQ(model->Session().State().Caption, "KelvoEd - lib *");
   EXPECT_FALSE(model->Undo().Empty());
 }
 

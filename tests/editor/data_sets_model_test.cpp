@@ -137,7 +137,7 @@ TEST_F(DataSetsTest, ExitLeavesTheDataSet) {
   EXPECT_EQ(windows.changeSexShown, 1);
   EXPECT_EQ(&model->Library(), before);
   EXPECT_FALSE(model->Undo().Empty());
-  EXPECT_EQ(model->Session().State().Caption, "KelvoEd - lib");
+  EXPECT_EQ(model->Session().State().Caption, "KelvoEd - lib *");
 
   // "Other..." with the folder chooser cancelled does not close the dialog with a choice.
   windows.changeSex = [this] { return sets->BtnOtherClick(); };
@@ -164,7 +164,7 @@ TEST_F(DataSetsTest, ADataSetThatDoesNotLoadKeepsTheCurrentOneWorking) {
     EXPECT_NE(Messages()[0].Text.find(folder.string()), std::string::npos) << Messages()[0].Text;
     EXPECT_EQ(&model->Library(), before);
     EXPECT_EQ(&model->Portrait(), portrait);
-    EXPECT_EQ(model->Session().State().Caption, "KelvoEd - lib");
+    EXPECT_EQ(model->Session().State().Caption, "KelvoEd - lib *");
     EXPECT_FALSE(model->Undo().Empty());
   }
   EXPECT_EQ(Messages()[0].Text.rfind("Kelvo ERROR: ", 0), 0u) << "a data error";
@@ -191,7 +191,7 @@ TEST_F(DataSetsTest, AFolderThatIsNoDataSetNamesTheDataSetsBesideIt) {
     ChangeTo(row.folder);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].Text, row.text);
-    EXPECT_EQ(model->Session().State().Caption, "KelvoEd - lib");
+    EXPECT_EQ(model->Session().State().Caption, "KelvoEd - lib *");
   }
 }
 
@@ -479,14 +479,18 @@ TEST_F(DataSetsTest, LibraryEditsMarkTheLibraryChanged) {
       {"Unset", [&] { model->BtnNullClick(); }, false},
       {"category", [&] { model->CategoryButtonClick(kFaces); }, false},
       {"random all", [&] { model->BtnNahodAllClick(); }, false},
+      {"component choice", [&] { Select(kFaces, "f2"); }, false},
       {"hide box", [&] { model->ChkKompShowClick(4, true); }, false},
   };
   for (const Row& row : rows) {
     Select(kFaces, "f1");
     model->LbxUmistClick(0);
-    model->Session().State().LibraryChanged = false;
+    model->Session().MarkSaved();
+    ASSERT_FALSE(model->Session().State().LibraryChanged);
     row.command();
     EXPECT_EQ(model->Session().State().LibraryChanged, row.edits) << row.name;
+    EXPECT_EQ(model->Session().State().Caption, row.edits ? "KelvoEd - lib *" : "KelvoEd - lib")
+        << row.name;
   }
 }
 

@@ -359,7 +359,7 @@ TEST_F(EditLibraryTest, MirrorTurnsTheLibraryAndUndoTurnsItBack) {
   EXPECT_EQ(f1.Sub(2)->X, -4 - 2);
   EXPECT_TRUE(model->Session().State().LibraryChanged);
   EXPECT_GT(model->Session().State().RefreshCount, before);
-  EXPECT_EQ(model->Undo().Size(), 1u);
+  EXPECT_EQ(model->Undo().NextUndo()->Title(), "Mirror");
 
   model->BtnUndoClick();
   EXPECT_EQ(bg.Point(1).X, 100);

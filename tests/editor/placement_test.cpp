@@ -1,6 +1,5 @@
 // "Set", "Unset", "Def. span" and their undo records.
 #include "editor/editor_test_support.h"
-#include "editor/session/undo/geometry_records.h"
 
 namespace kelvo::test {
 namespace {
@@ -25,20 +24,19 @@ TEST_F(Placement, SetOnPlainCategoryMovesComponentAndItsStepsOnce) {
     EXPECT_EQ(Pt(k, 1), (Offset{25, 38})) << name;
   }
   EXPECT_EQ(Sub(Komp(kFaces, "f2"), 1), (Offset{-10, -30}));
-  ASSERT_EQ(model->Undo().Size(), 3u);
-  for (const auto& record : model->Undo().Records()) {
-    const auto* r = dynamic_cast<const ShiftRecord*>(record.get());
-    ASSERT_NE(r, nullptr);
-    EXPECT_FALSE(r->WithSpan());
-    EXPECT_EQ(r->Shift(), (Offset{5, -2}));
-  }
+  // The choice of f1, two shift edits and "Set" with its animation frames, which is one step.
+  ASSERT_EQ(model->Undo().Size(), 4u);
+  EXPECT_EQ(model->Undo().NextUndo()->Title(), "Set (Faces)");
   EXPECT_EQ(model->Placement().State().ShiftX, 0);
   EXPECT_EQ(model->Placement().State().ShiftY, 0);
   EXPECT_EQ(model->Portrait().Shift[kFaces], (Point{0, 0}));
 
-  while (!model->Undo().Empty()) model->Undo().UndoStep();
-  EXPECT_EQ(Sub(Komp(kFaces, "a"), 1), (Offset{-20, -30}));
+  // One Undo takes back the component, its frames and the baked shift together.
+  model->BtnUndoClick();
+  for (const char* name : {"a", "b"}) EXPECT_EQ(Sub(Komp(kFaces, name), 1), (Offset{-20, -30}));
   EXPECT_EQ(Pt(Komp(kFaces, "f1"), 1), (Offset{20, 40}));
+  EXPECT_EQ(model->Portrait().Shift[kFaces], (Point{5, -2}));
+  EXPECT_EQ(model->Placement().State().ShiftX, 5);
 }
 
 TEST_F(Placement, SetOnPairedCategoryWithShiftOnlyIsTakenBackByUndo) {
@@ -50,14 +48,14 @@ TEST_F(Placement, SetOnPairedCategoryWithShiftOnlyIsTakenBackByUndo) {
   EXPECT_EQ(Sub(e1, 1), (Offset{-5, -2}));
   EXPECT_EQ(Sub(e1, 2), (Offset{10, -2}));
   EXPECT_EQ(Pt(e1, 1), (Offset{8, -10}));
-  ASSERT_EQ(model->Undo().Size(), 1u);
-  model->BtnUndoAllClick();
+  ASSERT_EQ(model->Undo().Size(), 3u);
+  model->BtnUndoClick();
   EXPECT_EQ(Sub(e1, 1), (Offset{-10, 0}));
   EXPECT_EQ(Sub(e1, 2), (Offset{5, 0}));
   EXPECT_EQ(Pt(e1, 1), (Offset{3, -8}));
 }
 
-TEST_F(Placement, SpanOnlySetPushesShiftWithSpanRecord) {
+TEST_F(Placement, SpanOnlySetIsTakenBackByOneUndo) {
   Select(kEyes, "e1");
   model->SpinEditRozXChange(3);
   model->BtnUsePosClick();
@@ -65,26 +63,20 @@ TEST_F(Placement, SpanOnlySetPushesShiftWithSpanRecord) {
   EXPECT_EQ(Sub(e1, 1), (Offset{-13, 0}));
   EXPECT_EQ(Sub(e1, 2), (Offset{8, 0}));
   EXPECT_EQ(Pt(e1, 1), (Offset{3, -8}));
-  ASSERT_EQ(model->Undo().Size(), 1u);
-  const auto* r = dynamic_cast<const ShiftRecord*>(model->Undo().Records()[0].get());
-  ASSERT_NE(r, nullptr);
-  EXPECT_TRUE(r->WithSpan());
-  EXPECT_EQ(&r->Component(), &e1);
-  EXPECT_EQ(r->Shift(), (Offset{0, 0}));
-  EXPECT_EQ(r->Span(), (Offset{3, 0}));
+  ASSERT_EQ(model->Undo().Size(), 2u);
   EXPECT_EQ(model->Placement().State().SpanX, 0);
   model->Undo().UndoStep();
   EXPECT_EQ(Sub(e1, 1), (Offset{-10, 0}));
   EXPECT_EQ(Sub(e1, 2), (Offset{5, 0}));
 }
 
-TEST_F(Placement, SetAllBakesEveryCategoryAndZeroShiftPushesNothing) {
+TEST_F(Placement, SetAllBakesEveryCategoryAsOneStep) {
   Select(kEyes, "e1");
   model->SpinEditPosXChange(1);
   Select(kHair, "h1");
   model->SpinEditPosYChange(2);
   model->BtnUsePosAllClick();
-  EXPECT_EQ(model->Undo().Size(), 2u);  // Eyes and Hair; the zero shifts record nothing
+  EXPECT_EQ(model->Undo().Size(), 4u);  // choice of h1, two shift edits, one step for "Set all"
   EXPECT_EQ(model->Portrait().Shift[kEyes], (Point{0, 0}));
   EXPECT_EQ(model->Portrait().Shift[kHair], (Point{0, 0}));
 }

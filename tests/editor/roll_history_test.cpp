@@ -47,17 +47,21 @@ TEST_F(Rolls, EditsOfTheShownPortraitAreKeptWhenSteppingAway) {
   EXPECT_EQ(model->Placement().State().ShiftX, 9);  // the edits show the portrait stepped to
 }
 
-TEST_F(Rolls, TheUndoStackKeepsItsMeaning) {
-  Select(kFaces, "f2");
-  model->SpinEditPosXChange(4);
-  model->BtnUsePosClick();
-  const std::size_t records = model->Undo().Size();
-  model->BtnNahodAllClick();
-  model->Random().PreviousRoll();
-  EXPECT_EQ(model->Undo().Size(), records);
-  const int x = Komp(kFaces, "f2").Sub(1)->X;
+// Rolls and "Prev. roll" are steps; taking them back leaves the roll history as it was.
+TEST_F(Rolls, RollsAreStepsAndUndoLeavesTheRollHistoryAlone) {
+  const auto first = Selection();
+  RollAwayFrom(first);
+  const auto rolled = Selection();
+  const std::size_t rolls = History().Size();
+  model->BtnRollPrevClick();
+  ASSERT_EQ(Selection(), first);
+  EXPECT_EQ(model->Undo().NextUndo()->Title(), "Prev. roll");
   model->BtnUndoClick();
-  EXPECT_EQ(Komp(kFaces, "f2").Sub(1)->X, x - 4);
+  EXPECT_EQ(Selection(), rolled);
+  model->BtnUndoClick();
+  EXPECT_EQ(model->Undo().RedoSize(), 2u);
+  EXPECT_EQ(History().Size(), rolls);
+  EXPECT_TRUE(History().CanGoForward());  // still where "Prev. roll" left it
 }
 
 TEST_F(Rolls, KeepsTheLastFiftyReplacedPortraits) {

@@ -1,7 +1,7 @@
-// Undo and redo of component geometry: records replay exactly what they took back, and a new
-// edit ends what could be redone.
+// Undo and redo: one step per user action, replayed exactly; a new edit ends what could be
+// redone; the texts that say what Undo and Redo will do.
 #include "editor/editor_test_support.h"
-#include "editor/session/undo/geometry_records.h"
+#include "editor/session/undo/undo_history.h"
 
 namespace kelvo::test {
 namespace {
@@ -11,6 +11,7 @@ class Redo : public EditorFixture {
   void SetUp() override {
     Start();
     Select(kFaces, "f1");
+    model->Undo().ClearUndo();  // the choice of f1 is a step of its own
   }
   // Sub 1 and 2 and point 1 of each named component.
   std::vector<int> Geometry(int category, std::initializer_list<const char*> names) {
@@ -37,24 +38,24 @@ class Redo : public EditorFixture {
   }
 };
 
-TEST_F(Redo, SetUndoRedoGivesTheSetStateAgain) {
+TEST_F(Redo, SetIsOneStepWithItsFramesAndRedoGivesTheSetStateAgain) {
   const std::vector<int> before = Faces();
   Set(5, -2);
   const std::vector<int> set = Faces();
   ASSERT_NE(set, before);
-  ASSERT_EQ(model->Undo().Size(), 3u);
-  for (int i = 0; i < 3; ++i) model->BtnUndoClick();
+  ASSERT_EQ(model->Undo().Size(), 3u);  // shift x, shift y, "Set"
+  model->BtnUndoClick();
   EXPECT_EQ(Faces(), before);
-  EXPECT_EQ(model->Undo().RedoSize(), 3u);
+  EXPECT_EQ(model->Session().State().StatusMessage, "Undo: Set, Faces");
+  EXPECT_EQ(model->Undo().RedoSize(), 1u);
   const auto refreshes = model->Session().State().RefreshCount;
-  for (int i = 0; i < 3; ++i) model->BtnRedoClick();
-  EXPECT_EQ(model->Session().State().RefreshCount, refreshes + 3);
+  model->BtnRedoClick();
+  EXPECT_EQ(model->Session().State().RefreshCount, refreshes + 1);
   EXPECT_EQ(Faces(), set);
-  EXPECT_EQ(model->Undo().Size(), 3u);
   EXPECT_FALSE(model->Undo().CanRedo());
 }
 
-TEST_F(Redo, ASpanRecordAndAPointDragReplay) {
+TEST_F(Redo, ASpanSetAndAPointDragReplay) {
   model->CategoryButtonClick(kEyes);
   model->SpinEditRozXChange(3);
   model->BtnUsePosClick();
@@ -63,11 +64,13 @@ TEST_F(Redo, ASpanRecordAndAPointDragReplay) {
   model->RBNastBodClick();
   model->ImageMouseDown(1, MouseButton::Left, 10, 10);
   model->ImageMouseMove(1, 12, 7);
-  model->ImageMouseUp(1, MouseButton::Left, 12, 7);
+  model->ImageMouseMove(1, 11, 6);
+  model->ImageMouseUp(1, MouseButton::Left, 11, 6);
   const std::vector<int> dragged = Faces();
-  ASSERT_EQ(model->Undo().Size(), 2u);
+  ASSERT_EQ(model->Undo().Size(), 3u);  // span, "Set", the drag
 
   model->BtnUndoAllClick();
+  model->BtnRedoClick();
   model->BtnRedoClick();
   EXPECT_EQ(Geometry(kEyes, {"e1"}), spanSet);
   model->BtnRedoClick();
@@ -89,45 +92,46 @@ TEST_F(Redo, ANewEditAfterUndoLeavesNothingToRedo) {
   EXPECT_EQ(model->Undo().Size(), records);
 }
 
-TEST_F(Redo, UndoAllThenRedoReplaysOneRecord) {
-  const std::vector<int> before = Faces();
-  Set(5, -2);  // f1, then its steps a and b
-  model->BtnUndoAllClick();
-  ASSERT_EQ(Faces(), before);
-  model->BtnRedoClick();
-  EXPECT_EQ(model->Undo().Size(), 1u);
-  EXPECT_EQ(model->Undo().RedoSize(), 2u);
-  EXPECT_EQ(Komp(kFaces, "f1").Sub(1)->X, -15);  // the first record: f1 moved
-  EXPECT_EQ(Komp(kFaces, "a").Sub(1)->X, -20);   // its steps not yet
-  EXPECT_EQ(Komp(kFaces, "b").Sub(1)->X, -20);
-}
-
-TEST_F(Redo, ARemovalGoesOnTopAndTheRecordsBelowItStayValid) {
+TEST_F(Redo, ARemovalGoesOnTopAndTheStepsBelowItStayValid) {
   Select(kFaces, "f3");
-  Set(5, -2);  // f3 has no steps: one record naming it
-  const std::vector<int> before = Geometry(kFaces, {"f3"});
+  Set(5, -2);
+  const std::vector<int> set = Geometry(kFaces, {"f3"});
   const int place = Lib().Container(kFaces).FindByName("f3");
   prompter.answers.push_back(MessageAnswer::Yes);
   model->BtnSmazatClick();
-  ASSERT_EQ(model->Undo().Size(), 2u);
-  model->BtnUndoAllClick();  // the removal first, then the "Set" of the component it put back
+  ASSERT_EQ(model->Undo().NextUndo()->Title(), "Remove f3 (Faces)");
+  model->BtnUndoClick();
   EXPECT_EQ(Lib().Container(kFaces).FindByName("f3"), place);
-  EXPECT_NE(Geometry(kFaces, {"f3"}), before);
+  EXPECT_EQ(Geometry(kFaces, {"f3"}), set);
+  EXPECT_EQ(model->Portrait().Selected[kFaces], &Komp(kFaces, "f3"));
+  model->BtnUndoClick();  // the "Set" of the component the removal gave back
+  EXPECT_NE(Geometry(kFaces, {"f3"}), set);
   model->BtnRedoClick();
-  EXPECT_EQ(Geometry(kFaces, {"f3"}), before);
   model->BtnRedoClick();
   EXPECT_EQ(Lib().Container(kFaces).FindByName("f3"), -1);
   EXPECT_FALSE(model->Undo().CanRedo());
 }
 
-TEST_F(Redo, RecordsNameTheirEdit) {
-  TKelvoKomp& component = Komp(kFaces, "f1");
-  EXPECT_EQ(ShiftRecord(component, {1, 0}, {}, false).Name(), "Set");
-  EXPECT_EQ(ShiftRecord(component, {}, {1, 0}, true).Name(), "Set span");
-  EXPECT_EQ(PointRecord(component, kAllPoints, {1, 1}).Name(), "Move point");
-  EXPECT_TRUE(PointRecord(component, 1, {1, 1}).Refers(&component));
-  EXPECT_EQ(ShiftRecord(component, {1, 0}, {}, false).Description(), "Set, Faces");
-  EXPECT_EQ(PointRecord(Komp(kEyes, "e1"), 1, {1, 1}).Description(), "Move point, Eyes");
+TEST_F(Redo, TheEditMenuAndTheHistoryNameTheSteps) {
+  EXPECT_EQ(UndoText(model->Undo()), "Undo");
+  Set(5, -2);
+  EXPECT_EQ(UndoText(model->Undo()), "Undo Set (Faces)");
+  EXPECT_EQ(model->Undo().NextUndo()->Description(), "Set, Faces");
+  model->BtnNahodAllClick();
+  model->BtnUndoClick();
+  EXPECT_EQ(RedoText(model->Undo()), "Redo Random all");
+  EXPECT_EQ(DescribeHistory(model->Undo()).Lines,
+            (std::vector<std::string>{"<empty>", "Shift (Faces)", "Shift (Faces)", "Set (Faces)",
+                                      "Random all"}));
+  EXPECT_EQ(DescribeHistory(model->Undo()).Current, 3u);
+  // A click on a line goes to the state after that step, back or forward.
+  const std::vector<int> set = Faces();
+  model->HistoryClick(0);
+  EXPECT_EQ(model->Portrait().Shift[kFaces], (Point{0, 0}));
+  EXPECT_EQ(model->Undo().Index(), 0u);
+  model->HistoryClick(3);
+  EXPECT_EQ(Faces(), set);
+  EXPECT_EQ(model->Undo().RedoSize(), 1u);
 }
 
 }  // namespace

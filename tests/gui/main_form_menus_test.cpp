@@ -102,7 +102,7 @@ TEST_F(MainFormMenusTest, MenusHoldTheCommandsInTheirOrder) {
   EXPECT_EQ(menus["&File"], (QStringList{"ActExportPortrait", "ActOpenRecent", "ActSaveAsBmp",
                                          "ActSaveLibrary", "ActChangeDataSet", "ActQuit"}));
   EXPECT_EQ(menus["&Edit"],
-            (QStringList{"ActUndo", "ActRedo", "ActUndoAll", "ActCopyPortrait",
+            (QStringList{"ActUndo", "ActRedo", "ActUndoAll", "ActUndoHistory", "ActCopyPortrait",
                          "ActCopyPortraitCode", "ActPastePortraitCode", "ActRemove"}));
   EXPECT_EQ(menus["P&ortrait"].size(), 15);
   EXPECT_EQ(menus["&Gallery"],
@@ -157,14 +157,32 @@ TEST_F(MainFormMenusTest, EachActionTriggersItsCommand) {
 
   TKelvoKomp* face = model_->Portrait().Selected[kFaces];
   const int x = face->Sub(1)->X;
+  model_->Undo().ClearUndo();
+  model_->Session().Changed(kChangeHistory);
   Find<QSpinBox>("SpinEditPosX")->setValue(5);
-  ASSERT_FALSE(Action("ActUndo")->isEnabled());
+  EXPECT_EQ(Action("ActUndo")->text(), "&Undo Shift (Faces)");
   QTest::mouseClick(Find<QPushButton>("BtnUsePos"), Qt::LeftButton);
-  ASSERT_TRUE(Action("ActUndo")->isEnabled());
+  EXPECT_EQ(Action("ActUndo")->text(), "&Undo Set (Faces)");
   Action("ActUndo")->trigger();
   EXPECT_EQ(face->Sub(1)->X, x);
+  EXPECT_EQ(Action("ActRedo")->text(), "&Redo Set (Faces)");
   Action("ActRedo")->trigger();
   EXPECT_EQ(face->Sub(1)->X, x + 5);
+  EXPECT_EQ(Action("ActRedo")->text(), "&Redo");
+  // The history lists the steps; a click on the first line goes back before both.
+  Action("ActUndoHistory")->trigger();
+  auto* history = form_->findChild<QListWidget*>("LbxHistory");
+  ASSERT_NE(history, nullptr);
+  ASSERT_EQ(history->count(), 3);
+  EXPECT_EQ(history->item(2)->text(), "Set (Faces)");
+  EXPECT_EQ(history->currentRow(), 2);
+  history->setCurrentRow(0);
+  EXPECT_EQ(face->Sub(1)->X, x);
+  EXPECT_EQ(Find<QSpinBox>("SpinEditPosX")->value(), 0);
+  EXPECT_EQ(Action("ActRedo")->text(), "&Redo Shift (Faces)");
+  Action("ActRedo")->trigger();
+  Action("ActRedo")->trigger();
+  EXPECT_EQ(history->currentRow(), 2);
   Action("ActUndoAll")->trigger();
   EXPECT_EQ(face->Sub(1)->X, x);
   EXPECT_FALSE(Action("ActUndo")->isEnabled());

@@ -89,32 +89,83 @@ class EditorModel {
   // Category and component list.
   void CategoryButtonClick(int category) { list_.ChooseCategory(category); }
   void RGKompClick(int filter) { list_.ChooseFilter(filter); }
-  void LbxKompClick(int line) { list_.ChooseLine(line); }
+  void LbxKompClick(int line) {
+    EditorSession::Step step(session_, "Choose component", Current());
+    list_.ChooseLine(line);
+  }
   void SelectCurrentInList() { list_.SelectCurrentInList(); }
   StepOwner FindStepOwner(int line) const { return list_.FindStepOwner(line); }
-  void SpinEditCetnChange(int frequency) { list_.SetFrequency(frequency); }
-  void ChkOrezClick(int subcomponent, bool checked) { list_.SetClip(subcomponent, checked); }
+  void SpinEditCetnChange(int frequency) {
+    EditorSession::Step step(session_, "Freq.", Current());
+    list_.SetFrequency(frequency);
+  }
+  void ChkOrezClick(int subcomponent, bool checked) {
+    EditorSession::Step step(session_, "Clip", Current());
+    list_.SetClip(subcomponent, checked);
+  }
   void ChkKompShowClick(int category, bool checked) { list_.SetHidden(category, checked); }
   void ChkKompNahLockClick(int category, bool checked) { list_.SetLocked(category, checked); }
-  void BtnSmazatClick() { list_.Remove(); }  // "&Remove"
+  void BtnSmazatClick() {  // "&Remove"
+    EditorSession::Step step(session_, "Remove", Current());
+    list_.Remove();
+  }
 
   // Shift, span and default span; the GUI calls them when the value changed.
-  void SpinEditPosXChange(int value) { placement_.SetShiftX(value); }
-  void SpinEditPosYChange(int value) { placement_.SetShiftY(value); }
-  void SpinEditRozXChange(int value) { placement_.SetSpanX(value); }
-  void SpinEditRozYChange(int value) { placement_.SetSpanY(value); }
-  void SEDefRozXChange(int value) { placement_.SetDefaultSpanX(value); }
-  void SEDefRozYChange(int value) { placement_.SetDefaultSpanY(value); }
-  void BtnUsePosClick() { placement_.Set(); }              // "Set"
-  void BtnUsePosAllClick() { placement_.SetAll(); }        // "Set all"
-  void BtnNullClick() { placement_.Unset(); }              // "Unset"
-  void BtnNullAllClick() { placement_.UnsetAll(); }        // "Unset all"
-  void BtnDefRozesunClick() { placement_.DefaultSpan(); }  // "Def. span"
+  void SpinEditPosXChange(int value) {
+    EditorSession::Step step(session_, "Shift", Current());
+    placement_.SetShiftX(value);
+  }
+  void SpinEditPosYChange(int value) {
+    EditorSession::Step step(session_, "Shift", Current());
+    placement_.SetShiftY(value);
+  }
+  void SpinEditRozXChange(int value) {
+    EditorSession::Step step(session_, "Span", Current());
+    placement_.SetSpanX(value);
+  }
+  void SpinEditRozYChange(int value) {
+    EditorSession::Step step(session_, "Span", Current());
+    placement_.SetSpanY(value);
+  }
+  void SEDefRozXChange(int value) {
+    EditorSession::Step step(session_, "Default span", Current());
+    placement_.SetDefaultSpanX(value);
+  }
+  void SEDefRozYChange(int value) {
+    EditorSession::Step step(session_, "Default span", Current());
+    placement_.SetDefaultSpanY(value);
+  }
+  void BtnUsePosClick() {  // "Set"
+    EditorSession::Step step(session_, "Set", Current());
+    placement_.Set();
+  }
+  void BtnUsePosAllClick() {  // "Set all"
+    EditorSession::Step step(session_, "Set all", 0);
+    placement_.SetAll();
+  }
+  void BtnNullClick() {  // "Unset"
+    EditorSession::Step step(session_, "Unset", Current());
+    placement_.Unset();
+  }
+  void BtnNullAllClick() {  // "Unset all"
+    EditorSession::Step step(session_, "Unset all", 0);
+    placement_.UnsetAll();
+  }
+  void BtnDefRozesunClick() {  // "Def. span"
+    EditorSession::Step step(session_, "Def. span", Current());
+    placement_.DefaultSpan();
+  }
 
   // Snapping points and the drawing options.
   void LbxUmistClick(int line) { snapPoints_.ChooseLine(line); }
-  void SpinUmistXChange(int value) { snapPoints_.SetPointX(value); }
-  void SpinUmistYChange(int value) { snapPoints_.SetPointY(value); }
+  void SpinUmistXChange(int value) {
+    EditorSession::Step step(session_, "Move point", Current());
+    snapPoints_.SetPointX(value);
+  }
+  void SpinUmistYChange(int value) {
+    EditorSession::Step step(session_, "Move point", Current());
+    snapPoints_.SetPointY(value);
+  }
   Offset SnapPointAbsolute() const;  // full-image pixels; EditorError "A sakra"
   void ChkUmBodClick(bool checked) { snapPoints_.SetDrawSnapPoint(checked); }
   void RBNastKompClick() { snapPoints_.ChooseComponentsMode(); }
@@ -124,30 +175,78 @@ class EditorModel {
 
   // Spread.
   void ChkRozptClick(bool checked) { spread_.SetWithSpread(checked); }  // "w. spread"
-  void BtnNahUmBClick() { spread_.RandomSpread(); }                     // "Rnd.spread"
-  void BtnRozptUseClick() { spread_.Apply(); }                          // "Apply"
-  void BtnRozptVsemClick() { spread_.CopyToAll(); }                     // "Copy to all"
-  void BtnRozptNulNahClick() { spread_.Unset(); }                       // "Unset" of the spread
-  void BtnNastNahUmBClick() { spread_.Edit(); }                         // "Edit": the spread dialog
+  void BtnNahUmBClick() {                                               // "Rnd.spread"
+    EditorSession::Step step(session_, "Rnd.spread", Current());
+    spread_.RandomSpread();
+  }
+  void BtnRozptUseClick() {  // "Apply"
+    EditorSession::Step step(session_, "Apply spread", Current());
+    spread_.Apply();
+  }
+  void BtnRozptVsemClick() {  // "Copy to all"
+    EditorSession::Step step(session_, "Copy to all", Current());
+    spread_.CopyToAll();
+  }
+  void BtnRozptNulNahClick() {  // "Unset" of the spread
+    EditorSession::Step step(session_, "Unset spread", Current());
+    spread_.Unset();
+  }
+  void BtnNastNahUmBClick() { spread_.Edit(); }  // "Edit": the spread dialog
   void SpreadDialogShow() { spread_.DialogShow(); }
   void SpreadDialogHide() { spread_.DialogHide(); }
-  void SpreadLimitChange(SpreadDirection d, int value) { spread_.SetLimit(d, value); }
+  void SpreadLimitChange(SpreadDirection d, int value) {
+    EditorSession::Step step(session_, "Spread limit", Current());
+    spread_.SetLimit(d, value);
+  }
   void SpreadDirectionClick(SpreadDirection d) { spread_.ChooseDirection(d); }
 
   // Random portrait commands.
-  void BtnNahodKompClick() { random_.RandomComponent(); }              // "Random"
-  void BtnNahodAllClick() { random_.RandomAll(); }                     // "Random all"
-  void BtnNahodKompAllClick() { random_.RandomComponents(); }          // "Rand. comps."
-  void BtnBarvaNahAllClick() { random_.RandomColours(); }              // "Rand. colors"
-  void BtnNahAmerClick() { random_.RandomNation(Nation::kAmerican); }  // "Amer."
-  void BtnNahArabClick() { random_.RandomNation(Nation::kArabian); }   // "Arab."
-  void BtnNahRusClick() { random_.RandomNation(Nation::kRussian); }    // "Rus."
-  void BtnRollPrevClick() { random_.PreviousRoll(); }                  // "Prev. roll"
-  void BtnRollNextClick() { random_.NextRoll(); }                      // "Next roll"
+  void BtnNahodKompClick() {  // "Random"
+    EditorSession::Step step(session_, "Random", Current());
+    random_.RandomComponent();
+  }
+  void BtnNahodAllClick() {  // "Random all"
+    EditorSession::Step step(session_, "Random all", 0);
+    random_.RandomAll();
+  }
+  void BtnNahodKompAllClick() {  // "Rand. comps."
+    EditorSession::Step step(session_, "Rand. comps.", 0);
+    random_.RandomComponents();
+  }
+  void BtnBarvaNahAllClick() {  // "Rand. colors"
+    EditorSession::Step step(session_, "Rand. colors", 0);
+    random_.RandomColours();
+  }
+  void BtnNahAmerClick() {  // "Amer."
+    EditorSession::Step step(session_, "Amer.", 0);
+    random_.RandomNation(Nation::kAmerican);
+  }
+  void BtnNahArabClick() {  // "Arab."
+    EditorSession::Step step(session_, "Arab.", 0);
+    random_.RandomNation(Nation::kArabian);
+  }
+  void BtnNahRusClick() {  // "Rus."
+    EditorSession::Step step(session_, "Rus.", 0);
+    random_.RandomNation(Nation::kRussian);
+  }
+  void BtnRollPrevClick() {  // "Prev. roll"
+    EditorSession::Step step(session_, "Prev. roll", 0);
+    random_.PreviousRoll();
+  }
+  void BtnRollNextClick() {  // "Next roll"
+    EditorSession::Step step(session_, "Next roll", 0);
+    random_.NextRoll();
+  }
 
   // Library editing, animation and export.
-  void BtnImportClick() { import_.BtnImportClick(); }  // "&Import"
-  void BtnMirrorClick() { mirror_.BtnMirrorClick(); }  // "Mirror"
+  void BtnImportClick() {  // "&Import"
+    EditorSession::Step step(session_, "Import", Current());
+    import_.BtnImportClick();
+  }
+  void BtnMirrorClick() {  // "Mirror"
+    EditorSession::Step step(session_, "Mirror", 0);
+    mirror_.BtnMirrorClick();
+  }
   // "Anim. comp." on the list's chosen line; true when a run started, which TMAnimTimer plays
   // one step at a time until it returns true.
   bool BtnAnimujClick(const ListChoice& choice) { return animation_.BtnAnimujClick(choice); }
@@ -177,9 +276,10 @@ class EditorModel {
   bool DropFile(const std::string& path, bool onGallery);
 
   // Undo and redo of component geometry.
-  void BtnUndoClick() { session_.UndoLast(); }           // "Undo"
-  void BtnUndoAllClick() { session_.UndoEverything(); }  // "Undo all"
-  void BtnRedoClick() { session_.RedoLast(); }           // "Redo"
+  void BtnUndoClick() { session_.UndoLast(); }                        // "Undo"
+  void BtnUndoAllClick() { session_.UndoEverything(); }               // "Undo all"
+  void BtnRedoClick() { session_.RedoLast(); }                        // "Redo"
+  void HistoryClick(std::size_t index) { session_.GoToStep(index); }  // the history list
 
   // Mouse in a preview window; image pixel coordinates.
   void ImageMouseDown(int window, MouseButton button, int x, int y) {
@@ -191,6 +291,8 @@ class EditorModel {
   }
 
  private:
+  int Current() const { return session_.State().CurrentCategory; }
+
   // The data-set commands' windows: the gallery's question is answered here, the dialogs by the
   // GUI.
   class DataSetWindowLinks : public DataSetWindows {

@@ -54,6 +54,7 @@ void ImportModel::BtnImportClick() {
 
 void ImportModel::ImportFile(const std::string& path) {
   EditorSession::Command cmd(session_);
+  EditorSession::Step step(session_, "Import", session_.State().CurrentCategory);
   Prompter& prompter = session_.prompter();
   const int category = session_.State().CurrentCategory;
   TKelvoKompKontejner& container = session_.Container(category);

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "editor/session/undo/mirror_record.h"
 #include "foundation/errors.h"
 #include "library/library_mirror.h"
 
@@ -11,6 +10,7 @@ namespace kelvo {
 bool MirrorCommand::BtnMirrorClick() {
   if (!session_.HasPortrait()) return false;
   EditorSession::Command cmd(session_);
+  EditorSession::Step step(session_, "Mirror", 0);
   TKelvoTyp& library = session_.Library();
   try {
     MirrorLibrary(library);
@@ -21,7 +21,6 @@ bool MirrorCommand::BtnMirrorClick() {
     ReportError(session_.prompter(), error);
     return false;
   }
-  session_.Undo().Push(std::make_unique<MirrorRecord>(library));
   session_.MarkLibraryChanged();
   session_.Notify(SessionEvent::PointsMoved);
   session_.RefreshPortrait();

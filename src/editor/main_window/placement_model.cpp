@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "editor/session/undo/component_move.h"
-#include "editor/session/undo/geometry_records.h"
 #include "foundation/wrapping_int.h"
 #include "library/type_library.h"
 #include "portrait/portrait.h"
@@ -170,12 +169,6 @@ void PlacementModel::BakeComponent(int category, TKelvoKomp& component, Offset s
   const bool withSpan = session_.Container(category).WithSpan;
   if (shift != Offset{} || span != Offset{}) session_.MarkLibraryChanged();
   MoveComponent(component, shift, span, withSpan);
-  // Every bake that moved something is recorded, also a shift alone on a paired category.
-  if (withSpan && (shift != Offset{} || span != Offset{})) {
-    session_.Undo().Push(std::make_unique<ShiftRecord>(component, shift, span, true));
-  } else if (!withSpan && shift != Offset{}) {
-    session_.Undo().Push(std::make_unique<ShiftRecord>(component, shift, Offset{}, false));
-  }
 }
 
 void PlacementModel::BakePosition(int category) {

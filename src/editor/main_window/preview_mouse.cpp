@@ -21,6 +21,10 @@ void PreviewMouse::Down(int window, MouseButton button, int x, int y) {
   drag_.Last = drag_.Press = Offset{x, y};
   drag_.Button = button;
   shared.DragActive = true;
+  // The whole drag is one step; a release that never came ends the last one here.
+  if (stepOpen_) session_.EndStep();
+  session_.BeginStep(InComponentsMode() ? "Drag" : "Drag point", shared.CurrentCategory);
+  stepOpen_ = true;
 }
 
 void PreviewMouse::Move(int window, int x, int y) {
@@ -45,17 +49,21 @@ void PreviewMouse::Up(int window, MouseButton button, int x, int y) {
   SessionState& shared = session_.State();
   if (window != 1 || !session_.HasPortrait()) return;
   if (shared.SpreadDialogShown) {
+    EditorSession::Step step(session_, "Spread limit", shared.CurrentCategory);
     spread_.MeasureAt(button == MouseButton::Left, x, y);
     return;
   }
-  if (InComponentsMode()) {
-    placement_.ShowPositionValues();
-  } else if (button == MouseButton::Left && shared.DragActive) {
-    snapPoints_.RecordDrag(Offset{WrapTo32(std::int64_t{drag_.Last.x} - drag_.Press.x),
-                                  WrapTo32(std::int64_t{drag_.Last.y} - drag_.Press.y)});
-  }
+  if (InComponentsMode()) placement_.ShowPositionValues();
   session_.UpdateReducedPreviews();
   shared.DragActive = false;
+  if (stepOpen_) {
+    stepOpen_ = false;
+    session_.EndStep();
+  }
+}
+
+PreviewMouse::~PreviewMouse() {
+  if (stepOpen_) session_.EndStep();
 }
 
 }  // namespace kelvo

@@ -17,6 +17,9 @@ class PreviewMouse {
   PreviewMouse(EditorSession& session, PlacementModel& placement, SnapPointsModel& snapPoints,
                SpreadModel& spread)
       : session_(session), placement_(placement), snapPoints_(snapPoints), spread_(spread) {}
+  ~PreviewMouse();
+  PreviewMouse(const PreviewMouse&) = delete;
+  PreviewMouse& operator=(const PreviewMouse&) = delete;
 
   // Image pixel coordinates of preview `window` (only window 1 reacts).
   void Down(int window, MouseButton button, int x, int y);
@@ -31,6 +34,7 @@ class PreviewMouse {
   SnapPointsModel& snapPoints_;
   SpreadModel& spread_;
   DragState drag_;
+  bool stepOpen_ = false;  // a press opened the drag's undo step
 };
 
 }  // namespace kelvo

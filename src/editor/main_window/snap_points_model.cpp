@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "editor/main_window/snap_geometry.h"
-#include "editor/session/undo/geometry_records.h"
+#include "editor/session/undo/component_move.h"
 #include "library/categories.h"
 #include "library/type_library.h"
 
@@ -217,15 +217,6 @@ void SnapPointsModel::DragBy(Offset delta) {
   MovePoints(*component, state_.LockPoints ? kAllPoints : chosen, delta);
   if (delta != Offset{}) session_.MarkLibraryChanged();
   ShowPoint();
-}
-
-// The record holds the movement the point really made; a release away from the last move did
-// not move it further.
-void SnapPointsModel::RecordDrag(Offset moved) {
-  TKelvoKomp* component = session_.SelectedComponent();
-  if (moved == Offset{} || component == nullptr || component->PointCount() == 0) return;
-  const int point = state_.LockPoints ? kAllPoints : session_.State().SnapPointLine + 1;
-  session_.Undo().Push(std::make_unique<PointRecord>(*component, point, moved));
 }
 
 }  // namespace kelvo

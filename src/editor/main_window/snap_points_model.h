@@ -46,10 +46,9 @@ class SnapPointsModel : private SessionObserver {
   void DrawMarks();
 
   // Preview 1 in snapping-point mode: the next point, a drag of the chosen (or, locked, every)
-  // point, and its undo record when the drag ends.
+  // point.
   void NextPoint();
   void DragBy(Offset delta);
-  void RecordDrag(Offset moved);
 
  private:
   void OnSessionEvent(SessionEvent event) override;

@@ -10,7 +10,6 @@
 
 #include "editor/main_window/snap_geometry.h"
 #include "editor/main_window/spread_random.h"
-#include "editor/session/undo/geometry_records.h"
 #include "foundation/random_generators.h"
 #include "foundation/wrapping_int.h"
 #include "library/categories.h"
@@ -146,13 +145,11 @@ void SpreadModel::Apply() {
     SnapPoint& p = component->Point(j);
     const int x = SaturatedSum(p.X, p.SpreadOffsetX);
     const int y = SaturatedSum(p.Y, p.SpreadOffsetY);
-    // The record holds the actual movement, so undo lands back on the old place.
     const Offset offset{static_cast<int>(std::int64_t{x} - p.X),
                         static_cast<int>(std::int64_t{y} - p.Y)};
     if (offset != Offset{}) session_.MarkLibraryChanged();
     p.X = x;
     p.Y = y;
-    session_.Undo().Push(std::make_unique<PointRecord>(*component, j, offset));
     p.SpreadOffsetX = 0;
     p.SpreadOffsetY = 0;
   }

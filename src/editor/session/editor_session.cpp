@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "editor/session/data_set_loading.h"
-#include "editor/session/undo/removal_record.h"
+#include "editor/session/undo/edit_snapshot.h"
 #include "foundation/paths.h"
 #include "library/categories.h"
 #include "library/component.h"
@@ -36,6 +36,7 @@ EditorSession::EditorSession(ProcessContext& context, Prompter& prompter)
 
 EditorSession::~EditorSession() {
   undo_.ClearUndo();
+  adopted_.clear();
   portrait_.reset();
 }
 
@@ -89,10 +90,13 @@ void EditorSession::ReplaceDataSet(std::unique_ptr<TKelvoTyp> library,
                                    std::unique_ptr<TKelvoPortret> portrait) {
   Command cmd(*this);
   undo_.ClearUndo();  // its records point into the old library
+  stepBefore_.reset();
+  adopted_.clear();
   portrait_.reset();
   library_ = std::move(library);
   portrait_ = std::move(portrait);
-  state_.LibraryChanged = false;
+  changedOutsideHistory_ = false;
+  UpdateUnsaved();
   Notify(SessionEvent::DataSetReplaced);
 }
 
@@ -104,19 +108,78 @@ void EditorSession::LoadDataSet(const std::string& name) {
       NewRandomPortrait(*library, context_.Random(), state_.Hidden);
   state_.DataSetDir = name;
   SetCaption(name);
+  const bool hadHistory = undo_.Count() > 0;
   ReplaceDataSet(std::move(library), std::move(portrait));
+  if (hadHistory) Report("Undo history emptied: another data set");
   Changed(kChangeAll);
   RefreshPortrait();
 }
 
 void EditorSession::SetCaption(const std::string& dataSetName) {
   Command cmd(*this);
-  state_.Caption = dataSetName.empty() ? "KelvoEd" : "KelvoEd - " + ShownFolder(dataSetName);
-  Changed(kChangeCaption);
+  captionBase_ = dataSetName.empty() ? "KelvoEd" : "KelvoEd - " + ShownFolder(dataSetName);
+  state_.Caption.clear();
+  UpdateUnsaved();
 }
 
 void EditorSession::MarkLibraryChanged() {
-  state_.LibraryChanged = true;
+  if (StepOpen()) return;  // the step tells by itself whether it changed the library
+  changedOutsideHistory_ = true;
+  UpdateUnsaved();
+}
+
+void EditorSession::MarkSaved() {
+  undo_.SetClean();
+  changedOutsideHistory_ = false;
+  UpdateUnsaved();
+}
+
+void EditorSession::UpdateUnsaved() {
+  Command cmd(*this);
+  state_.LibraryChanged = changedOutsideHistory_ || !undo_.IsClean();
+  const std::string caption = captionBase_ + (state_.LibraryChanged ? " *" : "");
+  if (caption != state_.Caption) {
+    state_.Caption = caption;
+    Changed(kChangeCaption);
+  }
+}
+
+void EditorSession::BeginStep(std::string name, int category) {
+  if (stepDepth_++ > 0) return;
+  stepName_ = std::move(name);
+  stepCategory_ = category;
+  adopted_.clear();
+  stepBefore_.reset();
+  if (HasLibrary() && HasPortrait()) {
+    stepBefore_ = std::make_unique<EditCapture>(Capture(*library_, *portrait_));
+  }
+}
+
+void EditorSession::EndStep() {
+  if (stepDepth_ == 0 || --stepDepth_ > 0) return;
+  std::unique_ptr<EditCapture> before = std::move(stepBefore_);
+  if (before == nullptr || !HasLibrary() || !HasPortrait()) {
+    adopted_.clear();
+    return;
+  }
+  try {
+    auto record = std::make_unique<SnapshotRecord>(stepName_, stepCategory_, *library_, *portrait_,
+                                                   *before, std::move(adopted_));
+    adopted_.clear();
+    if (record->Empty()) return;
+    undo_.Push(std::move(record));
+    Changed(kChangeHistory);
+    UpdateUnsaved();
+  } catch (...) {
+    // Out of memory for the step: the edit stays, without a way back, and the library counts
+    // as changed. (A destructor ends the step, so nothing may leave here.)
+    changedOutsideHistory_ = true;
+    state_.LibraryChanged = true;
+  }
+}
+
+void EditorSession::AdoptRemoved(std::unique_ptr<TKelvoKomp> component) {
+  if (StepOpen()) adopted_.push_back(std::move(component));
 }
 
 void EditorSession::Report(const std::string& message) {
@@ -128,6 +191,7 @@ void EditorSession::Report(const std::string& message) {
 
 bool EditorSession::RemoveComponent(int category) {
   Command cmd(*this);
+  Step step(*this, "Remove", category);
   TKelvoKompKontejner& container = Container(category);
   TKelvoKomp* selected = Selected(category);
   auto& components = container.Components;
@@ -140,21 +204,37 @@ bool EditorSession::RemoveComponent(int category) {
     return false;
   }
   const std::string name = selected->Name;
-  auto record = std::make_unique<RemovalRecord>(container, Portrait(), *selected);
-  record->Redo();
-  undo_.Push(std::move(record));
-  MarkLibraryChanged();
+  NameStep("Remove " + name);
+  // Other components may use it as an animation frame: they lose that frame rather than keep
+  // a reference to a component that is not in the library.
+  for (const auto& owner : components) {
+    for (std::size_t s = 1; s < owner->Frames.size(); ++s) {
+      if (owner.get() != selected && owner->Frames[s] == selected) owner->Frames[s] = nullptr;
+    }
+  }
+  std::unique_ptr<TKelvoKomp> removed = std::move(*found);
+  const auto next = components.erase(found);
+  Portrait().Selected.at(category) =
+      next != components.end() ? next->get() : components.back().get();
+  AdoptRemoved(std::move(removed));
   Notify(SessionEvent::LibraryEdited);
   Report("Removed " + name + " from " + CategoryName(category) + "; Undo brings it back");
   return true;
 }
 
-SessionEvent EditorSession::EventAfter(const UndoRecord& record) {
-  return record.ChangesComponentList() ? SessionEvent::LibraryEdited : SessionEvent::PointsMoved;
+void EditorSession::AfterHistoryMove() {
+  UpdateUnsaved();
+  Changed(kChangeHistory);
+  // A step may change selections, settings and geometry alike: every area shows it again, and
+  // the point edits show where the points went.
+  Notify(SessionEvent::LibraryEdited);
+  Notify(SessionEvent::PointsMoved);
+  RefreshPortrait();
 }
 
 void EditorSession::UndoLast() {
   Command cmd(*this);
+  if (StepOpen()) return;  // not in the middle of a drag: it would become part of it
   const UndoRecord* record = undo_.NextUndo();
   if (record == nullptr) {
     // The design redraws even then.
@@ -163,36 +243,28 @@ void EditorSession::UndoLast() {
     return;
   }
   const std::string description = record->Description();
-  const SessionEvent event = EventAfter(*record);
   undo_.UndoStep();
-  MarkLibraryChanged();
-  Notify(event);
-  RefreshPortrait();
+  AfterHistoryMove();
   Report("Undo: " + description);
 }
 
 void EditorSession::UndoEverything() {
   Command cmd(*this);
+  if (StepOpen()) return;  // not in the middle of a drag: it would become part of it
   if (undo_.Empty()) {
     RefreshPortrait();
     Report("Nothing to undo");
     return;
   }
-  SessionEvent event = SessionEvent::PointsMoved;
   int steps = 0;
-  while (const UndoRecord* record = undo_.NextUndo()) {
-    if (EventAfter(*record) == SessionEvent::LibraryEdited) event = SessionEvent::LibraryEdited;
-    undo_.UndoStep();
-    MarkLibraryChanged();
-    ++steps;
-  }
-  Notify(event);
-  RefreshPortrait();
+  while (undo_.UndoStep()) ++steps;
+  AfterHistoryMove();
   Report("Undo all: " + std::to_string(steps) + (steps == 1 ? " edit" : " edits") + " taken back");
 }
 
 void EditorSession::RedoLast() {
   Command cmd(*this);
+  if (StepOpen()) return;  // not in the middle of a drag: it would become part of it
   const UndoRecord* record = undo_.NextRedo();
   if (record == nullptr) {
     RefreshPortrait();
@@ -200,12 +272,20 @@ void EditorSession::RedoLast() {
     return;
   }
   const std::string description = record->Description();
-  const SessionEvent event = EventAfter(*record);
   undo_.RedoStep();
-  MarkLibraryChanged();
-  Notify(event);
-  RefreshPortrait();
+  AfterHistoryMove();
   Report("Redo: " + description);
+}
+
+void EditorSession::GoToStep(std::size_t index) {
+  Command cmd(*this);
+  if (StepOpen()) return;  // not in the middle of a drag: it would become part of it
+  index = std::min(index, undo_.Count());
+  if (index == undo_.Index()) return;
+  undo_.GoTo(index);
+  AfterHistoryMove();
+  Report(index == 0 ? "History: at the start"
+                    : "History: after " + undo_.Step(index - 1).Description());
 }
 
 void EditorSession::RefreshPortrait() {

@@ -24,13 +24,14 @@ class TKelvoTyp;
 class TKelvoPortret;
 class TKelvoKomp;
 class TKelvoKompKontejner;
+struct EditCapture;
 
 // What every area reads: the data set's name, the current category, the category panel's boxes
 // and the drawing options the central redraw follows.
 struct SessionState {
   std::string DataSetDir;
   std::string SrcPath;
-  std::string Caption = "KelvoEd";
+  std::string Caption = "KelvoEd";  // with " *" while the library has unsaved changes
   int CurrentCategory = 3;
   bool DragActive = false;
   int SnapPointLine = -1;          // the chosen snapping point's line (point SnapPointLine + 1)
@@ -41,7 +42,7 @@ struct SessionState {
   CheckBoxState DrawSnapPoint;     // ChkUmBod
   CheckBoxState WithSpread;        // ChkRozpt
   bool OnlySelected = false;       // ChbSelKomp
-  bool LibraryChanged = false;     // edits not yet saved with the library
+  bool LibraryChanged = false;     // edits not yet saved with the library (kept by the session)
   std::string Signature;           // EditSig
   std::uint64_t RefreshCount = 0;  // completed RefreshPortrait runs
   std::string StatusMessage;       // what the last command reported, for the status bar
@@ -92,6 +93,34 @@ class EditorSession {
     EditorSession& session_;
   };
 
+  // One user action as one undo step: every edit between the outermost Step's start and end
+  // becomes one record named `name` (and the category, 0 for none), pushed when something
+  // changed. A mouse drag opens one at the press and closes it at the release.
+  class Step {
+   public:
+    // Inside a command of its own, so the step's end is reported with the edit.
+    Step(EditorSession& session, std::string name, int category = 0)
+        : session_(session), cmd_(session) {
+      session_.BeginStep(std::move(name), category);
+    }
+    ~Step() { session_.EndStep(); }
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+   private:
+    EditorSession& session_;
+    Command cmd_;
+  };
+  void BeginStep(std::string name, int category);
+  void EndStep();
+  bool StepOpen() const { return stepDepth_ > 0; }
+  // Names the open step after what it turned out to do ("Remove b").
+  void NameStep(std::string name) {
+    if (StepOpen()) stepName_ = std::move(name);
+  }
+  // A component the open step took out of the library; the step keeps it for Undo.
+  void AdoptRemoved(std::unique_ptr<TKelvoKomp> component);
+
   void SetListener(EditorListener* listener) { listener_ = listener; }
   void AddObserver(SessionObserver* observer);
   void RemoveObserver(SessionObserver* observer);
@@ -132,7 +161,10 @@ class EditorSession {
   // was. The caller checks the head numbers.
   void LoadDataSet(const std::string& name);
   void SetCaption(const std::string& dataSetName);
+  // An edit outside any step (none today) leaves the library unsaved until the next save.
   void MarkLibraryChanged();
+  // "&Save" wrote the library: the present step is the clean one.
+  void MarkSaved();
   // A short line for the status bar saying what a command did.
   void Report(const std::string& message);
   // Removes the selected component of `category` from the library as an undoable edit: steps
@@ -141,20 +173,24 @@ class EditorSession {
   // shown, when it is the category's only component; the history stays as it was.
   bool RemoveComponent(int category);
 
-  // "Undo", "Undo all" and "Redo": observers hear PointsMoved (LibraryEdited when a record put
+  // "Undo", "Undo all", "Redo" and a click in the history (GoToStep: `index` steps done):
+  // observers hear PointsMoved (LibraryEdited when a record put
   // back or took out a component), then the portrait is redrawn; the status bar hears what was
   // taken back ("Undo: Set, Faces").
   void UndoLast();
   void UndoEverything();
   void RedoLast();
+  void GoToStep(std::size_t index);
 
   // The central redraw every command ends with.
   void RefreshPortrait();
   void UpdateReducedPreviews();
 
  private:
-  // The event that tells the areas what an undo or redo of `record` changed.
-  static SessionEvent EventAfter(const UndoRecord& record);
+  // After Undo, Redo or a jump in the history: the unsaved mark, every area and the picture.
+  void AfterHistoryMove();
+  // LibraryChanged and the caption's mark from the history's clean state.
+  void UpdateUnsaved();
 
   ProcessContext& context_;
   Prompter& prompter_;
@@ -167,6 +203,13 @@ class EditorSession {
   RecentFiles recent_;
   SessionState state_;
   int commandDepth_ = 0;
+  int stepDepth_ = 0;
+  std::string stepName_;
+  int stepCategory_ = 0;
+  std::unique_ptr<EditCapture> stepBefore_;  // null when the step has no data set to watch
+  std::vector<std::unique_ptr<TKelvoKomp>> adopted_;
+  bool changedOutsideHistory_ = false;
+  std::string captionBase_ = "KelvoEd";
   unsigned pending_ = 0;
   bool refreshWanted_ = false;
 };

@@ -86,8 +86,9 @@ enum EditorChange : unsigned {
   kChangeClipBoxes = 1u << 8,
   kChangeSignature = 1u << 9,
   kChangeSpreadDialog = 1u << 10,
-  kChangeStatus = 1u << 11,  // the status bar's message
-  kChangeAll = (1u << 12) - 1,
+  kChangeStatus = 1u << 11,   // the status bar's message
+  kChangeHistory = 1u << 12,  // the undo history: its steps, position and clean mark
+  kChangeAll = (1u << 13) - 1,
 };
 
 class EditorListener {

@@ -52,6 +52,7 @@ void AnimSettingsModel::SEProdlevaChange(int delay) {
 }
 
 void AnimSettingsModel::Close(bool apply) {
+  EditorSession::Step step(session_, "Animation", session_.State().CurrentCategory);
   if (!state_.Shown) return;
   state_.Shown = false;
   EditorSession::Command cmd(session_);

@@ -149,7 +149,11 @@ void AvatarExchangeModel::ImportButtonClick() {
     return;
   }
   if (checkHeads_) checkHeads_();
-  ApplyAvatar(session_.Portrait(), avatar);
+  {
+    // The new data set starts with an empty history; the avatar's settings are its first step.
+    EditorSession::Step step(session_, "Import avatar", 0);
+    ApplyAvatar(session_.Portrait(), avatar);
+  }
   session_.Notify(SessionEvent::PortraitReplaced);
   session_.RefreshPortrait();
   UpdateKevloCurr();

@@ -230,10 +230,12 @@ void ColoursDialogModel::TabClick(int type) {
 }
 
 void ColoursDialogModel::ImSeznamClick(int x, int y) {
+  EditorSession::Step step(session_, "Choose colour", 0);
   Select(HitTest(x, y));
 }
 
 void ColoursDialogModel::SwatchKeyPress(SwatchKey key) {
+  EditorSession::Step step(session_, "Choose colour", 0);
   const TDruhBarvy* type = Current();
   if (type == nullptr || type->EntryCount() == 0) return;
   const int selected = ValidSelected(*type);
@@ -258,6 +260,7 @@ void ColoursDialogModel::SwatchKeyPress(SwatchKey key) {
 }
 
 void ColoursDialogModel::SEdZesvetleniChange(int contrast) {
+  EditorSession::Step step(session_, "Contrast", 0);
   state_.Contrast = std::clamp(contrast, kContrastMin, kContrastMax);
   TDruhBarvy* type = Current();
   const int n = type != nullptr ? ValidSelected(*type) : 0;
@@ -271,6 +274,7 @@ void ColoursDialogModel::SEdZesvetleniChange(int contrast) {
 }
 
 void ColoursDialogModel::SEdCetnostChange(int frequency) {
+  EditorSession::Step step(session_, "Colour frequency", 0);
   state_.Frequency = std::clamp(frequency, kFrequencyMin, kFrequencyMax);
   TDruhBarvy* type = Current();
   const int n = type != nullptr ? ValidSelected(*type) : 0;
@@ -284,6 +288,7 @@ void ColoursDialogModel::SEdCetnostChange(int frequency) {
 }
 
 void ColoursDialogModel::PanColorClick() {
+  EditorSession::Step step(session_, "Colour", 0);
   const std::optional<uint32_t> chosen = session_.prompter().ChooseColour(state_.PanelColour);
   if (!chosen) return;
   state_.PanelColour = *chosen & 0xFFFFFFu;
@@ -300,6 +305,7 @@ void ColoursDialogModel::PanColorClick() {
 }
 
 void ColoursDialogModel::ButPridatClick() {
+  EditorSession::Step step(session_, "Add colour", 0);
   TDruhBarvy* type = Current();
   if (type == nullptr) return;
   ColourEntry entry = ColourEntry::WithDefaultProperties();
@@ -317,6 +323,7 @@ void ColoursDialogModel::ButPridatClick() {
 }
 
 void ColoursDialogModel::ButSmazatClick() {
+  EditorSession::Step step(session_, "Remove colour", 0);
   TDruhBarvy* type = Current();
   const int n = type != nullptr ? ValidSelected(*type) : 0;
   if (n == 0) return;
@@ -330,6 +337,7 @@ void ColoursDialogModel::ButSmazatClick() {
 }
 
 void ColoursDialogModel::ButDefaultClick() {
+  EditorSession::Step step(session_, "Set as def.", 0);
   TDruhBarvy* type = Current();
   const int n = type != nullptr ? ValidSelected(*type) : 0;
   if (n == 0) return;
@@ -341,6 +349,7 @@ void ColoursDialogModel::ButDefaultClick() {
 }
 
 void ColoursDialogModel::ButNastavitClick() {
+  EditorSession::Step step(session_, "Default colours", 0);
   if (!session_.HasLibrary()) return;
   for (int t = 1; t <= kTypeCount; ++t) {
     TDruhBarvy& type = session_.Library().ColourType(t);
@@ -369,6 +378,7 @@ std::optional<EntryPropertiesRequest> ColoursDialogModel::BtnVlastClick() const 
 
 void ColoursDialogModel::StoreEntryProperties(const EntryPropertiesRequest& request,
                                               const OneBased<int32_t, kPropertyCount>& values) {
+  EditorSession::Step step(session_, "Colour properties", 0);
   if (!session_.HasLibrary() || !IsType(request.Type)) return;
   TDruhBarvy& type = session_.Library().ColourType(request.Type);
   if (request.Entry < 1 || request.Entry > type.EntryCount()) return;
@@ -382,12 +392,14 @@ void ColoursDialogModel::StoreEntryProperties(const EntryPropertiesRequest& requ
 }
 
 void ColoursDialogModel::LockClick(int type, bool checked) {
+  EditorSession::Step step(session_, "Lock colour", 0);
   if (!IsType(type) || !session_.HasPortrait()) return;
   session_.Portrait().ColourTypeLocked[type] = checked;
   state_.Tabs[static_cast<size_t>(type)].Locked = checked;
 }
 
 void ColoursDialogModel::ButApplyClick() {
+  EditorSession::Step step(session_, "Apply colours", 0);
   if (!session_.HasPortrait()) return;
   EditorSession::Command command(session_);
   session_.Portrait().ApplyColours();

@@ -198,7 +198,7 @@ void DataSetsModel::Ulozkomp(const std::string& folder, bool withPictures) {
     }
     throw;
   }
-  session_.State().LibraryChanged = false;
+  session_.MarkSaved();
 }
 
 bool DataSetsModel::OfferUnsavedWork() {

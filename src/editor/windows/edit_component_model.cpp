@@ -126,6 +126,7 @@ void EditComponentModel::SubImportClick(int slot) {
 }
 
 bool EditComponentModel::ImportFile(int slot, const std::string& path) {
+  EditorSession::Step step(session_, "Import subcomponent", category_);
   TKelvoKomp* komp = Component();
   if (!ValidSlot(slot) || komp == nullptr) return false;
   EditorSession::Command cmd(session_);
@@ -207,6 +208,7 @@ bool EditComponentModel::ExportAllTo(const std::string& folder) {
 }
 
 void EditComponentModel::Apply() {
+  EditorSession::Step step(session_, "Edit comp.", category_);
   TKelvoKomp* komp = Component();
   state_.Shown = false;
   if (komp == nullptr) return;

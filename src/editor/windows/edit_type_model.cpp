@@ -46,6 +46,7 @@ void EditTypeModel::Open() {
 }
 
 void EditTypeModel::Apply() {
+  EditorSession::Step step(session_, "Edit type", category_);
   if (!state_.Shown) return;
   state_.Shown = false;
   EditorSession::Command cmd(session_);

@@ -283,6 +283,7 @@ bool GalleryDocument::Editable(int n) const {
 }
 
 void GalleryDocument::TakeIntoEditor(int n) {
+  EditorSession::Step step(session_, "Take from gallery", 0);
   EditorSession::Command cmd(session_);
   if (!Editable(n)) return;
   CopyPortrait(gallery_->Portrait(n), session_.Portrait());

@@ -63,6 +63,7 @@ void PropertiesDialogModel::VlastSEdChange(int row, int value) {
 }
 
 void PropertiesDialogModel::BtnUseClick() {
+  EditorSession::Step step(session_, "Properties", session_.State().CurrentCategory);
   StoreAction store = std::exchange(store_, nullptr);
   state_.Shown = false;
   if (store) store(Values());

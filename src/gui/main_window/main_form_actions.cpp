@@ -18,8 +18,10 @@
 
 #include "editor/main_window/editor_model.h"
 #include "editor/main_window/status_bar_model.h"
+#include "editor/session/undo/undo_history.h"
 #include "foundation/version.h"
 #include "gui/dialogs/manual_window.h"
+#include "gui/dialogs/undo_history_window.h"
 #include "gui/main_window/main_form.h"
 #include "gui/main_window/preview_window.h"
 #include "gui/main_window/radio_group.h"
@@ -232,13 +234,26 @@ void MainFormActions::FillRecentMenu() {
 
 void MainFormActions::BuildEditMenu() {
   QMenu* menu = Menu("&Edit", "MenuEdit");
-  Bind(menu, c_.BtnUndo, "ActUndo", "&Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)},
-       "Take back the last edit of component geometry", "Nothing to undo");
-  Bind(menu, c_.BtnRedo, "ActRedo", "&Redo",
-       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-       "Do the last undone edit again", "Nothing to redo");
+  undo_action_ = Bind(menu, c_.BtnUndo, "ActUndo", "&Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                      "Take back the last edit", "Nothing to undo");
+  redo_action_ =
+      Bind(menu, c_.BtnRedo, "ActRedo", "&Redo",
+           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+           "Do the last undone edit again", "Nothing to redo");
   Bind(menu, c_.BtnUndoAll, "ActUndoAll", "Undo &all", {}, "Take back every edit",
        "Nothing to undo");
+  Add(menu, "ActUndoHistory", "Undo &history", {QKeySequence(Qt::CTRL | Qt::Key_H)},
+      "The list of edits: a click goes back or forward to any of them", [this] {
+        if (history_ == nullptr) {
+          history_ = new UndoHistoryWindow(&form_, [this](int line) {
+            RunReported(prompter_,
+                        [this, line] { model_.HistoryClick(static_cast<std::size_t>(line)); });
+          });
+        }
+        history_->Show(DescribeHistory(model_.Undo()));
+        history_->show();
+        history_->raise();
+      });
   menu->addSeparator();
   Add(menu, "ActCopyPortrait", "&Copy portrait", {QKeySequence(Qt::CTRL | Qt::Key_C)},
       "Put the 320 x 400 picture on the clipboard", Runner(&EditorModel::CopyPortraitClick));
@@ -480,6 +495,10 @@ void MainFormActions::ShowState() {
   c_.BtnUndo->setEnabled(!undo.Empty());
   c_.BtnUndoAll->setEnabled(!undo.Empty());
   c_.BtnRedo->setEnabled(undo.CanRedo());
+  // "&&" keeps an ampersand in a component's name from becoming a mnemonic.
+  undo_action_->setText("&" + FromAnsi(UndoText(undo)).replace("&", "&&"));
+  redo_action_->setText("&" + FromAnsi(RedoText(undo)).replace("&", "&&"));
+  if (history_ != nullptr && history_->isVisible()) history_->Show(DescribeHistory(undo));
   previous_roll_->setEnabled(model_.Random().Rolls().CanGoBack());
   next_roll_->setEnabled(model_.Random().Rolls().CanGoForward());
   for (const auto& [action, button] : check_actions_) action->setChecked(button->isChecked());

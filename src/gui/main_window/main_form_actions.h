@@ -110,6 +110,9 @@ class MainFormActions : public QObject {
   ManualWindow* manual_ = nullptr;
   QPushButton* previous_roll_ = nullptr;
   QPushButton* next_roll_ = nullptr;
+  QAction* undo_action_ = nullptr;
+  QAction* redo_action_ = nullptr;
+  class UndoHistoryWindow* history_ = nullptr;  // made when first opened; owned by the form
   std::vector<QAction*> actions_;
   std::vector<std::pair<QAction*, QAbstractButton*>> check_actions_;  // View menu mirrors
   std::vector<std::pair<const QAbstractButton*, QAction*>> bound_;

@@ -10,4 +10,10 @@ std::string UndoRecord::Description() const {
   return Name() + ", " + CategoryName(category);
 }
 
+std::string UndoRecord::Title() const {
+  const int category = Category();
+  if (category < 1 || category > kCategoryCount) return Name();
+  return Name() + " (" + CategoryName(category) + ")";
+}
+
 }  // namespace kelvo

@@ -1,13 +1,11 @@
-// One undoable edit: it knows how to take itself back and do itself again, and its name.
-// A record refers to components of the session's library and never owns them, except a removal,
-// which keeps the removed component until it is put back or the record goes.
+// One undoable user action: it knows how to take itself back and do itself again, its name and
+// how much memory it holds.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace kelvo {
-
-class TKelvoKomp;
 
 class UndoRecord {
  public:
@@ -19,11 +17,15 @@ class UndoRecord {
   virtual int Category() const { return 0; }
   // Whether undoing or redoing it adds or removes components, so the lists refill.
   virtual bool ChangesComponentList() const { return false; }
-  // Whether the record changes `component`, so it cannot outlive it.
-  virtual bool Refers(const TKelvoKomp* component) const = 0;
+  // Whether it changes what the library's files hold (not the portrait alone).
+  virtual bool ChangesLibrary() const { return true; }
+  // The memory it keeps, for the history's limit.
+  virtual std::size_t Bytes() const { return sizeof(*this); }
 
   // What the status bar names: "Set, Faces", or the name alone without a category.
   std::string Description() const;
+  // What the Edit menu and the history name: "Set (Faces)", or the name alone.
+  std::string Title() const;
 };
 
 }  // namespace kelvo
