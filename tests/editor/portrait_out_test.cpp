@@ -132,6 +132,12 @@ TEST_F(PortraitOut, PortraitCodeRoundTripsAsOneCommand) {
   EXPECT_EQ(model->Portrait().Selected[kFaces], &faces.Komp(other));
   EXPECT_EQ(listener.calls.size(), 1u);
   EXPECT_EQ(model->Session().State().StatusMessage.rfind("Pasted the portrait code ", 0), 0u);
+  // The paste is one undo step.
+  TKelvoKomp* pasted = model->Portrait().Selected[kFaces];
+  model->BtnUndoClick();
+  EXPECT_NE(model->Portrait().Selected[kFaces], pasted);
+  model->BtnRedoClick();
+  EXPECT_EQ(model->Portrait().Selected[kFaces], pasted);
 }
 
 TEST_F(PortraitOut, PasteRefusesWhatIsNoPortraitCode) {

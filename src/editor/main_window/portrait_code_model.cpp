@@ -73,9 +73,13 @@ bool PortraitCodeModel::PasteCode(const std::string& text) {
     }
     if (checkHeads_) checkHeads_();
   }
-  ApplyAvatar(session_.Portrait(), avatar);
-  session_.Notify(SessionEvent::PortraitReplaced);
-  session_.RefreshPortrait();
+  {
+    // After any change of data set, which empties the history: the paste itself is the step.
+    EditorSession::Step step(session_, "Paste portrait code", 0);
+    ApplyAvatar(session_.Portrait(), avatar);
+    session_.Notify(SessionEvent::PortraitReplaced);
+    session_.RefreshPortrait();
+  }
   session_.Report("Pasted the portrait code " + lines[0] + " (" + dataSet + ")");
   return true;
 }
