@@ -2,7 +2,8 @@
 // data set: clicks, choices, typing, menu actions and shortcuts, mouse drags over preview 1, keys
 // and mouse in the gallery, windows opened and closed; every question answered at random. The
 // widgets are found by walking the open windows, so new controls join the stream by themselves.
-// KELVO_RANDOM_SEED=S and KELVO_RANDOM_EVENTS=N run one long replayable stream.
+// KELVO_RANDOM_SEED=S and KELVO_RANDOM_EVENTS=N run one long stream; a seed replays its stream
+// as far as the editor's own timers (the animations) let it.
 #include "portrait/portrait.h"  // before Qt, whose macros clash with its names
 
 #include <gtest/gtest.h>
@@ -111,8 +112,8 @@ class RandomEventsTest : public MainWindowFixture, public ::testing::WithParamIn
     prompter_.log = [this](const std::string& line) { Note("    " + line); };
     if (!StartEditor()) return "the editor did not start";
     target_ = events;
-    // QTest warns of every key no widget takes; the stream sends many.
-    // Qt's own warning of a dialog opened while it is open fails the run.
+    // QTest warns of every key no widget takes, and the stream sends many; Qt's warning of a
+    // dialog opened while it is open fails the run.
     static RandomEventsTest* running = nullptr;
     running = this;
     const QtMessageHandler previous = qInstallMessageHandler(
