@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "foundation/whole_number.h"
+#include "editor/session/stored_settings.h"
 
 namespace kelvo {
 
@@ -38,17 +38,12 @@ std::optional<QString> RegistryKey::ReadString(const QString& name) const {
 
 std::optional<int> RegistryKey::ReadInt(const QString& name) const {
   const std::optional<QString> text = ReadString(name);
-  if (!text) return std::nullopt;
-  return WholeNumber<int>(text->trimmed().toStdString());
+  return StoredInt(text ? std::optional(text->toStdString()) : std::nullopt);
 }
 
 std::optional<bool> RegistryKey::ReadBool(const QString& name) const {
   const std::optional<QString> text = ReadString(name);
-  if (!text) return std::nullopt;
-  const QString word = text->trimmed().toLower();
-  if (word == "true" || word == "1") return true;
-  if (word == "false" || word == "0") return false;
-  return std::nullopt;
+  return StoredBool(text ? std::optional(text->toStdString()) : std::nullopt);
 }
 
 void RegistryKey::WriteString(const QString& name, const QString& value) {

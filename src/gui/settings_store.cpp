@@ -1,5 +1,6 @@
 #include "gui/settings_store.h"
 
+#include "editor/session/stored_settings.h"
 #include "gui/registry_key.h"
 #include "gui/text_codec.h"
 
@@ -19,21 +20,10 @@ std::optional<std::string> ReadText(const RegistryKey& key, const QString& name)
 }  // namespace
 
 EditorSettings ReadEditorSettings(const QString& key_path) {
-  EditorSettings settings;
   const RegistryKey key(key_path);
-  settings.KeyExists = key.Exists();
-  if (!settings.KeyExists) return settings;
-  settings.SrcPath = ReadText(key, "SrcPath");
-  settings.MainWinX = key.ReadInt("MainWinX");
-  settings.MainWinY = key.ReadInt("MainWinY");
-  settings.LoadDirectory = ReadText(key, "LoadDirectory");
-  for (int i = 1; i <= kPreviewCount; ++i) {
-    PreviewSettings& preview = settings.Previews[static_cast<size_t>(i - 1)];
-    preview.X = key.ReadInt(WinValue(i, "X"));
-    preview.Y = key.ReadInt(WinValue(i, "Y"));
-    preview.Visible = key.ReadBool(WinValue(i, "Visible"));
-  }
-  return settings;
+  return ParseEditorSettings(key.Exists(), [&key](const std::string& name) {
+    return ReadText(key, QString::fromStdString(name));
+  });
 }
 
 bool WriteEditorSettings(const EditorSettings& settings, const QString& key_path) {

@@ -12,15 +12,21 @@ namespace {
 
 constexpr int32_t kCanvasWidth = 320;
 
+// Mirroring is its own inverse, which Undo relies on. Modulo 2^32 it stays so, and defined, for
+// the coordinates at the ends of int's range that the editor's spin boxes accept.
+int32_t Wrapped(int64_t value) {
+  return static_cast<int32_t>(static_cast<uint32_t>(value));
+}
+
 }  // namespace
 
 void MirrorSnapPoint(SnapPoint& point, int32_t category) {
-  point.X = category == 1 ? kCanvasWidth - point.X : -point.X;
+  point.X = Wrapped(category == 1 ? int64_t{kCanvasWidth} - point.X : -int64_t{point.X});
 }
 
 void MirrorSubcomponent(TKelvoSubKomp& sub) {
   if (sub.Bits != 8) return;
-  sub.X = -sub.X - sub.Width;
+  sub.X = Wrapped(-int64_t{sub.X} - sub.Width);
   const size_t width = sub.Width > 0 ? static_cast<size_t>(sub.Width) : 0;
   if (width == 0) return;
   // Only whole rows turn; a short pixel buffer keeps its tail as it is.

@@ -25,6 +25,22 @@ TEST_F(GalleryDocumentTest, TheTwoHundredthPortraitIsAcceptedAndTheNextRefused) 
   EXPECT_EQ(prompter.shown.back().Kind, MessageKind::Error);
 }
 
+// A portrait added before "&Remove" took its face out still names that face: taken into the
+// editor, it leaves the editor's face in place until Undo brings the removed one back.
+TEST_F(GalleryDocumentTest, APortraitTakenAfterARemovalSelectsOnlyWhatTheLibraryHolds) {
+  AddNamed({"A"});
+  const TKelvoKomp* face = Edited().Selected[kFaces];
+  ASSERT_TRUE(editor->Session().RemoveComponent(kFaces));
+  const TKelvoKomp* instead = Edited().Selected[kFaces];
+  ASSERT_NE(instead, face);
+  document->TakeIntoEditor(1);
+  EXPECT_EQ(Edited().Selected[kFaces], instead);
+  EXPECT_EQ(InGallery(1).Selected[kFaces], face) << "the gallery keeps what it names";
+  editor->Session().UndoLast();
+  document->TakeIntoEditor(1);
+  EXPECT_EQ(Edited().Selected[kFaces], face);
+}
+
 TEST_F(GalleryDocumentTest, SavingAppendsTheExtensionAndLoadingReadsItBack) {
   AddNamed({"A", "B"});
   const std::string base = SaveTo("saved");

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace kelvo {
 namespace {
 
@@ -87,6 +89,24 @@ TEST(WindowPlacement, AWindowOnASecondScreenStaysThere) {
   // Larger than the screen: the top left corner, with the title bar, stays reachable.
   EXPECT_EQ(KeepOnScreen({-20, -30, 1400, 800}, areas), (ScreenRect{0, 0, 1400, 800}));
   EXPECT_EQ(KeepOnScreen({5, 5, 10, 10}, {}), (ScreenRect{5, 5, 10, 10}));
+}
+
+// The settings store may hold any whole number: the extremes come back on screen too.
+TEST(WindowPlacement, StoredPositionsAtTheLimitsOfIntComeBackOnScreen) {
+  const std::vector<ScreenRect> areas = {{0, 0, 1280, 720}, {1280, -100, 1600, 970}};
+  const int max = std::numeric_limits<int>::max();
+  const int min = std::numeric_limits<int>::min();
+  EXPECT_EQ(KeepOnScreen({max, max, 300, 200}, areas), (ScreenRect{980, 520, 300, 200}));
+  EXPECT_EQ(KeepOnScreen({min, min, 300, 200}, areas), (ScreenRect{0, 0, 300, 200}));
+  EXPECT_EQ(KeepOnScreen({max - 100, min, 300, 200}, areas), (ScreenRect{980, 0, 300, 200}));
+  MainWindowsRequest request = Request(areas.front());
+  request.Areas = areas;
+  request.StoredMain = ScreenPoint{max, min};
+  request.StoredPreviews = {ScreenPoint{min, max}, ScreenPoint{max, max}, std::nullopt,
+                            ScreenPoint{min, min}};
+  const MainWindowsLayout layout = PlaceMainWindows(request);
+  EXPECT_TRUE(Inside(layout.Main, areas.front()));
+  for (const ScreenRect& preview : layout.Previews) EXPECT_TRUE(Inside(preview, areas.front()));
 }
 
 TEST(WindowPlacement, DialogOpensBesideItsOwner) {

@@ -7,10 +7,17 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <new>
+#include <string_view>
 
 #include "archive/pak.h"
+#include "cli/cli_options.h"
+#include "editor/main_window/window_placement.h"
+#include "editor/session/editor_session.h"
+#include "editor/session/stored_settings.h"
+#include "editor/windows/data_sets_model.h"
 #include "archive/pak_file.h"
 #include "archive/pak_unit.h"
 #include "archive/pak_vfs.h"
@@ -21,8 +28,10 @@
 #include "library/library_registry.h"
 #include "library/subcomponent.h"
 #include "library/type_library.h"
+#include "portrait/avatar_settings.h"
 #include "portrait/gallery.h"
 #include "portrait/portrait.h"
+#include "support/fake_prompter.h"
 #include "support/test_support.h"
 
 namespace kelvo::fuzz {
@@ -155,6 +164,43 @@ void Draw(TKelvoPortret& portrait) {
   portrait.ComputePositions();
   portrait.PripravPortret(false);
   portrait.FreeRenderLayer();
+}
+
+// Every selection is a component of its category's container in the portrait's library.
+std::string CheckSelections(const TKelvoPortret& portrait) {
+  for (int c = 1; c <= kCategoryCount; ++c) {
+    const TKelvoKomp* selected = portrait.Selected[c];
+    if (selected == nullptr) continue;
+    const TKelvoKompKontejner& container = portrait.Library().Container(c);
+    bool found = false;
+    for (int32_t n = 1; n <= container.ComponentCount() && !found; ++n) {
+      found = &container.Komp(n) == selected;
+    }
+    if (!found) return "category " + std::to_string(c) + " selects a component of no container";
+  }
+  return "";
+}
+
+std::string_view AsText(Input input) {
+  return {reinterpret_cast<const char*>(input.data()), input.size()};
+}
+
+// The data-set dialogs' model needs windows; none opens here.
+class NoDataSetWindows : public DataSetWindows {
+ public:
+  bool ExecuteChangeSex() override { return false; }
+  bool ExecuteSave() override { return false; }
+  bool OfferUnsavedGallery() override { return false; }
+};
+
+bool OnSomeScreen(const ScreenRect& window, const std::vector<ScreenRect>& areas) {
+  for (const ScreenRect& area : areas) {
+    if (window.Left >= area.Left && window.Left < area.Right() && window.Top >= area.Top &&
+        window.Top < area.Bottom()) {
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -312,11 +358,112 @@ std::string PackIndexEntry(Input input) {
   });
 }
 
+std::string AvatarSettingsEntry(Input input) {
+  return Guarded([input](World& world) -> std::string {
+    const std::string_view text = AsText(input);
+    const size_t end = text.find('\n');
+    const std::string settings(text.substr(0, end));
+    const std::string sex(end == std::string_view::npos ? "0" : text.substr(end + 1));
+    const std::uint8_t parsed_sex = ParseAvatarSex(sex);
+    const std::string preview = AvatarPreviewDataSet(parsed_sex);
+    if (preview != "male" && preview != "female") return "avatar shown with " + preview;
+    const AvatarSettings avatar = ParseAvatarSettings(settings);
+    if (avatar.Fields < 0 || avatar.Fields > kAvatarFieldCount) return "too many avatar fields";
+    TKelvoPortret portrait(*world.base);
+    RandomGenerators random;
+    portrait.RandomComponents(random);
+    portrait.RandomColours(random);
+    ApplyAvatar(portrait, avatar);
+    if (std::string problem = CheckSelections(portrait); !problem.empty()) return problem;
+    Draw(portrait);
+    // What is written reads back whole.
+    const AvatarSettings again = ParseAvatarSettings(AvatarSettingsText(portrait));
+    if (again.Fields != kAvatarFieldCount) return "the written avatar text reads back short";
+    ParseAvatarSex(AvatarSexText(portrait));
+    return "";
+  });
+}
+
+std::string StoredSettingsEntry(Input input) {
+  return Guarded([input](World& world) -> std::string {
+    std::map<std::string, std::string> values;
+    std::string_view rest = AsText(input);
+    while (!rest.empty()) {
+      const size_t end = rest.find('\n');
+      const std::string_view line = rest.substr(0, end);
+      rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+      const size_t equals = line.find('=');
+      if (equals != std::string_view::npos) {
+        values[std::string(line.substr(0, equals))] = std::string(line.substr(equals + 1));
+      }
+    }
+    const EditorSettings settings =
+        ParseEditorSettings(!input.empty(), [&values](const std::string& name) {
+          const auto found = values.find(name);
+          return found == values.end() ? std::nullopt : std::optional(found->second);
+        });
+    // The windows as the main window places them, on a primary screen and one to its right.
+    MainWindowsRequest request;
+    request.Areas = {{0, 0, 1920, 1040}, {1920, -200, 1280, 1024}};
+    request.Main = {0, 0, 900, 700};
+    if (settings.MainWinX && settings.MainWinY) {
+      request.StoredMain = ScreenPoint{*settings.MainWinX, *settings.MainWinY};
+    }
+    for (size_t i = 0; i < request.Previews.size(); ++i) {
+      request.Previews[i] = {0, 0, i == 0 ? 500 : 180, i == 0 ? 560 : 200};
+      const PreviewSettings& stored = settings.Previews[i];
+      if (stored.X && stored.Y) request.StoredPreviews[i] = ScreenPoint{*stored.X, *stored.Y};
+    }
+    const MainWindowsLayout layout = PlaceMainWindows(request);
+    if (!OnSomeScreen(layout.Main, request.Areas)) return "the main window is off the screens";
+    for (const ScreenRect& preview : layout.Previews) {
+      if (!OnSomeScreen(preview, request.Areas)) return "a preview is off the screens";
+    }
+    // The data-set dialogs start in the stored directories when these exist.
+    static test::FakePrompter prompter;
+    static EditorSession session(*world.context, prompter);
+    NoDataSetWindows windows;
+    DataSetsModel model(session, windows);
+    const std::string start = world.context.folder.Dir();
+    model.LoadFormCreate(settings.LoadDirectory, start);
+    model.SaveFormCreate(settings.SaveDirectory, start);
+    if (model.State().Load.Directory.empty()) return "the change-sex dialog has no directory";
+    return "";
+  });
+}
+
+std::string CommandLineEntry(Input input) {
+  std::vector<std::string> args = {"kelvo"};
+  std::string_view rest = AsText(input);
+  while (!rest.empty()) {
+    const size_t end = rest.find('\0');
+    args.emplace_back(rest.substr(0, end));
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  }
+  // RunKelvo calls the parser outside every handler: nothing may escape it.
+  try {
+    const cli::ParseOutcome outcome = cli::ParseCommandLine(args);
+    using Kind = cli::ParseOutcome::Kind;
+    if ((outcome.kind == Kind::kHelp || outcome.kind == Kind::kUsageError) &&
+        outcome.text.empty()) {
+      return "help or usage without a text";
+    }
+    if (outcome.kind == Kind::kRun && outcome.commandLine.name.empty()) {
+      return "a command to run without a name";
+    }
+  } catch (const std::exception& error) {
+    return std::string("exception out of the parser: ") + error.what();
+  }
+  return "";
+}
+
 const std::vector<Target>& Targets() {
   static const std::vector<Target> targets = {
       {"keyword_file", KeywordFileEntry}, {"library_image", LibraryImageEntry},
       {"gallery", GalleryEntry},          {"bitmap_import", BitmapImportEntry},
       {"type_library", TypeLibraryEntry}, {"pack_index", PackIndexEntry},
+      {"avatar_settings", AvatarSettingsEntry}, {"stored_settings", StoredSettingsEntry},
+      {"command_line", CommandLineEntry},
   };
   return targets;
 }

@@ -36,6 +36,15 @@ std::string TypeLibraryEntry(Input input);
 // of an archive, whose every name must load with its entry's size.
 std::string PackIndexEntry(Input input);
 
+// Avatar texts: the settings text up to the first line end, the sex text after it; both read,
+// put onto a portrait of the world's library, drawn and written back.
+std::string AvatarSettingsEntry(Input input);
+// The editor's stored settings: "Name=Value" lines, read as the start-up reads them, then the
+// windows placed on two screens and the data-set dialogs opened on the stored directories.
+std::string StoredSettingsEntry(Input input);
+// A kelvo command line: the arguments after the program name, each ended by a NUL byte.
+std::string CommandLineEntry(Input input);
+
 const std::vector<Target>& Targets();
 
 }  // namespace kelvo::fuzz

@@ -273,6 +273,55 @@ PACK_SEEDS = {
 }
 
 
+AVATAR_SEEDS = {
+    "empty": b"",
+    "fourteen": b"1;2;3;4;5;6;7;8;9;10;11;12;13;14;\n0",
+    "female": b"0;1;1;1;1;1;1;1;1;1;1;0;1;0;\n1",
+    "sex-two": b"1;1;\n2",
+    "short": b"3;",
+    "blanks": b" 7 ;\t2\r; 0 ;\n 1 ",
+    "too-many": b"1;" * 15 + b"\n0",
+    "out-of-range": b"256;-1;99999999999999999999;\n0",
+    "no-number": b"a;1x;;+1;\n0",
+    "sex-huge": b"1;\n99999999999",
+    "sex-negative": b"1;\n-255",
+    "past-list": b"255;255;255;255;255;255;255;255;255;255;255;255;255;255;\n0",
+}
+
+SETTINGS_SEEDS = {
+    "empty": b"",
+    "all": b"SrcPath=C:\\x\nMainWinX=10\nMainWinY=20\nLoadDirectory=male\nSaveDirectory=.\n"
+           + b"".join(b"Win%dX=%d\nWin%dY=%d\nWin%dVisible=%s\n" % (i, i * 100, i, i * 50, i,
+                      b"true" if i % 2 else b"0") for i in range(1, 5)),
+    "extremes": b"MainWinX=2147483647\nMainWinY=-2147483648\nWin1X=-2147483648\nWin1Y=2147483647\n"
+                b"Win2X=2147483600\nWin2Y=2147483600\nWin3X=-2147483600\nWin3Y=0\n",
+    "too-large": b"MainWinX=99999999999\nMainWinY=1\nWin1X=1e3\nWin1Y=0x10\n",
+    "blanks": b"MainWinX= 5 \nMainWinY=\t-7\r\nWin4Visible= TRUE \nWin3Visible=yes\n",
+    "off-screen": b"MainWinX=-5000\nMainWinY=9000\nWin2X=5000\nWin2Y=-9000\n",
+    "second-screen": b"MainWinX=3100\nMainWinY=-150\nWin1X=3190\nWin1Y=800\n",
+    "directories": b"LoadDirectory=/\nSaveDirectory=..\\..\\nowhere\nLoadDirectory=\n",
+    "no-equals": b"MainWinX\n=\n==\nWin1X==3\n",
+    "nul-and-high": b"LoadDirectory=a\x00b\nSaveDirectory=\xe9\xff\n",
+}
+
+CLI_SEEDS = {
+    "empty": b"",
+    "help": b"--help\0",
+    "version": b"--version\0",
+    "unknown": b"nosuch\0",
+    "check": b"check\0--data\0x\0",
+    "render": b"render\0--gallery\0g.xgl\0--portrait\x000\0--png-level\x0010\0--jobs\0-1\0",
+    "render-huge": b"render\0--random\x0099999999999999999999\0--seed\0-\0out\0",
+    "random": b"random\0--count\x002147483648\0--nation\0martian\0",
+    "pack-no-action": b"pack\0",
+    "pack-extract": b"pack\0extract\0a.vxp\0--out\0",
+    "avatar-import": b"avatar\0import\0--settings\0;;;\0--sex\0x\0--out\0",
+    "global-after": b"--data\0\0--pack\0\0sheet\0--help\0",
+    "dashes": b"-\0--\0---\0-h\0-=\0--data=\0",
+    "repeated": b"frames\0--data\0a\0--data\0b\0--sync\0--sync\0",
+}
+
+
 def write(target, name, data):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -320,6 +369,10 @@ def main():
     write("type_library", "empty", b"")
     for name, data in PACK_SEEDS.items():
         write("pack_index", name, data)
+    for target, seeds in [("avatar_settings", AVATAR_SEEDS), ("stored_settings", SETTINGS_SEEDS),
+                          ("command_line", CLI_SEEDS)]:
+        for name, data in seeds.items():
+            write(target, name, data)
     for name, (file, text) in TYPE_SEEDS.items():
         write("type_library", name, bytes([FILE_INDEX[file]]) + text.encode("latin-1"))
     if args.data:

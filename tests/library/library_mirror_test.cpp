@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,27 @@ TEST(MirrorSubcomponent, EightBitRowsReverseAndTheOffsetTurnsAboutTheWidth) {
   TKelvoSubKomp wide = Sub(8, 40, 0, {});
   MirrorSubcomponent(wide);
   EXPECT_EQ(wide.X, -45);
+}
+
+// The spin boxes accept every int: at the ends of the range mirroring twice still gives the
+// coordinate back (Undo mirrors again), without an overflow.
+TEST(MirrorSubcomponent, CoordinatesAtTheEndsOfIntMirrorBackExactly) {
+  const int32_t min = std::numeric_limits<int32_t>::min();
+  const int32_t max = std::numeric_limits<int32_t>::max();
+  for (const int32_t x : {min, min + 97, max, max - 5}) {
+    for (const int32_t category : {1, 3}) {
+      SnapPoint point;
+      point.X = x;
+      MirrorSnapPoint(point, category);
+      MirrorSnapPoint(point, category);
+      EXPECT_EQ(point.X, x) << category;
+    }
+    TKelvoSubKomp sub = Sub(8, 194, 1, std::vector<uint8_t>(194, 1));
+    sub.X = x;
+    MirrorSubcomponent(sub);
+    MirrorSubcomponent(sub);
+    EXPECT_EQ(sub.X, x);
+  }
 }
 
 TEST(MirrorSubcomponent, SixteenBitImagesStayAsTheyAre) {

@@ -70,6 +70,7 @@ struct EditorSettings {
   std::optional<int> MainWinX;
   std::optional<int> MainWinY;
   std::optional<std::string> LoadDirectory;
+  std::optional<std::string> SaveDirectory;
   std::array<PreviewSettings, kPreviewCount> Previews;  // windows 1..4 at 0..3
 };
 

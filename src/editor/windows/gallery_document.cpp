@@ -55,6 +55,16 @@ void CopyPortrait(const TKelvoPortret& from, TKelvoPortret& to) {
   to.UpdateSignature();
 }
 
+// A component "&Remove" took out after the portrait was made lives on in its undo record, not
+// in the library.
+bool InLibrary(const TKelvoTyp& library, int category, const TKelvoKomp* component) {
+  if (component == nullptr) return true;
+  for (const auto& c : library.Container(category).Components) {
+    if (c.get() == component) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 GalleryDocument::GalleryDocument(EditorSession& session) : session_(session) {
@@ -286,7 +296,14 @@ void GalleryDocument::TakeIntoEditor(int n) {
   EditorSession::Step step(session_, "Take from gallery", 0);
   EditorSession::Command cmd(session_);
   if (!Editable(n)) return;
-  CopyPortrait(gallery_->Portrait(n), session_.Portrait());
+  TKelvoPortret& editing = session_.Portrait();
+  const auto kept = editing.Selected;
+  CopyPortrait(gallery_->Portrait(n), editing);
+  // A removed component does not come back through the gallery: the editor keeps its choice.
+  for (int c = 1; c <= kCategoryCount; ++c) {
+    if (!InLibrary(session_.Library(), c, editing.Selected[c])) editing.Selected[c] = kept[c];
+  }
+  editing.UpdateSignature();
   taken_ = n;
   session_.Notify(SessionEvent::PortraitReplaced, this);
 }

@@ -11,26 +11,16 @@
 #include "gui/text_codec.h"
 
 namespace kelvo {
-namespace {
-
-std::optional<std::string> StoredText(const RegistryKey& key, const char* name) {
-  if (!key.Exists()) return std::nullopt;
-  const std::optional<QString> text = key.ReadString(name);
-  if (!text) return std::nullopt;
-  return ToAnsi(*text);
-}
-
-}  // namespace
 
 DataSetCommands::DataSetCommands(EditorModel& editor, QWidget* form)
     : QObject(form), editor_(editor) {
   setObjectName("DataSetCommands");
   // The change-sex list starts where the program was started; "&Save" proposes its own folder.
   const std::string start = ToAnsi(QDir::currentPath());
-  const RegistryKey key(kEditorSettingsKey);
+  const EditorSettings stored = ReadEditorSettings();
   DataSetsModel& model = editor_.DataSets();
-  model.LoadFormCreate(StoredText(key, "LoadDirectory"), start);
-  model.SaveFormCreate(StoredText(key, "SaveDirectory"));
+  model.LoadFormCreate(stored.LoadDirectory, start);
+  model.SaveFormCreate(stored.SaveDirectory);
   load_ = new TFLoad(model, form);
   save_ = new TFSave(model, form);
   editor_.SetDataSetDialogs(this);
