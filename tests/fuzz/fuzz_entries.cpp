@@ -426,7 +426,7 @@ std::string StoredSettingsEntry(Input input) {
     DataSetsModel model(session, windows);
     const std::string start = world.context.folder.Dir();
     model.LoadFormCreate(settings.LoadDirectory, start);
-    model.SaveFormCreate(settings.SaveDirectory, start);
+    model.SaveFormCreate(settings.SaveDirectory);
     if (model.State().Load.Directory.empty()) return "the change-sex dialog has no directory";
     return "";
   });
