@@ -13,14 +13,14 @@
 #include <string_view>
 
 #include "archive/pak.h"
+#include "archive/pak_file.h"
+#include "archive/pak_unit.h"
+#include "archive/pak_vfs.h"
 #include "cli/cli_options.h"
 #include "editor/main_window/window_placement.h"
 #include "editor/session/editor_session.h"
 #include "editor/session/stored_settings.h"
 #include "editor/windows/data_sets_model.h"
-#include "archive/pak_file.h"
-#include "archive/pak_unit.h"
-#include "archive/pak_vfs.h"
 #include "foundation/errors.h"
 #include "foundation/keyword_file.h"
 #include "foundation/random_generators.h"
@@ -459,10 +459,14 @@ std::string CommandLineEntry(Input input) {
 
 const std::vector<Target>& Targets() {
   static const std::vector<Target> targets = {
-      {"keyword_file", KeywordFileEntry}, {"library_image", LibraryImageEntry},
-      {"gallery", GalleryEntry},          {"bitmap_import", BitmapImportEntry},
-      {"type_library", TypeLibraryEntry}, {"pack_index", PackIndexEntry},
-      {"avatar_settings", AvatarSettingsEntry}, {"stored_settings", StoredSettingsEntry},
+      {"keyword_file", KeywordFileEntry},
+      {"library_image", LibraryImageEntry},
+      {"gallery", GalleryEntry},
+      {"bitmap_import", BitmapImportEntry},
+      {"type_library", TypeLibraryEntry},
+      {"pack_index", PackIndexEntry},
+      {"avatar_settings", AvatarSettingsEntry},
+      {"stored_settings", StoredSettingsEntry},
       {"command_line", CommandLineEntry},
   };
   return targets;

@@ -132,10 +132,10 @@ std::optional<std::uint32_t> RandomPrompter::ChooseColour(std::uint32_t) {
   return colour;
 }
 
-std::optional<std::string> RandomPrompter::InputText(const std::string& caption,
-                                                     const std::string&, const std::string&) {
-  const std::vector<std::string> texts = {"", "a", "new name", std::string(300, 'n'), "..\\up",
-                                          "\"quoted\""};
+std::optional<std::string> RandomPrompter::InputText(const std::string& caption, const std::string&,
+                                                     const std::string&) {
+  const std::vector<std::string> texts = {"",       "a",         "new name", std::string(300, 'n'),
+                                          "..\\up", "\"quoted\""};
   if (Below(3) == 0) {
     log("input \"" + caption + "\": cancelled");
     return std::nullopt;
@@ -196,8 +196,9 @@ std::string SelectionsOutsideLibrary(const TKelvoPortret& portrait) {
     for (int32_t n = 1; n <= container.ComponentCount() && !found; ++n) {
       found = &container.Komp(n) == selected;
     }
-    if (!found) return "the portrait selects a component outside the library in category " +
-                       std::to_string(c);
+    if (!found)
+      return "the portrait selects a component outside the library in category " +
+             std::to_string(c);
   }
   return "";
 }
@@ -239,8 +240,8 @@ std::string LibraryFingerprint(const TKelvoTyp& library) {
         const std::string_view pixels(reinterpret_cast<const char*>(sub->Pixels.data()),
                                       sub->Pixels.size());
         out << " sub" << s << "(" << sub->FileName << "," << sub->X << "," << sub->Y << ","
-            << sub->Clip << "," << sub->Width << "x" << sub->Height << "," << int(sub->Bits)
-            << "," << std::hash<std::string_view>()(pixels) << ")";
+            << sub->Clip << "," << sub->Width << "x" << sub->Height << "," << int(sub->Bits) << ","
+            << std::hash<std::string_view>()(pixels) << ")";
       }
       out << "\n";
     }

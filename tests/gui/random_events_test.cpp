@@ -34,11 +34,11 @@
 
 #include "gui/dialogs/gallery_window.h"
 #include "gui/main_window/preview_window.h"
+#include "gui/random_events_support.h"
 #include "library/container.h"
 #include "library/library_test_support.h"
 #include "library/type_library.h"
 #include "portrait/gallery.h"
-#include "gui/random_events_support.h"
 #include "support/gui_fixture.h"
 
 namespace kelvo::test {
@@ -57,8 +57,8 @@ class RandomEventsTest : public MainWindowFixture, public ::testing::WithParamIn
  protected:
   RandomEventsTest() {
     // The bundled data sets, copied: the stream saves, imports and mirrors into them.
-    const std::filesystem::path bundled = std::filesystem::path(KELVO_PROGRAM_DIR) / "kelvoed" /
-                                          "data_big";
+    const std::filesystem::path bundled =
+        std::filesystem::path(KELVO_PROGRAM_DIR) / "kelvoed" / "data_big";
     for (const char* set : {"male", "female", "ape"}) {
       std::filesystem::remove_all(data_ / set);
       std::filesystem::copy(bundled / set, data_ / set, std::filesystem::copy_options::recursive);
@@ -71,10 +71,17 @@ class RandomEventsTest : public MainWindowFixture, public ::testing::WithParamIn
     };
     prompter_.folder = files.string();
     prompter_.open_files = {
-        write("face.bmp", MakeBitmap(12, 9, [](int x, int y) {
-                return (x + y) % 3 == 0 ? kKeyGreen : Rgb{uint8_t(20 * x), 90, uint8_t(20 * y)};
-              })),
-        write("broken.bmp", MakeBitmap(4, 4, [](int, int) { return Rgb{1, 2, 3}; }).substr(0, 40)),
+        write("face.bmp",
+              MakeBitmap(
+                  12, 9,
+                  [](int x, int y) {
+                    return (x + y) % 3 == 0 ? kKeyGreen : Rgb{uint8_t(20 * x), 90, uint8_t(20 * y)};
+                  })),
+        write("broken.bmp", MakeBitmap(4, 4,
+                                       [](int, int) {
+                                         return Rgb{1, 2, 3};
+                                       })
+                                .substr(0, 40)),
         write("broken.xgl", "GALLERY PORTRET \"unclosed"),
         write("empty.xgl", ""),
         write("text.bmp", "not a bitmap at all"),
@@ -152,8 +159,8 @@ class RandomEventsTest : public MainWindowFixture, public ::testing::WithParamIn
   }
 
   std::string Report() const {
-    std::string text = "seed " + std::to_string(seed_) + ", event " + std::to_string(done_) +
-                       ": " + failure_ + "\nreplay: KELVO_RANDOM_SEED=" + std::to_string(seed_) +
+    std::string text = "seed " + std::to_string(seed_) + ", event " + std::to_string(done_) + ": " +
+                       failure_ + "\nreplay: KELVO_RANDOM_SEED=" + std::to_string(seed_) +
                        " KELVO_RANDOM_EVENTS=" + std::to_string(done_) + "\nthe last events:\n";
     for (const std::string& line : recent_) text += line + "\n";
     return text;
@@ -247,7 +254,8 @@ class RandomEventsTest : public MainWindowFixture, public ::testing::WithParamIn
     }
     for (int i = 1; i <= kPreviewCount; ++i) {
       const TFZobr* preview = form_->Preview(i);
-      if (preview->isVisible() && !SameImage(preview->Image(), model_->Session().Previews().View(i))) {
+      if (preview->isVisible() &&
+          !SameImage(preview->Image(), model_->Session().Previews().View(i))) {
         return "preview " + std::to_string(i) + " does not show the current picture";
       }
     }
@@ -273,7 +281,8 @@ class RandomEventsTest : public MainWindowFixture, public ::testing::WithParamIn
     for (size_t i = 0; i < steps; ++i) session.RedoLast();
     if (session.Undo().Size() != size) return "undo and redo changed the undo stack's size";
     const std::string after = LibraryFingerprint(model_->Library());
-    if (after != before) return "undo and redo do not give the library back: " + FirstDifference(before, after);
+    if (after != before)
+      return "undo and redo do not give the library back: " + FirstDifference(before, after);
     return "";
   }
 
@@ -417,8 +426,9 @@ bool RandomEventsTest::SetSpinBox(const std::vector<QWidget*>& windows) {
   QSpinBox* spin = Pick(spins);
   const long long low = spin->minimum();
   const long long high = spin->maximum();
-  const std::vector<long long> values = {low, high, spin->value() - 1LL, spin->value() + 1LL,
-                                         low + Below(int((high - low) / 2)) * 2LL, 0};
+  const std::vector<long long> values = {
+      low, high, spin->value() - 1LL, spin->value() + 1LL, low + Below(int((high - low) / 2)) * 2LL,
+      0};
   const int value = static_cast<int>(std::clamp(Pick(values), low, high));
   if (Chance(50)) {
     Note("#" + std::to_string(done_) + " set " + Describe(spin) + " to " + std::to_string(value));
@@ -507,8 +517,8 @@ bool RandomEventsTest::MouseOverPreview() {
   const std::string where = std::to_string(at.x()) + "," + std::to_string(at.y());
   if (!held_) {
     held_button_ = Chance(80) ? Qt::LeftButton : Qt::RightButton;
-    Note("#" + std::to_string(done_) + " press " + (held_button_ == Qt::LeftButton ? "left" : "right") +
-         " at " + where + " on preview 1");
+    Note("#" + std::to_string(done_) + " press " +
+         (held_button_ == Qt::LeftButton ? "left" : "right") + " at " + where + " on preview 1");
     QTest::mousePress(preview, held_button_, {}, at);
     held_ = true;
   } else if (Chance(70)) {
@@ -527,13 +537,12 @@ bool RandomEventsTest::UseGallery() {
   if (gallery == nullptr || !gallery->isVisible()) return false;
   QWidget* canvas = gallery->Canvas();
   if (Chance(60)) {
-    const std::vector<Qt::Key> keys = {Qt::Key_Left,  Qt::Key_Right,    Qt::Key_Up,
-                                       Qt::Key_Down,  Qt::Key_Home,     Qt::Key_End,
-                                       Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Delete,
-                                       Qt::Key_Return, Qt::Key_Space,    Qt::Key_Escape,
-                                       Qt::Key_Insert, Qt::Key_Backspace, Qt::Key_A};
+    const std::vector<Qt::Key> keys = {
+        Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,       Qt::Key_Down,      Qt::Key_Home,
+        Qt::Key_End,   Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Delete,    Qt::Key_Return,
+        Qt::Key_Space, Qt::Key_Escape, Qt::Key_Insert,   Qt::Key_Backspace, Qt::Key_A};
     const Qt::Key key = Pick(keys);
-    const Qt::KeyboardModifiers modifiers = Chance(20) ? Qt::ControlModifier
+    const Qt::KeyboardModifiers modifiers = Chance(20)   ? Qt::ControlModifier
                                             : Chance(20) ? Qt::ShiftModifier
                                                          : Qt::NoModifier;
     Note("#" + std::to_string(done_) + " gallery key " +
@@ -582,19 +591,18 @@ void RandomEventsTest::PressKey(const std::vector<QWidget*>& windows) {
   // The window's own focus, not the application's: which window is active is the platform's.
   QWidget* target = windows.empty() ? form_.get() : Pick(windows);
   if (target->focusWidget() != nullptr && Chance(70)) target = target->focusWidget();
-  const Qt::Key key = Pick(std::vector<Qt::Key>{Qt::Key_Escape, Qt::Key_Return, Qt::Key_Tab,
-                                                 Qt::Key_Space, Qt::Key_Up, Qt::Key_Down,
-                                                 Qt::Key_Delete, Qt::Key_1, Qt::Key_X});
-  Note("#" + std::to_string(done_) + " key " + QKeySequence(key).toString().toStdString() +
-       " to " + Describe(target));
+  const Qt::Key key =
+      Pick(std::vector<Qt::Key>{Qt::Key_Escape, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space,
+                                Qt::Key_Up, Qt::Key_Down, Qt::Key_Delete, Qt::Key_1, Qt::Key_X});
+  Note("#" + std::to_string(done_) + " key " + QKeySequence(key).toString().toStdString() + " to " +
+       Describe(target));
   QTest::keyClick(target, key);
 }
 
 TEST_P(RandomEventsTest, TheEditorStaysWholeUnderRandomEvents) {
   const std::optional<long long> seed = EnvNumber("KELVO_RANDOM_SEED");
   if (seed && GetParam() != 1) GTEST_SKIP() << "KELVO_RANDOM_SEED runs the first row only";
-  const int events =
-      static_cast<int>(EnvNumber("KELVO_RANDOM_EVENTS").value_or(kDefaultEvents));
+  const int events = static_cast<int>(EnvNumber("KELVO_RANDOM_EVENTS").value_or(kDefaultEvents));
   const auto chosen = static_cast<uint32_t>(seed.value_or(GetParam()));
   const std::string failure = Run(chosen, events);
   if (!failure.empty()) ADD_FAILURE() << failure;

@@ -33,10 +33,10 @@ ScreenRect At(const ScreenRect& size, int left, int top) {
 long long OverlapArea(const ScreenRect& a, const ScreenRect& b) {
   // In 64 bits: a stored position may lie at the end of int's range, past which Right() wraps.
   const auto end = [](int start, int size) { return static_cast<long long>(start) + size; };
-  const long long width = std::min(end(a.Left, a.Width), end(b.Left, b.Width)) -
-                          std::max<long long>(a.Left, b.Left);
-  const long long height = std::min(end(a.Top, a.Height), end(b.Top, b.Height)) -
-                           std::max<long long>(a.Top, b.Top);
+  const long long width =
+      std::min(end(a.Left, a.Width), end(b.Left, b.Width)) - std::max<long long>(a.Left, b.Left);
+  const long long height =
+      std::min(end(a.Top, a.Height), end(b.Top, b.Height)) - std::max<long long>(a.Top, b.Top);
   return width > 0 && height > 0 ? width * height : 0;
 }
 
