@@ -30,13 +30,16 @@ TEST_F(GalleryDocumentTest, TheTwoHundredthPortraitIsAcceptedAndTheNextRefused) 
 TEST_F(GalleryDocumentTest, APortraitTakenAfterARemovalSelectsOnlyWhatTheLibraryHolds) {
   AddNamed({"A"});
   const TKelvoKomp* face = Edited().Selected[kFaces];
-  ASSERT_TRUE(editor->Session().RemoveComponent(kFaces));
+  {
+    EditorSession::Step step(editor->Session(), "Remove", kFaces);
+    ASSERT_TRUE(editor->Session().RemoveComponent(kFaces));
+  }
   const TKelvoKomp* instead = Edited().Selected[kFaces];
   ASSERT_NE(instead, face);
   document->TakeIntoEditor(1);
   EXPECT_EQ(Edited().Selected[kFaces], instead);
   EXPECT_EQ(InGallery(1).Selected[kFaces], face) << "the gallery keeps what it names";
-  editor->Session().UndoLast();
+  while (editor->Session().Undo().Size() > 0) editor->Session().UndoLast();  // back to the removal
   document->TakeIntoEditor(1);
   EXPECT_EQ(Edited().Selected[kFaces], face);
 }
