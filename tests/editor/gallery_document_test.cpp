@@ -44,6 +44,17 @@ TEST_F(GalleryDocumentTest, APortraitTakenAfterARemovalSelectsOnlyWhatTheLibrary
   EXPECT_EQ(Edited().Selected[kFaces], face);
 }
 
+// A removed face lives in its undo step; when the step goes, the gallery still names it.
+TEST_F(GalleryDocumentTest, AComponentWhoseStepIsGoneStaysForTheGallery) {
+  AddNamed({"A"});
+  const std::string name = Edited().Selected[kFaces]->Name;
+  ASSERT_TRUE(editor->Session().RemoveComponent(kFaces));
+  editor->Session().Undo().ClearUndo();
+  EXPECT_EQ(InGallery(1).Selected[kFaces]->Name, name);
+  SaveTo("kept");
+  EXPECT_TRUE(document->Saved());
+}
+
 TEST_F(GalleryDocumentTest, SavingAppendsTheExtensionAndLoadingReadsItBack) {
   AddNamed({"A", "B"});
   const std::string base = SaveTo("saved");

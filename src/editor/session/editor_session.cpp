@@ -37,6 +37,7 @@ EditorSession::EditorSession(ProcessContext& context, Prompter& prompter)
 EditorSession::~EditorSession() {
   undo_.ClearUndo();
   adopted_.clear();
+  retired_.clear();
   portrait_.reset();
 }
 
@@ -92,6 +93,7 @@ void EditorSession::ReplaceDataSet(std::unique_ptr<TKelvoTyp> library,
   undo_.ClearUndo();  // its records point into the old library
   stepBefore_.reset();
   adopted_.clear();
+  retired_.clear();
   portrait_.reset();
   library_ = std::move(library);
   portrait_ = std::move(portrait);
@@ -159,12 +161,13 @@ void EditorSession::EndStep() {
   if (stepDepth_ == 0 || --stepDepth_ > 0) return;
   std::unique_ptr<EditCapture> before = std::move(stepBefore_);
   if (before == nullptr || !HasLibrary() || !HasPortrait()) {
+    for (auto& komp : adopted_) retired_.push_back(std::move(komp));
     adopted_.clear();
     return;
   }
   try {
     auto record = std::make_unique<SnapshotRecord>(stepName_, stepCategory_, *library_, *portrait_,
-                                                   *before, std::move(adopted_));
+                                                   *before, std::move(adopted_), retired_);
     adopted_.clear();
     if (record->Empty()) return;
     undo_.Push(std::move(record));
@@ -179,7 +182,8 @@ void EditorSession::EndStep() {
 }
 
 void EditorSession::AdoptRemoved(std::unique_ptr<TKelvoKomp> component) {
-  if (StepOpen()) adopted_.push_back(std::move(component));
+  // Kept while the library lives: a gallery portrait may still name it.
+  (StepOpen() ? adopted_ : retired_).push_back(std::move(component));
 }
 
 void EditorSession::Report(const std::string& message) {

@@ -198,6 +198,8 @@ class EditorSession {
   std::vector<SessionObserver*> observers_;
   std::unique_ptr<TKelvoTyp> library_;
   std::unique_ptr<TKelvoPortret> portrait_;  // refers to library_, so it goes first
+  // Components out of the library whose undo steps are gone; gallery portraits may name them.
+  std::vector<std::unique_ptr<TKelvoKomp>> retired_;
   UndoStack undo_;
   PreviewImages previews_;
   RecentFiles recent_;

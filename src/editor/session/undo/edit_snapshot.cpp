@@ -120,11 +120,13 @@ EditCapture Capture(const TKelvoTyp& library, const TKelvoPortret& portrait) {
 
 SnapshotRecord::SnapshotRecord(std::string name, int category, TKelvoTyp& library,
                                TKelvoPortret& portrait, const EditCapture& before,
-                               std::vector<std::unique_ptr<TKelvoKomp>> adopted)
+                               std::vector<std::unique_ptr<TKelvoKomp>> adopted,
+                               std::vector<std::unique_ptr<TKelvoKomp>>& retired)
     : name_(std::move(name)),
       category_(category),
       library_(library),
       portrait_(portrait),
+      retired_(retired),
       outside_(std::move(adopted)) {
   const EditCapture after = Capture(library, portrait);
   if (!(before.Portrait == after.Portrait)) portraitSides_ = {before.Portrait, after.Portrait};
@@ -147,7 +149,9 @@ SnapshotRecord::SnapshotRecord(std::string name, int category, TKelvoTyp& librar
   });
 }
 
-SnapshotRecord::~SnapshotRecord() = default;
+SnapshotRecord::~SnapshotRecord() {
+  for (auto& komp : outside_) retired_.push_back(std::move(komp));
+}
 
 bool SnapshotRecord::Empty() const {
   return !portraitSides_ && !tables_ && containers_.empty() && components_.empty();

@@ -97,8 +97,11 @@ class SnapshotRecord : public UndoRecord {
  public:
   // The differences between `before` and the present state; `adopted` are the components the
   // action took out of the library. Empty() tells whether the action changed anything.
+  // Components out of the library when the record goes are handed to `retired`: a gallery
+  // portrait may still name them.
   SnapshotRecord(std::string name, int category, TKelvoTyp& library, TKelvoPortret& portrait,
-                 const EditCapture& before, std::vector<std::unique_ptr<TKelvoKomp>> adopted);
+                 const EditCapture& before, std::vector<std::unique_ptr<TKelvoKomp>> adopted,
+                 std::vector<std::unique_ptr<TKelvoKomp>>& retired);
   ~SnapshotRecord() override;
 
   void Undo() override { Restore(false); }
@@ -129,6 +132,7 @@ class SnapshotRecord : public UndoRecord {
   std::vector<std::pair<int, Sides<ContainerContent>>> containers_;
   // A side without a value: the component was not in the library then.
   std::vector<std::pair<TKelvoKomp*, Sides<std::optional<ComponentContent>>>> components_;
+  std::vector<std::unique_ptr<TKelvoKomp>>& retired_;
   std::vector<std::unique_ptr<TKelvoKomp>> outside_;  // components out of the library now
 };
 
