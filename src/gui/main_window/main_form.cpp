@@ -103,6 +103,9 @@ TMainForm::~TMainForm() {
   model_.SetDesktopPort(nullptr);
   model_.SetPortraitExportDialog(nullptr);
   if (started_ && !settings_stored_) StoreSettings();
+  // The controls go later, with QWidget's part of this form: a value they change on the way out
+  // must not reach the handlers of a form that is already gone.
+  for (QWidget* control : findChildren<QWidget*>()) control->blockSignals(true);
 }
 
 void TMainForm::CreatePreviews() {
