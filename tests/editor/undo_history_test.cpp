@@ -2,6 +2,10 @@
 #include "editor/session/undo/undo_history.h"
 #include "editor/editor_test_support.h"
 #include "editor/session/undo/undo_stack.h"
+#include "editor/windows/edit_type_model.h"
+#include "foundation/errors.h"
+#include "library/container.h"
+#include "library/type_library.h"
 
 namespace kelvo::test {
 namespace {
@@ -54,6 +58,25 @@ TEST_F(UndoHistory, AnotherDataSetEmptiesTheHistoryAndSaysSo) {
   EXPECT_EQ(model->Session().State().StatusMessage, "Undo history emptied: another data set");
   EXPECT_EQ(Caption(), "KelvoEd - lib");
   EXPECT_EQ(DescribeHistory(model->Undo()).Lines, std::vector<std::string>{"<empty>"});
+}
+
+TEST_F(UndoHistory, AStepWhoseRedrawFailsIsStillTakenBackAndForth) {
+  // A spread pair in a category whose parent gives it no point: every redraw raises the
+  // library's own error, and Undo and Redo must still move through the history.
+  model->CategoryButtonClick(1);
+  ASSERT_EQ(model->Library().Container(1).Parent, 0);
+  EditTypeModel type{model->Session()};
+  type.Open();
+  type.SetWithSpan(true);
+  type.Apply();
+  ASSERT_EQ(model->Undo().Count(), 1u);
+  model->BtnUndoClick();
+  EXPECT_FALSE(model->Library().Container(1).WithSpan);
+  EXPECT_THROW(model->BtnRedoClick(), KelvoError);
+  EXPECT_EQ(model->Undo().Index(), 1u);
+  EXPECT_TRUE(model->Library().Container(1).WithSpan);
+  EXPECT_NO_THROW(model->BtnUndoClick());
+  EXPECT_EQ(model->Undo().Index(), 0u);
 }
 
 TEST_F(UndoHistory, AThousandRollsStayFarUnderTheLimitAndAreAllKept) {

@@ -27,6 +27,7 @@
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -34,6 +35,7 @@
 
 #include "gui/dialogs/gallery_window.h"
 #include "gui/main_window/preview_window.h"
+#include "foundation/errors.h"
 #include "gui/random_events_support.h"
 #include "library/container.h"
 #include "library/library_test_support.h"
@@ -277,8 +279,17 @@ class RandomEventsTest : public MainWindowFixture, public ::testing::WithParamIn
          std::to_string(session.Undo().Size()) + " steps)");
     const size_t size = session.Undo().Size();
     const std::string before = LibraryFingerprint(model_->Library());
-    for (size_t i = 0; i < steps; ++i) session.UndoLast();
-    for (size_t i = 0; i < steps; ++i) session.RedoLast();
+    // As from the Edit menu: a step's redraw may raise the library's own error (a pair spread
+    // over a parent without a point for it), which ends that command only; the step is taken.
+    const auto as_user = [this](const std::function<void()>& command) {
+      try {
+        command();
+      } catch (const KelvoError& error) {
+        Note(std::string("  (reported: ") + error.what() + ")");
+      }
+    };
+    for (size_t i = 0; i < steps; ++i) as_user([&] { session.UndoLast(); });
+    for (size_t i = 0; i < steps; ++i) as_user([&] { session.RedoLast(); });
     if (session.Undo().Size() != size) return "undo and redo changed the undo stack's size";
     const std::string after = LibraryFingerprint(model_->Library());
     if (after != before)
