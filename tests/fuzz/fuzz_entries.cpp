@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -19,6 +20,7 @@
 #include "cli/cli_options.h"
 #include "editor/main_window/window_placement.h"
 #include "editor/session/editor_session.h"
+#include "editor/session/recent_files.h"
 #include "editor/session/stored_settings.h"
 #include "editor/windows/data_sets_model.h"
 #include "foundation/errors.h"
@@ -397,11 +399,11 @@ std::string StoredSettingsEntry(Input input) {
         values[std::string(line.substr(0, equals))] = std::string(line.substr(equals + 1));
       }
     }
-    const EditorSettings settings =
-        ParseEditorSettings(!input.empty(), [&values](const std::string& name) {
-          const auto found = values.find(name);
-          return found == values.end() ? std::nullopt : std::optional(found->second);
-        });
+    const StoredValue stored = [&values](const std::string& name) {
+      const auto found = values.find(name);
+      return found == values.end() ? std::nullopt : std::optional(found->second);
+    };
+    const EditorSettings settings = ParseEditorSettings(!input.empty(), stored);
     // The windows as the main window places them, on a primary screen and one to its right.
     MainWindowsRequest request;
     request.Areas = {{0, 0, 1920, 1040}, {1920, -200, 1280, 1024}};
@@ -428,6 +430,17 @@ std::string StoredSettingsEntry(Input input) {
     model.LoadFormCreate(settings.LoadDirectory, start);
     model.SaveFormCreate(settings.SaveDirectory);
     if (model.State().Load.Directory.empty()) return "the change-sex dialog has no directory";
+    // "Open Recent": at most eight of each kind, and what is stored again reads back the same.
+    RecentFiles recent;
+    recent.Restore(ReadRecentLines(stored));
+    for (const RecentKind kind : {RecentKind::kGallery, RecentKind::kLibrary}) {
+      if (std::ranges::count(recent.Entries(), kind, &RecentFile::Kind) > 8) {
+        return "more than eight recent files of a kind";
+      }
+    }
+    RecentFiles again;
+    again.Restore(recent.StoredLines());
+    if (again.Entries() != recent.Entries()) return "the recent files change when stored again";
     return "";
   });
 }

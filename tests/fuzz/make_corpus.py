@@ -302,6 +302,8 @@ SETTINGS_SEEDS = {
     "directories": b"LoadDirectory=/\nSaveDirectory=..\\..\\nowhere\nLoadDirectory=\n",
     "no-equals": b"MainWinX\n=\n==\nWin1X==3\n",
     "nul-and-high": b"LoadDirectory=a\x00b\nSaveDirectory=\xe9\xff\n",
+    "recent": b"".join(b"Recent%d=G /g/%d.xgl\n" % (n, n % 11) for n in range(1, 17))
+              + b"Recent3=L /lib\nRecent4=X bad\nRecent5=G \nRecent6=L\nRecent17=G /beyond.xgl\n",
 }
 
 CLI_SEEDS = {

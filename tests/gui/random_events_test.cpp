@@ -33,9 +33,9 @@
 #include <string>
 #include <vector>
 
+#include "foundation/errors.h"
 #include "gui/dialogs/gallery_window.h"
 #include "gui/main_window/preview_window.h"
-#include "foundation/errors.h"
 #include "gui/random_events_support.h"
 #include "library/container.h"
 #include "library/library_test_support.h"
@@ -57,6 +57,7 @@ std::optional<long long> EnvNumber(const char* name) {
 
 class RandomEventsTest : public MainWindowFixture, public ::testing::WithParamInterface<int> {
  protected:
+  const std::filesystem::path working_ = std::filesystem::current_path();
   RandomEventsTest() {
     // The bundled data sets, copied: the stream saves, imports and mirrors into them.
     const std::filesystem::path bundled =
@@ -94,10 +95,13 @@ class RandomEventsTest : public MainWindowFixture, public ::testing::WithParamIn
     prompter_.directories = {files.string(), (files / "sub").string(), data_.string(),
                              (files / "nowhere").string()};
     QApplication::setQuitOnLastWindowClosed(false);
+    // Names typed into the dialogs are relative to the working folder: keep them in the test's.
+    std::filesystem::current_path(files);
   }
   ~RandomEventsTest() override {
     QApplication::setQuitOnLastWindowClosed(true);
     Stop();
+    std::filesystem::current_path(working_);
   }
 
   bool StartEditor() {

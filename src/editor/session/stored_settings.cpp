@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
+#include "editor/session/recent_files.h"
 #include "foundation/whole_number.h"
 
 namespace kelvo {
@@ -47,6 +49,21 @@ EditorSettings ParseEditorSettings(bool keyExists, const StoredValue& value) {
     preview.Visible = StoredBool(value(WinValue(i, "Visible")));
   }
   return settings;
+}
+
+static_assert(kStoredRecentLines == 2 * RecentFiles::kMaxPerKind);
+
+std::string RecentValueName(int n) {
+  return "Recent" + std::to_string(n);
+}
+
+std::vector<std::string> ReadRecentLines(const StoredValue& value) {
+  std::vector<std::string> lines;
+  for (int n = 1; n <= kStoredRecentLines; ++n) {
+    std::optional<std::string> line = value(RecentValueName(n));
+    if (line && !line->empty()) lines.push_back(std::move(*line));
+  }
+  return lines;
 }
 
 }  // namespace kelvo

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/session/editor_state.h"
 
@@ -22,5 +23,12 @@ std::optional<bool> StoredBool(const std::optional<std::string>& text);
 // Every value empty when the key is absent; a single unreadable value stays empty, so the caller
 // uses its default for that value only.
 EditorSettings ParseEditorSettings(bool keyExists, const StoredValue& value);
+
+// File > "Open Recent" is stored as text lines under "Recent1", "Recent2"..., the newest first:
+// room for every entry of both kinds.
+inline constexpr int kStoredRecentLines = 16;
+std::string RecentValueName(int n);
+// The lines that hold text, in their stored order.
+std::vector<std::string> ReadRecentLines(const StoredValue& value);
 
 }  // namespace kelvo

@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "editor/session/stored_settings.h"
 #include "gui/dialogs/gallery_window.h"
 #include "gui/main_window/main_form.h"
 #include "gui/main_window/main_form_actions.h"
@@ -15,12 +16,6 @@
 
 namespace kelvo {
 namespace {
-
-constexpr int kStoredRecent = 2 * static_cast<int>(RecentFiles::kMaxPerKind);
-
-QString RecentName(int n) {
-  return QString("Recent%1").arg(n);
-}
 
 // The first local file of a drag, or nothing.
 std::optional<QString> DroppedFile(const QMimeData* data) {
@@ -35,20 +30,19 @@ std::optional<QString> DroppedFile(const QMimeData* data) {
 
 void TMainForm::RestoreRecentFiles() {
   const RegistryKey key(kEditorSettingsKey);
-  std::vector<std::string> lines;
-  for (int n = 1; n <= kStoredRecent; ++n) {
-    const std::optional<QString> line = key.ReadString(RecentName(n));
-    if (line && !line->isEmpty()) lines.push_back(ToAnsi(*line));
-  }
-  model_.Session().Recent().Restore(lines);
+  model_.Session().Recent().Restore(ReadRecentLines([&key](const std::string& name) {
+    const std::optional<QString> line = key.ReadString(QString::fromStdString(name));
+    return line ? std::optional(ToAnsi(*line)) : std::nullopt;
+  }));
 }
 
 void TMainForm::StoreRecentFiles() {
   RegistryKey key(kEditorSettingsKey);
   const std::vector<std::string> lines = model_.Session().Recent().StoredLines();
-  for (int n = 1; n <= kStoredRecent; ++n) {
+  for (int n = 1; n <= kStoredRecentLines; ++n) {
     const size_t i = static_cast<size_t>(n - 1);
-    key.WriteString(RecentName(n), i < lines.size() ? FromAnsi(lines[i]) : QString());
+    key.WriteString(QString::fromStdString(RecentValueName(n)),
+                    i < lines.size() ? FromAnsi(lines[i]) : QString());
   }
   key.Flush();
 }
