@@ -51,6 +51,27 @@ TEST_F(Animation, FacesShowTheirStepsWithTheMouthOpenAtStepThreeThenTheSavedSele
   EXPECT_EQ(model->Session().State().RefreshCount, before + 4);  // every tick redraws
 }
 
+TEST_F(Animation, AnotherDataSetPortraitOrLibraryEditEndsTheRunWithoutRestoringWhatWent) {
+  enum Change { kDataSet, kPortrait, kRedoneRemoval };
+  for (const Change change : {kDataSet, kPortrait, kRedoneRemoval}) {
+    SCOPED_TRACE(change);
+    if (change == kRedoneRemoval) {  // f1, the run's saved face, goes again by Redo
+      Select(kFaces, "f1");
+      model->BtnSmazatClick();
+      model->BtnUndoClick();
+    }
+    ASSERT_TRUE(anim.BtnAnimujClick(ListChoice{}));
+    EXPECT_FALSE(anim.TMAnimTimer());
+    if (change == kDataSet) model->Session().LoadDataSet("lib");  // frees the saved selections
+    if (change == kPortrait) model->Session().Notify(SessionEvent::PortraitReplaced);
+    if (change == kRedoneRemoval) model->BtnRedoClick();  // from the history window
+    EXPECT_FALSE(anim.State().Running);
+    EXPECT_TRUE(anim.TMAnimTimer());  // the GUI's next tick stops the timer
+    const TKelvoKomp* face = model->Portrait().Selected[kFaces];
+    EXPECT_EQ(face, &Lib().Container(kFaces).Komp(Lib().Container(kFaces).FindByName(face->Name)));
+  }
+}
+
 TEST_F(Animation, MouthsAtStepFourPutFacesAndCheeksAtStepThree) {
   model->CategoryButtonClick(kMouths);
   ASSERT_TRUE(anim.BtnAnimujClick(ListChoice{}));

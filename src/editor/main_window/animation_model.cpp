@@ -7,6 +7,25 @@
 
 namespace kelvo {
 
+AnimationModel::AnimationModel(EditorSession& session) : session_(session) {
+  session_.AddObserver(this);
+}
+
+AnimationModel::~AnimationModel() {
+  session_.RemoveObserver(this);
+}
+
+void AnimationModel::OnSessionEvent(SessionEvent event) {
+  // The undo history's window and the dialogs stay usable during a run: what they change may
+  // remove a saved selection, so the run ends and leaves the portrait as they made it.
+  if (event != SessionEvent::DataSetReplaced && event != SessionEvent::PortraitReplaced &&
+      event != SessionEvent::LibraryEdited) {
+    return;
+  }
+  state_.Running = false;
+  run_ = AnimationRun{};
+}
+
 void AnimationModel::AnimStart(int category) {
   run_ = kelvo::AnimStart(session_.Portrait(), category);
 }

@@ -14,9 +14,10 @@ struct AnimationState {
   bool Running = false;  // a run is playing: the main window takes no input
 };
 
-class AnimationModel {
+class AnimationModel : private SessionObserver {
  public:
-  explicit AnimationModel(EditorSession& session) : session_(session) {}
+  explicit AnimationModel(EditorSession& session);
+  ~AnimationModel() override;
   AnimationModel(const AnimationModel&) = delete;
   AnimationModel& operator=(const AnimationModel&) = delete;
 
@@ -32,13 +33,16 @@ class AnimationModel {
   // the owner of the chosen line.
   bool BtnAnimujClick(const ListChoice& choice);
   // One tick of TMAnim; true when the run is over. A tick that fails ends the run with the
-  // saved selections back before the error goes on.
+  // saved selections back before the error goes on. Another data set or portrait, or an edit of
+  // the library, ends the run at once: its saved selections may belong to what went.
   bool TMAnimTimer();
 
   // The hidden "1": the portrait makes its next missing small animation frame.
   void Button1Click();
 
  private:
+  void OnSessionEvent(SessionEvent event) override;
+
   EditorSession& session_;
   AnimationState state_;
   AnimationRun run_;
