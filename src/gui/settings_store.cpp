@@ -37,6 +37,7 @@ bool WriteEditorSettings(const EditorSettings& settings, const QString& key_path
     if (preview.Y) key.WriteInt(WinValue(i, "Y"), *preview.Y);
     if (preview.Visible) key.WriteBool(WinValue(i, "Visible"), *preview.Visible);
   }
+  if (settings.DockPreviews) key.WriteBool("DockPreviews", *settings.DockPreviews);
   return key.Flush();
 }
 

@@ -72,6 +72,7 @@ struct EditorSettings {
   std::optional<std::string> LoadDirectory;
   std::optional<std::string> SaveDirectory;
   std::array<PreviewSettings, kPreviewCount> Previews;  // windows 1..4 at 0..3
+  std::optional<bool> DockPreviews;                     // the user's View > "Dock previews"
 };
 
 // What changed since the last notification; the GUI redraws or refills only these parts.

@@ -210,13 +210,7 @@ void TGalerie::showEvent(QShowEvent* event) {
   if (centred_) return;
   centred_ = true;
   CentreOnPrimaryScreen(*this);
-  const std::vector<ScreenRect> areas = AvailableScreenAreas();
-  if (!keep_clear_ || areas.empty()) return;
-  const FrameMargins margins = FrameMarginsOf(this, FrameMargins{4, 28, 4, 4});
-  const ScreenRect outer = OuterRect(this, margins);
-  const std::optional<ScreenPoint> place =
-      PlaceAvoiding(outer, areas.front(), keep_clear_(), ScreenPoint{outer.Left, outer.Top});
-  if (place) move(place->X, place->Y);
+  PlaceOnScreen(*this, keep_clear_ ? keep_clear_() : std::vector<ScreenRect>{});
 }
 
 void TGalerie::Run(const std::function<void()>& action) {

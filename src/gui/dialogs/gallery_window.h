@@ -37,8 +37,8 @@ class TGalerie : public QWidget, private GalleryListener {
   // Shows the window (centred the first time, or as near to that as keeps clear of what the
   // keep-clear rectangles name) and brings it to the front.
   void ShowWindow();
-  // The outer rectangles the window should not cover when it first opens ("Add to gal.", the
-  // full-size preview).
+  // What the window should not cover when it first opens besides the full-size preview
+  // ("Add to gal.").
   void SetKeepClear(std::function<std::vector<ScreenRect>()> keep_clear) {
     keep_clear_ = std::move(keep_clear);
   }
