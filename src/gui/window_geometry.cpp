@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace kelvo {
@@ -25,10 +26,19 @@ class ShowPlacer : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     // Before the window system maps the window; a window restored from its icon stays put.
     if (watched == dialog_ && event->type() == QEvent::Show && !event->spontaneous()) {
-      PlaceOnScreen(*dialog_, avoid_ ? avoid_() : std::vector<ScreenRect>{});
+      Place();
+      // A window manager may place a new window itself when it maps it, and tells its frame
+      // only then: placed again once mapped, and once more when the frame is known.
+      for (const int delay : {0, 150}) {
+        QTimer::singleShot(delay, this, [this] {
+          if (dialog_->isVisible()) Place();
+        });
+      }
     }
     return false;
   }
+
+  void Place() { PlaceOnScreen(*dialog_, avoid_ ? avoid_() : std::vector<ScreenRect>{}); }
 
  private:
   QWidget* dialog_;

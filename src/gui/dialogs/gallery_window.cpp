@@ -116,6 +116,7 @@ TGalerie::TGalerie(EditorSession& session, GalleryDocument& document, Prompter& 
       model_(std::make_unique<GalleryWindowModel>(session, document)),
       prompter_(prompter) {
   setObjectName("Galerie");
+  PlaceWhenShown(this, [this] { return keep_clear_ ? keep_clear_() : std::vector<ScreenRect>{}; });
   setWindowTitle("Gallery");
   setFocusPolicy(Qt::StrongFocus);
 
@@ -203,14 +204,6 @@ void TGalerie::ShowWindow() {
   show();
   raise();
   activateWindow();
-}
-
-void TGalerie::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (centred_) return;
-  centred_ = true;
-  CentreOnPrimaryScreen(*this);
-  PlaceOnScreen(*this, keep_clear_ ? keep_clear_() : std::vector<ScreenRect>{});
 }
 
 void TGalerie::Run(const std::function<void()>& action) {
