@@ -38,6 +38,10 @@ bool WriteEditorSettings(const EditorSettings& settings, const QString& key_path
     if (preview.Visible) key.WriteBool(WinValue(i, "Visible"), *preview.Visible);
   }
   if (settings.DockPreviews) key.WriteBool("DockPreviews", *settings.DockPreviews);
+  for (const FileFolders::Row& row : FileFolders::kTable) {
+    const std::string& folder = settings.Folders.Folder(row.Kind);
+    if (!folder.empty()) key.WriteString(row.ValueName, FromAnsi(folder));
+  }
   return key.Flush();
 }
 
