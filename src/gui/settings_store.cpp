@@ -37,6 +37,11 @@ bool WriteEditorSettings(const EditorSettings& settings, const QString& key_path
     if (preview.Y) key.WriteInt(WinValue(i, "Y"), *preview.Y);
     if (preview.Visible) key.WriteBool(WinValue(i, "Visible"), *preview.Visible);
   }
+  if (settings.DockPreviews) key.WriteBool("DockPreviews", *settings.DockPreviews);
+  for (const FileFolders::Row& row : FileFolders::kTable) {
+    const std::string& folder = settings.Folders.Folder(row.Kind);
+    if (!folder.empty()) key.WriteString(row.ValueName, FromAnsi(folder));
+  }
   return key.Flush();
 }
 

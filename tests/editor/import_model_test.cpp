@@ -408,12 +408,17 @@ TEST_F(ImportTest, TheButtonAsksForAFileInTheCategorysFolder) {
   EXPECT_TRUE(import.State().Added);
   EXPECT_EQ(model->Session().State().SrcPath, art);
 
-  // The container's source folder comes first; a cancelled dialog changes nothing.
+  // The folder of the bitmap chosen last comes before the container's source folder; a
+  // cancelled dialog changes nothing.
   Faces().Source = "D:\\faces\\";
   const int count = Faces().ComponentCount();
   import.BtnImportClick();
-  EXPECT_EQ(prompter.fileRequests[1].InitialDir, "D:\\faces\\");
+  EXPECT_EQ(prompter.fileRequests[1].InitialDir, art);
   EXPECT_EQ(Faces().ComponentCount(), count);
+  // With no bitmap chosen yet, the container's source folder comes first.
+  model->Session().State().Folders = {};
+  import.BtnImportClick();
+  EXPECT_EQ(prompter.fileRequests[2].InitialDir, "D:\\faces\\");
 }
 
 }  // namespace

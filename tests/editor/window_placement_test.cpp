@@ -109,19 +109,6 @@ TEST(WindowPlacement, StoredPositionsAtTheLimitsOfIntComeBackOnScreen) {
   for (const ScreenRect& preview : layout.Previews) EXPECT_TRUE(Inside(preview, areas.front()));
 }
 
-TEST(WindowPlacement, DialogOpensBesideItsOwner) {
-  const std::vector<ScreenRect> areas = {{0, 0, 1600, 970}};
-  // Room on the right.
-  EXPECT_EQ(PlaceBeside({0, 0, 200, 250}, {100, 80, 760, 590}, areas),
-            (ScreenRect{860, 80, 200, 250}));
-  // None on the right: on the left.
-  EXPECT_EQ(PlaceBeside({0, 0, 200, 250}, {700, 80, 760, 590}, areas),
-            (ScreenRect{500, 80, 200, 250}));
-  // Room on neither side: over the owner's left part, on screen.
-  EXPECT_EQ(PlaceBeside({0, 0, 200, 250}, {100, 800, 1450, 590}, areas),
-            (ScreenRect{100, 720, 200, 250}));
-}
-
 // The gallery window at 1280 x 720: centred it would cover "Add to gal."; it goes to the
 // nearest place that covers neither that button nor the 1x preview, and where none is left it
 // says so.
@@ -144,6 +131,131 @@ TEST(PlaceAvoiding, TheGalleryKeepsClearOfTheButtonAndTheFullSizePreview) {
   // A screen too small for it: no place.
   EXPECT_FALSE(
       PlaceAvoiding(gallery, ScreenRect{0, 0, 800, 500}, {ScreenRect{300, 200, 10, 10}}, centred));
+}
+
+// Outer sizes of today's main window (undocked) and previews under a window manager.
+MainWindowsRequest DockRequest(std::vector<ScreenRect> areas, std::optional<ScreenPoint> stored) {
+  MainWindowsRequest request = Request(areas.front());
+  request.Areas = std::move(areas);
+  request.Main = {0, 0, 1034, 700};
+  request.StoredMain = stored;
+  return request;
+}
+
+struct DockRow {
+  const char* name;
+  std::vector<ScreenRect> areas;
+  std::optional<ScreenPoint> stored_main;
+  std::optional<bool> choice;
+  bool docked;
+};
+
+TEST(PreviewsDocked, DockWhenThePreviewsCannotFitBesideTheMainWindow) {
+  const ScreenRect small{0, 0, 1280, 720};
+  const ScreenRect large{1280, 0, 1920, 1080};
+  const DockRow rows[] = {
+      {"1280x720", {small}, {}, {}, true},
+      {"1600x1000", {{0, 0, 1600, 1000}}, {}, {}, false},
+      {"1920x1080 less a panel", {{0, 0, 1920, 1050}}, {}, {}, false},
+      {"1600x640: too low for the main window", {{0, 0, 1600, 640}}, {}, {}, true},
+      {"two screens, opening on the small primary", {small, large}, {}, {}, true},
+      {"two screens, stored on the large one", {small, large}, ScreenPoint{1400, 50}, {}, false},
+      {"two screens, stored on the small one", {large, small}, ScreenPoint{100, 50}, {}, true},
+      {"the user's choice: docked on a large screen", {large}, {}, true, true},
+      {"the user's choice: floating on a small one", {small}, {}, false, false},
+      {"no screen known", {}, {}, {}, false},
+  };
+  for (const DockRow& row : rows) {
+    MainWindowsRequest request = DockRequest(
+        row.areas.empty() ? std::vector<ScreenRect>{small} : row.areas, row.stored_main);
+    request.Areas = row.areas;
+    EXPECT_EQ(PreviewsDocked(request, row.choice), row.docked) << row.name;
+  }
+}
+
+TEST(PreviewsDocked, TheDockedMainWindowIsCutToItsScreen) {
+  const std::vector<ScreenRect> areas = {{0, 0, 1280, 720}, {1280, 0, 1920, 1080}};
+  MainWindowsRequest request = DockRequest(areas, {});
+  request.Main = {0, 0, 1380, 760};
+  EXPECT_EQ(PlaceDockedMainWindow(request), (ScreenRect{0, 0, 1280, 720}));
+  request.Main = {0, 0, 1000, 700};
+  EXPECT_EQ(PlaceDockedMainWindow(request), (ScreenRect{140, 10, 1000, 700}));
+  request.StoredMain = ScreenPoint{2900, 600};  // on the second screen, partly off it
+  EXPECT_EQ(PlaceDockedMainWindow(request), (ScreenRect{2200, 380, 1000, 700}));
+}
+
+struct DialogRow {
+  const char* name;
+  ScreenRect area;
+  ScreenRect dialog;
+  std::optional<ScreenRect> preview;
+  std::vector<ScreenRect> avoid;
+  std::optional<ScreenRect> expected;  // else only: on screen, covering nothing to avoid
+};
+
+TEST(PlaceDialog, EveryDialogOpensOnScreenBesideTheFullSizePreview) {
+  const ScreenRect docked_preview{950, 40, 322, 425};  // inside the main window at 1280 x 720
+  const DialogRow rows[] = {
+      {"room on the right",
+       {0, 0, 1600, 1000},
+       {500, 300, 400, 300},
+       ScreenRect{600, 100, 322, 425},
+       {},
+       ScreenRect{922, 100, 400, 300}},
+      {"none on the right: left",
+       {0, 0, 1600, 1000},
+       {500, 300, 400, 300},
+       ScreenRect{1100, 100, 322, 425},
+       {},
+       ScreenRect{700, 100, 400, 300}},
+      {"colours taller than 1280 x 720: cut and pulled up",
+       {0, 0, 1280, 720},
+       {290, 0, 700, 790},
+       docked_preview,
+       {},
+       ScreenRect{250, 0, 700, 720}},
+      {"undo history reaching the bottom edge",
+       {0, 0, 1280, 720},
+       {490, 260, 300, 600},
+       docked_preview,
+       {},
+       ScreenRect{650, 40, 300, 600}},
+      {"second screen: beside the preview there",
+       {0, 0, 1280, 720},
+       {400, 200, 400, 300},
+       ScreenRect{1300, 100, 322, 425},
+       {},
+       ScreenRect{1622, 100, 400, 300}},
+      {"no preview shown: kept where it opens, on screen",
+       {0, 0, 1280, 720},
+       {1000, 600, 400, 300},
+       {},
+       {},
+       ScreenRect{880, 420, 400, 300}},
+      {"the gallery keeps clear of \"Add to gal.\" too",
+       {0, 0, 1280, 720},
+       {273, 132, 733, 455},
+       ScreenRect{958, 18, 322, 425},
+       {ScreenRect{300, 100, 80, 20}},
+       {}},
+  };
+  for (const DialogRow& row : rows) {
+    DialogRequest request;
+    request.Areas = {row.area, {1280, 0, 1024, 768}};
+    request.Dialog = row.dialog;
+    request.Beside = row.preview;
+    request.Avoid = row.avoid;
+    const ScreenRect placed = PlaceDialog(request);
+    if (row.expected) {
+      EXPECT_EQ(placed, *row.expected) << row.name;
+    }
+    const ScreenRect& area = row.preview && row.preview->Left >= 1280 ? request.Areas[1] : row.area;
+    EXPECT_TRUE(Inside(placed, area)) << row.name;
+    if (row.preview) {
+      EXPECT_EQ(OverlapArea(placed, *row.preview), 0) << row.name;
+    }
+    for (const ScreenRect& r : row.avoid) EXPECT_EQ(OverlapArea(placed, r), 0) << row.name;
+  }
 }
 
 }  // namespace

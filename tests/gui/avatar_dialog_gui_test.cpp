@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include "gui/dialogs/avatar_dialog.h"
+#include "gui/main_window/preview_window.h"
 #include "support/gui_fixture.h"
 
 namespace kelvo::test {
@@ -51,7 +52,7 @@ class AvatarDialogGuiTest : public MainWindowFixture {
   TFrmImportMultiAV* dialog_ = nullptr;
 };
 
-TEST_F(AvatarDialogGuiTest, MultiAvatarOpensTheDialogModallyOverTheMainWindow) {
+TEST_F(AvatarDialogGuiTest, MultiAvatarOpensTheDialogModallyBesideTheFullSizePreview) {
   auto* button = Find<QPushButton>("Button5");
   ASSERT_TRUE(button->isEnabled());
   EXPECT_EQ(button->text(), "Multi Avatar");
@@ -61,8 +62,9 @@ TEST_F(AvatarDialogGuiTest, MultiAvatarOpensTheDialogModallyOverTheMainWindow) {
     EXPECT_EQ(dialog_->windowTitle(), "Import\\Export Multiplayer Avatar");
     EXPECT_EQ(dialog_->size(), QSize(366, 182));
     EXPECT_EQ(dialog_->minimumSize(), dialog_->maximumSize());
-    EXPECT_LE((dialog_->geometry().center() - form_->frameGeometry().center()).manhattanLength(),
-              2);
+    const QRect preview = form_->Preview(1)->frameGeometry();
+    EXPECT_EQ(dialog_->frameGeometry().top(), preview.top());
+    EXPECT_FALSE(dialog_->frameGeometry().intersects(preview));
     auto* mods = In<QComboBox>("ModCombo");
     ASSERT_EQ(mods->count(), 1);
     EXPECT_EQ(mods->itemText(0), "normal");

@@ -107,8 +107,9 @@ TEST_F(MainFormMenusTest, MenusHoldTheCommandsInTheirOrder) {
   EXPECT_EQ(menus["P&ortrait"].size(), 15);
   EXPECT_EQ(menus["&Gallery"],
             (QStringList{"ActGallery", "ActAddToGallery", "ActBackToGallery", "ActMultiAvatar"}));
-  EXPECT_EQ(menus["&View"], (QStringList{"ActPreview1", "ActPreview2", "ActPreview3", "ActPreview4",
-                                         "ActList", "ActOnlySelected", "ActDrawSnapPoint"}));
+  EXPECT_EQ(menus["&View"],
+            (QStringList{"ActPreview1", "ActPreview2", "ActPreview3", "ActPreview4",
+                         "ActDockPreviews", "ActList", "ActOnlySelected", "ActDrawSnapPoint"}));
   EXPECT_EQ(menus["&Help"], (QStringList{"ActManual", "ActShortcuts", "ActAbout"}));
   EXPECT_EQ(Action("ActSaveLibrary")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
   EXPECT_EQ(Action("ActQuit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -43,6 +43,8 @@ TEST(SettingsStoreTest, WritesTheValueNamesUnderTheEditorKeyAndReadsThemBack) {
     out.Previews[i].Y = 200 + i;
     out.Previews[i].Visible = i != 2;
   }
+  out.DockPreviews = true;
+  out.Folders.SetFolder(FileKind::Frames, "C:\\frames\\");
   ASSERT_TRUE(WriteEditorSettings(out));
 
   QFile file(folder.Path() + "/Nerab/Vx.conf");
@@ -50,7 +52,7 @@ TEST(SettingsStoreTest, WritesTheValueNamesUnderTheEditorKeyAndReadsThemBack) {
   const QString text = QString::fromUtf8(file.readAll());
   EXPECT_TRUE(text.contains("[KelvoEd]"));
   for (const char* name : {"MainWinX=12", "MainWinY=-3", "Win1X=100", "Win4Y=203",
-                           "Win3Visible=false", "Win1Visible=true"}) {
+                           "Win3Visible=false", "Win1Visible=true", "DockPreviews=true"}) {
     EXPECT_TRUE(text.contains(name)) << name;
   }
   EXPECT_FALSE(text.contains("LoadDirectory"));
@@ -66,6 +68,8 @@ TEST(SettingsStoreTest, WritesTheValueNamesUnderTheEditorKeyAndReadsThemBack) {
     EXPECT_EQ(in.Previews[i].Visible, i != 2);
   }
   EXPECT_FALSE(in.LoadDirectory);
+  EXPECT_EQ(in.DockPreviews, std::optional<bool>(true));
+  EXPECT_EQ(in.Folders, out.Folders);  // the frames' folder, and no other
 }
 
 TEST(SettingsStoreTest, MissingOrMalformedValuesStayEmpty) {

@@ -63,7 +63,8 @@ TEST_F(WindowPlacementTest, StoredPositionsOffScreenAreMovedBack) {
   EXPECT_EQ(form_->Preview(3)->pos(), QPoint(40, 50));
 }
 
-TEST_F(WindowPlacementTest, SpreadDialogOpensBesideTheMainWindow) {
+// Clicks in preview 1 measure the limits, so the dialog opens beside it.
+TEST_F(WindowPlacementTest, SpreadDialogOpensBesideTheFullSizePreview) {
   ASSERT_TRUE(Start());
   QTest::mouseClick(form_->findChild<QPushButton*>("speedb1"), Qt::LeftButton);
   auto* with_spread = form_->findChild<QCheckBox*>("ChkRozpt");
@@ -71,12 +72,12 @@ TEST_F(WindowPlacementTest, SpreadDialogOpensBesideTheMainWindow) {
   QTest::mouseClick(form_->findChild<QPushButton*>("BtnNastNahUmB"), Qt::LeftButton);
   TFRozpt* dialog = form_->SpreadDialog();
   ASSERT_TRUE(dialog->isVisible());
-  const QRect main = form_->frameGeometry();
+  const QRect preview = form_->Preview(1)->frameGeometry();
   const QRect placed = dialog->frameGeometry();
   EXPECT_TRUE(Available().contains(placed));
-  EXPECT_EQ(placed.top(), main.top());
-  EXPECT_TRUE(placed.left() == main.right() + 1 || placed.right() + 1 == main.left())
-      << placed.left() << " " << main.left() << " " << main.right();
+  EXPECT_EQ(placed.top(), preview.top());
+  EXPECT_TRUE(placed.left() == preview.right() + 1 || placed.right() + 1 == preview.left())
+      << placed.left() << " " << preview.left() << " " << preview.right();
 }
 
 }  // namespace

@@ -59,6 +59,7 @@ bool EditorModel::StartUp(const EditorSettings& settings) {
   session_.Context().Random().SeedCommonFromClock();
   if (settings.KeyExists) {
     shared.SrcPath = settings.SrcPath.value_or("");
+    shared.Folders = settings.Folders;
     for (int i = 1; i <= kPreviewCount; ++i) {
       shared.PreviewVisible[i] = settings.Previews[i - 1].Visible.value_or(true);
     }
@@ -124,6 +125,7 @@ bool EditorModel::LoadStartDataSet(const std::string& dir, std::unique_ptr<TKelv
 void EditorModel::StoreSettings(EditorSettings& settings) const {
   settings.KeyExists = true;
   settings.SrcPath = session_.State().SrcPath;
+  settings.Folders = session_.State().Folders;
   for (int i = 1; i <= kPreviewCount; ++i) {
     settings.Previews[i - 1].Visible = session_.State().PreviewVisible[i];
   }

@@ -41,6 +41,7 @@ FileDialogRequest FrameExportModel::DialogRequest() const {
   request.Title = "Save As BMP";
   request.Filter = "Bitmaps (*.bmp)|*.bmp";
   request.DefaultExt = ".bmp";
+  request.InitialDir = session_.State().Folders.Folder(FileKind::Frames);
   return request;
 }
 
@@ -48,6 +49,7 @@ void FrameExportModel::Button6Click() {
   if (!session_.HasPortrait()) return;
   const std::optional<std::string> name = session_.prompter().SaveFile(DialogRequest());
   if (!name || name->empty()) return;
+  session_.State().Folders.Chosen(FileKind::Frames, *name);
   ExportTo(*name);
 }
 

@@ -41,7 +41,8 @@ FileDialogRequest ImportModel::DialogRequest() const {
   FileDialogRequest request;
   request.Title = "Import - " + CategoryName(category);
   request.Filter = kImportFilter;
-  request.InitialDir = container.Source.empty() ? session_.State().SrcPath : container.Source;
+  request.InitialDir = session_.State().Folders.Start(
+      FileKind::Bitmaps, container.Source.empty() ? session_.State().SrcPath : container.Source);
   return request;
 }
 
@@ -49,6 +50,7 @@ void ImportModel::BtnImportClick() {
   if (!session_.HasPortrait()) return;
   const std::optional<std::string> path = session_.prompter().OpenFile(DialogRequest());
   if (!path || path->empty()) return;
+  session_.State().Folders.Chosen(FileKind::Bitmaps, *path);
   ImportFile(*path);
 }
 

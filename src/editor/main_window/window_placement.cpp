@@ -28,6 +28,44 @@ ScreenRect At(const ScreenRect& size, int left, int top) {
   return {left, top, size.Width, size.Height};
 }
 
+struct Block {
+  int Width = 0;
+  int Height = 0;
+  bool Stacked = true;  // preview 1 on top of the row of the others
+};
+
+// The previews as one block: preview 1 on top, the others in a row below it; on an area too
+// low for that, all four in one row.
+Block PreviewBlock(const std::array<ScreenRect, kPreviewCount>& previews, const ScreenRect* area) {
+  int row_width = 0;
+  int row_height = 0;
+  for (size_t i = 1; i < previews.size(); ++i) {
+    row_width += std::max(0, previews[i].Width);
+    row_height = std::max(row_height, previews[i].Height);
+  }
+  const int stacked_height = previews[0].Height + row_height;
+  if (area == nullptr || stacked_height <= area->Height) {
+    return {std::max(previews[0].Width, row_width), stacked_height, true};
+  }
+  return {previews[0].Width + row_width, std::max(previews[0].Height, row_height), false};
+}
+
+// The area the main window opens on: its stored position's, else the primary.
+const ScreenRect& MainArea(const MainWindowsRequest& request) {
+  if (!request.StoredMain) return request.Areas.front();
+  return AreaOf(At(request.Main, request.StoredMain->X, request.StoredMain->Y), request.Areas);
+}
+
+bool Covers(const ScreenRect& place, const std::vector<ScreenRect>& avoid) {
+  return std::any_of(avoid.begin(), avoid.end(),
+                     [&](const ScreenRect& r) { return OverlapArea(place, r) > 0; });
+}
+
+bool Inside(const ScreenRect& place, const ScreenRect& area) {
+  return place.Left >= area.Left && place.Top >= area.Top && place.Right() <= area.Right() &&
+         place.Bottom() <= area.Bottom();
+}
+
 }  // namespace
 
 long long OverlapArea(const ScreenRect& a, const ScreenRect& b) {
@@ -50,19 +88,10 @@ ScreenRect KeepOnScreen(const ScreenRect& window, const std::vector<ScreenRect>&
 MainWindowsLayout PlaceMainWindows(const MainWindowsRequest& request) {
   const std::vector<ScreenRect>& areas = request.Areas;
   const auto& previews = request.Previews;
-  // The previews as one block: preview 1 on top, the others in a row below it; on a screen too
-  // low for that, all four in one row.
-  int row_width = 0;
-  int row_height = 0;
-  for (size_t i = 1; i < previews.size(); ++i) {
-    row_width += std::max(0, previews[i].Width);
-    row_height = std::max(row_height, previews[i].Height);
-  }
-  const int stacked_height = previews[0].Height + row_height;
-  const bool stacked = areas.empty() || stacked_height <= areas.front().Height;
-  const int block_width =
-      stacked ? std::max(previews[0].Width, row_width) : previews[0].Width + row_width;
-  const int block_height = stacked ? stacked_height : std::max(previews[0].Height, row_height);
+  const Block block = PreviewBlock(previews, areas.empty() ? nullptr : &areas.front());
+  const bool stacked = block.Stacked;
+  const int block_width = block.Width;
+  const int block_height = block.Height;
 
   MainWindowsLayout layout;
   if (request.StoredMain) {
@@ -102,16 +131,51 @@ MainWindowsLayout PlaceMainWindows(const MainWindowsRequest& request) {
   return layout;
 }
 
-ScreenRect PlaceBeside(const ScreenRect& dialog, const ScreenRect& owner,
-                       const std::vector<ScreenRect>& areas) {
-  ScreenRect placed = At(dialog, owner.Right(), owner.Top);
-  if (!areas.empty()) {
-    const ScreenRect& area = AreaOf(owner, areas);
-    if (placed.Right() > area.Right()) {
-      placed.Left = owner.Left - dialog.Width >= area.Left ? owner.Left - dialog.Width : owner.Left;
+bool PreviewsDocked(const MainWindowsRequest& request, std::optional<bool> choice) {
+  if (choice) return *choice;
+  if (request.Areas.empty()) return false;
+  const ScreenRect& area = MainArea(request);
+  const Block block = PreviewBlock(request.Previews, &area);
+  return request.Main.Width + block.Width > area.Width ||
+         std::max(request.Main.Height, block.Height) > area.Height;
+}
+
+ScreenRect PlaceDockedMainWindow(const MainWindowsRequest& request) {
+  if (request.Areas.empty()) return request.Main;
+  const ScreenRect& area = MainArea(request);
+  ScreenRect main = request.Main;
+  main.Width = std::min(main.Width, area.Width);
+  main.Height = std::min(main.Height, area.Height);
+  if (request.StoredMain) {
+    return KeepOnScreen(At(main, request.StoredMain->X, request.StoredMain->Y), request.Areas);
+  }
+  return At(main, area.Left + (area.Width - main.Width) / 2,
+            area.Top + (area.Height - main.Height) / 2);
+}
+
+ScreenRect PlaceDialog(const DialogRequest& request) {
+  if (request.Areas.empty()) return request.Dialog;
+  const ScreenRect& area = AreaOf(request.Beside ? *request.Beside : request.Dialog, request.Areas);
+  ScreenRect dialog = request.Dialog;
+  dialog.Width = std::min(dialog.Width, area.Width);
+  dialog.Height = std::min(dialog.Height, area.Height);
+  std::vector<ScreenRect> avoid = request.Avoid;
+  if (request.Beside) {
+    const ScreenRect& preview = *request.Beside;
+    avoid.push_back(preview);
+    const int top = ClampSpan(preview.Top, dialog.Height, area.Top, area.Bottom());
+    for (const int left : {preview.Right(), preview.Left - dialog.Width}) {
+      const ScreenRect place = At(dialog, left, top);
+      if (Inside(place, area) && !Covers(place, avoid)) return place;
     }
   }
-  return KeepOnScreen(placed, areas);
+  const ScreenRect opened = KeepOnScreen(dialog, {area});
+  if (!Covers(opened, avoid)) return opened;
+  if (const std::optional<ScreenPoint> free =
+          PlaceAvoiding(dialog, area, avoid, ScreenPoint{opened.Left, opened.Top})) {
+    return At(dialog, free->X, free->Y);
+  }
+  return opened;
 }
 
 std::optional<ScreenPoint> PlaceAvoiding(const ScreenRect& size, const ScreenRect& area,

@@ -55,11 +55,28 @@ struct MainWindowsLayout {
 // bottom edge instead, still without covering each other.
 MainWindowsLayout PlaceMainWindows(const MainWindowsRequest& request);
 
-// A dialog of the given outer size beside the owner window: to its right when there is room,
-// else to its left, else over the owner's left part (what lies to the owner's right, such as
-// the previews, stays visible); top aligned with the owner, on screen.
-ScreenRect PlaceBeside(const ScreenRect& dialog, const ScreenRect& owner,
-                       const std::vector<ScreenRect>& areas);
+// Whether the previews dock into the main window: the user's stored choice when there is one;
+// otherwise docked exactly when the main window and the preview block beside it, as
+// PlaceMainWindows lays them out, do not fit on the area the main window opens on (the one its
+// stored position lies on, else the primary).
+bool PreviewsDocked(const MainWindowsRequest& request, std::optional<bool> choice);
+
+// The main window with the previews docked in it (`request.Main` is its outer size with them):
+// cut to the area it opens on, at its stored position moved back on screen, else centred.
+ScreenRect PlaceDockedMainWindow(const MainWindowsRequest& request);
+
+struct DialogRequest {
+  std::vector<ScreenRect> Areas;     // available screen areas, the primary first
+  ScreenRect Dialog;                 // outer rectangle where the window system would open it
+  std::optional<ScreenRect> Beside;  // the full-size preview when shown
+  std::vector<ScreenRect> Avoid;     // more that it must not cover when the screen allows
+};
+
+// Every dialog's place: wholly on the area of the preview (else of the dialog), its size cut to
+// that area; to the right of the preview, else to its left, top aligned with it, when that
+// covers nothing to avoid; else the place nearest to where it would open that covers nothing;
+// else where it would open, moved on screen.
+ScreenRect PlaceDialog(const DialogRequest& request);
 
 // Where a window of `size` (outer; its position is ignored) goes on `area` so that it covers
 // none of `avoid`: of the places beside the rectangles to avoid and at the area's edges, the one

@@ -31,6 +31,7 @@ struct EditCapture;
 struct SessionState {
   std::string DataSetDir;
   std::string SrcPath;
+  FileFolders Folders;              // where each kind's file dialogs start
   std::string Caption = "KelvoEd";  // with " *" while the library has unsaved changes
   int CurrentCategory = 3;
   bool DragActive = false;

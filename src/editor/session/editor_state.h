@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/session/file_folders.h"
 #include "editor/session/offset.h"
 #include "library/categories.h"
 
@@ -72,6 +73,8 @@ struct EditorSettings {
   std::optional<std::string> LoadDirectory;
   std::optional<std::string> SaveDirectory;
   std::array<PreviewSettings, kPreviewCount> Previews;  // windows 1..4 at 0..3
+  std::optional<bool> DockPreviews;                     // the user's View > "Dock previews"
+  FileFolders Folders;                                  // empty where none is stored
 };
 
 // What changed since the last notification; the GUI redraws or refills only these parts.

@@ -42,6 +42,10 @@ EditorSettings ParseEditorSettings(bool keyExists, const StoredValue& value) {
   settings.MainWinY = StoredInt(value("MainWinY"));
   settings.LoadDirectory = value("LoadDirectory");
   settings.SaveDirectory = value("SaveDirectory");
+  settings.DockPreviews = StoredBool(value("DockPreviews"));
+  for (const FileFolders::Row& row : FileFolders::kTable) {
+    settings.Folders.SetFolder(row.Kind, value(row.ValueName).value_or(""));
+  }
   for (int i = 1; i <= kPreviewCount; ++i) {
     PreviewSettings& preview = settings.Previews[static_cast<size_t>(i - 1)];
     preview.X = StoredInt(value(WinValue(i, "X")));

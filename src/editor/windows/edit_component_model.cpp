@@ -112,8 +112,9 @@ FileDialogRequest EditComponentModel::PictureRequest(const std::string& title) c
   request.Filter = kBitmapFilter;
   request.DefaultExt = "bmp";
   const TKelvoKomp* komp = Component();
-  request.InitialDir =
-      komp != nullptr && !komp->Source.empty() ? komp->Source : session_.State().SrcPath;
+  request.InitialDir = session_.State().Folders.Start(
+      FileKind::Bitmaps,
+      komp != nullptr && !komp->Source.empty() ? komp->Source : session_.State().SrcPath);
   return request;
 }
 
@@ -122,6 +123,7 @@ void EditComponentModel::SubImportClick(int slot) {
   const std::optional<std::string> path =
       session_.prompter().OpenFile(PictureRequest("Import subcomponent " + std::to_string(slot)));
   if (!path || path->empty()) return;
+  session_.State().Folders.Chosen(FileKind::Bitmaps, *path);
   ImportFile(slot, *path);
 }
 
@@ -160,6 +162,7 @@ void EditComponentModel::SubExportClick(int slot) {
   request.FileName = state_.Name + ".bmp";
   const std::optional<std::string> path = session_.prompter().SaveFile(request);
   if (!path || path->empty()) return;
+  session_.State().Folders.Chosen(FileKind::Bitmaps, *path);
   ExportFile(slot, *path);
 }
 
@@ -188,6 +191,8 @@ void EditComponentModel::BtnExportAllClick() {
   const std::optional<std::string> folder =
       session_.prompter().ChooseDirectory("Export all", PictureRequest("").InitialDir);
   if (!folder || folder->empty()) return;
+  const bool named_as_folder = IsSeparator(folder->back());
+  session_.State().Folders.Chosen(FileKind::Bitmaps, named_as_folder ? *folder : *folder + "\\");
   ExportAllTo(*folder);
 }
 

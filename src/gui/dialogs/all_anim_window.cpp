@@ -1,4 +1,5 @@
 #include "gui/dialogs/all_anim_window.h"
+#include "gui/window_geometry.h"
 
 #include <QImage>
 #include <QPainter>
@@ -36,6 +37,7 @@ class SmallPortraitView : public QWidget {
 TFAllAnim::TFAllAnim(EditorSession& session, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), model_(session) {
   setObjectName("FAllAnim");
+  PlaceWhenShown(this);
   setWindowTitle("Animation");
   setModal(true);
   image_ = new SmallPortraitView(model_, this);

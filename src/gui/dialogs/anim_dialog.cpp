@@ -10,6 +10,7 @@
 
 #include "gui/main_window/named_widget.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 namespace {
@@ -28,6 +29,7 @@ TFAnim::TFAnim(EditorSession& session, QWidget* owner)
                          Qt::WindowCloseButtonHint),
       model_(session) {
   setObjectName("FAnim");
+  PlaceWhenShown(this);
   setWindowTitle("Animation");
   setModal(true);
   list_ = Named(new QListWidget(this), "LBKomp");

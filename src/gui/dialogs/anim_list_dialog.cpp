@@ -9,6 +9,7 @@
 #include "gui/main_window/radio_group.h"
 #include "gui/message_box_sink.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 TFAnimList::TFAnimList(EditorSession& session, QWidget* owner)
@@ -17,6 +18,7 @@ TFAnimList::TFAnimList(EditorSession& session, QWidget* owner)
       model_(session),
       prompter_(session.prompter()) {
   setObjectName("FAnimList");
+  PlaceWhenShown(this);
   setModal(true);
   list_ = Named(new QListWidget(this), "LBSrc");
   list_->setMinimumSize(200, 220);

@@ -13,6 +13,7 @@
 #include "gui/main_window/named_widget.h"
 #include "gui/message_box_sink.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 namespace {
@@ -40,6 +41,7 @@ TFrmImportMultiAV::TFrmImportMultiAV(EditorSession& session, KeyStore& store,
                                      std::function<void()> checkHeads, QWidget* owner)
     : QDialog(owner), model_(session, store, std::move(checkHeads)), prompter_(session.prompter()) {
   setObjectName("FrmImportMultiAV");
+  PlaceWhenShown(this);
   // Not resizable: no maximise button either.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

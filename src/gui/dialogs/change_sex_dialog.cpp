@@ -7,6 +7,7 @@
 
 #include "editor/windows/data_sets_model.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 namespace {
@@ -23,6 +24,7 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
 
 TFLoad::TFLoad(DataSetsModel& model, QWidget* owner) : QDialog(owner), model_(model) {
   setObjectName("FLoad");
+  PlaceWhenShown(this);
   setWindowTitle("Change Sex");
   setModal(true);
   auto* layout = new QVBoxLayout(this);

@@ -12,6 +12,7 @@
 #include "gui/main_window/named_widget.h"
 #include "gui/message_box_sink.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 
@@ -35,6 +36,7 @@ QSpinBox* SpinEdit(QWidget* parent, const char* name, int min, int max) {
 TFBarvy::TFBarvy(EditorSession& session, TFVlast& properties, QWidget* owner)
     : QWidget(owner, Qt::Dialog), session_(session), properties_(properties), model_(session) {
   setObjectName("FBarvy");
+  PlaceWhenShown(this);
   setWindowTitle("Colors");
   const int width = kTypeCount * kTabWidth;
   auto* strip = Named(new QWidget(this), "PanVolba");

@@ -28,6 +28,7 @@ constexpr int kFieldWidth = 160;
 TFEdKomp::TFEdKomp(EditorSession& session, QWidget* owner)
     : QDialog(owner), session_(session), model_(session) {
   setObjectName("FEdKomp");
+  PlaceWhenShown(this);
   setWindowTitle("Edit component");
   setModal(true);
   CreateFields();

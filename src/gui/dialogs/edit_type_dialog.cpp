@@ -24,6 +24,7 @@ namespace kelvo {
 TFEdKont::TFEdKont(EditorSession& session, QWidget* owner)
     : QDialog(owner), session_(session), model_(session) {
   setObjectName("FEdKont");
+  PlaceWhenShown(this);
   setWindowTitle("Edit type");
   setModal(true);
   auto label = [this](const QString& text, const QString& name, int left, int top, int width) {

@@ -10,12 +10,14 @@
 
 #include "editor/session/prompter.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 
 ExportPortraitDialog::ExportPortraitDialog(Prompter& prompter, QWidget* owner)
     : QDialog(owner), prompter_(prompter) {
   setObjectName("ExportPortrait");
+  PlaceWhenShown(this);
   setWindowTitle("Export portrait");
   setModal(true);
   auto* form = new QFormLayout(this);

@@ -116,6 +116,7 @@ TGalerie::TGalerie(EditorSession& session, GalleryDocument& document, Prompter& 
       model_(std::make_unique<GalleryWindowModel>(session, document)),
       prompter_(prompter) {
   setObjectName("Galerie");
+  PlaceWhenShown(this, [this] { return keep_clear_ ? keep_clear_() : std::vector<ScreenRect>{}; });
   setWindowTitle("Gallery");
   setFocusPolicy(Qt::StrongFocus);
 
@@ -203,20 +204,6 @@ void TGalerie::ShowWindow() {
   show();
   raise();
   activateWindow();
-}
-
-void TGalerie::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (centred_) return;
-  centred_ = true;
-  CentreOnPrimaryScreen(*this);
-  const std::vector<ScreenRect> areas = AvailableScreenAreas();
-  if (!keep_clear_ || areas.empty()) return;
-  const FrameMargins margins = FrameMarginsOf(this, FrameMargins{4, 28, 4, 4});
-  const ScreenRect outer = OuterRect(this, margins);
-  const std::optional<ScreenPoint> place =
-      PlaceAvoiding(outer, areas.front(), keep_clear_(), ScreenPoint{outer.Left, outer.Top});
-  if (place) move(place->X, place->Y);
 }
 
 void TGalerie::Run(const std::function<void()>& action) {

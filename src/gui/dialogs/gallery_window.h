@@ -34,11 +34,11 @@ class TGalerie : public QWidget, private GalleryListener {
   ~TGalerie() override;
 
   GalleryWindowModel& Model() { return *model_; }
-  // Shows the window (centred the first time, or as near to that as keeps clear of what the
-  // keep-clear rectangles name) and brings it to the front.
+  // Shows the window (beside the full-size preview, clear of what the keep-clear rectangles
+  // name, where the screen allows) and brings it to the front.
   void ShowWindow();
-  // The outer rectangles the window should not cover when it first opens ("Add to gal.", the
-  // full-size preview).
+  // What the window should not cover when it opens besides the full-size preview
+  // ("Add to gal.").
   void SetKeepClear(std::function<std::vector<ScreenRect>()> keep_clear) {
     keep_clear_ = std::move(keep_clear);
   }
@@ -55,7 +55,6 @@ class TGalerie : public QWidget, private GalleryListener {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  void showEvent(QShowEvent* event) override;
   // The viewport gets its size from the layout after the window's own resize (at the first
   // show, for one): the grid follows the viewport.
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,7 +80,6 @@ class TGalerie : public QWidget, private GalleryListener {
   QAction* caption_item_ = nullptr;
   QAction* voice_item_ = nullptr;
   QAction* name_item_ = nullptr;
-  bool centred_ = false;
   std::function<std::vector<ScreenRect>()> keep_clear_;
 };
 

@@ -20,10 +20,9 @@ class ManualWindow : public QDialog {
  public:
   explicit ManualWindow(QWidget* owner);
 
-  // Shows `html` under `title`, brought to the front, wholly on the screen and, where the
-  // screen allows, clear of `keep_clear` (outer rectangles: the full-size preview).
-  void ShowHtml(const QString& title, const QString& html,
-                const std::vector<ScreenRect>& keep_clear = {});
+  // Shows `html` under `title`, brought to the front, beside the full-size preview and wholly on
+  // the screen.
+  void ShowHtml(const QString& title, const QString& html);
   QTextBrowser* Browser() const { return browser_; }
 
  private:

@@ -17,6 +17,7 @@ namespace kelvo {
 
 TFVlast::TFVlast(EditorSession& session, QWidget* owner) : QDialog(owner), model_(session) {
   setObjectName("FVlast");
+  PlaceWhenShown(this);
   setWindowTitle("Properties");
   setModal(true);
   auto* panel = Named(new QGroupBox(this), "GBVl");

@@ -11,11 +11,13 @@
 
 #include "editor/windows/data_sets_model.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 
 TFSave::TFSave(DataSetsModel& model, QWidget* owner) : QDialog(owner), model_(model) {
   setObjectName("FSave");
+  PlaceWhenShown(this);
   setWindowTitle("Save");
   setModal(true);
   auto* layout = new QVBoxLayout(this);

@@ -37,6 +37,7 @@ TFRozpt::TFRozpt(QWidget* owner)
     : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint) {
   setObjectName("FRozpt");
+  PlaceWhenShown(this);
   setWindowTitle("Spread");
   up_ = LimitEdit(this, "SEUp");
   down_ = LimitEdit(this, "SEDown");
@@ -126,13 +127,8 @@ void TFRozpt::ShowState(const SpreadDialogState& state) {
   }
 }
 
-void TFRozpt::ShowBeside(const QWidget* owner) {
+void TFRozpt::ShowBeside() {
   if (!isVisible()) adjustSize();
-  // Dialogs get the same frame as the owner from the window manager.
-  const FrameMargins margins = FrameMarginsOf(owner, FrameMarginsOf(this, {}));
-  const ScreenRect place =
-      PlaceBeside(OuterRect(this, margins), OuterRect(owner, margins), AvailableScreenAreas());
-  move(place.Left, place.Top);
   show();
   raise();
 }

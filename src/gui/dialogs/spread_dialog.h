@@ -20,8 +20,8 @@ class TFRozpt : public QWidget {
 
   // Caption, the four edits and the direction button, without reporting them back.
   void ShowState(const SpreadDialogState& state);
-  // Shows the dialog next to the owner window, on screen, and raises it.
-  void ShowBeside(const QWidget* owner);
+  // Shows the dialog beside the full-size preview, whose clicks it measures, and raises it.
+  void ShowBeside();
 
  signals:
   void LimitChanged(kelvo::SpreadDirection direction, int value);

@@ -5,12 +5,14 @@
 
 #include "editor/session/undo/undo_history.h"
 #include "gui/text_codec.h"
+#include "gui/window_geometry.h"
 
 namespace kelvo {
 
 UndoHistoryWindow::UndoHistoryWindow(QWidget* parent, std::function<void(int)> go_to)
     : QWidget(parent, Qt::Tool), list_(new QListWidget(this)), go_to_(std::move(go_to)) {
   setObjectName("UndoHistory");
+  PlaceWhenShown(this);
   setWindowTitle("Undo history");
   list_->setObjectName("LbxHistory");
   auto* layout = new QVBoxLayout(this);

@@ -4,10 +4,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QMoveEvent>
 #include <QPushButton>
@@ -73,7 +75,7 @@ TMainForm::TMainForm(EditorModel& model, Prompter& prompter, QWidget* parent)
     : QWidget(parent), model_(model), prompter_(prompter) {
   setObjectName("MainForm");
   setWindowTitle("KelvoEd");
-  c_ = BuildMainFormControls(this, CategoryDisplayNames());
+  BuildDocks();
   CreatePreviews();
   spread_dialog_ = new TFRozpt(this);
   properties_dialog_ = new TFVlast(model_.Session(), this);
@@ -125,6 +127,7 @@ bool TMainForm::StartUp() {
   // Nothing is on screen yet, so the windows are placed once the controls hold their values
   // and the style has polished them: only then are the sizes final.
   ensurePolished();
+  LetControlsShrink(false);
   adjustSize();
   PlaceWindows(settings);
   last_pos_ = pos();
@@ -154,10 +157,16 @@ void TMainForm::PlaceWindows(const EditorSettings& settings) {
   if (settings.MainWinX && settings.MainWinY) {
     stored_main = ScreenPoint{*settings.MainWinX, *settings.MainWinY};
   }
-  PlacePreviewsBeside(stored_main, true);
+  dock_choice_ = settings.DockPreviews;
+  if (kelvo::PreviewsDocked(WindowsRequest(stored_main), dock_choice_)) {
+    DockPreviews(stored_main);
+  } else {
+    PlacePreviewsBeside(stored_main, true);
+  }
 }
 
 bool TMainForm::HasDefaultPreviews() const {
+  if (docked_) return false;
   for (int i = 1; i <= kPreviewCount; ++i) {
     const PreviewSettings& stored = stored_previews_[static_cast<size_t>(i)];
     if (!stored.X || !stored.Y) return true;
@@ -167,17 +176,7 @@ bool TMainForm::HasDefaultPreviews() const {
 
 void TMainForm::PlacePreviewsBeside(const std::optional<ScreenPoint>& main, bool move_main) {
   const FrameMargins margins = KnownMargins();
-  MainWindowsRequest request;
-  request.Areas = AvailableScreenAreas();
-  request.Main = OuterRect(this, margins);
-  request.StoredMain = main;
-  for (int i = 1; i <= kPreviewCount; ++i) {
-    const PreviewSettings& stored = stored_previews_[static_cast<size_t>(i)];
-    request.Previews[static_cast<size_t>(i - 1)] = OuterRect(Preview(i), margins);
-    if (stored.X && stored.Y) {
-      request.StoredPreviews[static_cast<size_t>(i - 1)] = ScreenPoint{*stored.X, *stored.Y};
-    }
-  }
+  const MainWindowsRequest request = WindowsRequest(main);
   const MainWindowsLayout layout = PlaceMainWindows(request);
   if (move_main) move(layout.Main.Left, layout.Main.Top);
   for (int i = 1; i <= kPreviewCount; ++i) {
@@ -214,9 +213,12 @@ void TMainForm::StoreSettings() {
   settings.MainWinY = pos().y();
   for (int i = 1; i <= kPreviewCount; ++i) {
     PreviewSettings& preview = settings.Previews[static_cast<size_t>(i - 1)];
-    preview.X = Preview(i)->pos().x();
-    preview.Y = Preview(i)->pos().y();
+    // Docked, the places they float at are those they had.
+    const PreviewSettings& stored = stored_previews_[static_cast<size_t>(i)];
+    preview.X = docked_ ? stored.X : Preview(i)->pos().x();
+    preview.Y = docked_ ? stored.Y : Preview(i)->pos().y();
   }
+  settings.DockPreviews = dock_choice_;
   WriteEditorSettings(settings);
   StoreDataSetSettings();
   StoreRecentFiles();
@@ -224,12 +226,13 @@ void TMainForm::StoreSettings() {
 
 void TMainForm::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
-  if (!started_) return;
+  if (!started_ || docked_) return;
   if (shown_once_) PlaceDefaultPreviews();
   const QPoint delta = pos() - last_pos_;
   if (delta.isNull()) return;
   for (int i = 1; i <= kPreviewCount; ++i) Preview(i)->move(Preview(i)->pos() + delta);
   last_pos_ = pos();
+  KeepPreviewsOnScreen();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -263,9 +266,14 @@ void TMainForm::showEvent(QShowEvent* event) {
 void TMainForm::ApplyPreviewVisibility() {
   const SessionState& s = model_.Session().State();
   for (int i = 1; i <= kPreviewCount; ++i) {
-    SetCheck(c_.preview_boxes[i], s.PreviewVisible[static_cast<size_t>(i)]);
-    // The previews appear with the main window, not before it.
-    if (isVisible()) Preview(i)->setVisible(s.PreviewVisible[static_cast<size_t>(i)]);
+    const bool visible = s.PreviewVisible[static_cast<size_t>(i)];
+    SetCheck(c_.preview_boxes[i], visible);
+    if (docked_) {
+      Preview(i)->setVisible(visible);
+      PreviewDock(i)->setVisible(visible);
+    } else if (isVisible()) {  // windows of their own appear with the main window, not before
+      Preview(i)->setVisible(visible);
+    }
   }
 }
 
@@ -355,12 +363,15 @@ void TMainForm::ShowSpreadDialog() {
   const bool shown = model_.Session().State().SpreadDialogShown;
   if (shown == spread_dialog_->isVisible()) return;
   if (shown) {
-    for (QWidget* part : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (part->isWindow() || !part->isEnabled()) continue;
+    QList<QWidget*> parts = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    parts.push_back(dock_host_->centralWidget());
+    for (QWidget* part : parts) {
+      // The docked previews stay usable: the dialog measures its limits in preview 1.
+      if (part->isWindow() || !part->isEnabled() || part == dock_host_) continue;
       part->setEnabled(false);
       blocked_by_dialog_.push_back(part);
     }
-    spread_dialog_->ShowBeside(this);
+    spread_dialog_->ShowBeside();
   } else {
     spread_dialog_->hide();
     for (QWidget* part : blocked_by_dialog_) part->setEnabled(true);

@@ -16,6 +16,9 @@
 #include "editor/main_window/window_placement.h"
 #include "gui/main_window/main_form_controls.h"
 
+class QDockWidget;
+class QMainWindow;
+
 namespace kelvo {
 
 class Prompter;
@@ -45,6 +48,11 @@ class TMainForm : public QWidget, public EditorListener {
   bool StartUp();
 
   TFZobr* Preview(int window) const { return previews_[static_cast<size_t>(window)]; }
+  // main_form_docking.cpp: the previews as a column of docks on the form's right, or as
+  // windows of their own beside it. View > "Dock previews" switches; the choice is kept.
+  bool PreviewsDocked() const { return docked_; }
+  void SetPreviewsDocked(bool docked);
+  QDockWidget* PreviewDock(int window) const { return docks_[static_cast<size_t>(window)]; }
   const MainFormControls& Controls() const { return c_; }
   TFRozpt* SpreadDialog() const { return spread_dialog_; }
   TFBarvy* ColoursDialog() const { return colours_dialog_; }
@@ -93,6 +101,13 @@ class TMainForm : public QWidget, public EditorListener {
   bool MayDropLibrary();
   void StoreDataSetSettings();
   void PlaceWindows(const EditorSettings& settings);
+  void BuildDocks();  // main_form_docking.cpp
+  MainWindowsRequest WindowsRequest(const std::optional<ScreenPoint>& main) const;
+  void DockPreviews(const std::optional<ScreenPoint>& main);
+  void FloatPreviews();
+  void LetControlsShrink(bool shrink);
+  // The floating previews kept wholly on the screen.
+  void KeepPreviewsOnScreen();
   // The previews (and with move_main the main window) by editor/window_placement.h.
   void PlacePreviewsBeside(const std::optional<ScreenPoint>& main, bool move_main);
   void PlaceDefaultPreviews();
@@ -114,6 +129,10 @@ class TMainForm : public QWidget, public EditorListener {
   Prompter& prompter_;
   MainFormControls c_;
   std::array<TFZobr*, kPreviewCount + 1> previews_{};
+  QMainWindow* dock_host_ = nullptr;  // the controls in its centre, the docked previews right
+  std::array<QDockWidget*, kPreviewCount + 1> docks_{};
+  bool docked_ = false;
+  std::optional<bool> dock_choice_;  // the user's, when made
   TFRozpt* spread_dialog_ = nullptr;
   TFVlast* properties_dialog_ = nullptr;
   TFBarvy* colours_dialog_ = nullptr;

@@ -395,6 +395,11 @@ void MainFormActions::BuildViewMenu() {
          i == 1 ? QString("Show the full-size preview")
                 : QString("Show the preview reduced %1 times").arg(factor));
   }
+  dock_action_ = Add(menu, "ActDockPreviews", "Dock previews", {},
+                     "Show the previews inside the main window, on its right, or as windows of "
+                     "their own",
+                     [this] { form_.SetPreviewsDocked(dock_action_->isChecked()); });
+  dock_action_->setCheckable(true);
   menu->addSeparator();
   // The list's filter: its radio buttons are made anew with their items, so the actions run the
   // model's handler themselves and follow its choice in ShowState.
@@ -502,6 +507,7 @@ void MainFormActions::ShowState() {
   previous_roll_->setEnabled(model_.Random().Rolls().CanGoBack());
   next_roll_->setEnabled(model_.Random().Rolls().CanGoForward());
   for (const auto& [action, button] : check_actions_) action->setChecked(button->isChecked());
+  dock_action_->setChecked(form_.PreviewsDocked());
   for (int i = 0; i < static_cast<int>(list_actions_.size()); ++i) {
     list_actions_[static_cast<size_t>(i)]->setChecked(c_.RGKomp->ItemIndex() == i);
   }
@@ -536,15 +542,8 @@ ManualWindow* MainFormActions::Manual() {
   return manual_;
 }
 
-std::vector<ScreenRect> MainFormActions::KeepClear() const {
-  std::vector<ScreenRect> keep;
-  if (form_.Preview(1)->isVisible())
-    keep.push_back(ToScreenRect(form_.Preview(1)->frameGeometry()));
-  return keep;
-}
-
 void MainFormActions::ShowManual() {
-  Manual()->ShowHtml("KelvoEd manual", ManualHtml(), KeepClear());
+  Manual()->ShowHtml("KelvoEd manual", ManualHtml());
 }
 
 // One row per command in a table, so the keys line up whatever their length.
@@ -554,7 +553,7 @@ void MainFormActions::ShowShortcuts() {
     html += "<tr><td><tt>" + keys.toHtmlEscaped() + "</tt></td><td>" + command.toHtmlEscaped() +
             "</td></tr>";
   }
-  Manual()->ShowHtml("Keyboard shortcuts", html + "</table>", KeepClear());
+  Manual()->ShowHtml("Keyboard shortcuts", html + "</table>");
 }
 
 void MainFormActions::ShowAbout() {

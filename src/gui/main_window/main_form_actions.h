@@ -97,7 +97,6 @@ class MainFormActions : public QObject {
   void ShowAbout();
   void ShowManual();
   // What the manual window should not cover: the full-size preview when it is shown.
-  std::vector<ScreenRect> KeepClear() const;
   void ShowShortcuts();
 
   TMainForm& form_;
@@ -112,6 +111,7 @@ class MainFormActions : public QObject {
   QPushButton* next_roll_ = nullptr;
   QAction* undo_action_ = nullptr;
   QAction* redo_action_ = nullptr;
+  QAction* dock_action_ = nullptr;              // View > "Dock previews"
   class UndoHistoryWindow* history_ = nullptr;  // made when first opened; owned by the form
   std::vector<QAction*> actions_;
   std::vector<std::pair<QAction*, QAbstractButton*>> check_actions_;  // View menu mirrors

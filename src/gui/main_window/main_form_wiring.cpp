@@ -174,9 +174,7 @@ void TMainForm::ConnectGallery() {
   c_.BtnBackToGal->setEnabled(false);
   gallery_->SetKeepClear([this] {
     const QRect button(c_.BtnPridGal->mapToGlobal(QPoint(0, 0)), c_.BtnPridGal->size());
-    std::vector<ScreenRect> keep{ToScreenRect(button)};
-    if (Preview(1)->isVisible()) keep.push_back(ToScreenRect(Preview(1)->frameGeometry()));
-    return keep;
+    return std::vector<ScreenRect>{ToScreenRect(button)};
   });
 }
 

@@ -1,6 +1,7 @@
 #include "gui/main_window/preview_window.h"
 
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -13,12 +14,14 @@ bool IsEditingButton(Qt::MouseButton button) {
   return button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
 }
 
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
 }  // namespace
 
 TFZobr::TFZobr(int tag, int factor, QWidget* owner)
-    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                         Qt::WindowCloseButtonHint),
+    : QWidget(owner, kWindowFlags),
       tag_(tag),
       factor_(factor),
       image_(PreviewImages::kFullWidth / factor, PreviewImages::kFullHeight / factor,
@@ -29,6 +32,14 @@ TFZobr::TFZobr(int tag, int factor, QWidget* owner)
   setFixedSize(image_.size());
   setMouseTracking(true);  // the status bar follows the pointer without a button held
   image_.fill(Qt::black);
+}
+
+void TFZobr::Dock(QDockWidget* dock) {
+  dock->setWidget(this);
+}
+
+void TFZobr::Float(QWidget* owner) {
+  setParent(owner, kWindowFlags);
 }
 
 void TFZobr::ShowImage(const ImageView& view) {

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QDockWidget;
+
 #include "editor/session/preview_images.h"
 
 namespace kelvo {
@@ -20,6 +22,11 @@ class TFZobr : public QWidget {
   int Tag() const { return tag_; }
   int Factor() const { return factor_; }
   const QImage& Image() const { return image_; }
+
+  // Into a dock of the main window, or back to a window of its own over `owner`; hidden after
+  // either, as any widget whose parent changes.
+  void Dock(QDockWidget* dock);
+  void Float(QWidget* owner);
 
   // Copies the picture (cropped to this window's image) and repaints.
   void ShowImage(const ImageView& view);
