@@ -40,7 +40,7 @@ QSpinBox* Spin(QWidget* parent, const QString& name, int value = 0) {
   auto* spin = Named(new QSpinBox(parent), name);
   spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
   spin->setValue(value);
-  spin->setFixedWidth(76);
+  spin->setFixedWidth(66);
   spin->setAlignment(Qt::AlignRight);
   spin->setKeyboardTracking(false);
   return spin;
@@ -89,7 +89,7 @@ void BuildCategoryPanel(QWidget* form, MainFormControls& c, const QStringList& n
     c.lock[i]->setToolTip("Keep this category's component in the random commands");
     c.speedb[i] = Button(panel, QString("speedb%1").arg(i), caption);
     c.speedb[i]->setCheckable(true);
-    c.speedb[i]->setMinimumWidth(110);
+    c.speedb[i]->setMinimumWidth(88);
     c.category_group->addButton(c.speedb[i], i);
     c.hide[i] = Check(panel, QString("ChkKompShow%1").arg(i), QString());
     c.hide[i]->setToolTip("Hide this category in the portrait");
@@ -116,7 +116,7 @@ void BuildComponentPanel(QWidget* form, MainFormControls& c, QVBoxLayout* column
   QGroupBox* panel = Group(form, "Component", "PanKomp");
   auto* box = new QVBoxLayout(panel);
   c.LbxKomp = Named(new QListWidget(panel), "LbxKomp");
-  c.LbxKomp->setMinimumSize(170, 220);
+  c.LbxKomp->setMinimumSize(150, 220);
   box->addWidget(c.LbxKomp, 1);
   auto* freq = new QHBoxLayout;
   freq->addWidget(Caption(panel, "Freq."));
@@ -294,7 +294,7 @@ MainFormControls BuildMainFormControls(QWidget* form, const QStringList& categor
   MainFormControls c;
   auto* outer = new QVBoxLayout(form);
   auto* columns = new QHBoxLayout;
-  columns->setSpacing(8);
+  columns->setSpacing(4);
   outer->addLayout(columns, 1);
   std::array<QVBoxLayout*, 4> column{};
   for (QVBoxLayout*& col : column) {
@@ -314,6 +314,19 @@ MainFormControls BuildMainFormControls(QWidget* form, const QStringList& categor
   c.EditSig->setReadOnly(true);
   signature->addWidget(c.EditSig, 1);
   outer->addLayout(signature);
+  // Narrow side margins: with the previews docked beside them the columns fit 1280 pixels.
+  for (QGroupBox* group : form->findChildren<QGroupBox*>()) {
+    if (QLayout* inner = group->layout()) {
+      QMargins margins = inner->contentsMargins();
+      margins.setLeft(6);
+      margins.setRight(6);
+      inner->setContentsMargins(margins);
+    }
+  }
+  QMargins margins = outer->contentsMargins();
+  margins.setLeft(6);
+  margins.setRight(6);
+  outer->setContentsMargins(margins);
   return c;
 }
 
