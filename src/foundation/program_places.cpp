@@ -60,13 +60,17 @@ bool IsWritableFolder(const std::string& folder) {
   return (info.st_mode & bit) != 0;
 }
 
+std::string HomeFolder() {
+  const char* home_env = std::getenv("HOME");
+  std::string home = (home_env != nullptr && home_env[0] == '/') ? home_env : PasswordHome();
+  return home.empty() ? "" : WithSlash(home);
+}
+
 std::string XdgDataHome() {
   const char* xdg = std::getenv("XDG_DATA_HOME");
   if (xdg != nullptr && xdg[0] == '/') return WithSlash(xdg);
-  const char* home_env = std::getenv("HOME");
-  std::string home = (home_env != nullptr && home_env[0] == '/') ? home_env : PasswordHome();
-  if (home.empty()) return "";
-  return WithSlash(home) + ".local/share/";
+  const std::string home = HomeFolder();
+  return home.empty() ? "" : home + ".local/share/";
 }
 
 std::string UserFilesFolder(const std::string& program_dir) {

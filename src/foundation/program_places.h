@@ -17,6 +17,9 @@ std::string FindDataBase(const std::string& program_dir, const std::string& data
 // the superuser too.
 bool IsWritableFolder(const std::string& folder);
 
+// $HOME when it is absolute, else the password database's home, ending in "/"; "" when none.
+std::string HomeFolder();
+
 // $XDG_DATA_HOME when it is absolute, else $HOME/.local/share (the password database's home
 // when HOME is unset), ending in "/"; "" when no home is known.
 std::string XdgDataHome();

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "editor/editor_test_support.h"
+#include "editor/session/file_folders.h"
 #include "foundation/paths.h"
 #include "portrait/avatar_settings.h"
 
@@ -93,6 +94,13 @@ TEST_F(PortraitOut, ExportWritesOnePictureByExtensionSizeAndBackground) {
   }
   EXPECT_GT(drawn, 0);
   EXPECT_EQ(model->PortraitExport().Proposal("x").Path, Path("e.png"));
+  // A later start proposes the folder of the last export (the settings keep it), then the home.
+  const std::string exported = model->Session().State().Folders.Folder(FileKind::Exports);
+  EXPECT_EQ(ToOsForm(exported), (dir / "").string());
+  PortraitExportModel later(model->Session());
+  EXPECT_EQ(ToOsForm(later.Proposal("/home/u/").Path), ToOsForm(exported) + "portrait.png");
+  model->Session().State().Folders.SetFolder(FileKind::Exports, "");
+  EXPECT_EQ(ToOsForm(later.Proposal("/home/u/").Path), "/home/u/portrait.png");
 
   // Another extension is refused before anything is written.
   prompter.messages.clear();

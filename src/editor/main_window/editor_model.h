@@ -25,6 +25,7 @@
 #include "editor/session/editor_session.h"
 #include "editor/windows/data_sets_model.h"
 #include "editor/windows/gallery_document.h"
+#include "foundation/program_places.h"
 
 namespace kelvo {
 
@@ -255,7 +256,8 @@ class EditorModel {
   void Button6Click() { frameExport_.Button6Click(); }  // "Save As BMP"
   // File > "Export portrait...", Edit > "Copy portrait", "Copy portrait code" and "Paste
   // portrait code".
-  void ExportPortraitClick() { portraitExport_.ExportPortraitClick(std::string()); }
+  // At first in the user's home, never the working folder.
+  void ExportPortraitClick() { portraitExport_.ExportPortraitClick(HomeFolder()); }
   void CopyPortraitClick() { portraitExport_.CopyPortraitClick(); }
   void CopyPortraitCodeClick() { portraitCode_.CopyCodeClick(); }
   void PastePortraitCodeClick() { portraitCode_.PasteCodeClick(); }

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <exception>
 
+#include "editor/session/file_folders.h"
 #include "foundation/paths.h"
 #include "portrait/bmp_writer.h"
 #include "portrait/portrait.h"
@@ -48,8 +49,13 @@ std::optional<PictureFormat> PictureFormatOf(const std::string& path) {
 PortraitExportChoice PortraitExportModel::Proposal(const std::string& folder) const {
   if (last_) return *last_;
   PortraitExportChoice choice;
-  choice.Path =
-      folder.empty() ? "portrait.png" : WithoutTrailingBackslash(folder) + "\\portrait.png";
+  std::string start = session_.State().Folders.Start(FileKind::Exports, folder);
+  if (start.empty()) {
+    choice.Path = "portrait.png";
+  } else {
+    while (!start.empty() && (start.back() == '\\' || start.back() == '/')) start.pop_back();
+    choice.Path = start + "\\portrait.png";
+  }
   return choice;
 }
 
@@ -85,6 +91,7 @@ bool PortraitExportModel::ExportTo(const PortraitExportChoice& requested) {
     return false;
   }
   last_ = choice;
+  session_.State().Folders.Chosen(FileKind::Exports, choice.Path);
   session_.Report("Exported " + ShownName(choice.Path));
   return true;
 }

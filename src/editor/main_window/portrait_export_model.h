@@ -42,7 +42,8 @@ class PortraitExportModel {
 
   void SetPort(DesktopPort* port) { port_ = port; }
   void SetDialog(PortraitExportDialog* dialog) { dialog_ = dialog; }
-  // What the dialog proposes: the last choice, or "portrait.png" in `folder` at first.
+  // What the dialog proposes: the last choice, else "portrait.png" in the folder of the last
+  // export (kept in the settings), else in `folder`.
   PortraitExportChoice Proposal(const std::string& folder) const;
 
   // "Export portrait...": the dialog proposing Proposal(folder), then ExportTo.

@@ -11,6 +11,7 @@ namespace kelvo {
 enum class FileKind : std::size_t {
   Bitmaps,  // bitmaps imported as components or subcomponents, subcomponents exported
   Frames,   // "Save As BMP" frame sets
+  Exports,  // "Export portrait..." pictures
   Count
 };
 
@@ -23,6 +24,7 @@ class FileFolders {
   static constexpr std::array<Row, static_cast<std::size_t>(FileKind::Count)> kTable{{
       {FileKind::Bitmaps, "BitmapFolder"},
       {FileKind::Frames, "FramesFolder"},
+      {FileKind::Exports, "ExportFolder"},
   }};
 
   // Where the kind's dialog starts: its last folder, else `fallback`.
