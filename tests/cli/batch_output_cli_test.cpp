@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/cli_test_support.h"
+#include "cli/json_output.h"
 #include "cli/tiny_library.h"
 
 #include <QByteArray>
@@ -17,6 +19,24 @@
 
 namespace kelvo::cli {
 namespace {
+
+// Names in the library files are Windows-1250; the JSON carries them as UTF-8.
+TEST(JsonOutput, Windows1250NamesBecomeUtf8) {
+  const struct {
+    std::string ansi, utf8;
+  } rows[] = {
+      {"plain", "plain"},
+      {"\x9a\xe8\xf8", "\xc5\xa1\xc4\x8d\xc5\x99"},  // s, c, r with caron
+      {"\x8a\xbe", "\xc5\xa0\xc4\xbe"},              // S with caron, l with caron
+      {"\x80", "\xe2\x82\xac"},                      // the euro sign
+      {"quote \" back\\", "quote \\\" back\\\\"},    // escaped in the JSON text
+  };
+  for (const auto& row : rows) {
+    std::ostringstream out;
+    PrintJson(QJsonObject{{"name", JsonText(row.ansi)}}, out);
+    EXPECT_NE(out.str().find("\"name\": \"" + row.utf8 + "\""), std::string::npos) << out.str();
+  }
+}
 
 constexpr const char* kGallery =
     "GALLERY\r\n  PORTRET\r\n    PAK tiny\r\n    PORT_COMPONENTS\r\n"
