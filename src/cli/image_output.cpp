@@ -175,11 +175,11 @@ void EncodePng(const Layer& layer, int level, std::string& out) {
 std::string EncodePng(const RgbaImage& image, int level) {
   if (image.width < 1 || image.height < 1) throw std::runtime_error("Cannot write an empty image.");
   const std::size_t stride = 4 * static_cast<std::size_t>(image.width);
-  if (image.pixels.size() < stride * static_cast<std::size_t>(image.height))
+  if (image.bytes.size() < stride * static_cast<std::size_t>(image.height))
     throw std::runtime_error("The image has fewer pixels than its size says.");
   std::vector<std::uint8_t>& rows = RowScratch();
   FilterRows(image.height, stride, rows, [&](int y, std::uint8_t* line) {
-    std::copy_n(image.pixels.data() + stride * static_cast<std::size_t>(y), stride, line);
+    std::copy_n(image.bytes.data() + stride * static_cast<std::size_t>(y), stride, line);
   });
   std::string out;
   WrapPng(image.width, image.height, 4, rows, level, out);

@@ -1,7 +1,7 @@
 // The portrait as one picture with a transparent background, for the editor's "Export portrait"
 // and the clipboard: backgrounds are not drawn, a pixel no component drew has alpha 0 and every
-// other pixel is opaque in its ordinary colour. Kept apart from the batch renderer on purpose;
-// the two may share one implementation later.
+// other pixel is opaque in its ordinary colour. The batch renderer's transparent render
+// (transparent_render.h) makes the same picture type.
 #pragma once
 
 #include <cstdint>

@@ -26,8 +26,7 @@ RgbaImage RenderTransparent(TKelvoPortret& portrait, int scale) {
   const Layer& a = *dark.canvas;
   const Layer& b = *light.canvas;
 
-  RgbaImage image{colours.width / scale, colours.height / scale, {}};
-  image.pixels.assign(static_cast<size_t>(image.width) * image.height * 4, 0);
+  RgbaImage image(colours.width / scale, colours.height / scale);
   const uint32_t block = static_cast<uint32_t>(scale * scale);
   for (int32_t y = 0; y < image.height; ++y) {
     for (int32_t x = 0; x < image.width; ++x) {
@@ -45,7 +44,7 @@ RgbaImage RenderTransparent(TKelvoPortret& portrait, int scale) {
       if (covered == 0) continue;
       const Rgb c = split_rgb16(
           static_cast<uint16_t>(((r / covered) << 11) | ((g / covered) << 5) | (bl / covered)));
-      uint8_t* out = image.pixels.data() + (static_cast<size_t>(y) * image.width + x) * 4;
+      uint8_t* out = image.At(x, y);
       out[0] = c.r;
       out[1] = c.g;
       out[2] = c.b;

@@ -3,19 +3,11 @@
 // pixel is opaque where a component drew it, with the colour of the ordinary render.
 #pragma once
 
-#include <cstdint>
-#include <vector>
+#include "portrait/transparent_picture.h"
 
 namespace kelvo {
 
 class TKelvoPortret;
-
-// 8-bit red, green, blue and alpha per pixel, rows from the top.
-struct RgbaImage {
-  int32_t width = 0;
-  int32_t height = 0;
-  std::vector<uint8_t> pixels;
-};
 
 // Renders the portrait at the positions it holds (the caller runs ComputePositions) from a
 // blank canvas and mask, as a batch render does. Alpha is 255 where a component other than the

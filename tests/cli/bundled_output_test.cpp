@@ -95,7 +95,7 @@ TEST_P(BundledOutput, TransparentRenderMatchesTheOrdinaryOneWhereOpaque) {
     int opaque = 0, transparent = 0;
     for (int y = 0; y < ordinary.height; ++y) {
       for (int x = 0; x < ordinary.width; ++x) {
-        const uint8_t* p = clear.pixels.data() + (std::size_t(y) * clear.width + x) * 4;
+        const uint8_t* p = clear.bytes.data() + (std::size_t(y) * clear.width + x) * 4;
         ASSERT_EQ(png.pixel(x, y), qRgba(p[0], p[1], p[2], p[3])) << x << ", " << y;
         if (p[3] == 0) ++transparent;
         if (p[3] != 255) continue;

@@ -39,7 +39,7 @@ class TransparentRender : public PortraitFixture {
     return portrait;
   }
   static std::array<int, 4> Pixel(const RgbaImage& image, int x, int y) {
-    const uint8_t* p = image.pixels.data() + (static_cast<size_t>(y) * image.width + x) * 4;
+    const uint8_t* p = image.bytes.data() + (static_cast<size_t>(y) * image.width + x) * 4;
     return {p[0], p[1], p[2], p[3]};
   }
 };
