@@ -5,6 +5,7 @@
 
 #include "portrait/pixel.h"
 #include "portrait/portrait.h"
+#include "portrait/transparent_render.h"
 
 namespace kelvo {
 namespace {
@@ -68,40 +69,11 @@ RgbaImage OpaqueRgba(const Layer& layer) {
 }
 
 RgbaImage RenderTransparentPicture(TKelvoPortret& portrait,
-                                   const std::function<void(TKelvoPortret&)>& draw) {
+                                   const std::function<void(TKelvoPortret&)>& draw, int scale) {
   const BackgroundsLeftOut guard(portrait);
   const Layer first = DrawOver(portrait, kFirstCanvas, draw);
   const Layer& second = DrawOver(portrait, kSecondCanvas, draw);
-  RgbaImage image = OpaqueRgba(second);
-  for (int32_t y = 0; y < image.height; ++y) {
-    for (int32_t x = 0; x < image.width; ++x) {
-      if (first.At(x, y) == second.At(x, y)) continue;
-      std::fill_n(image.At(x, y), 4, uint8_t{0});
-    }
-  }
-  return image;
-}
-
-RgbaImage ReduceRgba(const RgbaImage& image, int32_t factor) {
-  if (factor < 2) return image;
-  RgbaImage out(image.width / factor, image.height / factor);
-  const uint32_t cells = static_cast<uint32_t>(factor) * static_cast<uint32_t>(factor);
-  for (int32_t y = 0; y < out.height; ++y) {
-    for (int32_t x = 0; x < out.width; ++x) {
-      uint32_t sum[4] = {0, 0, 0, 0};
-      for (int32_t dy = 0; dy < factor; ++dy) {
-        for (int32_t dx = 0; dx < factor; ++dx) {
-          const uint8_t* p = image.At(x * factor + dx, y * factor + dy);
-          for (int i = 0; i < 3; ++i) sum[i] += static_cast<uint32_t>(p[i]) * p[3];
-          sum[3] += p[3];
-        }
-      }
-      uint8_t* q = out.At(x, y);
-      for (int i = 0; i < 3; ++i) q[i] = sum[3] == 0 ? 0 : static_cast<uint8_t>(sum[i] / sum[3]);
-      q[3] = static_cast<uint8_t>(sum[3] / cells);
-    }
-  }
-  return out;
+  return CoveredPicture(second, first, second, scale);
 }
 
 }  // namespace kelvo

@@ -36,13 +36,10 @@ RgbaImage OpaqueRgba(const Layer& layer);
 // caller's drawing options say, without clearing it or computing positions: the caller has
 // computed them with the background chosen), once over each of two canvas colours and
 // with no background component; a pixel that came out equal both times was drawn, any other was
-// not. The selection of the backgrounds and the RenderLayer's pixels are as before afterwards,
-// also when `draw` throws.
+// not. Reduced by `scale` (1, 2, 4 or 8) as `kelvo render --transparent --scale` reduces
+// (CoveredPicture). The selection of the backgrounds and the RenderLayer's pixels are as before
+// afterwards, also when `draw` throws.
 RgbaImage RenderTransparentPicture(TKelvoPortret& portrait,
-                                   const std::function<void(TKelvoPortret&)>& draw);
-
-// Box average over factor x factor blocks (factor 1, 2, 4 or 8): colours weighted by alpha, the
-// alpha the mean of the block's alphas. A factor below 2 returns the picture unchanged.
-RgbaImage ReduceRgba(const RgbaImage& image, int32_t factor);
+                                   const std::function<void(TKelvoPortret&)>& draw, int scale = 1);
 
 }  // namespace kelvo

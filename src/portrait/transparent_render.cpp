@@ -7,10 +7,18 @@
 
 namespace kelvo {
 
-RgbaImage RenderTransparent(TKelvoPortret& portrait, int scale) {
+namespace {
+
+void CheckScale(int scale) {
   if (scale != 1 && scale != 2 && scale != 4 && scale != 8) {
     throw std::invalid_argument("RenderTransparent: the scale must be 1, 2, 4 or 8");
   }
+}
+
+}  // namespace
+
+RgbaImage RenderTransparent(TKelvoPortret& portrait, int scale) {
+  CheckScale(scale);
   // A pixel the coverage renders leave at their different fills is one nothing covers.
   TKelvoPortret::RenderBuffers dark, light, full;
   portrait.RenderCoverage(0x0000, dark);
@@ -22,10 +30,15 @@ RgbaImage RenderTransparent(TKelvoPortret& portrait, int scale) {
     ~GiveBack() { portrait.ReturnRenderBuffers(buffers); }
   } give_back{portrait, full};
   portrait.PripravPortret(false);
-  const Layer& colours = *portrait.RenderLayer;
-  const Layer& a = *dark.canvas;
-  const Layer& b = *light.canvas;
+  return CoveredPicture(*portrait.RenderLayer, *dark.canvas, *light.canvas, scale);
+}
 
+RgbaImage CoveredPicture(const Layer& colours, const Layer& a, const Layer& b, int scale) {
+  CheckScale(scale);
+  if (a.width != colours.width || b.width != colours.width || a.height != colours.height ||
+      b.height != colours.height) {
+    throw std::invalid_argument("CoveredPicture: the three renders differ in size");
+  }
   RgbaImage image(colours.width / scale, colours.height / scale);
   const uint32_t block = static_cast<uint32_t>(scale * scale);
   for (int32_t y = 0; y < image.height; ++y) {

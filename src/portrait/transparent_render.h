@@ -3,6 +3,7 @@
 // pixel is opaque where a component drew it, with the colour of the ordinary render.
 #pragma once
 
+#include "portrait/layer.h"
 #include "portrait/transparent_picture.h"
 
 namespace kelvo {
@@ -16,5 +17,10 @@ class TKelvoPortret;
 // 5-6-5 steps, as reduce_layer averages, so a covered block has the ordinary reduced colour.
 // The portrait's own canvas and mask are left as they were.
 RgbaImage RenderTransparent(TKelvoPortret& portrait, int scale);
+
+// The picture of `colours` where `first` and `second` (renders over two different canvas fills)
+// agree, reduced by `scale` (1, 2, 4 or 8) as RenderTransparent reduces: what both the batch
+// render and the editor's export make of their two renders.
+RgbaImage CoveredPicture(const Layer& colours, const Layer& first, const Layer& second, int scale);
 
 }  // namespace kelvo

@@ -9,6 +9,7 @@
 #include "editor/session/file_folders.h"
 #include "foundation/paths.h"
 #include "portrait/avatar_settings.h"
+#include "portrait/transparent_render.h"
 
 namespace kelvo::test {
 namespace {
@@ -108,6 +109,17 @@ TEST_F(PortraitOut, ExportWritesOnePictureByExtensionSizeAndBackground) {
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_NE(prompter.messages[0].Text.find("f.jpg"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(Path("f.jpg")));
+}
+
+// The editor's transparent export and `kelvo render --transparent` make the same picture.
+TEST_F(PortraitOut, TransparentExportIsTheBatchTransparentRender) {
+  StartMale();
+  for (const int scale : {1, 2, 4, 8}) {
+    const RgbaImage exported = model->PortraitExport().Picture(scale, true);
+    const std::unique_ptr<TKelvoPortret> twin = model->Portrait().Clone();
+    twin->ComputePositions();
+    EXPECT_EQ(exported.bytes, RenderTransparent(*twin, scale).bytes) << "scale " << scale;
+  }
 }
 
 TEST_F(PortraitOut, CopyPortraitPutsTheShownPictureOnTheClipboard) {

@@ -50,26 +50,5 @@ TEST_F(TransparentPicture, BackgroundLeftOutAndDrawnPixelsKeepTheirColours) {
   EXPECT_EQ(portrait->Selected[kBackgrounds], &Komp(kBackgrounds));
 }
 
-TEST_F(TransparentPicture, ReductionAveragesByAlpha) {
-  RgbaImage image(4, 2);
-  // Block one: one red opaque pixel among three clear ones; block two: all opaque.
-  const uint8_t red[4] = {200, 0, 0, 255};
-  std::copy_n(red, 4, image.At(0, 0));
-  for (int x = 2; x < 4; ++x) {
-    for (int y = 0; y < 2; ++y) {
-      const uint8_t grey[4] = {static_cast<uint8_t>(x * 40), 10, 20, 255};
-      std::copy_n(grey, 4, image.At(x, y));
-    }
-  }
-  const RgbaImage half = ReduceRgba(image, 2);
-  ASSERT_EQ(half.width, 2);
-  ASSERT_EQ(half.height, 1);
-  EXPECT_EQ((std::vector<int>(half.At(0, 0), half.At(0, 0) + 4)),
-            (std::vector<int>{200, 0, 0, 63}));
-  EXPECT_EQ((std::vector<int>(half.At(1, 0), half.At(1, 0) + 4)),
-            (std::vector<int>{100, 10, 20, 255}));
-  EXPECT_EQ(ReduceRgba(image, 1).bytes, image.bytes);
-}
-
 }  // namespace
 }  // namespace kelvo::test

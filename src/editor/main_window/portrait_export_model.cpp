@@ -131,7 +131,7 @@ RgbaImage PortraitExportModel::Picture(int reduction, bool transparent) {
       p.RenderVisible();
     }
   };
-  return ReduceRgba(RenderTransparentPicture(portrait, draw), reduction);
+  return RenderTransparentPicture(portrait, draw, reduction);
 }
 
 }  // namespace kelvo
