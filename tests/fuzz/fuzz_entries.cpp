@@ -34,6 +34,7 @@
 #include "portrait/gallery.h"
 #include "portrait/portrait.h"
 #include "support/fake_prompter.h"
+#include "support/selections_check.h"
 #include "support/test_support.h"
 
 namespace kelvo::fuzz {
@@ -166,21 +167,6 @@ void Draw(TKelvoPortret& portrait) {
   portrait.ComputePositions();
   portrait.PripravPortret(false);
   portrait.FreeRenderLayer();
-}
-
-// Every selection is a component of its category's container in the portrait's library.
-std::string CheckSelections(const TKelvoPortret& portrait) {
-  for (int c = 1; c <= kCategoryCount; ++c) {
-    const TKelvoKomp* selected = portrait.Selected[c];
-    if (selected == nullptr) continue;
-    const TKelvoKompKontejner& container = portrait.Library().Container(c);
-    bool found = false;
-    for (int32_t n = 1; n <= container.ComponentCount() && !found; ++n) {
-      found = &container.Komp(n) == selected;
-    }
-    if (!found) return "category " + std::to_string(c) + " selects a component of no container";
-  }
-  return "";
 }
 
 std::string_view AsText(Input input) {
@@ -376,7 +362,8 @@ std::string AvatarSettingsEntry(Input input) {
     portrait.RandomComponents(random);
     portrait.RandomColours(random);
     ApplyAvatar(portrait, avatar);
-    if (std::string problem = CheckSelections(portrait); !problem.empty()) return problem;
+    if (std::string problem = test::SelectionsOutsideLibrary(portrait); !problem.empty())
+      return problem;
     Draw(portrait);
     // What is written reads back whole.
     const AvatarSettings again = ParseAvatarSettings(AvatarSettingsText(portrait));

@@ -187,22 +187,6 @@ std::string Describe(const QObject* object) {
   return name;
 }
 
-std::string SelectionsOutsideLibrary(const TKelvoPortret& portrait) {
-  for (int c = 1; c <= kCategoryCount; ++c) {
-    const TKelvoKomp* selected = portrait.Selected[c];
-    if (selected == nullptr) continue;
-    const TKelvoKompKontejner& container = portrait.Library().Container(c);
-    bool found = false;
-    for (int32_t n = 1; n <= container.ComponentCount() && !found; ++n) {
-      found = &container.Komp(n) == selected;
-    }
-    if (!found)
-      return "the portrait selects a component outside the library in category " +
-             std::to_string(c);
-  }
-  return "";
-}
-
 bool SameImage(const QImage& shown, const ImageView& model) {
   if (model.Pixels == nullptr) return true;
   const int rows = std::min(model.Height, shown.height());

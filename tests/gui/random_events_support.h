@@ -16,7 +16,6 @@
 #include "editor/session/prompter.h"
 
 namespace kelvo {
-class TKelvoPortret;
 class TKelvoTyp;
 }  // namespace kelvo
 
@@ -57,9 +56,6 @@ std::vector<QWidget*> ReachableWindows();
 bool OnSomeScreen(const QPoint& point);
 // The object's name (its class when it has none) and its window's, for the event log.
 std::string Describe(const QObject* object);
-// "" when every selection of the portrait is a component of its library, else the first that
-// is not.
-std::string SelectionsOutsideLibrary(const TKelvoPortret& portrait);
 // The preview's picture equals the model's picture for its window.
 bool SameImage(const QImage& shown, const ImageView& model);
 // Every component's data, one line each, to compare a library before and after.

@@ -42,6 +42,7 @@
 #include "library/type_library.h"
 #include "portrait/gallery.h"
 #include "support/gui_fixture.h"
+#include "support/selections_check.h"
 
 namespace kelvo::test {
 namespace {
