@@ -27,7 +27,7 @@ namespace {
 class OpenPack {
  public:
   explicit OpenPack(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-    if (fd_ < 0) throw IoError(errno, path, "open");
+    if (fd_ < 0) throw IoError::FromSystem(errno, path, "open");
   }
   ~OpenPack() { ::close(fd_); }
   OpenPack(const OpenPack&) = delete;

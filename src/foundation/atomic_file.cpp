@@ -34,7 +34,7 @@ AtomicFileWriter::AtomicFileWriter(std::string_view name, const WriteOptions& op
   std::vector<char> temp(pattern.begin(), pattern.end());
   temp.push_back('\0');
   fd_ = mkstemp(temp.data());
-  if (fd_ < 0) throw IoError(errno, name_, "create");
+  if (fd_ < 0) throw IoError::FromSystem(errno, name_, "create");
   temp_ = temp.data();
 }
 
@@ -84,7 +84,7 @@ void AtomicFileWriter::Commit() {
   if (error_ == 0 && std::rename(temp_.c_str(), target_.c_str()) != 0) error_ = errno;
   if (error_ != 0) {
     Discard();
-    throw IoError(error_, name_, "write");
+    throw IoError::FromSystem(error_, name_, "write");
   }
   temp_.clear();
   if (!existed && options_.listings) {

@@ -1,5 +1,7 @@
 #include "foundation/errors.h"
 
+#include <system_error>
+
 #include "foundation/paths.h"
 
 namespace kelvo {
@@ -28,10 +30,18 @@ std::string ShownToken(std::string_view token) {
 }
 
 IoError::IoError(int code, const std::string& file_name, const std::string& action)
+    : IoError(code, file_name, action, "") {}
+
+IoError::IoError(int code, const std::string& file_name, const std::string& action,
+                 const std::string& reason)
     : KelvoError("Cannot " + action + " file " + ShownName(file_name) + " (I/O error " +
-                 std::to_string(code) + ")"),
+                 std::to_string(code) + (reason.empty() ? "" : ": " + reason) + ")"),
       code_(code),
       file_name_(file_name) {}
+
+IoError IoError::FromSystem(int code, const std::string& file_name, const std::string& action) {
+  return IoError(code, file_name, action, std::generic_category().message(code));
+}
 
 namespace {
 

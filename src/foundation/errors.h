@@ -57,10 +57,15 @@ class IoError : public KelvoError {
  public:
   // action: "open", "create", "write" ... ; the message names the file.
   IoError(int code, const std::string& file_name, const std::string& action = "open");
+  // A failure the system reported as errno `code`: the message adds the system's reason,
+  // "Cannot create file out/p1.png (I/O error 2: No such file or directory)".
+  static IoError FromSystem(int code, const std::string& file_name, const std::string& action);
   int Code() const { return code_; }
   const std::string& FileName() const { return file_name_; }
 
  private:
+  IoError(int code, const std::string& file_name, const std::string& action,
+          const std::string& reason);
   int code_;
   std::string file_name_;
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <stdexcept>
 #include <thread>
 
@@ -31,8 +32,13 @@ TEST(Diagnostics, TopLevelTurnsFailuresIntoMessagesAndExitCodes) {
   EXPECT_EQ(1, RunReportingErrors(sink, []() -> int { throw FatalDataError("bad TYP"); }));
   EXPECT_EQ(2, RunReportingErrors(sink, []() -> int { throw ConversionError("x1"); }));
   EXPECT_EQ(2, RunReportingErrors(sink, []() -> int { throw IoError(5, "male\\dro"); }));
+  EXPECT_EQ(2, RunReportingErrors(sink, []() -> int {
+              throw IoError::FromSystem(ENOENT, "out/p1.png", "create");
+            }));
   EXPECT_EQ((std::vector<std::string>{"Kelvo ERROR: bad TYP", "'x1' is not a valid integer value",
-                                      "Cannot open file male/dro (I/O error 5)"}),
+                                      "Cannot open file male/dro (I/O error 5)",
+                                      "Cannot create file out/p1.png (I/O error 2: No such file "
+                                      "or directory)"}),
             sink.Texts());
 }
 
