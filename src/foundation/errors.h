@@ -60,12 +60,13 @@ class IoError : public KelvoError {
   // A failure the system reported as errno `code`: the message adds the system's reason,
   // "Cannot create file out/p1.png (I/O error 2: No such file or directory)".
   static IoError FromSystem(int code, const std::string& file_name, const std::string& action);
+  // With the reason another layer gives, such as a toolkit's error text.
+  IoError(int code, const std::string& file_name, const std::string& action,
+          const std::string& reason);
   int Code() const { return code_; }
   const std::string& FileName() const { return file_name_; }
 
  private:
-  IoError(int code, const std::string& file_name, const std::string& action,
-          const std::string& reason);
   int code_;
   std::string file_name_;
 };

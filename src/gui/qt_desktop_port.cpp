@@ -21,9 +21,11 @@ QImage ToQImage(const RgbaImage& image) {
 
 void QtDesktopPort::WritePng(const std::string& path, const RgbaImage& image) {
   QSaveFile file(FromAnsi(path));
-  if (!file.open(QIODevice::WriteOnly)) throw IoError(kIoAccessDenied, path, "create");
+  if (!file.open(QIODevice::WriteOnly)) {
+    throw IoError(kIoAccessDenied, path, "create", ToAnsi(file.errorString()));
+  }
   if (!ToQImage(image).save(&file, "PNG") || !file.commit()) {
-    throw IoError(kIoAccessDenied, path, "write");
+    throw IoError(kIoAccessDenied, path, "write", ToAnsi(file.errorString()));
   }
 }
 
